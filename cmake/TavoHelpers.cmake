@@ -1,0 +1,34 @@
+# Copies files (paths relative to SRC_DIR) into DEST_DIR at build time and makes
+# TARGET depend on the copies.
+function(tavo_copy_files TARGET SRC_DIR DEST_DIR)
+    set(outputs)
+    foreach(rel IN LISTS ARGN)
+        set(out "${DEST_DIR}/${rel}")
+        add_custom_command(OUTPUT "${out}"
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different "${SRC_DIR}/${rel}" "${out}"
+            DEPENDS "${SRC_DIR}/${rel}"
+            VERBATIM)
+        list(APPEND outputs "${out}")
+    endforeach()
+    target_sources(${TARGET} PRIVATE ${outputs})
+endfunction()
+
+# Renders SVG sources (paths relative to SRC_DIR) to PNG files of the same
+# relative name under DEST_DIR: "name.png" at the SVG's size and "name@2x.png"
+# at twice that size, which Qt picks on high-density screens.
+function(tavo_render_svgs TARGET SRC_DIR DEST_DIR)
+    set(outputs)
+    foreach(rel IN LISTS ARGN)
+        string(REGEX REPLACE "\\.svg$" "" base "${rel}")
+        set(out "${DEST_DIR}/${base}.png")
+        set(out2x "${DEST_DIR}/${base}@2x.png")
+        add_custom_command(OUTPUT "${out}" "${out2x}"
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                    $<TARGET_FILE:tavo_svg2png> "${SRC_DIR}/${rel}" "${out}"
+            DEPENDS "${SRC_DIR}/${rel}" tavo_svg2png
+            VERBATIM)
+        list(APPEND outputs "${out}" "${out2x}")
+    endforeach()
+    set(${TARGET}_RENDERED ${outputs} PARENT_SCOPE)
+    target_sources(${TARGET} PRIVATE ${outputs})
+endfunction()

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+class QLocalServer;
+class QLockFile;
+
+namespace SharedTools {
+
+// An application object that knows whether another live instance with the same
+// application id runs for this user. The first instance holds a lock file and
+// listens on a local socket; a later one sees the lock and confirms through the
+// socket that its owner is alive, so a lock left by a crash never blocks a start.
+class QtSingleApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    QtSingleApplication(const QString &appId, int &argc, char **argv);
+    ~QtSingleApplication() override;
+
+    QString id() const { return m_appId; }
+    // Whether another live instance with this id exists. The process id is
+    // accepted for the original's signature; only -1 (any process) is used.
+    bool isRunning(qint64 pid = -1);
+
+    // Name of the lock file and the local socket of an application id.
+    static QString serverName(const QString &appId);
+    static QString lockFilePath(const QString &appId);
+
+private:
+    bool becomePrimary();
+
+    QString m_appId;
+    QLockFile *m_lockFile = nullptr;
+    QLocalServer *m_server = nullptr;
+    bool m_primary = false;
+};
+
+} // namespace SharedTools
