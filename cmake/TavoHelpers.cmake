@@ -32,3 +32,20 @@ function(tavo_render_svgs TARGET SRC_DIR DEST_DIR)
     set(${TARGET}_RENDERED ${outputs} PARENT_SCOPE)
     target_sources(${TARGET} PRIVATE ${outputs})
 endfunction()
+
+# Renders SVG sources to one PNG each, at SCALE times the SVG's size (pictures
+# that are scaled on screen anyway need no high-density twin).
+function(tavo_render_svgs_scaled TARGET SRC_DIR DEST_DIR SCALE)
+    set(outputs)
+    foreach(rel IN LISTS ARGN)
+        string(REGEX REPLACE "\\.svg$" ".png" relpng "${rel}")
+        set(out "${DEST_DIR}/${relpng}")
+        add_custom_command(OUTPUT "${out}"
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                    $<TARGET_FILE:tavo_svg2png> "${SRC_DIR}/${rel}" "${out}" ${SCALE}
+            DEPENDS "${SRC_DIR}/${rel}" tavo_svg2png
+            VERBATIM)
+        list(APPEND outputs "${out}")
+    endforeach()
+    target_sources(${TARGET} PRIVATE ${outputs})
+endfunction()

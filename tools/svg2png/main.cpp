@@ -1,5 +1,6 @@
 // Renders one SVG file to PNG: svg2png <in.svg> <out.png> writes out.png at the
-// SVG's own size and out@2x.png at twice that size.
+// SVG's own size and out@2x.png at twice that size; svg2png <in.svg> <out.png>
+// <scale> writes only out.png, at that scale.
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -31,14 +32,18 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3 || !args.at(2).endsWith(QStringLiteral(".png"))) {
-        std::fprintf(stderr, "usage: svg2png <in.svg> <out.png>\n");
+    if (args.size() < 3 || args.size() > 4 || !args.at(2).endsWith(QStringLiteral(".png"))) {
+        std::fprintf(stderr, "usage: svg2png <in.svg> <out.png> [scale]\n");
         return 2;
     }
     QSvgRenderer renderer(args.at(1));
     if (!renderer.isValid()) {
         std::fprintf(stderr, "svg2png: cannot read %s\n", qPrintable(args.at(1)));
         return 1;
+    }
+    if (args.size() == 4) {
+        const int scale = args.at(3).toInt();
+        return scale > 0 && render(renderer, args.at(2), scale) ? 0 : 1;
     }
     QString hiDpi = args.at(2);
     hiDpi.insert(hiDpi.size() - 4, QStringLiteral("@2x"));
