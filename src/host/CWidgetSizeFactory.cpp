@@ -25,10 +25,10 @@ void CWidgetSizeFactory::ShowMaximized(QWidget *window)
     if (!window || IsMaximized(window))
         return;
     window->setProperty(kNormalGeometry, window->geometry());
-    QScreen *screen = window->screen();
-    window->setWindowState((window->windowState() & ~Qt::WindowFullScreen) | Qt::WindowMaximized);
-    if (screen)
+    // Geometry first: a geometry change would take the maximised state away again.
+    if (QScreen *screen = window->screen())
         window->setGeometry(screen->availableGeometry());
+    window->setWindowState((window->windowState() & ~Qt::WindowFullScreen) | Qt::WindowMaximized);
     window->show();
 }
 

@@ -1,0 +1,241 @@
+#include "app/ToolsApplication.h"
+
+#include "aptui/BaseDialog.h"
+#include "host/CFile.h"
+#include "host/GuiInit.h"
+#include "host/ISkinPlugin.h"
+#include "host/TargetPath.h"
+#include "model/ConfigureManager.h"
+#include "model/LanaguageManager.h"
+
+#include <QDir>
+#include <QFont>
+#include <QHelpEvent>
+#include <QIcon>
+#include <QPluginLoader>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTextCodec>
+#include <QToolTip>
+
+namespace apt {
+
+namespace {
+const char kStyleName[] = "CommonStyle";
+const char kToolkitStyleFolder[] = ":/Fenwasuite/Qss/Qss/FenwaGUIToolkit/";
+const char kExcludedStyleSheet[] = "MacSpecial.qss";
+const char kProgramStyleSheet[] = ":/Fenwasuite/Qss/Qss/Vantor/Vantor.qss";
+const char kWindowIcon[] = ":/aptui/complex/Images/System/Complex/calculate.png";
+
+QFont baseFont(const QString &family)
+{
+    QFont font(family, 9);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+    return font;
+}
+} // namespace
+
+ToolsApplication::ToolsApplication(const QString &appId, int &argc, char **argv)
+    : SharedTools::QtSingleApplication(appId, argc, argv)
+{
+    // Relative paths (the licences file) are opened against the program directory.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
+
+QString ToolsApplication::skinFolder()
+{
+    return FenwaGUIToolkit::GetTargetPath() + QStringLiteral("plugins/skins/");
+}
+
+QString ToolsApplication::defaultSkinName()
+{
+    return QStringLiteral("CommonSkin");
+}
+
+bool ToolsApplication::initApplication()
+{
+    loadSetup();
+    loadFont();
+    loadSkin();
+    loadStyle();
+    loadLanguage();
+
+    if (isRunning()) {
+        showAlreadyRunningHint();
+        return false;
+    }
+    if (checkScreen()) {
+        setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+        return true;
+    }
+    if (!askSmallScreen())
+        return false;
+    // The user insisted: the window still deserves its icon.
+    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+    return true;
+}
+
+void ToolsApplication::loadSetup()
+{
+    // A missing or broken file leaves the store empty; every lookup then has a default.
+    (void)ConfigureManager::instance()->load(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+}
+
+void ToolsApplication::loadFont()
+{
+    setFont(baseFont(QStringLiteral("Microsoft YaHei")));
+}
+
+void ToolsApplication::loadSkin()
+{
+    const Configure *skin = ConfigureManager::instance()->find(ConfigureManager::Skin);
+    const QString skinName = skin ? skin->value : defaultSkinName();
+    if (findSkinPlugin(skinName, skinFolder()))
+        qWarning("[Tool]LoadSkin = %s Success", skinName.toLocal8Bit().constData());
+    else
+        qWarning("[Tool]LoadSkin = %s failed", skinName.toLocal8Bit().constData());
+}
+
+void ToolsApplication::loadStyle()
+{
+    QStyle *style = QStyleFactory::create(QString::fromLatin1(kStyleName));
+    if (!style)
+        qDebug("[ToolsApplication::loadStyle]The CommonStyle does not exist.");
+    else
+        setStyle(style);
+
+    const QString folder = QString::fromLatin1(kToolkitStyleFolder);
+    QStringList files = QDir(folder).entryList(QDir::Files, QDir::NoSort);
+    files.removeOne(QString::fromLatin1(kExcludedStyleSheet));
+    QString styleSheet = FenwaGUIToolkit::CFile::ReadAll(files, folder);
+    styleSheet += FenwaGUIToolkit::CFile::ReadAll(QString::fromLatin1(kProgramStyleSheet));
+    setStyleSheet(styleSheet);
+}
+
+void ToolsApplication::loadLanguage()
+{
+    FenwaGUIToolkit::InitGuiTextCodec(QTextCodec::codecForLocale());
+    LanaguageManager *languages = LanaguageManager::instance();
+    switch (ConfigureManager::instance()->translator()) {
+    case 10:
+        setFont(baseFont(QStringLiteral("Tahoma")));
+        break;
+    case 9:
+        setFont(baseFont(QStringLiteral("Batang")));
+        break;
+    default:
+        break;
+    }
+    FenwaGUIToolkit::InitGuiLocale(languages->locale());
+}
+
+ISkinPlugin *ToolsApplication::findSkinPlugin(const QString &skinName, const QString &folder)
+{
+    if (skinName.isNull())
+        return nullptr;
+    const QStringList files = QDir(folder).entryList(QDir::Files, QDir::NoSort);
+    for (const QString &file : files) {
+        QPluginLoader loader(QDir::cleanPath(folder + QLatin1Char('/') + file));
+        QObject *instance = loader.isLoaded() ? loader.instance() : nullptr;
+        if (!instance) {
+            if (!loader.load())
+                continue;
+            instance = loader.instance();
+        }
+        auto *skin = qobject_cast<ISkinPlugin *>(instance);
+        if (skin && skin->skinNames().contains(skinName))
+            return skin;
+        // Plugins stay loaded whether or not they match: their resources remain available.
+    }
+    return nullptr;
+}
+
+bool ToolsApplication::checkScreen(const QList<QRect> &screenGeometries)
+{
+    bool wide = false;
+    bool tall = false;
+    for (const QRect &geometry : screenGeometries) {
+        if (geometry.right() + 1 >= 1024)
+            wide = true;
+        if (geometry.bottom() + 1 >= 768)
+            tall = true;
+    }
+    return wide && tall;
+}
+
+bool ToolsApplication::checkScreen() const
+{
+    QList<QRect> geometries;
+    const QList<QScreen *> screenList = screens();
+    for (const QScreen *screen : screenList)
+        geometries.append(screen->geometry());
+    return checkScreen(geometries);
+}
+
+ToolsApplication::WindowPlacement ToolsApplication::mainWindowPlacement(const QSize &available)
+{
+    WindowPlacement placement;
+    const int w = available.width();
+    const int h = available.height();
+    if (h >= 768) {
+        placement.size = QSize(int(qint64(w) * 768 / h), 768);
+    } else {
+        placement.size = available;
+        placement.moveToOrigin = true;
+    }
+    return placement;
+}
+
+void ToolsApplication::showAlreadyRunningHint()
+{
+    aptui::BaseDialog dialog(false, false, false, false, true, false, false);
+    dialog.setFixedSize(400, 256);
+    dialog.setTitle(tr("Hint"));
+    dialog.setBottomVisible(false);
+    dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    dialog.setDefaultText(tr("TAVO storage calculator is already running."));
+    dialog.exec();
+}
+
+bool ToolsApplication::askSmallScreen()
+{
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true);
+    dialog.setFixedSize(400, 256);
+    dialog.setTitle(tr("Hint"));
+    dialog.setBottomVisible(true);
+    dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    dialog.setDefaultText(tr("Display resolution less than 1024*768,are you sure to start the program?"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool ToolsApplication::notify(QObject *receiver, QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationFontChange)
+        return true;
+
+    // Widgets opt in to showing their full text as tool tip by having any tool tip.
+    if (event->type() == QEvent::ToolTip && receiver && !receiver->inherits("QLineEdit")) {
+        const QString toolTip = receiver->property("toolTip").toString();
+        if (!toolTip.isNull()) {
+            const QPoint globalPos = static_cast<QHelpEvent *>(event)->globalPos();
+            QWidget *widget = receiver->isWidgetType() ? static_cast<QWidget *>(receiver) : nullptr;
+            for (const char *name : {"text", "currentText"}) {
+                const QString text = receiver->property(name).toString();
+                if (!text.isNull()) {
+                    QToolTip::showText(globalPos, text, widget);
+                    return true;
+                }
+            }
+        }
+    }
+
+    try {
+        return SharedTools::QtSingleApplication::notify(receiver, event);
+    } catch (...) {
+        // A failing handler must not take the program down: the event counts as unhandled.
+        return false;
+    }
+}
+
+} // namespace apt

@@ -1,0 +1,38 @@
+#include "app/ToolsApplication.h"
+#include "mainwindow/VantorMainPage.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+int main(int argc, char **argv)
+{
+    // Translated before any translator exists, so in practice the literal.
+    const QString appId = QCoreApplication::translate("main", "TAVO storage calculator");
+    apt::ToolsApplication app(appId, argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("TAVO storage calculator"));
+    QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) +
+                                     QDir::separator() + QStringLiteral("plugins"));
+
+    if (!app.initApplication()) {
+        QCoreApplication::exit(0);
+        return -1;
+    }
+
+    auto *window = new VantorMainPage;
+    window->connectSignals();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        const apt::ToolsApplication::WindowPlacement placement =
+            apt::ToolsApplication::mainWindowPlacement(available.size());
+        window->resize(placement.size);
+        if (placement.moveToOrigin)
+            window->move(available.topLeft());
+    }
+
+    window->show();
+    const int exitCode = QApplication::exec();
+    delete window;
+    return exitCode;
+}

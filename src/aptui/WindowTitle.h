@@ -1,0 +1,52 @@
+#pragma once
+
+#include "host/CFancyTitle.h"
+
+class QIcon;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace aptui {
+
+class SystemMenu;
+
+// The main window's title bar: icon, title, system-menu button and the
+// minimise, maximise/restore and close buttons of its top-level window.
+class WindowTitle : public FenwaGUIToolkit::CFancyTitle
+{
+    Q_OBJECT
+
+public:
+    explicit WindowTitle(QWidget *parent = nullptr);
+
+    void setTitle(const QString &text);
+    void setIcon(const QIcon &icon);
+
+signals:
+    void signalCloseApp();
+    void signalSystemMenu();
+
+public slots:
+    void minimizeWindow();
+    void maxOrRestoreWindow();
+    void closeWindow();
+    void displaySyetemMenu();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QPushButton *makeButton(const QString &objectName, Qt::FocusPolicy focus);
+    void describeMaximizeButton(bool maximized);
+
+    QLabel *m_labelTitle = nullptr;
+    QPushButton *m_btnIcon = nullptr;
+    QPushButton *m_btnMinimize = nullptr;
+    QPushButton *m_btnMaximize = nullptr;
+    QPushButton *m_btnClose = nullptr;
+    QToolButton *m_btnSystemMenu = nullptr;
+    SystemMenu *m_systemMenu = nullptr;
+};
+
+} // namespace aptui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace Ui {
+class VantorMainPage;
+}
+namespace aptui {
+class CoverWidget;
+class Menu;
+class WindowTitle;
+} // namespace aptui
+class AboutDialog;
+class QHBoxLayout;
+
+// The single top-level window: frameless, with its own title bar, a board area
+// in which the pages stand side by side, the system menu with the about panel,
+// and a cover that dims the window while a question is open.
+class VantorMainPage : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit VantorMainPage(QWidget *parent = nullptr);
+    ~VantorMainPage() override;
+
+    // Connects the pages and the shell; called once right after construction.
+    void connectSignals();
+
+    bool isCovered() const { return m_bCovered; }
+    aptui::WindowTitle *titleBar() const { return m_pTitle; }
+    aptui::Menu *aboutMenu() const { return m_pAboutMenu; }
+    AboutDialog *aboutPanel() const { return m_pAboutDialog; }
+    aptui::CoverWidget *cover() const { return m_pCover; }
+
+signals:
+    void signalGetHelp();
+
+public slots:
+    void resizeAddBoarder();
+    void OnBtnSystemMenu();
+    void OnMenuHelpClicked();
+    void setCover(bool coverIt);
+    void enableCover();
+    void disableCover();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Ui::VantorMainPage *ui;
+    QHBoxLayout *m_pBoardHLayout = nullptr;
+    aptui::WindowTitle *m_pTitle = nullptr;
+    AboutDialog *m_pAboutDialog = nullptr;
+    aptui::Menu *m_pAboutMenu = nullptr;
+    aptui::CoverWidget *m_pCover = nullptr;
+    bool m_bCovered = false;
+};

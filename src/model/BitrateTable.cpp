@@ -1,0 +1,125 @@
+#include "model/BitrateTable.h"
+
+#include "host/TargetPath.h"
+#include "model/BitrateTableFile.h"
+#include "model/DeviceEnums.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const int kPointCount = 7;
+// Above the highest point the bitrate grows linearly to twice its base at these rates.
+const double kPalDoubleRate = 50.0;
+const double kNtscDoubleRate = 60.0;
+
+// Truncates toward zero; a result beyond int range is clamped instead of overflowing.
+int truncated(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= double(INT_MAX))
+        return INT_MAX;
+    if (value <= double(INT_MIN))
+        return INT_MIN;
+    return int(value);
+}
+
+} // namespace
+
+BitrateTable::BitrateTable() : m_encoding(QStringLiteral("H.264")), m_frameStandard(PAL)
+{
+    BitrateTableFile::readFolder(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("IPCBitrate")), m_points,
+                                 m_cameraTables, &m_encodings);
+    BitrateTableFile::readFolder(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("DVRBitrate")), m_points,
+                                 m_recorderTables);
+    selectCurrentRows();
+    m_loaded = true;
+}
+
+BitrateTable::~BitrateTable() = default;
+
+void BitrateTable::selectCurrentRows()
+{
+    m_currentCameraRows = m_cameraTables.value(m_encoding);
+    m_currentRecorderRows = m_recorderTables.value(m_encoding);
+}
+
+bool BitrateTable::getResolutions(QStringList &out, int deviceType, const QString &encoding)
+{
+    m_encoding = encoding;
+    selectCurrentRows();
+    return getResolutions(out, deviceType);
+}
+
+bool BitrateTable::getResolutions(QStringList &out, int deviceType) const
+{
+    if (!m_loaded)
+        return false;
+    const QList<BitrateRow> &rows = deviceType == IPC ? m_currentCameraRows : m_currentRecorderRows;
+    for (const BitrateRow &row : rows)
+        out.append(row.resolution);
+    return true;
+}
+
+void BitrateTable::setEncodeType(const QString &encoding)
+{
+    m_encoding = encoding;
+}
+
+void BitrateTable::setFrameStandard(int standard)
+{
+    m_frameStandard = standard;
+}
+
+int BitrateTable::getBitrate(const QString &resolution, int deviceType, double frameRate) const
+{
+    if (m_points.size() != kPointCount)
+        return 0;
+    const QMap<QString, QList<BitrateRow>> &tables = deviceType == IPC ? m_cameraTables : m_recorderTables;
+    const auto table = tables.constFind(m_encoding);
+    if (table == tables.constEnd())
+        return 0;
+    for (const BitrateRow &row : *table) {
+        if (row.resolution == resolution)
+            return interpolate(m_points, row, frameRate, m_frameStandard);
+    }
+    return 0;
+}
+
+int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, double f, int standard)
+{
+    double b[kPointCount];
+    for (int i = 0; i < kPointCount; ++i)
+        b[i] = row.bitrates.value(p.at(i), 0);
+
+    const auto segment = [&](int i, int j) {
+        // Equal points make an empty segment; answer its end rather than divide by zero.
+        if (p.at(i) == p.at(j))
+            return truncated(b[j]);
+        return truncated(((f - p.at(j)) * ((b[i] - b[j]) / (p.at(i) - p.at(j)))) + b[j]);
+    };
+    const bool pal = standard == PAL;
+
+    if (f > p.at(0)) {
+        // PAL grows from the second point's bitrate, NTSC from the first's.
+        const double top = pal ? kPalDoubleRate : kNtscDoubleRate;
+        const double base = pal ? b[1] : b[0];
+        // A table whose highest point reaches the doubling rate has no answer above it.
+        if (top <= p.at(0))
+            return 0;
+        return truncated(((f - p.at(0)) * (base / (top - p.at(0)))) + base);
+    }
+    if (f > p.at(1))
+        return segment(0, 1);
+    if (f > p.at(2))
+        return pal ? segment(1, 2) : segment(0, 2);
+    for (int i = 2; i < kPointCount - 1; ++i) {
+        if (f > p.at(i + 1))
+            return segment(i, i + 1);
+    }
+    if (f <= p.at(kPointCount - 1))
+        return truncated(b[kPointCount - 1]);
+    return 0; // not a number
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+// One channel group: identical channels of one device type sharing encoding,
+// resolution, frame rate and bitrate. Travels by value through signals.
+struct StructDeviceItem
+{
+    QString strDeviceType;
+    // The typed name followed by "(n)", n being iChannelGroupNumber.
+    QString strChannelName;
+    QString strExtraText;
+    bool bFlag = false;
+    // Set in scene mode only; strFrameRate is set in fixed-rate mode only.
+    QString strScene;
+    QString strEncoding;
+    int iChannelCount = 0;
+    QString strResolution;
+    QString strFrameRate;
+    // Per channel, in kbps.
+    double dBitrate = 0.0;
+    int iChannelGroupNumber = 0;
+    // ViewMode.
+    int iViewMode = 0;
+
+    friend bool operator==(const StructDeviceItem &a, const StructDeviceItem &b)
+    {
+        return a.strDeviceType == b.strDeviceType && a.strChannelName == b.strChannelName &&
+               a.strExtraText == b.strExtraText && a.bFlag == b.bFlag && a.strScene == b.strScene &&
+               a.strEncoding == b.strEncoding && a.iChannelCount == b.iChannelCount &&
+               a.strResolution == b.strResolution && a.strFrameRate == b.strFrameRate && a.dBitrate == b.dBitrate &&
+               a.iChannelGroupNumber == b.iChannelGroupNumber && a.iViewMode == b.iViewMode;
+    }
+    friend bool operator!=(const StructDeviceItem &a, const StructDeviceItem &b) { return !(a == b); }
+};
+
+Q_DECLARE_METATYPE(StructDeviceItem)
