@@ -120,6 +120,13 @@ void BaseDialog::setFixedDialogSize(int width, int height)
     applyBodyHeight();
 }
 
+void BaseDialog::showEvent(QShowEvent *event)
+{
+    // The style sheet, applied on the first show, may change the bars' heights.
+    applyBodyHeight();
+    QDialog::showEvent(event);
+}
+
 void BaseDialog::applyBodyHeight()
 {
     if (!m_fixedSize.isValid())
@@ -142,9 +149,13 @@ int BaseDialog::bottomBarHeight() const
 void BaseDialog::setContentWidget(QWidget *widget)
 {
     while (QLayoutItem *item = m_borderLayout->takeAt(0)) {
-        if (QWidget *old = item->widget(); old && old != widget)
-            old->deleteLater();
+        QWidget *old = item->widget();
         delete item;
+        if (!old || old == widget)
+            continue;
+        if (old == m_labelNULL)
+            m_labelNULL = nullptr;
+        delete old;
     }
     // The default label is gone for good; the text setters check for it.
     delete m_labelNULL;

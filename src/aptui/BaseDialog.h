@@ -61,6 +61,9 @@ public slots:
     void onCancelBtnClicked();
     void restoreWindow();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void setupForm();
     void applyBodyHeight();
