@@ -71,6 +71,8 @@ void BaseDialog::setupForm()
 
     m_mainBorder = new QWidget(this);
     m_mainBorder->setObjectName(QStringLiteral("mainBorder"));
+    // Room to spare goes to the body; the bars keep their heights.
+    m_mainBorder->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     m_borderLayout = new QVBoxLayout(m_mainBorder);
     m_borderLayout->setObjectName(QStringLiteral("BorderLayout"));
     m_borderLayout->setSpacing(0);
@@ -78,6 +80,8 @@ void BaseDialog::setupForm()
     m_labelNULL = new QLabel(m_mainBorder);
     m_labelNULL->setObjectName(QStringLiteral("m_labelNULL"));
     m_labelNULL->setText(tr("null content"));
+    m_labelNULL->setAlignment(Qt::AlignCenter);
+    m_labelNULL->setWordWrap(true);
     m_borderLayout->addWidget(m_labelNULL);
     m_verticalLayout->addWidget(m_mainBorder);
 
@@ -212,11 +216,10 @@ void BaseDialog::setDefaultText(QString text, int fontSize, bool blod)
 {
     if (!m_labelNULL)
         return;
-    const QString html =
-        blod ? QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:%2pt; "
-                              "font-weight:600;\">%1</span></p></body></html>")
-             : QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" "
-                              "font-size:%2pt;\">%1</span></p></body></html>");
+    const QString html = blod ? QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:%2pt; "
+                                               "font-weight:600;\">%1</span></p></body></html>")
+                              : QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" "
+                                               "font-size:%2pt;\">%1</span></p></body></html>");
     m_labelNULL->setText(html.arg(text, QString::number(fontSize)));
 }
 

@@ -1,8 +1,8 @@
 #include "aptui/CustomizedIntValidator.h"
 
-CustomizedIntValidator::CustomizedIntValidator(int bottom, int top, QObject *parent) : QIntValidator(bottom, top, parent)
-{
-}
+CustomizedIntValidator::CustomizedIntValidator(int bottom, int top, QObject *parent)
+    : QIntValidator(bottom, top, parent)
+{}
 
 QValidator::State CustomizedIntValidator::validate(QString &input, int &pos) const
 {

@@ -6,10 +6,8 @@ namespace aptui {
 
 Label::Label(QWidget *parent) : QLabel(parent) {}
 
-Label::Label(const QString &text, QWidget *parent, Qt::WindowFlags flags)
-    : QLabel(text, parent, flags), m_strText(text)
-{
-}
+Label::Label(const QString &text, QWidget *parent, Qt::WindowFlags flags) : QLabel(text, parent, flags), m_strText(text)
+{}
 
 void Label::setStrText(const QString &text)
 {

@@ -54,6 +54,9 @@ void Switch::setChecked(const QString &text)
     if (on == m_state)
         return;
     m_state = on;
+    // A direct write of the property must not leave the buttons showing the old state.
+    syncButtons(on);
+    repolish();
     emit checkedChanged(checked());
     emit signalSwitch(m_state);
     if (m_state)
@@ -88,13 +91,7 @@ void Switch::setOffIcon(const QIcon &icon, int size)
 
 void Switch::setSwitch(bool on)
 {
-    const bool onBlocked = m_btnON->blockSignals(true);
-    const bool offBlocked = m_btnOFF->blockSignals(true);
-    m_btnON->setChecked(on);
-    m_btnOFF->setChecked(!on);
-    m_btnON->blockSignals(onBlocked);
-    m_btnOFF->blockSignals(offBlocked);
-
+    syncButtons(on);
     setProperty("checked", on ? kOn : kOff);
     repolish();
 }
@@ -115,11 +112,21 @@ void Switch::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
+void Switch::syncButtons(bool on)
+{
+    const bool onBlocked = m_btnON->blockSignals(true);
+    const bool offBlocked = m_btnOFF->blockSignals(true);
+    m_btnON->setChecked(on);
+    m_btnOFF->setChecked(!on);
+    m_btnON->blockSignals(onBlocked);
+    m_btnOFF->blockSignals(offBlocked);
+}
+
 void Switch::repolish()
 {
     // Style-sheet rules that test the "checked" property are only re-read on polish.
-    for (QWidget *widget : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_btnON),
-                            static_cast<QWidget *>(m_btnOFF)}) {
+    for (QWidget *widget :
+         {static_cast<QWidget *>(this), static_cast<QWidget *>(m_btnON), static_cast<QWidget *>(m_btnOFF)}) {
         widget->style()->unpolish(widget);
         widget->style()->polish(widget);
         widget->update();

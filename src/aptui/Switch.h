@@ -44,6 +44,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void syncButtons(bool on);
     void repolish();
 
     QHBoxLayout *m_layout = nullptr;

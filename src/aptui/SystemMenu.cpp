@@ -7,8 +7,8 @@ SystemMenu::SystemMenu(QWidget *parent) : CMenu(parent)
     setObjectName(QStringLiteral("SystemMenu"));
 }
 
-// The entries live in the main window's menu; these only keep the slot names
-// that older style sheets and connections refer to.
+// The main window's own menu carries these entries; the slots remain so that
+// connections made by signature still find them.
 void SystemMenu::openUserManual() {}
 
 void SystemMenu::updateData() {}

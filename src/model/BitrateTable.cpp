@@ -94,10 +94,8 @@ int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, dou
     for (int i = 0; i < kPointCount; ++i)
         b[i] = row.bitrates.value(p.at(i), 0);
 
+    // Only reached with p(j) < f <= p(i), so the points differ.
     const auto segment = [&](int i, int j) {
-        // Equal points make an empty segment; answer its end rather than divide by zero.
-        if (p.at(i) == p.at(j))
-            return truncated(b[j]);
         return truncated(((f - p.at(j)) * ((b[i] - b[j]) / (p.at(i) - p.at(j)))) + b[j]);
     };
     const bool pal = standard == PAL;

@@ -30,8 +30,7 @@ QByteArray declaredEncoding(const QByteArray &content)
 // so copies taken before anything is added still share it.
 XmlNode::XmlNode() : m_document(QString()) {}
 
-XmlNode::XmlNode(const QDomDocument &document, const QDomElement &element) : m_document(document), m_element(element)
-{}
+XmlNode::XmlNode(const QDomDocument &document, const QDomElement &element) : m_document(document), m_element(element) {}
 
 XmlNode::~XmlNode() = default;
 
@@ -49,10 +48,12 @@ bool XmlNode::load(const QString &path)
     // not depend on which encodings the platform's converter knows.
     const QByteArray encoding = declaredEncoding(content);
     QTextCodec *codec = encoding.isEmpty() ? nullptr : QTextCodec::codecForName(encoding);
-    if (codec && codec->mibEnum() != 106) // 106: UTF-8, which the parser reads itself
-        m_document.setContent(codec->toUnicode(content));
-    else
-        m_document.setContent(content);
+    const bool parsed = codec && codec->mibEnum() != 106 // 106: UTF-8, which the parser reads itself
+                            ? bool(m_document.setContent(codec->toUnicode(content)))
+                            : bool(m_document.setContent(content));
+    // The parser may leave the part it read before the error; a broken file contributes nothing.
+    if (!parsed)
+        clearDocument();
     m_element = m_document.documentElement();
     return true;
 }
@@ -122,12 +123,18 @@ XmlNode XmlNode::child(const QString &name) const
     return XmlNode(m_document, m_element.elementsByTagName(name).item(0).toElement());
 }
 
+void XmlNode::clearDocument()
+{
+    // Node by node, so that copies keep sharing the document.
+    while (!m_document.firstChild().isNull())
+        m_document.removeChild(m_document.firstChild());
+}
+
 bool XmlNode::createRoot(const QString &name)
 {
     // Appending a second root to a loaded document would write a file no parser
     // accepts, so whatever the document held is dropped first.
-    while (!m_document.firstChild().isNull())
-        m_document.removeChild(m_document.firstChild());
+    clearDocument();
     m_document.appendChild(m_document.createProcessingInstruction(
         QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"GB2312\"")));
     m_element = m_document.createElement(name);

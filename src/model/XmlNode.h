@@ -57,6 +57,7 @@ protected:
 
 private:
     QString serialized() const;
+    void clearDocument();
 
     QDomDocument m_document;
     QDomElement m_element;

@@ -1,0 +1,77 @@
+#include "aptui/AboutDialog.h"
+
+#include "aptui/BaseDialog.h"
+#include "model/ConfigureManager.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+AboutDialog::AboutDialog(QObject *parent) : CDlgAbout(parent)
+{
+    setName(tr("TAVO storage calculator"));
+    setButton2Visible(false);
+    setVersion(tr("v4.0.0.50build"));
+    setCornerButtonText(tr("User Help"));
+    setCornerButtonVisible(false);
+    setButton1Text(tr("Open Source Software Licenses"));
+    setButton1Visible(true);
+
+    connect(this, &CDlgAbout::siganlBtn1Clicked, this, &AboutDialog::onShowLicenses);
+    connect(this, &CDlgAbout::signalConerBtnClicked, this, &AboutDialog::onGetHelp);
+}
+
+QString AboutDialog::manualPath(unsigned language, const QString &directory)
+{
+    switch (language) {
+    case 0:
+        return directory + QStringLiteral("/Mirelda User Manual.pdf");
+    case 1:
+        return directory + QStringLiteral("/Mirelda 用户手册.pdf");
+    default:
+        return directory;
+    }
+}
+
+bool AboutDialog::onGetHelp()
+{
+    const unsigned language = apt::ConfigureManager::instance()->translator();
+    if (openLocalFile(manualPath(language, QDir::currentPath())))
+        return true;
+
+    emit signalCover();
+    showHint(tr("No user manual found."));
+    emit signalDiscover();
+    return false;
+}
+
+void AboutDialog::onShowLicenses()
+{
+    if (openLocalFile(QDir::current().filePath(QStringLiteral("Open Source Software Licenses"))))
+        return;
+
+    emit signalCover();
+    showHint(tr("Open Open Source Software Licenses file failed."));
+    emit signalDiscover();
+}
+
+bool AboutDialog::openLocalFile(const QString &path)
+{
+    // Some desktops report success for a file that is not there and fail later
+    // out of sight; a missing file is a failure here and now.
+    if (!QFileInfo::exists(path))
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void AboutDialog::showHint(const QString &text)
+{
+    aptui::BaseDialog dialog(false, false, false, false, true, false, false);
+    dialog.setFixedSize(350, 220);
+    dialog.setTitle(tr("Hint"));
+    dialog.setBottomVisible(false);
+    dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    dialog.setDefaultText(text);
+    dialog.exec();
+}

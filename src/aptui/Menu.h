@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMenu>
+
+namespace aptui {
+
+// A frameless, translucent popup menu that draws its own shape from the style
+// sheet and therefore must not get the system's drop shadow.
+class Menu : public QMenu
+{
+    Q_OBJECT
+
+public:
+    explicit Menu(QWidget *parent = nullptr);
+    explicit Menu(const QString &title, QWidget *parent = nullptr);
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void setup();
+};
+
+} // namespace aptui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "aptui/BaseDialog.h"
+
+class QLabel;
+
+namespace NM_Vantor {
+
+// A confirm/cancel question: exec() answers Accepted on confirm, Rejected on
+// cancel or close.
+class TipDialog : public aptui::BaseDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TipDialog(QWidget *parent = nullptr);
+
+    void setText(const QString &text);
+
+private:
+    QWidget *m_body = nullptr;
+    QLabel *m_labelTip = nullptr;
+};
+
+} // namespace NM_Vantor

@@ -1,0 +1,119 @@
+#include "aptui/WarningDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace NM_Vantor {
+
+namespace {
+const int kPictureSize = 32;
+}
+
+WarningDialog::WarningDialog(QWidget *parent) : QDialog(parent)
+{
+    setupForm();
+    connect(m_btnClose, &QPushButton::clicked, this, &WarningDialog::onBtnClose);
+}
+
+WarningDialog::WarningDialog(int kind, const QString &text, QWidget *parent) : WarningDialog(parent)
+{
+    m_labelWarnText->setText(text);
+    setKind(kind);
+}
+
+void WarningDialog::setupForm()
+{
+    setObjectName(QStringLiteral("WarningDialog"));
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    resize(310, 120);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setObjectName(QStringLiteral("verticalLayout"));
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    m_borderWidget = new QWidget(this);
+    m_borderWidget->setObjectName(QStringLiteral("m_borderWidget"));
+    outer->addWidget(m_borderWidget);
+
+    auto *border = new QVBoxLayout(m_borderWidget);
+    border->setObjectName(QStringLiteral("verticalLayoutBorder"));
+    border->setContentsMargins(9, 4, 4, 9);
+    border->setSpacing(0);
+
+    auto *top = new QHBoxLayout();
+    top->setObjectName(QStringLiteral("horizontalLayoutTop"));
+    top->addStretch();
+    m_btnClose = new QPushButton(m_borderWidget);
+    m_btnClose->setObjectName(QStringLiteral("m_btnClose"));
+    m_btnClose->setFixedSize(24, 24);
+    m_btnClose->setAccessibleName(tr("Close"));
+    m_btnClose->setToolTip(tr("Close"));
+    top->addWidget(m_btnClose);
+    border->addLayout(top);
+
+    auto *message = new QHBoxLayout();
+    message->setObjectName(QStringLiteral("horizontalLayoutMessage"));
+    message->setSpacing(12);
+    message->setContentsMargins(12, 0, 12, 0);
+    m_labelWarnPicture = new QLabel(m_borderWidget);
+    m_labelWarnPicture->setObjectName(QStringLiteral("m_labelWarnPicture"));
+    m_labelWarnPicture->setFixedSize(kPictureSize, kPictureSize);
+    message->addWidget(m_labelWarnPicture);
+    m_labelWarnText = new QLabel(m_borderWidget);
+    m_labelWarnText->setObjectName(QStringLiteral("m_labelWarnText"));
+    m_labelWarnText->setWordWrap(true);
+    message->addWidget(m_labelWarnText, 1);
+    border->addLayout(message);
+    border->addStretch();
+}
+
+QString WarningDialog::picturePath(int kind)
+{
+    switch (kind) {
+    case 0:
+        return QStringLiteral(":/CommonSkin/KorvitTool/Images/KorvitTool/TipDialog/icon_alert_ok_large.png");
+    case 1:
+        return QStringLiteral(":/CommonSkin/KorvitTool/Images/KorvitTool/TipDialog/icon_alert_info_large.png");
+    case 2:
+        return QStringLiteral(":/CommonSkin/KorvitTool/Images/KorvitTool/TipDialog/icon_alert_error_large.png");
+    default:
+        return QString();
+    }
+}
+
+void WarningDialog::setKind(int kind)
+{
+    const QString path = picturePath(kind);
+    if (path.isEmpty()) {
+        m_labelWarnPicture->hide();
+        return;
+    }
+
+    static const char *const kinds[] = {QT_TR_NOOP("Success"), QT_TR_NOOP("Information"), QT_TR_NOOP("Error")};
+    m_labelWarnPicture->setAccessibleName(tr(kinds[kind]));
+
+    const QPixmap picture(path);
+    if (!picture.isNull())
+        m_labelWarnPicture->setPixmap(
+            picture.scaled(kPictureSize, kPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+int WarningDialog::showWarning(const QPoint &point, int kind, const QString &text)
+{
+    WarningDialog dialog(kind, text);
+    dialog.move(point);
+    return dialog.exec();
+}
+
+void WarningDialog::onBtnClose()
+{
+    close();
+    emit signalWarnClose();
+}
+
+} // namespace NM_Vantor

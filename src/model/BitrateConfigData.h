@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/ResolutionBitrate.h"
+#include "model/ScenceInfo.h"
+#include "model/XmlNode.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Frame-rate choices (Frame.xml), the encoding list, the single-bitrate XML files
+// and every query on the recording scenes of Scene.csv. Scene.csv is read afresh
+// by each query, so a replaced file is seen at once.
+class BitrateConfigData : public XmlNode
+{
+public:
+    BitrateConfigData();
+    ~BitrateConfigData() override;
+    BitrateConfigData(const BitrateConfigData &) = delete;
+    BitrateConfigData &operator=(const BitrateConfigData &) = delete;
+
+    // Copies the NTSC choices when `ntsc` is non-zero, else the PAL choices.
+    void getFrameRates(QStringList &out, int ntsc) const;
+    // Encodings in directory order; callers sort them.
+    void getEncodeTypes(QStringList &out) const;
+
+    // Appends each scene name not yet in `out`, in first-appearance order; reads
+    // past short lines. False when Scene.csv cannot be opened.
+    bool getScenceNames(QStringList &out) const;
+    // Encodings and resolutions the scene's rows list. False (keeping what was
+    // collected, name unset) at a line of fewer than five fields.
+    bool getScenceInfo(const QString &name, ScenceInfo &info) const;
+    // Picture of the exact row, else of the scene's last row; empty when the scene
+    // does not appear, at a short line, or when the row names no picture.
+    QString getScencePicture(const QString &scene, const QString &encoding, const QString &resolution) const;
+    // Recommended kbps of the first exact row (0 if it does not parse); -1 when
+    // there is no such row or when any line has fewer than five fields.
+    int getScenceBitrate(const QString &scene, const QString &encoding, const QString &resolution) const;
+    // Appends the scene's distinct resolutions; false at a short line.
+    bool getScenceResolutions(const QString &scene, QStringList &out) const;
+    // Appends the distinct encodings of the scene's rows for that resolution; false at a short line.
+    bool getScenceEncodings(const QString &scene, const QString &resolution, QStringList &out) const;
+
+    // Rewrites IPCBitrateConfig.xml (deviceType 1) or DVRBitrateConfig.xml
+    // (otherwise) from a two-column CSV of resolution and bitrate. False, with the
+    // target untouched, when the CSV cannot be read or holds no row, or when the
+    // target does not exist.
+    bool convertCsvToXml(const QString &csvPath, int deviceType);
+
+    bool isLoaded() const { return m_loaded; }
+
+private:
+    void readStartupFiles();
+    void readSingleBitrateRows(QVector<ResolutionBitrate> &rows, bool skipEmptyResolution) const;
+    void readFrameRates(const QString &standard, QStringList &out) const;
+    void readTableFolders();
+    // Lines of Scene.csv after its header, empty lines left out.
+    bool readScenceLines(QStringList &lines) const;
+    QString picturePath(const QString &pictureField) const;
+
+    bool m_loaded = false;
+    QVector<ResolutionBitrate> m_recorderRows;
+    QVector<ResolutionBitrate> m_cameraRows;
+    QStringList m_ntscFrameRates;
+    QStringList m_palFrameRates;
+    QString m_ipcConfigPath;
+    QString m_dvrConfigPath;
+    QString m_framePath;
+    QString m_scenePath;
+    QStringList m_encodings;
+    QString m_encoding;
+};

@@ -1,0 +1,123 @@
+#include "model/DeviceInfoManager.h"
+
+#include "model/BitrateConfigData.h"
+#include "model/BitrateTable.h"
+#include "model/DeviceEnums.h"
+
+DeviceInfoManager::DeviceInfoManager(QObject *parent) : QObject(parent)
+{
+    m_config = std::make_unique<BitrateConfigData>();
+    m_table = std::make_unique<BitrateTable>();
+    m_deviceTypes << tr("IPC") << tr("DVR");
+    loadResolutions(nullptr);
+    reloadScences();
+}
+
+DeviceInfoManager::~DeviceInfoManager() = default;
+
+void DeviceInfoManager::loadResolutions(const QString *encoding)
+{
+    QStringList camera;
+    QStringList recorder;
+    if (encoding) {
+        m_table->getResolutions(camera, IPC, *encoding);
+        m_table->getResolutions(recorder, DVR, *encoding);
+    } else {
+        m_table->getResolutions(camera, IPC);
+        m_table->getResolutions(recorder, DVR);
+    }
+    m_resolutionsByType = {camera, recorder};
+}
+
+QStringList DeviceInfoManager::getDeviceTypes() const
+{
+    return m_deviceTypes;
+}
+
+QStringList DeviceInfoManager::getResolutions(int deviceType) const
+{
+    if (deviceType < IPC || deviceType > m_resolutionsByType.size())
+        return QStringList();
+    return m_resolutionsByType.at(deviceType - 1);
+}
+
+QStringList DeviceInfoManager::getResolutionsByEncode(int deviceType, const QString &encoding)
+{
+    loadResolutions(&encoding);
+    return getResolutions(deviceType);
+}
+
+QVector<QString> DeviceInfoManager::getScenceNames() const
+{
+    return m_scenceNames;
+}
+
+QString DeviceInfoManager::getScenceName(int index) const
+{
+    return m_scenceNames.value(index);
+}
+
+ScenceInfo DeviceInfoManager::getScenceInfo(const QString &name) const
+{
+    return m_scenceInfos.value(name);
+}
+
+QString DeviceInfoManager::getScencePicture(const QString &scene, const QString &encoding,
+                                            const QString &resolution) const
+{
+    return m_config->getScencePicture(scene, encoding, resolution);
+}
+
+int DeviceInfoManager::getScenceBitrate(const QString &scene, const QString &encoding, const QString &resolution) const
+{
+    return m_config->getScenceBitrate(scene, encoding, resolution);
+}
+
+void DeviceInfoManager::reloadScences()
+{
+    m_scenceNames.clear();
+    m_scenceInfos.clear();
+    QStringList names;
+    m_config->getScenceNames(names);
+    m_scenceNames = names;
+    for (const QString &name : std::as_const(m_scenceNames)) {
+        ScenceInfo info;
+        m_config->getScenceInfo(name, info);
+        m_scenceInfos.insert(name, info);
+    }
+}
+
+void DeviceInfoManager::getFrameRates(QStringList &out, int ntsc) const
+{
+    m_config->getFrameRates(out, ntsc);
+}
+
+void DeviceInfoManager::setFrameStandard(int standard)
+{
+    m_table->setFrameStandard(standard);
+}
+
+int DeviceInfoManager::allocChannelGroupNumber()
+{
+    int candidate = m_nextGroupNumber;
+    while (m_usedGroupNumbers.contains(candidate))
+        ++candidate;
+    m_usedGroupNumbers.append(candidate);
+    m_nextGroupNumber = candidate + 1;
+    return candidate;
+}
+
+void DeviceInfoManager::releaseChannelGroupNumber(int number)
+{
+    if (number == 0) {
+        m_usedGroupNumbers.clear();
+        m_nextGroupNumber = 1;
+        return;
+    }
+    // Numbers start at 1; a negative one would make the next allocation negative.
+    if (number < 0)
+        return;
+    m_usedGroupNumbers.removeOne(number);
+    if (m_nextGroupNumber >= number)
+        m_nextGroupNumber = number;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/ScenceInfo.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <memory>
+
+class BitrateConfigData;
+class BitrateTable;
+
+// What the device editor asks about devices and scenes: device types, resolution
+// lists, frame-rate lists and scene answers, read from the data files when it is
+// built; and the channel-group numbers, always the smallest free one from 1.
+class DeviceInfoManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DeviceInfoManager(QObject *parent = nullptr);
+    ~DeviceInfoManager() override;
+
+    // tr("IPC"), tr("DVR").
+    QStringList getDeviceTypes() const;
+    // Resolutions of DeviceType 1 (IPC) or 2 (DVR); empty for any other type.
+    QStringList getResolutions(int deviceType) const;
+    // Rebuilds both resolution lists for that encoding and answers the one of the type.
+    QStringList getResolutionsByEncode(int deviceType, const QString &encoding);
+
+    // Scene names as read at construction (or by reloadScences()).
+    QVector<QString> getScenceNames() const;
+    // Name at that 0-based position; empty when there is none.
+    QString getScenceName(int index) const;
+    // Cached information; an empty record for an unknown name.
+    ScenceInfo getScenceInfo(const QString &name) const;
+    // These two read Scene.csv afresh.
+    QString getScencePicture(const QString &scene, const QString &encoding, const QString &resolution) const;
+    int getScenceBitrate(const QString &scene, const QString &encoding, const QString &resolution) const;
+    void reloadScences();
+
+    void getFrameRates(QStringList &out, int ntsc) const;
+    void setFrameStandard(int standard);
+
+    int allocChannelGroupNumber();
+    // Gives a number back; 0 gives back all of them.
+    void releaseChannelGroupNumber(int number);
+
+private:
+    void loadResolutions(const QString *encoding);
+
+    std::unique_ptr<BitrateTable> m_table;
+    std::unique_ptr<BitrateConfigData> m_config;
+    QStringList m_deviceTypes;
+    QVector<QStringList> m_resolutionsByType;
+    QVector<QString> m_scenceNames;
+    QMap<QString, ScenceInfo> m_scenceInfos;
+    int m_nextGroupNumber = 1;
+    QList<int> m_usedGroupNumbers;
+};

@@ -1,0 +1,210 @@
+#include "model/XmlNode.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCodec>
+
+class TestModelXmlNode : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void loadFailures();
+    void unparsableFileCountsAsLoaded();
+    void childAccess();
+    void textAndAttributes();
+    void removeChildAtCountsEveryNode();
+    void saveWritesGb2312();
+    void createRootReplacesLoadedContent();
+    void copiesShareTheDocument();
+    void saveFailureLeavesTargetAlone();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &content);
+    static QByteArray readFile(const QString &path);
+
+    QScopedPointer<QTemporaryDir> m_dir;
+};
+
+void TestModelXmlNode::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+}
+
+QString TestModelXmlNode::writeFile(const QString &name, const QByteArray &content)
+{
+    const QString path = m_dir->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return QString();
+    return path;
+}
+
+QByteArray TestModelXmlNode::readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestModelXmlNode::loadFailures()
+{
+    XmlNode node;
+    QVERIFY(!node.load(QString()));
+    QVERIFY(!node.load(m_dir->filePath(QStringLiteral("absent.xml"))));
+    QVERIFY(!node.load(m_dir->path())); // a folder is no file
+    QVERIFY(node.isNull());
+}
+
+void TestModelXmlNode::unparsableFileCountsAsLoaded()
+{
+    const QString path = writeFile(QStringLiteral("broken.xml"), "<root><open></root>");
+    XmlNode node;
+    QVERIFY(node.load(path));
+    QVERIFY(node.isNull());
+    QCOMPARE(node.childCount(), 0);
+    QVERIFY(node.child(QStringLiteral("open")).isNull());
+    QVERIFY(node.text().isEmpty());
+}
+
+void TestModelXmlNode::childAccess()
+{
+    const QString path =
+        writeFile(QStringLiteral("tree.xml"), "<root><a>1</a><!-- note --><b><c>deep</c></b>loose<a>2</a></root>");
+    XmlNode root;
+    QVERIFY(root.load(path));
+    QVERIFY(root.tagNameIs(QStringLiteral("root")));
+    QCOMPARE(root.childCount(), 3); // elements only
+    QVERIFY(root.childAt(1).tagNameIs(QStringLiteral("b")));
+    QCOMPARE(root.childAt(2).text(), QStringLiteral("2"));
+    QVERIFY(root.childAt(3).isNull());
+    QVERIFY(root.childAt(-1).isNull());
+    // child() looks at any depth, in document order, and only below the node.
+    QCOMPARE(root.child(QStringLiteral("c")).text(), QStringLiteral("deep"));
+    QCOMPARE(root.child(QStringLiteral("a")).text(), QStringLiteral("1"));
+    QVERIFY(root.child(QStringLiteral("root")).isNull());
+    QVERIFY(root.childAt(1).child(QStringLiteral("a")).isNull());
+    // A null node answers emptily instead of failing.
+    XmlNode none = root.child(QStringLiteral("missing"));
+    QCOMPARE(none.childCount(), 0);
+    QVERIFY(none.childAt(0).isNull());
+    QVERIFY(none.appendChild(QStringLiteral("x")).isNull());
+}
+
+void TestModelXmlNode::textAndAttributes()
+{
+    const QString path = writeFile(QStringLiteral("text.xml"), "<root><v>old<i/>tail</v><e/></root>");
+    XmlNode root;
+    QVERIFY(root.load(path));
+
+    XmlNode value = root.child(QStringLiteral("v"));
+    QVERIFY(value.setText(QStringLiteral("new")));
+    QCOMPARE(value.text(), QStringLiteral("new"));
+    QCOMPARE(value.element().childNodes().count(), 3); // replaced, not appended
+
+    XmlNode empty = root.child(QStringLiteral("e"));
+    QVERIFY(empty.text().isEmpty());
+    QVERIFY(empty.setText(42));
+    QCOMPARE(empty.text(), QStringLiteral("42"));
+
+    QCOMPARE(empty.attribute(QStringLiteral("k"), QStringLiteral("fallback")), QStringLiteral("fallback"));
+    QVERIFY(empty.setAttribute(QStringLiteral("k"), QStringLiteral("a&b")));
+    QCOMPARE(empty.attribute(QStringLiteral("k")), QStringLiteral("a&b"));
+
+    XmlNode none = root.child(QStringLiteral("missing"));
+    QVERIFY(!none.setText(QStringLiteral("x")));
+    QVERIFY(!none.setText(1));
+    QVERIFY(!none.setAttribute(QStringLiteral("k"), QStringLiteral("v")));
+    QVERIFY(!none.tagNameIs(QString()));
+}
+
+void TestModelXmlNode::removeChildAtCountsEveryNode()
+{
+    const QString path = writeFile(QStringLiteral("remove.xml"), "<root><a/><!-- note -->text<b/></root>");
+    XmlNode root;
+    QVERIFY(root.load(path));
+    QVERIFY(root.removeChildAt(1)); // the comment
+    QCOMPARE(root.childCount(), 2);
+    QVERIFY(root.removeChildAt(1)); // the text
+    QVERIFY(root.text().isEmpty());
+    QVERIFY(!root.removeChildAt(2));
+    QVERIFY(!root.removeChildAt(-1));
+    QVERIFY(root.removeChildAt(0));
+    QVERIFY(root.childAt(0).tagNameIs(QStringLiteral("b")));
+}
+
+void TestModelXmlNode::saveWritesGb2312()
+{
+    const QString chinese = QStringLiteral("\u4e2d\u6587\u6d4b\u8bd5"); // four CJK characters
+    XmlNode doc;
+    QVERIFY(doc.createRoot(QStringLiteral("ConfigList")));
+    XmlNode item = doc.appendChild(QStringLiteral("ConfigItem"));
+    item.appendChild(QStringLiteral("Resolution")).setText(chinese);
+    item.appendChild(QStringLiteral("Bitrate")).setText(2048);
+    const QString path = m_dir->filePath(QStringLiteral("out.xml"));
+    QVERIFY(doc.save(path));
+
+    const QByteArray bytes = readFile(path);
+    QVERIFY2(bytes.startsWith("<?xml version=\"1.0\" encoding=\"GB2312\"?>"), bytes.constData());
+    QVERIFY(bytes.contains(QTextCodec::codecForName("GB2312")->fromUnicode(chinese)));
+    QVERIFY(!bytes.contains(chinese.toUtf8()));
+    QVERIFY(!bytes.contains("  <")); // no indentation
+
+    XmlNode back;
+    QVERIFY(back.load(path));
+    QVERIFY(back.tagNameIs(QStringLiteral("ConfigList")));
+    QCOMPARE(back.child(QStringLiteral("Resolution")).text(), chinese);
+    QCOMPARE(back.child(QStringLiteral("Bitrate")).text(), QStringLiteral("2048"));
+}
+
+void TestModelXmlNode::createRootReplacesLoadedContent()
+{
+    const QString path = writeFile(QStringLiteral("old.xml"), "<?xml version=\"1.0\"?>\n<Old><Item>1</Item></Old>\n");
+    XmlNode doc;
+    QVERIFY(doc.load(path));
+    QVERIFY(doc.createRoot(QStringLiteral("New")));
+    doc.appendChild(QStringLiteral("Item")).setText(QStringLiteral("2"));
+    QVERIFY(doc.save(path));
+
+    // One declaration and one root, so the file still parses.
+    const QByteArray bytes = readFile(path);
+    QCOMPARE(bytes.count("<?xml"), 1);
+    QDomDocument check;
+    QVERIFY(bool(check.setContent(bytes)));
+    QCOMPARE(check.documentElement().tagName(), QStringLiteral("New"));
+    QCOMPARE(check.documentElement().text(), QStringLiteral("2"));
+}
+
+void TestModelXmlNode::copiesShareTheDocument()
+{
+    XmlNode original;
+    const XmlNode copy = original; // taken before anything exists
+    QVERIFY(original.createRoot(QStringLiteral("Root")));
+    QCOMPARE(copy.document().documentElement().tagName(), QStringLiteral("Root"));
+
+    XmlNode child = original.appendChild(QStringLiteral("Prompt"));
+    XmlNode alias = child;
+    alias.setText(QStringLiteral("1"));
+    QCOMPARE(original.child(QStringLiteral("Prompt")).text(), QStringLiteral("1"));
+}
+
+void TestModelXmlNode::saveFailureLeavesTargetAlone()
+{
+    XmlNode doc;
+    doc.createRoot(QStringLiteral("Root"));
+    QVERIFY(!doc.save(QString()));
+    QVERIFY(!doc.save(m_dir->filePath(QStringLiteral("no/such/folder/out.xml"))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("no"))));
+    // A folder in the way cannot be replaced by the file.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("taken.xml")));
+    QVERIFY(!doc.save(m_dir->filePath(QStringLiteral("taken.xml"))));
+    QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("taken.xml"))).isDir());
+}
+
+QTEST_GUILESS_MAIN(TestModelXmlNode)
+#include "tst_model_xmlnode.moc"
