@@ -10,6 +10,7 @@ void registerModelMetaTypes()
         qRegisterMetaType<StructDeviceType>("StructDeviceType");
         qRegisterMetaType<SCENCE_ITEM>("SCENCE_ITEM");
         qRegisterMetaType<ScenceInfo>("ScenceInfo");
+        qRegisterMetaType<Result>("Result");
         // Signatures written with QVector and "long long" name the same types as
         // QList and qlonglong; the aliases keep string-based connections working.
         qRegisterMetaType<QVector<StructDeviceItem>>("QVector<StructDeviceItem>");

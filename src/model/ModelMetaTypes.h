@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Result.h"
 #include "model/ScenceInfo.h"
 #include "model/ScenceItem.h"
 #include "model/StructDeviceItem.h"
