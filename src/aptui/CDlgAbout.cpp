@@ -127,8 +127,9 @@ void CDlgAbout::setButton2Visible(bool visible)
 
 void CDlgAbout::setButtonVisible(QPushButton *button, bool visible)
 {
-    // "Visible" means not hidden: the panel itself may not be on screen yet.
-    const bool wasVisible = !button->isHidden();
+    // Visible on screen: while the panel is not shown yet, no button counts as
+    // visible, so a panel set up before it is shown gets no trailing separator.
+    const bool wasVisible = button->isVisible();
     m_aboutLine1->setVisible(wasVisible || visible);
     m_aboutLine2->setVisible(wasVisible && visible);
     button->setVisible(visible);

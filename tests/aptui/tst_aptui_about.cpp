@@ -163,6 +163,8 @@ void TestAptuiAbout::lineVisibility()
     QFETCH(bool, button2);
 
     aptui::CDlgAbout about;
+    // The rules look at what is on screen: the panel is shown, as in its menu.
+    about.defaultWidget()->show();
     for (const QString &call : calls) {
         const bool show = call.endsWith(QLatin1Char('+'));
         if (call.startsWith(QLatin1String("all")))
@@ -183,6 +185,9 @@ void TestAptuiAbout::aboutDialogContents()
 {
     AboutDialog about;
     QWidget *panel = about.defaultWidget();
+    // Set up before it is shown: one button and its one separator, no trailing line.
+    QVERIFY(!panel->findChild<QFrame *>(QStringLiteral("aboutLine1"))->isHidden());
+    QVERIFY(panel->findChild<QFrame *>(QStringLiteral("aboutLine2"))->isHidden());
     QCOMPARE(panel->findChild<QLabel *>(QStringLiteral("m_labNameValue"))->text(),
              QStringLiteral("TAVO storage calculator"));
     QCOMPARE(about.version(), QStringLiteral("v4.0.0.50build"));
