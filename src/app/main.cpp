@@ -1,5 +1,6 @@
 #include "app/ToolsApplication.h"
 #include "mainwindow/VantorMainPage.h"
+#include "model/ModelMetaTypes.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     // Translated before any translator exists, so in practice the literal.
     const QString appId = QCoreApplication::translate("main", "TAVO storage calculator");
     apt::ToolsApplication app(appId, argc, argv);
+    registerModelMetaTypes();
     QCoreApplication::setApplicationName(QStringLiteral("TAVO storage calculator"));
     QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) +
                                      QDir::separator() + QStringLiteral("plugins"));

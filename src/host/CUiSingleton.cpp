@@ -4,9 +4,9 @@
 
 namespace FenwaGUIToolkit {
 
-::QMutex &singletonCreationMutex()
+QRecursiveMutex &singletonCreationMutex()
 {
-    static ::QMutex mutex;
+    static QRecursiveMutex mutex;
     return mutex;
 }
 

@@ -9,7 +9,9 @@
 namespace FenwaGUIToolkit {
 
 // The one mutex that serialises the creation of every process-wide singleton.
-::QMutex &singletonCreationMutex();
+// Recursive, because creating one singleton may ask for another (the language
+// manager reads the setup store).
+QRecursiveMutex &singletonCreationMutex();
 
 // Base of the process-wide objects. instance() creates the object on first use
 // (checked again inside the lock) and keeps it until the process exits.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Result.h"
+
 #include <QMainWindow>
 
 namespace Ui {
@@ -11,6 +13,10 @@ class Menu;
 class WindowTitle;
 } // namespace aptui
 class AboutDialog;
+class CapacityCalculation;
+class DataCalculatorPage;
+class DeviceAddPage;
+class DeviceEditor;
 class QHBoxLayout;
 
 // The single top-level window: frameless, with its own title bar, a board area
@@ -35,9 +41,19 @@ public:
 
 signals:
     void signalGetHelp();
+    void signalExportPdf(Result result);
 
 public slots:
     void resizeAddBoarder();
+    const QObject *getDeviceAddPage();
+    QObject *getDataDisplayPageSize();
+    QObject *getDataDisplayPageTime();
+    DataCalculatorPage *getDataCalculatorPage();
+    CapacityCalculation *getCapacityCalculation();
+    DeviceEditor *getDeviceEditor();
+    QObject *getScenceSelector();
+    // Takes the calculator's figures and asks the device list for the report.
+    void onGetCalResults();
     void OnBtnSystemMenu();
     void OnMenuHelpClicked();
     void setCover(bool coverIt);
@@ -53,6 +69,10 @@ private:
     Ui::VantorMainPage *ui;
     QHBoxLayout *m_pBoardHLayout = nullptr;
     aptui::WindowTitle *m_pTitle = nullptr;
+    DeviceEditor *m_pDeviceEditor = nullptr;
+    CapacityCalculation *m_pCapacityCalculation = nullptr;
+    // The device list page inside the capacity panel.
+    DeviceAddPage *m_pDeviceAddPage = nullptr;
     AboutDialog *m_pAboutDialog = nullptr;
     aptui::Menu *m_pAboutMenu = nullptr;
     aptui::CoverWidget *m_pCover = nullptr;

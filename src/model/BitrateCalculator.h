@@ -26,6 +26,11 @@ public:
     void setFrameStandard(int standard) { m_frameStandard = standard; }
     int frameStandard() const { return m_frameStandard; }
 
+    // Recording hours a disk of diskGB gigabytes holds at totalKbps.
+    static double hoursForDiskSize(double totalKbps, double diskGB);
+    // Gigabytes needed to record `hours` hours at totalKbps.
+    static double diskSizeForHours(double totalKbps, int hours);
+
     BitrateTable &table() { return *m_table; }
     const BitrateTable &table() const { return *m_table; }
 

@@ -1,0 +1,112 @@
+#include "calc/BandWidthPage.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QString countTemplate(const QLatin1String &colour)
+{
+    return QStringLiteral("<html><head/><body style=\" font-family:'Arial';\"><p align=\"center\">"
+                          "<span style=\" font-size:30px; font-weight:600; color:%1;\">%2</span><br/>"
+                          "<span style=\" font-size:14px; color:#959595;\">%3</span></p></body></html>")
+        .arg(colour, QStringLiteral("%1"), QStringLiteral("%2"));
+}
+
+QLabel *makeLabel(const QString &objectName, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::RichText);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("BandWidthPage"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 16, 0, 0);
+    layout->setSpacing(16);
+
+    m_channelLabel = makeLabel(QStringLiteral("channelLabel"), this);
+    layout->addWidget(m_channelLabel);
+
+    auto *countRow = new QHBoxLayout;
+    countRow->setSpacing(0);
+    m_IPCLabel = makeLabel(QStringLiteral("IPCLabel"), this);
+    m_DVRLabel = makeLabel(QStringLiteral("DVRLabel"), this);
+    countRow->addWidget(m_IPCLabel);
+    countRow->addWidget(m_DVRLabel);
+    layout->addLayout(countRow);
+
+    m_bandWidthLabel = makeLabel(QStringLiteral("bandWidthLabel"), this);
+    layout->addWidget(m_bandWidthLabel);
+
+    m_picLabel = makeLabel(QStringLiteral("picLabel"), this);
+    layout->addWidget(m_picLabel);
+    layout->addStretch(1);
+
+    // The split by device type is not shown in this product.
+    m_IPCLabel->hide();
+    m_DVRLabel->hide();
+    m_picLabel->hide();
+
+    setChannelCount(QStringLiteral("0"));
+    setBandWidthCount(QStringLiteral("0"), QStringLiteral("MB"));
+}
+
+QString BandWidthPage::channelTemplate()
+{
+    return countTemplate(QLatin1String("#5e6fec"));
+}
+
+QString BandWidthPage::ipcTemplate()
+{
+    return countTemplate(QLatin1String("#00c8ec"));
+}
+
+QString BandWidthPage::dvrTemplate()
+{
+    return countTemplate(QLatin1String("#a2e4c4"));
+}
+
+QString BandWidthPage::bandWidthTemplate()
+{
+    return QStringLiteral("<html><head/><body style=\" font-family:'Arial';\"><p align=\"center\">"
+                          "<span style=\" font-size:72px; font-weight:600; color:#0098f8;\">%1</span><br/>"
+                          "<span style=\" color:#dedede;\">----</span><br/><br/>"
+                          "<span style=\" font-size:14px; color:#959595;\">%2</span></p></body></html>");
+}
+
+void BandWidthPage::onSetAllCount(QString channelCount, QString IPCCount, QString DVRCount, QString bandWidth,
+                                  QString unit)
+{
+    setChannelCount(channelCount);
+    m_IPCLabel->setText(ipcTemplate().arg(IPCCount).arg(tr("IPC Counts")));
+    m_DVRLabel->setText(dvrTemplate().arg(DVRCount).arg(tr("DVR Counts")));
+    setBandWidthCount(bandWidth, unit);
+}
+
+void BandWidthPage::setChannelCount(QString value)
+{
+    m_channelLabel->setText(channelTemplate().arg(value).arg(tr("Channel Counts")));
+}
+
+void BandWidthPage::setBandWidthCount(QString value, QString unit)
+{
+    m_bandWidthLabel->setText(bandWidthTemplate().arg(value).arg(tr("Total Band Width(%1)").arg(unit)));
+}
+
+void BandWidthPage::setIPCCount(QString value)
+{
+    Q_UNUSED(value);
+}
+
+void BandWidthPage::setDVRCount(QString value)
+{
+    Q_UNUSED(value);
+}

@@ -1,0 +1,117 @@
+#include "calc/DataDisplayPage.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+const int kMethodWidth = 64;
+const int kMethodSpacing = 6;
+
+QLabel *makeLabel(const QString &objectName, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QFrame *makeLine(const QString &objectName, QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(objectName);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    return line;
+}
+
+} // namespace
+
+DataDisplayPage::DataDisplayPage(QWidget *parent) : QWidget(parent)
+{
+    setupForm();
+}
+
+QString DataDisplayPage::dayTemplate()
+{
+    return QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:60pt; "
+                          "color:#467dd3;\">%1</span></p></body></html>");
+}
+
+QString DataDisplayPage::weekMonthTemplate()
+{
+    return QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; "
+                          "color:#467dd3;\">%1</span></p></body></html>");
+}
+
+void DataDisplayPage::displayTime(const QString &day, const QString &week, const QString &month)
+{
+    m_labelByDay->setText(dayTemplate().arg(day));
+    m_labelByWeek->setText(weekMonthTemplate().arg(week));
+    m_labelByMonth->setText(weekMonthTemplate().arg(month));
+}
+
+void DataDisplayPage::setupForm()
+{
+    setObjectName(QStringLiteral("DataDisplayPage"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    m_labelDiskplayTimeNeed = makeLabel(QStringLiteral("m_labelDiskplayTimeNeed"), tr("Video can be saved:"), this);
+    layout->addWidget(m_labelDiskplayTimeNeed);
+
+    m_widgetDiskplayByDay = new QWidget(this);
+    m_labelDiskplayDayMethod =
+        makeLabel(QStringLiteral("m_labelDiskplayDayMethod"), tr("By Day"), m_widgetDiskplayByDay);
+    m_labelByDay = makeLabel(QStringLiteral("m_labelByDay"), dayTemplate().arg(0), m_widgetDiskplayByDay);
+    m_labelDiskplayDayTip = makeLabel(QStringLiteral("m_labelDiskplayDayTip"), tr("Day(s)"), this);
+    m_diskplayLine2 = makeLine(QStringLiteral("diskplayLine2"), this);
+    addBlock(QStringLiteral("m_widgetDiskplayByDay"), m_widgetDiskplayByDay, m_labelDiskplayDayMethod, m_labelByDay,
+             m_labelDiskplayDayTip, m_diskplayLine2);
+
+    m_widgetDiskplayByWeek = new QWidget(this);
+    m_labelDiskplayWeekTipMethod =
+        makeLabel(QStringLiteral("m_labelDiskplayWeekTipMethod"), tr("By Week"), m_widgetDiskplayByWeek);
+    m_labelByWeek = makeLabel(QStringLiteral("m_labelByWeek"), weekMonthTemplate().arg(0), m_widgetDiskplayByWeek);
+    m_labelDiskplayWeekTip = makeLabel(QStringLiteral("m_labelDiskplayWeekTip"), tr("Week(s)"), this);
+    m_diskplayLine3 = makeLine(QStringLiteral("diskplayLine3"), this);
+    addBlock(QStringLiteral("m_widgetDiskplayByWeek"), m_widgetDiskplayByWeek, m_labelDiskplayWeekTipMethod,
+             m_labelByWeek, m_labelDiskplayWeekTip, m_diskplayLine3);
+
+    m_widgetDiskplayByMonth = new QWidget(this);
+    m_labelDiskplayMonthMethod =
+        makeLabel(QStringLiteral("m_labelDiskplayMonthMethod"), tr("By Month"), m_widgetDiskplayByMonth);
+    m_labelByMonth = makeLabel(QStringLiteral("m_labelByMonth"), weekMonthTemplate().arg(0), m_widgetDiskplayByMonth);
+    m_labelDiskplayMonthTip = makeLabel(QStringLiteral("m_labelDiskplayMonthTip"), tr("Month(s)"), this);
+    m_diskplayLine1 = makeLine(QStringLiteral("diskplayLine1"), this);
+    addBlock(QStringLiteral("m_widgetDiskplayByMonth"), m_widgetDiskplayByMonth, m_labelDiskplayMonthMethod,
+             m_labelByMonth, m_labelDiskplayMonthTip, m_diskplayLine1);
+
+    layout->addStretch(1);
+}
+
+void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel *method, QLabel *number, QLabel *tip,
+                               QFrame *line)
+{
+    block->setObjectName(widgetName);
+    auto *row = new QHBoxLayout(block);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(kMethodSpacing);
+    method->setFixedWidth(kMethodWidth);
+    method->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    number->setTextFormat(Qt::RichText);
+    // A long figure is clipped rather than widening the calculator column.
+    number->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(method);
+    row->addWidget(number, 1);
+
+    // The unit sits centred under its figure.
+    tip->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    tip->setContentsMargins(kMethodWidth + kMethodSpacing, 0, 0, 0);
+    auto *outer = static_cast<QVBoxLayout *>(layout());
+    outer->addWidget(block);
+    outer->addWidget(tip);
+    outer->addWidget(line);
+}

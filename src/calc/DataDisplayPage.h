@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+
+// Shows how long the disk keeps video, by day, week and month. Passive: the
+// calculator page feeds it ready-formatted numbers.
+class DataDisplayPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DataDisplayPage(QWidget *parent = nullptr);
+
+    static QString dayTemplate();
+    static QString weekMonthTemplate();
+
+public slots:
+    void displayTime(const QString &day, const QString &week, const QString &month);
+
+private:
+    void setupForm();
+    void addBlock(const QString &widgetName, QWidget *block, QLabel *method, QLabel *number, QLabel *tip, QFrame *line);
+
+    QLabel *m_labelDiskplayTimeNeed = nullptr;
+    QWidget *m_widgetDiskplayByDay = nullptr;
+    QLabel *m_labelDiskplayDayMethod = nullptr;
+    QLabel *m_labelByDay = nullptr;
+    QLabel *m_labelDiskplayDayTip = nullptr;
+    QFrame *m_diskplayLine2 = nullptr;
+    QWidget *m_widgetDiskplayByWeek = nullptr;
+    QLabel *m_labelDiskplayWeekTipMethod = nullptr;
+    QLabel *m_labelByWeek = nullptr;
+    QLabel *m_labelDiskplayWeekTip = nullptr;
+    QFrame *m_diskplayLine3 = nullptr;
+    QWidget *m_widgetDiskplayByMonth = nullptr;
+    QLabel *m_labelDiskplayMonthMethod = nullptr;
+    QLabel *m_labelByMonth = nullptr;
+    QLabel *m_labelDiskplayMonthTip = nullptr;
+    QFrame *m_diskplayLine1 = nullptr;
+};

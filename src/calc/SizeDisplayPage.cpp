@@ -1,0 +1,46 @@
+#include "calc/SizeDisplayPage.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SizeDisplayPage"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+
+    m_labelDisplaySizeTitle = new QLabel(tr("Calculate the required disk capacity :"), this);
+    m_labelDisplaySizeTitle->setObjectName(QStringLiteral("m_labelDisplaySizeTitle"));
+    m_labelDisplaySizeTitle->setWordWrap(true);
+    layout->addWidget(m_labelDisplaySizeTitle);
+
+    m_WidgetSizeBack = new QWidget(this);
+    m_WidgetSizeBack->setObjectName(QStringLiteral("m_WidgetSizeBack"));
+    // Paint the style sheet's background on this plain container.
+    m_WidgetSizeBack->setAttribute(Qt::WA_StyledBackground, true);
+    auto *backLayout = new QVBoxLayout(m_WidgetSizeBack);
+    backLayout->setContentsMargins(8, 16, 8, 16);
+
+    m_labelDisplaySize = new QLabel(m_WidgetSizeBack);
+    m_labelDisplaySize->setObjectName(QStringLiteral("m_labelDisplaySize"));
+    m_labelDisplaySize->setStyleSheet(QStringLiteral("font-size:30px;"));
+    m_labelDisplaySize->setTextFormat(Qt::RichText);
+    m_labelDisplaySize->setText(sizeTemplate().arg(QStringLiteral("0"), QStringLiteral("MB")));
+    backLayout->addWidget(m_labelDisplaySize);
+
+    layout->addWidget(m_WidgetSizeBack);
+    layout->addStretch(1);
+}
+
+QString SizeDisplayPage::sizeTemplate()
+{
+    return tr("<html><head/><body><p align=\"center\"><span style=\" font-size:48pt; color:#467dd3;\">%1</span>"
+              "<span style=\" font-size:16pt; color:#467dd3;\"></span>"
+              "<span style=\" font-size:20pt; color:#467dd3;\">%2</span></p></body></html>");
+}
+
+void SizeDisplayPage::displaySize(const QString &size, const QString &unit)
+{
+    m_labelDisplaySize->setText(sizeTemplate().arg(size).arg(unit));
+}

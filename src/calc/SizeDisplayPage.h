@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+// Shows the disk capacity a retention needs. Passive: the calculator page
+// feeds it the ready-formatted size and unit.
+class SizeDisplayPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SizeDisplayPage(QWidget *parent = nullptr);
+
+    // The rich-text template, translated, with %1 the size and %2 the unit.
+    static QString sizeTemplate();
+
+public slots:
+    void displaySize(const QString &size, const QString &unit);
+
+private:
+    QLabel *m_labelDisplaySizeTitle = nullptr;
+    QWidget *m_WidgetSizeBack = nullptr;
+    QLabel *m_labelDisplaySize = nullptr;
+};

@@ -1,0 +1,520 @@
+#include "device/DeviceEditor.h"
+
+#include "aptui/CustomizedIntValidator.h"
+#include "aptui/Switch.h"
+#include "device/DeviceEditorForm.h"
+#include "device/ScenceSelector.h"
+#include "host/CComboBox.h"
+#include "host/CLineEdit.h"
+#include "host/CPushButton.h"
+#include "host/CRadioButton.h"
+#include "model/BitrateCalculator.h"
+#include "model/BitrateConfigData.h"
+#include "model/BitrateTable.h"
+#include "model/DeviceEnums.h"
+#include "model/DeviceInfoManager.h"
+#include "model/LanaguageManager.h"
+#include "model/ScenceItem.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTextEdit>
+
+#include <cmath>
+
+namespace {
+const int kPanelWidth = 400;
+const int kExpandedWidth = 390;
+const int kCollapsedWidth = 60;
+const int kChannelNameLength = 20;
+const int kMaxChannelCount = 1024;
+const int kMaxRate = 204800;
+// Frame-rate list positions from which the entries stand for fractions of a
+// frame per second, whatever their text says.
+const int kFirstFractionPosition = 18;
+const double kFractionRates[] = {0.5, 0.25, 0.125, 0.0625};
+const int kFrameRatePositions = 22;
+} // namespace
+
+DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
+{
+    m_pDeviceInfo = new DeviceInfoManager(this);
+    m_pBitrateCalculator = std::make_unique<BitrateCalculator>();
+    m_pBitrateTable = std::make_unique<BitrateTable>();
+    m_pBitrateConfig = std::make_unique<BitrateConfigData>();
+    m_ui = std::make_unique<DeviceEditorForm>();
+    m_ui->setupUi(this);
+
+    // Until the connections are made below, nothing here runs a slot except the
+    // resolution refill of the fixed-rate refresh, which connects itself.
+    m_ui->m_checkBoxSpread->hide();
+    m_ui->m_lineEditChannelName->setText(tr("Channel Name"));
+    m_ui->m_lineEditChannelCounts->setText(QStringLiteral("1"));
+
+    const QStringList deviceTypes = m_pDeviceInfo->getDeviceTypes();
+    for (int i = 0; i < deviceTypes.size(); ++i)
+        m_ui->m_comboBoxDeviceType->addItem(deviceTypes.at(i), i + 1);
+    m_ui->m_lableDeviceType->hide();
+    m_ui->m_comboBoxDeviceType->hide();
+
+    m_ui->m_radioButtonFixedRate->setChecked(true);
+
+    const QVector<QString> scenceNames = m_pDeviceInfo->getScenceNames();
+    QVector<SCENCE_ITEM> scences;
+    for (int i = 0; i < scenceNames.size(); ++i)
+        scences.append(SCENCE_ITEM{i, scenceNames.at(i)});
+    m_ui->m_scenceSelector->setScenceData(scences);
+    if (scences.isEmpty())
+        m_ui->m_radioButtonVarRate->hide();
+
+    m_ui->PalNtscSwitch->setFixedSize(84, 24);
+    m_ui->PalNtscSwitch->setOnText(tr("PAL"));
+    m_ui->PalNtscSwitch->setOffText(tr("NTSC"));
+    m_ui->PalNtscSwitch->switchOff();
+
+    refreshFixedRate();
+    OnSetFrameByStandard(PAL);
+    calculateFixedRate();
+
+    m_ui->label->hide();
+    m_ui->m_radioButtonFixedRate->hide();
+    m_ui->m_radioButtonVarRate->hide();
+
+    fillComplexity();
+    m_ui->m_comboxSceneComplexity->setCurrentIndex(Medium);
+    prepareHintEdit();
+    m_ui->hintEdit->hide();
+    m_iPreviousComplexity = Medium;
+
+    m_ui->viewOrRecordingCmbx->setCurrentIndex(0);
+    m_ui->viewOrRecordingCmbx->hide();
+    m_ui->viewOrRecordingLabel->hide();
+
+    setTextsAsToolTips();
+    makeConnections();
+
+    setFixedWidth(kPanelWidth);
+    m_ui->m_lineEditChannelCounts->setValidator(
+        new CustomizedIntValidator(0, kMaxChannelCount, m_ui->m_lineEditChannelCounts));
+    m_ui->m_lineEditScenceRecommandRate->setValidator(
+        new CustomizedIntValidator(0, kMaxRate, m_ui->m_lineEditScenceRecommandRate));
+    m_ui->m_lineEditChannelName->setMaxLength(kChannelNameLength);
+
+    // Leaves the panel in NTSC; nobody can listen to the announcement yet.
+    OnFrametareStandardNTSC();
+}
+
+DeviceEditor::~DeviceEditor() = default;
+
+bool DeviceEditor::isFixedRateMode() const
+{
+    return m_ui->m_radioButtonFixedRate->isChecked();
+}
+
+// Runs a refill of the combo box with its currentIndexChanged connection to
+// `slot` removed, so the refill does not run the recommendation half-way, and
+// restores the connection as it was.
+template <typename Slot, typename Refill>
+void DeviceEditor::quietly(QComboBox *combo, Slot slot, Refill refill)
+{
+    const bool connected = disconnect(combo, &QComboBox::currentIndexChanged, this, slot);
+    refill();
+    if (connected)
+        connect(combo, &QComboBox::currentIndexChanged, this, slot, Qt::UniqueConnection);
+}
+
+void DeviceEditor::clearResolutions()
+{
+    // Connected again before new entries go in: the first one selects itself and
+    // so recommends a rate for it.
+    QComboBox *resolutions = m_ui->m_comboBoxResolution;
+    disconnect(resolutions, &QComboBox::currentIndexChanged, this, &DeviceEditor::OnResolutionChanged);
+    resolutions->clear();
+    connect(resolutions, &QComboBox::currentIndexChanged, this, &DeviceEditor::OnResolutionChanged,
+            Qt::UniqueConnection);
+}
+
+// ---- Construction steps ----------------------------------------------------
+
+void DeviceEditor::fillComplexity()
+{
+    const QString names[] = {tr("Low"), tr("Medium"), tr("High")};
+    const QString tips[] = {
+        tr("Low: scenarios with limited details, limited movement, e.g. stairway, warehouse, meeting room."),
+        tr("Medium: scenarios with medium details, medium movements, e.g. reception, schoolyard parking lot."),
+        tr("High: scenarios with lots of details, lots of movements, or low light, e.g. station, intersection, "
+           "square."),
+    };
+    auto *model = new QStandardItemModel(m_ui->m_comboxSceneComplexity);
+    for (int i = 0; i < 3; ++i) {
+        auto *item = new QStandardItem(names[i]);
+        item->setToolTip(tips[i]);
+        model->appendRow(item);
+    }
+    m_ui->m_comboxSceneComplexity->setModel(model);
+}
+
+void DeviceEditor::prepareHintEdit()
+{
+    m_ui->hintEdit->setEnabled(false);
+    m_ui->hintEdit->setText(
+        tr("Notes: For some extremely complex scenarios with lots of details and movements, the bitrate "
+           "is likely to be far higher than recommended value."));
+    m_ui->hintEdit->adjustSize();
+    m_ui->hintEdit->setStyleSheet(QStringLiteral("QTextEdit{background-color:white; border:none}"));
+}
+
+void DeviceEditor::setTextsAsToolTips()
+{
+    QWidget *form = m_ui->m_verticalWidgetAddBorder;
+    for (QLabel *caption : form->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        caption->setToolTip(caption->text());
+    for (QComboBox *combo : form->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly))
+        combo->setToolTip(combo->currentText());
+    for (QLineEdit *edit : form->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
+        edit->setToolTip(edit->text());
+    for (QRadioButton *choice : form->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+        choice->setToolTip(choice->text());
+}
+
+void DeviceEditor::makeConnections()
+{
+    connect(m_ui->m_btnAddDevice, &QPushButton::clicked, this, &DeviceEditor::OnBtnAddDeviceClicked);
+    connect(m_ui->m_radioButtonFixedRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
+    connect(m_ui->m_radioButtonVarRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
+    // The resolution refill of the fixed-rate refresh has connected its combo already.
+    connect(m_ui->m_comboBoxDeviceType, &QComboBox::currentIndexChanged, this, &DeviceEditor::OnDeviceTypeChanged,
+            Qt::UniqueConnection);
+    connect(m_ui->m_comboBoxResolution, &QComboBox::currentIndexChanged, this, &DeviceEditor::OnResolutionChanged,
+            Qt::UniqueConnection);
+    connect(m_ui->m_comboxFrameRate, &QComboBox::currentIndexChanged, this, &DeviceEditor::OnFixedRateFrameRateChanged,
+            Qt::UniqueConnection);
+    connect(m_ui->m_comboxEncodingType, &QComboBox::currentIndexChanged, this, &DeviceEditor::OnEncodingTypeChanged,
+            Qt::UniqueConnection);
+    connect(m_ui->m_scenceSelector, &ScenceSelector::signalScenceChanged, this, &DeviceEditor::OnScenceChanged);
+    connect(m_ui->m_checkBoxSpread, &QCheckBox::toggled, this, &DeviceEditor::OnSpreadChanged);
+    connect(m_ui->PalNtscSwitch, &aptui::Switch::signalON, this, &DeviceEditor::OnFrametareStandardPAL);
+    connect(m_ui->PalNtscSwitch, &aptui::Switch::signalOFF, this, &DeviceEditor::OnFrametareStandardNTSC);
+    connect(m_ui->m_comboxSceneComplexity, &QComboBox::currentIndexChanged, this,
+            &DeviceEditor::OnCalRecommenderBitrateBySceneComplexity, Qt::UniqueConnection);
+}
+
+// ---- Public slots ----------------------------------------------------------
+
+void DeviceEditor::setDeviceTypes(QVector<StructDeviceType> deviceTypes)
+{
+    QComboBox *types = m_ui->m_comboBoxDeviceType;
+    quietly(types, &DeviceEditor::OnDeviceTypeChanged, [&] {
+        types->clear();
+        for (const StructDeviceType &type : deviceTypes)
+            types->addItem(type.strDeviceTypeName, type.iDeviceType);
+    });
+}
+
+void DeviceEditor::setDeviceResolutions(QMap<int, QString> resolutions)
+{
+    clearResolutions();
+    for (auto it = resolutions.cbegin(); it != resolutions.cend(); ++it)
+        m_ui->m_comboBoxResolution->addItem(it.value(), it.key());
+}
+
+void DeviceEditor::setScenceRecommandRateText(QString rate)
+{
+    m_ui->m_lineEditScenceRecommandRate->setText(rate);
+    m_ui->m_lineEditScenceRecommandRate->setToolTip(rate);
+}
+
+QObject *DeviceEditor::getScenceSelector()
+{
+    return m_ui->m_scenceSelector;
+}
+
+void DeviceEditor::OnSpreadChanged(bool spread)
+{
+    m_ui->m_verticalWidgetAddBorder->setVisible(!spread);
+    m_ui->verticalFrame->setVisible(spread);
+    setFixedWidth(spread ? kCollapsedWidth : kExpandedWidth);
+}
+
+void DeviceEditor::OnDeleteChannelGroupNumber(int iChannelGroupNumber)
+{
+    m_pDeviceInfo->releaseChannelGroupNumber(iChannelGroupNumber);
+}
+
+void DeviceEditor::OnSetFrameByStandard(int index)
+{
+    refillFrameRates(index);
+}
+
+// ---- Fixed-rate mode -------------------------------------------------------
+
+void DeviceEditor::refreshFixedRate()
+{
+    emit signalGetFrameStandard();
+
+    m_ui->m_scenceSelector->hide();
+    m_ui->m_labelFrameRate->show();
+    m_ui->m_comboxFrameRate->show();
+    m_ui->m_labelEncodeTypeLabel->show();
+    m_ui->m_comboxEncodingType->show();
+    m_ui->m_labelScenceRecommandRate->setText(tr("Recommend Rate :"));
+
+    refillEncodings(offeredEncodings());
+
+    const QStringList resolutions = m_pDeviceInfo->getResolutions(currentDeviceType());
+    clearResolutions();
+    m_ui->m_comboBoxResolution->addItems(resolutions);
+}
+
+QStringList DeviceEditor::offeredEncodings() const
+{
+    QStringList encodings;
+    m_pBitrateConfig->getEncodeTypes(encodings);
+    encodings.sort(Qt::CaseSensitive);
+    // Each language knows the smart codec under one name only.
+    if (apt::LanaguageManager::instance()->language() == 0)
+        encodings.removeAll(QStringLiteral("Smart H.264"));
+    else
+        encodings.removeAll(QStringLiteral("H.264+"));
+    return encodings;
+}
+
+void DeviceEditor::calculateFixedRate()
+{
+    if (!isFixedRateMode())
+        return;
+
+    const QString resolution = m_ui->m_comboBoxResolution->currentText();
+    const double frameRate = currentFrameRate();
+    m_pBitrateTable->setEncodeType(m_ui->m_comboxEncodingType->currentText());
+    m_pBitrateTable->setFrameStandard(m_bPal ? PAL : NTSC);
+
+    int bitrate = m_pBitrateTable->getBitrate(resolution, currentDeviceType(), frameRate);
+    switch (m_ui->m_comboxSceneComplexity->currentIndex()) {
+    case Low:
+        bitrate /= 2;
+        break;
+    case High:
+        bitrate *= 2;
+        break;
+    default:
+        break;
+    }
+    setScenceRecommandRateText(QString::number(bitrate));
+}
+
+double DeviceEditor::currentFrameRate() const
+{
+    const int position = m_ui->m_comboxFrameRate->currentIndex();
+    if (position < 0 || m_ui->m_comboxFrameRate->count() > kFrameRatePositions)
+        return 0.0;
+    if (position >= kFirstFractionPosition)
+        return kFractionRates[position - kFirstFractionPosition];
+    return m_ui->m_comboxFrameRate->currentText().toDouble();
+}
+
+int DeviceEditor::currentDeviceType() const
+{
+    return m_ui->m_comboBoxDeviceType->currentIndex() == 0 ? IPC : DVR;
+}
+
+void DeviceEditor::OnFrametareStandardPAL()
+{
+    switchFrameStandard(PAL);
+}
+
+void DeviceEditor::OnFrametareStandardNTSC()
+{
+    switchFrameStandard(NTSC);
+}
+
+void DeviceEditor::switchFrameStandard(int standard)
+{
+    m_bPal = standard == PAL;
+    refillFrameRates(standard);
+    m_pDeviceInfo->setFrameStandard(standard);
+    emit signalCurrentFrameStandard(standard);
+}
+
+void DeviceEditor::refillFrameRates(int standard)
+{
+    QStringList frameRates;
+    m_pDeviceInfo->getFrameRates(frameRates, standard);
+    QComboBox *combo = m_ui->m_comboxFrameRate;
+    quietly(combo, &DeviceEditor::OnFixedRateFrameRateChanged, [&] {
+        combo->clear();
+        combo->addItems(frameRates);
+    });
+    // Once connected, this selection recommends the rate for the new standard.
+    combo->setCurrentIndex(1);
+}
+
+void DeviceEditor::refillResolutions(const QStringList &resolutions)
+{
+    QComboBox *combo = m_ui->m_comboBoxResolution;
+    quietly(combo, &DeviceEditor::OnResolutionChanged, [&] {
+        combo->clear();
+        combo->addItems(resolutions);
+    });
+}
+
+void DeviceEditor::refillEncodings(const QStringList &encodings)
+{
+    QComboBox *combo = m_ui->m_comboxEncodingType;
+    quietly(combo, &DeviceEditor::OnEncodingTypeChanged, [&] {
+        combo->clear();
+        combo->addItems(encodings);
+    });
+}
+
+void DeviceEditor::OnCalRecommenderBitrateBySceneComplexity(int index)
+{
+    // A typed rate is scaled too. An empty field has no rate to scale and stays
+    // empty rather than turning into a recommendation of 0.
+    const QString text = m_ui->m_lineEditScenceRecommandRate->text();
+    if (!text.isEmpty()) {
+        const double scaled = text.toDouble() * std::pow(2.0, index - m_iPreviousComplexity);
+        setScenceRecommandRateText(QString::number(static_cast<long long>(std::trunc(scaled))));
+    }
+    m_iPreviousComplexity = index;
+}
+
+void DeviceEditor::OnEncodingTypeChanged(int index)
+{
+    Q_UNUSED(index);
+    if (!isFixedRateMode()) {
+        refreshScenceRate();
+        return;
+    }
+
+    const QString encoding = m_ui->m_comboxEncodingType->currentText();
+    m_pBitrateCalculator->setEncodeType(encoding);
+    const QStringList resolutions = m_pDeviceInfo->getResolutionsByEncode(currentDeviceType(), encoding);
+    const QString kept = m_ui->m_comboBoxResolution->currentText();
+    refillResolutions(resolutions);
+    // A resolution the new encoding still offers stays chosen.
+    const int position = resolutions.indexOf(kept);
+    if (position >= 0)
+        m_ui->m_comboBoxResolution->setCurrentIndex(position);
+    calculateFixedRate();
+}
+
+void DeviceEditor::OnDeviceTypeChanged(int index)
+{
+    if (!isFixedRateMode())
+        return;
+    const QStringList resolutions = m_pDeviceInfo->getResolutions(index == 0 ? IPC : DVR);
+    clearResolutions();
+    m_ui->m_comboBoxResolution->addItems(resolutions);
+    calculateFixedRate();
+}
+
+void DeviceEditor::OnResolutionChanged(int index)
+{
+    Q_UNUSED(index);
+    if (isFixedRateMode())
+        calculateFixedRate();
+    else
+        refreshScenceEncodings();
+}
+
+void DeviceEditor::OnFixedRateFrameRateChanged(int index)
+{
+    Q_UNUSED(index);
+    calculateFixedRate();
+}
+
+// ---- Scene mode ------------------------------------------------------------
+
+void DeviceEditor::OnRateSelected()
+{
+    if (isFixedRateMode()) {
+        refreshFixedRate();
+        calculateFixedRate();
+    } else {
+        enterScenceMode();
+    }
+}
+
+void DeviceEditor::enterScenceMode()
+{
+    m_ui->m_scenceSelector->show();
+    m_ui->m_labelFrameRate->hide();
+    m_ui->m_comboxFrameRate->hide();
+    m_ui->m_labelEncodeTypeLabel->show();
+    m_ui->m_comboxEncodingType->show();
+    OnScenceChanged(0);
+}
+
+void DeviceEditor::OnScenceChanged(int scenceType)
+{
+    m_iCurrentScence = scenceType;
+    const QString scence = m_pDeviceInfo->getScenceName(scenceType);
+    QStringList resolutions;
+    (void)m_pBitrateConfig->getScenceResolutions(scence, resolutions);
+    refillResolutions(resolutions);
+    refreshScenceEncodings();
+}
+
+void DeviceEditor::refreshScenceEncodings()
+{
+    const QString scence = m_pDeviceInfo->getScenceName(m_iCurrentScence);
+    QStringList encodings;
+    (void)m_pBitrateConfig->getScenceEncodings(scence, m_ui->m_comboBoxResolution->currentText(), encodings);
+    refillEncodings(encodings);
+    refreshScenceRate();
+}
+
+void DeviceEditor::refreshScenceRate()
+{
+    const QString scence = m_pDeviceInfo->getScenceName(m_iCurrentScence);
+    const QString encoding = m_ui->m_comboxEncodingType->currentText();
+    const QString resolution = m_ui->m_comboBoxResolution->currentText();
+    m_ui->m_scenceSelector->setScencePicture(m_pDeviceInfo->getScencePicture(scence, encoding, resolution));
+    // -1 means that the scene list has no row for this combination: there is no
+    // recommendation, and an add of the empty field counts 0 kbps, not -1.
+    const int bitrate = m_pDeviceInfo->getScenceBitrate(scence, encoding, resolution);
+    setScenceRecommandRateText(bitrate < 0 ? QString() : QString::number(bitrate));
+}
+
+// ---- Adding ----------------------------------------------------------------
+
+void DeviceEditor::OnBtnAddDeviceClicked()
+{
+    StructDeviceItem item;
+    item.dBitrate = m_ui->m_lineEditScenceRecommandRate->text().toDouble();
+    item.iChannelCount = m_ui->m_lineEditChannelCounts->text().toInt(nullptr, 10);
+    item.strEncoding = m_ui->m_comboxEncodingType->currentText();
+    item.bFlag = false;
+    item.iChannelGroupNumber = m_pDeviceInfo->allocChannelGroupNumber();
+    item.strChannelName = m_ui->m_lineEditChannelName->text() + QLatin1Char('(') +
+                          QString::number(item.iChannelGroupNumber) + QLatin1Char(')');
+    item.strExtraText = QString();
+    item.strResolution = m_ui->m_comboBoxResolution->currentText();
+    if (isFixedRateMode()) {
+        item.strFrameRate = m_ui->m_comboxFrameRate->currentText();
+    } else {
+        item.strScene = m_pDeviceInfo->getScenceName(m_iCurrentScence);
+    }
+    item.strDeviceType = m_ui->m_comboBoxDeviceType->currentText();
+
+    if (!m_bAppStarted) {
+        emit signalAppStart();
+        m_bAppStarted = true;
+    }
+
+    switch (m_ui->viewOrRecordingCmbx->currentIndex()) {
+    case 1:
+        item.iViewMode = LiveView;
+        break;
+    case 2:
+        item.iViewMode = Recording;
+        break;
+    default:
+        item.iViewMode = LiveViewAndRecording;
+        break;
+    }
+    emit signalAddDevice(item);
+}

@@ -1,0 +1,183 @@
+#include "device/DeviceEditorForm.h"
+
+#include "aptui/Switch.h"
+#include "device/ScenceSelector.h"
+#include "host/CComboBox.h"
+#include "host/CLineEdit.h"
+#include "host/CPushButton.h"
+#include "host/CRadioButton.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStringList>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+// Texts are translated in the context of the panel that shows them.
+void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
+{
+    DeviceEditor->setObjectName(QStringLiteral("DeviceEditor"));
+    DeviceEditor->setStyleSheet(QStringList{QStringLiteral("QWideget#DeviceEditor{"),
+                                            QStringLiteral("background:Transparent"), QStringLiteral("}")}
+                                    .join(QLatin1Char('\n')));
+
+    auto *outer = new QHBoxLayout(DeviceEditor);
+    outer->setObjectName(QStringLiteral("horizontalLayout"));
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    m_verticalWidgetAddBorder = new QWidget(DeviceEditor);
+    m_verticalWidgetAddBorder->setObjectName(QStringLiteral("m_verticalWidgetAddBorder"));
+    m_verticalWidgetAddBorder->setAttribute(Qt::WA_StyledBackground);
+    outer->addWidget(m_verticalWidgetAddBorder);
+
+    verticalFrame = new QFrame(DeviceEditor);
+    verticalFrame->setObjectName(QStringLiteral("verticalFrame"));
+    verticalFrame->setFrameShape(QFrame::NoFrame);
+    verticalFrame->hide();
+    outer->addWidget(verticalFrame);
+
+    auto *border = new QVBoxLayout(m_verticalWidgetAddBorder);
+    border->setObjectName(QStringLiteral("verticalLayout"));
+    border->setContentsMargins(20, 16, 20, 20);
+    border->setSpacing(14);
+
+    auto *titleRow = new QHBoxLayout();
+    titleRow->setObjectName(QStringLiteral("horizontalLayoutTitle"));
+    m_label_AddDevice =
+        new QLabel(QCoreApplication::translate("DeviceEditor", "Add Device"), m_verticalWidgetAddBorder);
+    m_label_AddDevice->setObjectName(QStringLiteral("m_label_AddDevice"));
+    titleRow->addWidget(m_label_AddDevice);
+    titleRow->addStretch();
+    PalNtscSwitch = new aptui::Switch(true, m_verticalWidgetAddBorder);
+    PalNtscSwitch->setObjectName(QStringLiteral("PalNtscSwitch"));
+    PalNtscSwitch->setAccessibleName(QCoreApplication::translate("DeviceEditor", "Video standard"));
+    titleRow->addWidget(PalNtscSwitch);
+    border->addLayout(titleRow);
+
+    auto *separator = new QFrame(m_verticalWidgetAddBorder);
+    separator->setObjectName(QStringLiteral("m_lineAddDevice"));
+    separator->setFrameShape(QFrame::NoFrame);
+    separator->setAttribute(Qt::WA_StyledBackground);
+    separator->setFixedHeight(1);
+    border->addWidget(separator);
+
+    auto *grid = new QGridLayout();
+    grid->setObjectName(QStringLiteral("gridLayout"));
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(12);
+    grid->setColumnStretch(1, 1);
+    border->addLayout(grid);
+
+    m_comboBoxDeviceType = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboBoxDeviceType->setObjectName(QStringLiteral("m_comboBoxDeviceType"));
+    m_lableDeviceType = addRow(grid, "m_lableDeviceType", QCoreApplication::translate("DeviceEditor", "Device Type :"),
+                               m_comboBoxDeviceType);
+
+    m_lineEditChannelName = new FenwaGUIToolkit::CLineEdit(m_verticalWidgetAddBorder);
+    m_lineEditChannelName->setObjectName(QStringLiteral("m_lineEditChannelName"));
+    m_labelChannelName = addRow(grid, "m_labelChannelName",
+                                QCoreApplication::translate("DeviceEditor", "Channel Name :"), m_lineEditChannelName);
+
+    // A layout, not a container widget, so that the row takes no room while
+    // both choices are hidden.
+    auto *rateModes = new QHBoxLayout();
+    rateModes->setObjectName(QStringLiteral("horizontalLayoutRateModes"));
+    m_radioButtonFixedRate = new FenwaGUIToolkit::CRadioButton(m_verticalWidgetAddBorder);
+    m_radioButtonFixedRate->setObjectName(QStringLiteral("m_radioButtonFixedRate"));
+    m_radioButtonFixedRate->setText(QCoreApplication::translate("DeviceEditor", "Fixed Rate"));
+    rateModes->addWidget(m_radioButtonFixedRate);
+    m_radioButtonVarRate = new FenwaGUIToolkit::CRadioButton(m_verticalWidgetAddBorder);
+    m_radioButtonVarRate->setObjectName(QStringLiteral("m_radioButtonVarRate"));
+    m_radioButtonVarRate->setText(QCoreApplication::translate("DeviceEditor", "VarRate"));
+    rateModes->addWidget(m_radioButtonVarRate);
+    rateModes->addStretch();
+    label = new QLabel(QCoreApplication::translate("DeviceEditor", "Encode Section :"), m_verticalWidgetAddBorder);
+    label->setObjectName(QStringLiteral("label"));
+    label->setBuddy(m_radioButtonFixedRate);
+    const int rateModesRow = grid->rowCount();
+    grid->addWidget(label, rateModesRow, 0);
+    grid->addLayout(rateModes, rateModesRow, 1);
+
+    m_scenceSelector = new ScenceSelector(m_verticalWidgetAddBorder);
+    m_scenceSelector->setObjectName(QStringLiteral("m_scenceSelector"));
+    m_scenceSelector->setMinimumHeight(220);
+    grid->addWidget(m_scenceSelector, grid->rowCount(), 0, 1, 2);
+
+    m_comboBoxResolution = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboBoxResolution->setObjectName(QStringLiteral("m_comboBoxResolution"));
+    m_lableResolution =
+        addRow(grid, "m_lableResolution", QCoreApplication::translate("DeviceEditor", "Device Resolution :"),
+               m_comboBoxResolution);
+
+    m_comboxFrameRate = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboxFrameRate->setObjectName(QStringLiteral("m_comboxFrameRate"));
+    m_labelFrameRate = addRow(grid, "m_labelFrameRate", QCoreApplication::translate("DeviceEditor", "Frame Rate :"),
+                              m_comboxFrameRate);
+
+    m_comboxEncodingType = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboxEncodingType->setObjectName(QStringLiteral("m_comboxEncodingType"));
+    m_labelEncodeTypeLabel =
+        addRow(grid, "m_labelEncodeTypeLabel", QCoreApplication::translate("DeviceEditor", "Encoding Type :"),
+               m_comboxEncodingType);
+
+    m_comboxSceneComplexity = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboxSceneComplexity->setObjectName(QStringLiteral("m_comboxSceneComplexity"));
+    m_labelSceneComplexityLabel =
+        addRow(grid, "m_labelSceneComplexityLabel", QCoreApplication::translate("DeviceEditor", "Scene Complexity :"),
+               m_comboxSceneComplexity);
+
+    hintEdit = new QTextEdit(m_verticalWidgetAddBorder);
+    hintEdit->setObjectName(QStringLiteral("hintEdit"));
+    grid->addWidget(hintEdit, grid->rowCount(), 0, 1, 2);
+
+    viewOrRecordingCmbx = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    viewOrRecordingCmbx->setObjectName(QStringLiteral("viewOrRecordingCmbx"));
+    viewOrRecordingCmbx->addItems({QCoreApplication::translate("DeviceEditor", "Live view & Recording"),
+                                   QCoreApplication::translate("DeviceEditor", "Live view"),
+                                   QCoreApplication::translate("DeviceEditor", "Recording")});
+    viewOrRecordingLabel = addRow(grid, "viewOrRecordingLabel",
+                                  QCoreApplication::translate("DeviceEditor", "View/Recording"), viewOrRecordingCmbx);
+
+    m_lineEditScenceRecommandRate = new FenwaGUIToolkit::CLineEdit(m_verticalWidgetAddBorder);
+    m_lineEditScenceRecommandRate->setObjectName(QStringLiteral("m_lineEditScenceRecommandRate"));
+    m_labelScenceRecommandRate =
+        addRow(grid, "m_labelScenceRecommandRate", QCoreApplication::translate("DeviceEditor", "Recommend Rate :"),
+               m_lineEditScenceRecommandRate);
+
+    m_lineEditChannelCounts = new FenwaGUIToolkit::CLineEdit(m_verticalWidgetAddBorder);
+    m_lineEditChannelCounts->setObjectName(QStringLiteral("m_lineEditChannelCounts"));
+    m_labelChannelCounts =
+        addRow(grid, "m_labelChannelCounts", QCoreApplication::translate("DeviceEditor", "Channel Counts :"),
+               m_lineEditChannelCounts);
+
+    auto *actions = new QHBoxLayout();
+    actions->setObjectName(QStringLiteral("horizontalLayoutActions"));
+    m_checkBoxSpread = new QCheckBox(m_verticalWidgetAddBorder);
+    m_checkBoxSpread->setObjectName(QStringLiteral("m_checkBoxSpread"));
+    m_checkBoxSpread->setAccessibleName(QCoreApplication::translate("DeviceEditor", "Collapse panel"));
+    actions->addWidget(m_checkBoxSpread);
+    actions->addStretch();
+    m_btnAddDevice = new FenwaGUIToolkit::CPushButton(m_verticalWidgetAddBorder);
+    m_btnAddDevice->setObjectName(QStringLiteral("m_btnAddDevice"));
+    m_btnAddDevice->setText(QCoreApplication::translate("DeviceEditor", "+ Add"));
+    actions->addWidget(m_btnAddDevice);
+    border->addSpacing(4);
+    border->addLayout(actions);
+    border->addStretch();
+}
+
+QLabel *DeviceEditorForm::addRow(QGridLayout *grid, const char *labelName, const QString &text, QWidget *field)
+{
+    auto *caption = new QLabel(text, m_verticalWidgetAddBorder);
+    caption->setObjectName(QLatin1String(labelName));
+    caption->setBuddy(field);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    return caption;
+}

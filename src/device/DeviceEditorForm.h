@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QFrame;
+class QGridLayout;
+class QLabel;
+class QTextEdit;
+class QWidget;
+class ScenceSelector;
+namespace aptui {
+class Switch;
+}
+namespace FenwaGUIToolkit {
+class CComboBox;
+class CLineEdit;
+class CPushButton;
+class CRadioButton;
+} // namespace FenwaGUIToolkit
+
+// The controls of the "Add Device" panel, laid out as a designer form: a title
+// row with the video-standard switch, then one labelled row per input. Every
+// control carries the object name the style sheet addresses. The panel owns
+// the widgets; this only builds them and keeps the pointers.
+class DeviceEditorForm
+{
+public:
+    void setupUi(QWidget *DeviceEditor);
+
+    QWidget *m_verticalWidgetAddBorder = nullptr;
+    QFrame *verticalFrame = nullptr;
+    QLabel *m_label_AddDevice = nullptr;
+    aptui::Switch *PalNtscSwitch = nullptr;
+    QLabel *m_lableDeviceType = nullptr;
+    FenwaGUIToolkit::CComboBox *m_comboBoxDeviceType = nullptr;
+    QLabel *m_labelChannelName = nullptr;
+    FenwaGUIToolkit::CLineEdit *m_lineEditChannelName = nullptr;
+    QLabel *label = nullptr;
+    FenwaGUIToolkit::CRadioButton *m_radioButtonFixedRate = nullptr;
+    FenwaGUIToolkit::CRadioButton *m_radioButtonVarRate = nullptr;
+    ScenceSelector *m_scenceSelector = nullptr;
+    QLabel *m_lableResolution = nullptr;
+    FenwaGUIToolkit::CComboBox *m_comboBoxResolution = nullptr;
+    QLabel *m_labelFrameRate = nullptr;
+    FenwaGUIToolkit::CComboBox *m_comboxFrameRate = nullptr;
+    QLabel *m_labelEncodeTypeLabel = nullptr;
+    FenwaGUIToolkit::CComboBox *m_comboxEncodingType = nullptr;
+    QLabel *m_labelSceneComplexityLabel = nullptr;
+    FenwaGUIToolkit::CComboBox *m_comboxSceneComplexity = nullptr;
+    QTextEdit *hintEdit = nullptr;
+    QLabel *viewOrRecordingLabel = nullptr;
+    FenwaGUIToolkit::CComboBox *viewOrRecordingCmbx = nullptr;
+    QLabel *m_labelScenceRecommandRate = nullptr;
+    FenwaGUIToolkit::CLineEdit *m_lineEditScenceRecommandRate = nullptr;
+    QLabel *m_labelChannelCounts = nullptr;
+    FenwaGUIToolkit::CLineEdit *m_lineEditChannelCounts = nullptr;
+    FenwaGUIToolkit::CPushButton *m_btnAddDevice = nullptr;
+    QCheckBox *m_checkBoxSpread = nullptr;
+
+private:
+    // A caption with the field as its buddy, as the next row of the grid.
+    QLabel *addRow(QGridLayout *grid, const char *labelName, const QString &text, QWidget *field);
+};

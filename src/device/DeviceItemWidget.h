@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+class QToolButton;
+class QVBoxLayout;
+
+namespace aptui {
+class Label;
+}
+
+namespace NM_Vantor {
+
+// The card of one channel group in the device list: type icon, group name,
+// delete button and five value labels, laid out on one line from 640 pixels
+// of width and on two lines below.
+class DeviceItemWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum LayoutMode {
+        LayoutNone = -1,
+        LayoutTwoLines = 0,
+        LayoutOneLine = 2,
+    };
+
+    DeviceItemWidget(QWidget *parent, const QString &deviceType, const QString &channelName,
+                     const QString &extraText = QString());
+
+    // Fills the value labels (fixed-rate or scene display by whether the
+    // scene name is empty) and lays the card out for its width.
+    void setDeviceData(int channelCount, const QString &resolution, const QString &frameRate, double bitrate,
+                       long long id, int channelGroupNumber, const QString &encoding, const QString &scene);
+    // After a PAL/NTSC switch: new frame-rate text and bitrate (shown whole).
+    void updateFrameRateAndRate(const QString &frameRate, double bitrate);
+
+    long long deviceId() const { return m_id; }
+    int channelGroupNumber() const { return m_channelGroupNumber; }
+    QString deviceType() const { return m_deviceType; }
+    QString channelName() const { return m_channelName; }
+    QString extraText() const { return m_extraText; }
+    QString sceneName() const { return m_sceneName; }
+    QString frameRate() const { return m_frameRate; }
+    int layoutMode() const { return m_layoutMode; }
+
+    // Bitrates read with up to six significant digits: 2048, 1024.5.
+    static QString bitrateText(double bitrate);
+
+signals:
+    void signalDeleteClicked(long long id, int channelGroupNumber);
+
+public slots:
+    void OnDeleteButtonClicked();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void setupForm();
+    void applyLayout(int width);
+    static void setLabelText(aptui::Label *label, const QString &text, bool withToolTip = true);
+    QList<aptui::Label *> valueLabels() const;
+    // Texts that do not fit end in an ellipsis; the labels keep the whole
+    // text (strText) and show it as their tool tip.
+    void elideTexts();
+
+    QString m_deviceType;
+    QString m_channelName;
+    QString m_extraText;
+    // The list's ids are 64-bit; keep all of it so a delete always finds its card.
+    long long m_id = 0;
+    int m_channelGroupNumber = 0;
+    QString m_sceneName;
+    QString m_frameRate;
+    int m_layoutMode = LayoutNone;
+
+    // Form
+    QVBoxLayout *m_vlayout = nullptr;
+    QHBoxLayout *m_hlayout1 = nullptr;
+    QHBoxLayout *m_hlayout2 = nullptr;
+    QHBoxLayout *m_hlayout3 = nullptr;
+    QLabel *m_labelDeviceTypeIconIPC = nullptr;
+    QLabel *m_labelDeviceTypeIconDVR = nullptr;
+    QLabel *m_labelChannelGroupName = nullptr;
+    QToolButton *m_btnDelete = nullptr;
+    aptui::Label *m_labelDeviceCounts = nullptr;
+    QFrame *m_line1 = nullptr;
+    aptui::Label *m_labelDeviceBitRate = nullptr;
+    QFrame *m_line2 = nullptr;
+    aptui::Label *m_labelDeviceResolution = nullptr;
+    QFrame *m_line3 = nullptr;
+    aptui::Label *m_labelEncodeType = nullptr;
+    QFrame *m_line4 = nullptr;
+    aptui::Label *m_labelScenceName = nullptr;
+    QFrame *m_line5 = nullptr;
+};
+
+} // namespace NM_Vantor

@@ -1,0 +1,68 @@
+#include "model/DeviceTotals.h"
+
+#include "model/DeviceEnums.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kKilo = 1024.0;
+constexpr double kMega = 1024.0 * 1024.0;
+constexpr double kGigabitCap = 999.9;
+
+bool isRecorded(int viewMode)
+{
+    return viewMode == Recording || viewMode == LiveViewAndRecording;
+}
+
+bool isWatchedLive(int viewMode)
+{
+    return viewMode == LiveView || viewMode == LiveViewAndRecording;
+}
+
+// Rounds up to the next tenth in single precision, as the figures have always
+// been shown; a value already on a tenth stays.
+QString tenthsRoundedUp(float scaledByTen)
+{
+    const float tenths = std::ceil(scaledByTen) / 10.0f;
+    return QString::asprintf("%0.1f", double(tenths));
+}
+
+} // namespace
+
+DeviceTotals::DeviceTotals(const QMap<long long, StructDeviceItem> &items)
+{
+    for (const StructDeviceItem &item : items) {
+        const double groupRate = item.iChannelCount * item.dBitrate;
+        if (isRecorded(item.iViewMode))
+            m_storageBitrate += groupRate;
+        if (!isWatchedLive(item.iViewMode))
+            continue;
+        m_bandwidthSum += groupRate;
+        m_channelCount += item.iChannelCount;
+        if (item.strDeviceType == QLatin1String("IPC"))
+            m_ipcCount += item.iChannelCount;
+        else if (item.strDeviceType == QLatin1String("DVR"))
+            m_dvrCount += item.iChannelCount;
+    }
+    formatBandwidth(m_bandwidthSum, m_bandwidthValue, m_bandwidthUnit);
+}
+
+void DeviceTotals::formatBandwidth(double kbps, QString &value, QString &unit)
+{
+    const double sum = std::ceil(kbps);
+    if (sum > kMega) {
+        const float scaled = float(sum) / 1024.0f / 1024.0f * 10.0f;
+        value = sum / kKilo / kKilo > kGigabitCap ? QStringLiteral("999.9") : tenthsRoundedUp(scaled);
+        unit = QCoreApplication::translate("DeviceAddPage", "Gpbs");
+    } else if (sum > kKilo) {
+        const float scaled = float(sum) / 1024.0f * 10.0f;
+        value = tenthsRoundedUp(scaled);
+        unit = QCoreApplication::translate("DeviceAddPage", "Mpbs");
+    } else {
+        value = QString::asprintf("%0.1f", sum);
+        unit = QCoreApplication::translate("DeviceAddPage", "Kpbs");
+    }
+}

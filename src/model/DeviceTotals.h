@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/StructDeviceItem.h"
+
+#include <QMap>
+#include <QString>
+
+// The figures the device list announces after every change: the storage
+// bitrate of the recording groups, the channel counts of the live-view groups
+// and their network bandwidth as a value text with its unit word.
+class DeviceTotals
+{
+public:
+    explicit DeviceTotals(const QMap<long long, StructDeviceItem> &items);
+
+    // kbps over the groups recorded to disk (view modes 2 and 3), not rounded.
+    double storageBitrate() const { return m_storageBitrate; }
+    // kbps over the groups watched live (view modes 1 and 3).
+    double bandwidthSum() const { return m_bandwidthSum; }
+
+    // Channels of the live-view groups, in decimal, in total and by type.
+    QString channelCount() const { return QString::number(m_channelCount); }
+    QString ipcCount() const { return QString::number(m_ipcCount); }
+    QString dvrCount() const { return QString::number(m_dvrCount); }
+
+    QString bandwidthValue() const { return m_bandwidthValue; }
+    QString bandwidthUnit() const { return m_bandwidthUnit; }
+
+    // Writes kbps as "%0.1f" rounded up to a tenth of Kpbs, Mpbs or Gpbs
+    // (divisor 1024); gigabit values above 999.9 read "999.9". The unit words
+    // are translated in the device list's context.
+    static void formatBandwidth(double kbps, QString &value, QString &unit);
+
+private:
+    double m_storageBitrate = 0.0;
+    double m_bandwidthSum = 0.0;
+    // Wide enough that no number of groups overflows the sums.
+    qint64 m_channelCount = 0;
+    qint64 m_ipcCount = 0;
+    qint64 m_dvrCount = 0;
+    QString m_bandwidthValue;
+    QString m_bandwidthUnit;
+};

@@ -1,0 +1,487 @@
+#include "device/DeviceAddPage.h"
+#include "device/DeviceReport.h"
+#include "model/ModelMetaTypes.h"
+
+#include "model/ModelDataDir.h"
+#include "support/DialogAnswerer.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+const QString kFixture = QStringLiteral("../device/list");
+
+StructDeviceItem group(const QString &name, double kbps, const QString &frameRate = QStringLiteral("25"))
+{
+    StructDeviceItem item;
+    item.strDeviceType = QStringLiteral("IPC");
+    item.strChannelName = name;
+    item.strEncoding = QStringLiteral("H.265");
+    item.strResolution = QStringLiteral("1080P");
+    item.strFrameRate = frameRate;
+    item.iChannelCount = 4;
+    item.dBitrate = kbps;
+    item.iViewMode = 3;
+    return item;
+}
+
+Result sampleResult()
+{
+    Result result;
+    result.diskSize = QStringLiteral("8TB");
+    result.recordHoursPerDay = 24;
+    result.savedDays = QStringLiteral("25.3 Day");
+    result.savedWeeks = QStringLiteral("3.6 Week");
+    result.savedMonths = QStringLiteral("0.8 Month");
+    result.saveTime = QStringLiteral("30Day");
+    result.dailyRecordHours = 16;
+    result.requiredDiskSpace = QStringLiteral("6.2 TB");
+    result.channelCount = QStringLiteral("12");
+    result.ipcCount = QStringLiteral("12");
+    result.dvrCount = QStringLiteral("0");
+    result.bandWidth = QStringLiteral("24.0Mpbs");
+    return result;
+}
+
+void collectTables(QTextFrame *frame, QList<QTextTable *> &out)
+{
+    const QList<QTextFrame *> children = frame->childFrames();
+    for (QTextFrame *child : children) {
+        if (auto *table = qobject_cast<QTextTable *>(child))
+            out.append(table);
+        collectTables(child, out);
+    }
+}
+
+// The cell texts of the bordered data tables, as the document holds them
+// after the sections went in the way the report inserts them.
+QList<QList<QStringList>> dataTables(const QStringList &sections)
+{
+    QTextEdit editor;
+    for (const QString &section : sections) {
+        editor.insertHtml(section);
+        editor.insertHtml(DeviceReport::spacer());
+    }
+    QList<QTextTable *> tables;
+    collectTables(editor.document()->rootFrame(), tables);
+
+    QList<QList<QStringList>> out;
+    for (QTextTable *table : std::as_const(tables)) {
+        if (table->format().border() != 1)
+            continue;
+        QList<QStringList> rows;
+        for (int row = 0; row < table->rows(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                QTextCursor cursor = cell.firstCursorPosition();
+                cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                cells.append(cursor.selectedText());
+            }
+            rows.append(cells);
+        }
+        out.append(rows);
+    }
+    return out;
+}
+
+int pdfPageCount(const QByteArray &pdf)
+{
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(pdf));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// Translates the hour suffix, to see that it is looked up in the list's context.
+class HourTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "DeviceAddPage") == 0 && qstrcmp(sourceText, "h") == 0)
+            return QStringLiteral(" hrs");
+        return QString();
+    }
+};
+
+struct Hint
+{
+    QString objectName;
+    QString title;
+    QString text;
+    QSize size;
+    bool confirmShown = false;
+    bool cancelShown = false;
+};
+
+} // namespace
+
+class TestReportExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void sectionsHoldCaptionsAndRowsInIdOrder();
+    void bitrateAndFrameRateCells_data();
+    void bitrateAndFrameRateCells();
+    void hoursFollowTheNumberDirectly();
+    void typedTextIsEscaped();
+    void exportWritesPdfUnderTheExactName();
+    void manyGroupsSpanSeveralPages();
+    void exportReplacesAnExistingFile();
+    void noGroupsNoDialogNoFile();
+    void cancelledDialogWritesNothing();
+    void unwritableTargetReportsFailure_data();
+    void unwritableTargetReportsFailure();
+    void onlyCompletePdfCountsAsSaved_data();
+    void onlyCompletePdfCountsAsSaved();
+
+private:
+    // Runs the export answering the file question with `fileName` and the
+    // hint with its confirm button; the hint as found.
+    Hint exportAndAnswer(DeviceAddPage &page, const QString &fileName);
+
+    std::unique_ptr<ModelDataDir> m_data;
+    std::unique_ptr<QTemporaryDir> m_out;
+    int m_questions = 0;
+    QWidget *m_questionParent = nullptr;
+    QString m_caption;
+    QString m_filter;
+};
+
+void TestReportExport::initTestCase()
+{
+    registerModelMetaTypes();
+}
+
+void TestReportExport::init()
+{
+    m_data = std::make_unique<ModelDataDir>(kFixture);
+    QVERIFY(m_data->isValid());
+    m_out = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_out->isValid());
+    m_questions = 0;
+    m_questionParent = nullptr;
+    m_caption.clear();
+    m_filter.clear();
+}
+
+void TestReportExport::cleanup()
+{
+    DeviceAddPage::setSaveFileNameFunction({});
+    m_out.reset();
+    m_data.reset();
+}
+
+Hint TestReportExport::exportAndAnswer(DeviceAddPage &page, const QString &fileName)
+{
+    DeviceAddPage::setSaveFileNameFunction(
+        [this, fileName](QWidget *parent, const QString &caption, const QString &filter) {
+            ++m_questions;
+            m_questionParent = parent;
+            m_caption = caption;
+            m_filter = filter;
+            return fileName;
+        });
+    Hint hint;
+    auto answer = DialogAnswerer::answerNext([&hint](QWidget *dialog) {
+        hint.objectName = dialog->objectName();
+        hint.title = dialog->findChild<QLabel *>(QStringLiteral("labelTitle"))->text();
+        hint.text = dialog->findChild<QLabel *>(QStringLiteral("m_labelNULL"))->text();
+        hint.size = dialog->size();
+        auto *confirm = dialog->findChild<QAbstractButton *>(QStringLiteral("btnConfirm"));
+        auto *cancel = dialog->findChild<QAbstractButton *>(QStringLiteral("btnCancel"));
+        hint.confirmShown = confirm->isVisible() && confirm->isEnabled();
+        hint.cancelShown = cancel->isVisible() || cancel->isEnabled();
+        confirm->click();
+    });
+    page.onExportDeviceItems(sampleResult());
+    if (!answer->answered())
+        answer->stop();
+    return hint;
+}
+
+void TestReportExport::sectionsHoldCaptionsAndRowsInIdOrder()
+{
+    DeviceAddPage page;
+    page.addDeviceTypeItem(group(QStringLiteral("Zeta(1)"), 2048));
+    page.addDeviceTypeItem(group(QStringLiteral("Alpha(2)"), 1024));
+    page.addDeviceTypeItem(group(QStringLiteral("Mid(3)"), 512));
+
+    const QStringList sections = DeviceReport::sections(page.getDeviceData(), sampleResult());
+    QCOMPARE(sections.size(), 4);
+    const QStringList titles{QStringLiteral("Devices"), QStringLiteral("Space Given"), QStringLiteral("Time Given"),
+                             QStringLiteral("Bandwidth")};
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(sections.at(i).startsWith(DeviceReport::titleBlock(titles.at(i))));
+        QVERIFY(sections.at(i).endsWith(QStringLiteral("</table></div>")));
+    }
+    QCOMPARE(DeviceReport::html(page.getDeviceData(), sampleResult()),
+             sections.join(DeviceReport::spacer()) + DeviceReport::spacer());
+
+    const QList<QList<QStringList>> tables = dataTables(sections);
+    QCOMPARE(tables.size(), 4);
+    QCOMPARE(tables.at(0),
+             (QList<QStringList>{{QStringLiteral("Device Name"), QStringLiteral("Device Quantity"),
+                                  QStringLiteral("Resolution"), QStringLiteral("Frame Rate(fps)"),
+                                  QStringLiteral("Encoding"), QStringLiteral("Recommended Bitrate(kbps)")},
+                                 {QStringLiteral("Zeta(1)"), QStringLiteral("4"), QStringLiteral("1080P"),
+                                  QStringLiteral("25"), QStringLiteral("H.265"), QStringLiteral("2048")},
+                                 {QStringLiteral("Alpha(2)"), QStringLiteral("4"), QStringLiteral("1080P"),
+                                  QStringLiteral("25"), QStringLiteral("H.265"), QStringLiteral("1024")},
+                                 {QStringLiteral("Mid(3)"), QStringLiteral("4"), QStringLiteral("1080P"),
+                                  QStringLiteral("25"), QStringLiteral("H.265"), QStringLiteral("512")}}));
+    QCOMPARE(tables.at(1),
+             (QList<QStringList>{{QStringLiteral("Disk Space"), QStringLiteral("Recording Time/day"),
+                                  QStringLiteral("Recording Time By Day"), QStringLiteral("Recording Time By Week"),
+                                  QStringLiteral("Recording Time By Month")},
+                                 {QStringLiteral("8TB"), QStringLiteral("24h"), QStringLiteral("25.3 Day"),
+                                  QStringLiteral("3.6 Week"), QStringLiteral("0.8 Month")}}));
+    QCOMPARE(tables.at(2),
+             (QList<QStringList>{{QStringLiteral("Recording Time"), QStringLiteral("Recording Time/day"),
+                                  QStringLiteral("Required Disk Space")},
+                                 {QStringLiteral("30Day"), QStringLiteral("16h"), QStringLiteral("6.2 TB")}}));
+    QCOMPARE(tables.at(3),
+             (QList<QStringList>{{QStringLiteral("Total device number"), QStringLiteral("Total Band Width")},
+                                 {QStringLiteral("12"), QStringLiteral("24.0Mpbs")}}));
+}
+
+void TestReportExport::bitrateAndFrameRateCells_data()
+{
+    QTest::addColumn<double>("bitrate");
+    QTest::addColumn<QString>("frameRate");
+    QTest::addColumn<QString>("bitrateCell");
+    QTest::newRow("fraction kept") << 1536.5 << "25"
+                                   << "1536.5";
+    QTest::newRow("whole without decimals") << 4096.0 << "30"
+                                            << "4096";
+    QTest::newRow("six significant digits") << 1234.5678 << "25"
+                                            << "1234.57";
+    QTest::newRow("scene group without frame rate") << 2048.0 << ""
+                                                    << "2048";
+}
+
+void TestReportExport::bitrateAndFrameRateCells()
+{
+    QFETCH(double, bitrate);
+    QFETCH(QString, frameRate);
+    QMap<long long, StructDeviceItem> devices;
+    devices.insert(1, group(QStringLiteral("Gate(1)"), bitrate, frameRate));
+
+    const QList<QList<QStringList>> tables = dataTables(DeviceReport::sections(devices, sampleResult()));
+    QCOMPARE(tables.at(0).size(), 2);
+    QCOMPARE(tables.at(0).at(1).at(3), frameRate);
+    QTEST(tables.at(0).at(1).at(5), "bitrateCell");
+}
+
+void TestReportExport::hoursFollowTheNumberDirectly()
+{
+    QMap<long long, StructDeviceItem> devices;
+    devices.insert(1, group(QStringLiteral("Gate(1)"), 1024));
+    Result result = sampleResult();
+    result.recordHoursPerDay = 8;
+    result.dailyRecordHours = 1;
+
+    QList<QList<QStringList>> tables = dataTables(DeviceReport::sections(devices, result));
+    QCOMPARE(tables.at(1).at(1).at(1), QStringLiteral("8h"));
+    QCOMPARE(tables.at(2).at(1).at(1), QStringLiteral("1h"));
+
+    HourTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    tables = dataTables(DeviceReport::sections(devices, result));
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(tables.at(1).at(1).at(1), QStringLiteral("8 hrs"));
+    QCOMPARE(tables.at(2).at(1).at(1), QStringLiteral("1 hrs"));
+}
+
+void TestReportExport::typedTextIsEscaped()
+{
+    QMap<long long, StructDeviceItem> devices;
+    devices.insert(1, group(QStringLiteral("<b>Gate & Door</b></table>(1)"), 1024));
+    const QStringList sections = DeviceReport::sections(devices, sampleResult());
+
+    QVERIFY(sections.at(0).contains(QStringLiteral("&lt;b&gt;Gate &amp; Door&lt;/b&gt;&lt;/table&gt;(1)")));
+    const QList<QList<QStringList>> tables = dataTables(sections);
+    QCOMPARE(tables.size(), 4);
+    QCOMPARE(tables.at(0).at(1).at(0), QStringLiteral("<b>Gate & Door</b></table>(1)"));
+}
+
+void TestReportExport::exportWritesPdfUnderTheExactName()
+{
+    DeviceAddPage page;
+    for (int i = 1; i <= 3; ++i)
+        page.addDeviceTypeItem(group(QStringLiteral("Gate(%1)").arg(i), 1024.0 * i));
+    const QString fileName = m_out->filePath(QStringLiteral("site report"));
+
+    const Hint hint = exportAndAnswer(page, fileName);
+
+    QCOMPARE(m_questions, 1);
+    QCOMPARE(m_questionParent, &page);
+    QCOMPARE(m_caption, QStringLiteral("Save File"));
+    QCOMPARE(m_filter, QStringLiteral("File (*.pdf )"));
+    QCOMPARE(hint.objectName, QStringLiteral("Hint"));
+    QCOMPARE(hint.title, QStringLiteral("Hint"));
+    QCOMPARE(hint.text, QStringLiteral("Saved."));
+    QCOMPARE(hint.size, QSize(350, 220));
+    QVERIFY(hint.confirmShown);
+    QVERIFY(!hint.cancelShown);
+
+    // No extension is added and nothing else is left in the folder.
+    QCOMPARE(QDir(m_out->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("site report")});
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    QCOMPARE(pdfPageCount(pdf), 1);
+    // 297 x 210 mm, landscape.
+    QVERIFY(pdf.contains("/MediaBox [0 0 842"));
+    QVERIFY(DeviceReport::isPdfFile(fileName));
+}
+
+void TestReportExport::manyGroupsSpanSeveralPages()
+{
+    DeviceAddPage page;
+    QVector<StructDeviceItem> groups;
+    for (int i = 1; i <= 200; ++i)
+        groups.append(group(QStringLiteral("Entrance camera group(%1)").arg(i), 1536.5));
+    page.setDeviceTypeData(groups);
+    const QString fileName = m_out->filePath(QStringLiteral("large.pdf"));
+
+    const Hint hint = exportAndAnswer(page, fileName);
+
+    QCOMPARE(hint.text, QStringLiteral("Saved."));
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(pdfPageCount(file.readAll()) > 1);
+}
+
+void TestReportExport::exportReplacesAnExistingFile()
+{
+    DeviceAddPage page;
+    page.addDeviceTypeItem(group(QStringLiteral("Gate(1)"), 2048));
+    const QString fileName = m_out->filePath(QStringLiteral("old.pdf"));
+    {
+        QFile old(fileName);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an older report");
+    }
+
+    const Hint hint = exportAndAnswer(page, fileName);
+
+    QCOMPARE(hint.text, QStringLiteral("Saved."));
+    QVERIFY(DeviceReport::isPdfFile(fileName));
+    QCOMPARE(QDir(m_out->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
+}
+
+void TestReportExport::noGroupsNoDialogNoFile()
+{
+    DeviceAddPage page;
+    page.addDeviceTypeItem(group(QStringLiteral("Gate(1)"), 2048));
+    page.OnDeleteDeviceItem(1, 1);
+
+    const Hint hint = exportAndAnswer(page, m_out->filePath(QStringLiteral("empty.pdf")));
+
+    QCOMPARE(m_questions, 0);
+    QVERIFY(hint.objectName.isEmpty());
+    QVERIFY(QDir(m_out->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestReportExport::cancelledDialogWritesNothing()
+{
+    DeviceAddPage page;
+    page.addDeviceTypeItem(group(QStringLiteral("Gate(1)"), 2048));
+
+    const Hint hint = exportAndAnswer(page, QString());
+
+    QCOMPARE(m_questions, 1);
+    QVERIFY(hint.objectName.isEmpty());
+    QVERIFY(QDir(m_out->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestReportExport::unwritableTargetReportsFailure_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("missing folder") << "missing/report.pdf";
+    QTest::newRow("name of a folder") << "folder";
+    QTest::newRow("below a plain file") << "plain/report.pdf";
+    QTest::newRow("read-only folder") << "locked/report.pdf";
+}
+
+void TestReportExport::unwritableTargetReportsFailure()
+{
+    QFETCH(QString, target);
+    QDir out(m_out->path());
+    QVERIFY(out.mkdir(QStringLiteral("folder")));
+    QVERIFY(out.mkdir(QStringLiteral("locked")));
+    {
+        QFile plain(out.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+    }
+    const QString locked = out.filePath(QStringLiteral("locked"));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (target.startsWith(QLatin1String("locked")) && QFileInfo(locked).isWritable()) {
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QSKIP("This user may write into read-only folders.");
+    }
+
+    DeviceAddPage page;
+    page.addDeviceTypeItem(group(QStringLiteral("Gate(1)"), 2048));
+    const Hint hint = exportAndAnswer(page, out.filePath(target));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QCOMPARE(hint.objectName, QStringLiteral("Hint"));
+    QCOMPARE(hint.text, QStringLiteral("Failed to save the file."));
+    QVERIFY(hint.confirmShown);
+    // No partial file anywhere, and the folder that was named is untouched.
+    QCOMPARE(out.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{QStringLiteral("folder"), QStringLiteral("locked"), QStringLiteral("plain")}));
+    QVERIFY(
+        QDir(out.filePath(QStringLiteral("folder"))).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    QVERIFY(QDir(locked).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestReportExport::onlyCompletePdfCountsAsSaved_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("complete") << QByteArray("%PDF-1.4\n1 0 obj\n<<>>\nendobj\ntrailer\n%%EOF\n") << true;
+    QTest::newRow("cut off before the end") << QByteArray("%PDF-1.4\n1 0 obj\n<<>>\nendobj\n") << false;
+    QTest::newRow("not a PDF") << QByteArray("an older report %%EOF") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+void TestReportExport::onlyCompletePdfCountsAsSaved()
+{
+    QFETCH(QByteArray, content);
+    const QString fileName = m_out->filePath(QStringLiteral("checked.pdf"));
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    QTEST(DeviceReport::isPdfFile(fileName), "complete");
+    QVERIFY(!DeviceReport::isPdfFile(m_out->filePath(QStringLiteral("absent.pdf"))));
+    QVERIFY(!DeviceReport::isPdfFile(m_out->path()));
+}
+
+QTEST_MAIN(TestReportExport)
+#include "tst_report_export.moc"

@@ -1,0 +1,193 @@
+// The wired main window: a group added in the editor reaches the list, the
+// calculator and the displays; deletes, clears and the standard switch follow.
+#include "aptui/Label.h"
+#include "calc/CapacityCalculation.h"
+#include "calc/DataCalculatorPage.h"
+#include "device/DeviceAddPage.h"
+#include "device/DeviceEditor.h"
+#include "mainwindow/VantorMainPage.h"
+#include "model/ModelMetaTypes.h"
+#include "support/DialogAnswerer.h"
+#include "model/ModelDataDir.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+
+// One camera table whose first resolution is 1080P at 4096 kbps for 30 fps.
+const char kTable[] = "Resolution,30,25,20,15,10,5,1\n"
+                      "1080P,4096,3072,2560,2048,1536,1024,512\n"
+                      "720P,2048,1808,1536,1264,960,576,240\n";
+
+QByteArray frameXml()
+{
+    QByteArray xml = "<?xml version=\"1.0\"?><Frame><PAL>";
+    for (const char *f : {"50", "25", "24", "22", "20", "18", "16", "15", "12", "10", "8",
+                          "7",  "6",  "5",  "4",  "3",  "2",  "1",  "1/2", "1/4", "1/8", "1/16"})
+        xml += QByteArray("<F>") + f + "</F>";
+    xml += "</PAL><NTSC>";
+    for (const char *f : {"60", "30", "25", "24", "22", "20", "18", "16", "15", "12", "10",
+                          "8",  "6",  "5",  "4",  "3",  "2",  "1",  "1/2", "1/4", "1/8", "1/16"})
+        xml += QByteArray("<F>") + f + "</F>";
+    return xml + "</NTSC></Frame>";
+}
+
+QString labelText(QWidget *root, const char *name)
+{
+    auto *label = root->findChild<QLabel *>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+} // namespace
+
+class TestMainWindowEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    ModelDataDir *m_data = nullptr;
+    VantorMainPage *m_window = nullptr;
+
+    QListWidget *list() const { return m_window->findChild<QListWidget *>(QStringLiteral("m_listWidgetDiskData")); }
+    Result result() const
+    {
+        Result r;
+        m_window->getDataCalculatorPage()->fillResult(r);
+        return r;
+    }
+    void add() const
+    {
+        m_window->getDeviceEditor()->findChild<QAbstractButton *>(QStringLiteral("m_btnAddDevice"))->click();
+    }
+    QWidget *card(int row) const { return list()->itemWidget(list()->item(row)); }
+
+private slots:
+    void init()
+    {
+        m_data = new ModelDataDir(QString());
+        QVERIFY(m_data->write(QStringLiteral("IPCBitrate/H.264.csv"), kTable));
+        QVERIFY(m_data->write(QStringLiteral("IPCBitrate/H.265.csv"), kTable));
+        QVERIFY(m_data->write(QStringLiteral("DVRBitrate/H.264.csv"), kTable));
+        QVERIFY(m_data->write(QStringLiteral("DVRBitrate/H.265.csv"), kTable));
+        QVERIFY(m_data->write(QStringLiteral("IPCBitrateConfig.xml"), "<ConfigList/>"));
+        QVERIFY(m_data->write(QStringLiteral("DVRBitrateConfig.xml"), "<ConfigList/>"));
+        QVERIFY(m_data->write(QStringLiteral("Frame.xml"), frameXml()));
+        m_window = new VantorMainPage;
+        m_window->connectSignals();
+        m_window->resize(1400, 800);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void cleanup()
+    {
+        delete m_window;
+        m_window = nullptr;
+        delete m_data;
+        m_data = nullptr;
+    }
+
+    void startShowsTheEmptyView()
+    {
+        CapacityCalculation *panel = m_window->getCapacityCalculation();
+        QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
+        QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("exportBtn"))->isVisible());
+        QVERIFY(panel->findChild<QWidget *>(QStringLiteral("m_labelNullPic"))->isVisible());
+        QCOMPARE(m_window->getDeviceEditor()->findChild<QLineEdit *>(QStringLiteral("m_lineEditScenceRecommandRate"))
+                     ->text(),
+                 QStringLiteral("4096"));
+    }
+
+    void addShowsACardAndTheFigures()
+    {
+        add();
+        CapacityCalculation *panel = m_window->getCapacityCalculation();
+        QVERIFY(panel->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
+        QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("m_labelNullPic"))->isVisible());
+        QCOMPARE(list()->count(), 1);
+        QCOMPARE(labelText(card(0), "m_labelChannelGroupName"), QStringLiteral("Channel Name(1)"));
+        const Result r = result();
+        QCOMPARE(r.savedDays, QStringLiteral("88 Day(s)"));
+        QCOMPARE(r.savedWeeks, QStringLiteral("12 Week(s)"));
+        QCOMPARE(r.savedMonths, QStringLiteral("2 Month(s)"));
+        QCOMPARE(r.diskSize, QStringLiteral("4TB"));
+        QCOMPARE(r.requiredDiskSpace, QStringLiteral("46 GB"));
+        QCOMPARE(r.channelCount, QStringLiteral("1"));
+        QCOMPARE(r.bandWidth, QStringLiteral("4.0Mpbs"));
+        QVERIFY(labelText(panel, "bandWidthLabel").contains(QStringLiteral(">4.0<")));
+        QVERIFY(labelText(panel, "bandWidthLabel").contains(QStringLiteral("(Mpbs)")));
+
+        // The calculation pages show the same figures once chosen.
+        panel->findChild<QAbstractButton *>(QStringLiteral("calTimeBtn"))->click();
+        QVERIFY(labelText(panel, "m_labelByDay").contains(QStringLiteral(">88<")));
+        panel->findChild<QAbstractButton *>(QStringLiteral("calDiskBtn"))->click();
+        QVERIFY(labelText(panel, "m_labelDisplaySize").contains(QStringLiteral(">46<")));
+    }
+
+    void deletingTheOnlyGroupLeavesZerosAndFreesItsNumber()
+    {
+        add();
+        QCOMPARE(list()->count(), 1);
+        card(0)->findChild<QAbstractButton *>(QStringLiteral("m_btnDelete"))->click();
+        QCOMPARE(list()->count(), 0);
+        // List and calculator stay visible.
+        QVERIFY(m_window->getCapacityCalculation()->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
+        const Result r = result();
+        QCOMPARE(r.savedDays, QStringLiteral("0 Day(s)"));
+        QCOMPARE(r.requiredDiskSpace, QStringLiteral("0 GB"));
+        QCOMPARE(r.channelCount, QStringLiteral("0"));
+        QCOMPARE(r.bandWidth, QStringLiteral("0.0Kpbs"));
+        add();
+        QCOMPARE(labelText(card(0), "m_labelChannelGroupName"), QStringLiteral("Channel Name(1)"));
+    }
+
+    void confirmedClearLeavesZeros()
+    {
+        add();
+        add();
+        QCOMPARE(list()->count(), 2);
+        bool covered = false;
+        auto answer = DialogAnswerer::answerNext([&](QWidget *dialog) {
+            covered = m_window->isCovered();
+            DialogAnswerer::clickButton(dialog, QStringLiteral("btnConfirm"));
+        });
+        m_window->getCapacityCalculation()->findChild<QAbstractButton *>(QStringLiteral("m_btnClear"))->click();
+        QVERIFY(answer->answered());
+        QCOMPARE(answer->dialogTitle(), QStringLiteral("Clear"));
+        QVERIFY(covered);
+        QVERIFY(!m_window->isCovered());
+        QCOMPARE(list()->count(), 0);
+        const Result r = result();
+        QCOMPARE(r.savedDays, QStringLiteral("0 Day(s)"));
+        QCOMPARE(r.bandWidth, QStringLiteral("0.0Kpbs"));
+        // Numbering starts again after a clear.
+        add();
+        QCOMPARE(labelText(card(0), "m_labelChannelGroupName"), QStringLiteral("Channel Name(1)"));
+    }
+
+    void palSwitchConvertsTheList()
+    {
+        add();
+        QVERIFY(labelText(card(0), "m_labelDeviceBitRate").contains(QStringLiteral("4096")));
+        auto *pal = m_window->getDeviceEditor()->findChild<QAbstractButton *>(QStringLiteral("m_btnON"));
+        QVERIFY(pal);
+        pal->click();
+        QCOMPARE(labelText(card(0), "m_labelDeviceBitRate"), QStringLiteral("Fixted Rate : 3072 kbps"));
+        QCOMPARE(labelText(card(0), "m_labelDeviceResolution"), QStringLiteral("Frame Rate : 25"));
+        QCOMPARE(result().bandWidth, QStringLiteral("3.0Mpbs"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    registerModelMetaTypes();
+    TestMainWindowEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindow_endtoend.moc"
