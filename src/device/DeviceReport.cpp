@@ -38,10 +38,11 @@ QString DeviceReport::dataTable(const QStringList &headers, const QList<QStringL
     QString html = QStringLiteral("<div align=\"center\">"
                                   "<table width=\"90%\" border=\"1\" bordercolor=\"#ABBDD1\" cellspacing=\"0\" "
                                   "cellpadding=\"0\" id=\"FileTabletoo\" style=\"border-collapse:collapse;\">"
-                                  "<tr align=\"center\" bgcolor=\"#D9D9D9\">");
+                                  // A header row of its own, so a table running over pages repeats it.
+                                  "<thead><tr align=\"center\" bgcolor=\"#D9D9D9\">");
     for (const QString &header : headers)
         html += cell(header);
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead>");
     for (const QStringList &row : rows) {
         html += QStringLiteral("<tr align=\"center\">");
         for (const QString &value : row)

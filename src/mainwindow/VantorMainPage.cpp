@@ -43,7 +43,8 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
     m_pAboutDialog = new AboutDialog(nullptr);
     m_pAboutMenu->addAction(m_pAboutDialog);
     m_pAboutMenu->setObjectName(QStringLiteral("aboutMenu"));
-    m_pAboutMenu->setWindowFlags(Qt::FramelessWindowHint | Qt::Popup);
+    // Keeps the menu's own no-shadow hint.
+    m_pAboutMenu->setWindowFlags(m_pAboutMenu->windowFlags() | Qt::FramelessWindowHint | Qt::Popup);
     m_pAboutMenu->setAttribute(Qt::WA_TranslucentBackground);
     m_pAboutMenu->setFocusPolicy(Qt::NoFocus);
 
@@ -92,8 +93,7 @@ void VantorMainPage::connectSignals()
             &DataCalculatorPage::onDeviceChangedToBandWidth, Qt::DirectConnection);
     connect(calculator, &DataCalculatorPage::setDiskSize, sizeDisplay, &SizeDisplayPage::displaySize,
             Qt::DirectConnection);
-    connect(calculator, &DataCalculatorPage::setTime, timeDisplay, &DataDisplayPage::displayTime,
-            Qt::DirectConnection);
+    connect(calculator, &DataCalculatorPage::setTime, timeDisplay, &DataDisplayPage::displayTime, Qt::DirectConnection);
     connect(m_pDeviceEditor, &DeviceEditor::signalCurrentFrameStandard, m_pDeviceAddPage,
             &DeviceAddPage::OnFrametareStandardChanged);
     connect(m_pCapacityCalculation, &CapacityCalculation::signalClear, m_pDeviceAddPage,

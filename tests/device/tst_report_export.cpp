@@ -82,6 +82,9 @@ QList<QList<QStringList>> dataTables(const QStringList &sections)
     for (QTextTable *table : std::as_const(tables)) {
         if (table->format().border() != 1)
             continue;
+        // The caption row repeats on every page a long table runs over.
+        if (table->format().headerRowCount() != 1)
+            return {};
         QList<QStringList> rows;
         for (int row = 0; row < table->rows(); ++row) {
             QStringList cells;

@@ -6,9 +6,9 @@
 #include "device/DeviceAddPage.h"
 #include "device/DeviceEditor.h"
 #include "mainwindow/VantorMainPage.h"
+#include "model/ModelDataDir.h"
 #include "model/ModelMetaTypes.h"
 #include "support/DialogAnswerer.h"
-#include "model/ModelDataDir.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -26,11 +26,11 @@ const char kTable[] = "Resolution,30,25,20,15,10,5,1\n"
 QByteArray frameXml()
 {
     QByteArray xml = "<?xml version=\"1.0\"?><Frame><PAL>";
-    for (const char *f : {"50", "25", "24", "22", "20", "18", "16", "15", "12", "10", "8",
+    for (const char *f : {"50", "25", "24", "22", "20", "18", "16", "15",  "12",  "10",  "8",
                           "7",  "6",  "5",  "4",  "3",  "2",  "1",  "1/2", "1/4", "1/8", "1/16"})
         xml += QByteArray("<F>") + f + "</F>";
     xml += "</PAL><NTSC>";
-    for (const char *f : {"60", "30", "25", "24", "22", "20", "18", "16", "15", "12", "10",
+    for (const char *f : {"60", "30", "25", "24", "22", "20", "18", "16",  "15",  "12",  "10",
                           "8",  "6",  "5",  "4",  "3",  "2",  "1",  "1/2", "1/4", "1/8", "1/16"})
         xml += QByteArray("<F>") + f + "</F>";
     return xml + "</NTSC></Frame>";
@@ -97,7 +97,8 @@ private slots:
         QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
         QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("exportBtn"))->isVisible());
         QVERIFY(panel->findChild<QWidget *>(QStringLiteral("m_labelNullPic"))->isVisible());
-        QCOMPARE(m_window->getDeviceEditor()->findChild<QLineEdit *>(QStringLiteral("m_lineEditScenceRecommandRate"))
+        QCOMPARE(m_window->getDeviceEditor()
+                     ->findChild<QLineEdit *>(QStringLiteral("m_lineEditScenceRecommandRate"))
                      ->text(),
                  QStringLiteral("4096"));
     }
@@ -135,7 +136,8 @@ private slots:
         card(0)->findChild<QAbstractButton *>(QStringLiteral("m_btnDelete"))->click();
         QCOMPARE(list()->count(), 0);
         // List and calculator stay visible.
-        QVERIFY(m_window->getCapacityCalculation()->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
+        QVERIFY(
+            m_window->getCapacityCalculation()->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
         const Result r = result();
         QCOMPARE(r.savedDays, QStringLiteral("0 Day(s)"));
         QCOMPARE(r.requiredDiskSpace, QStringLiteral("0 GB"));

@@ -48,6 +48,9 @@ private slots:
         QCOMPARE(window.aboutMenu()->objectName(), QStringLiteral("aboutMenu"));
         QVERIFY(window.aboutMenu()->windowFlags().testFlag(Qt::Popup));
         QVERIFY(window.aboutMenu()->testAttribute(Qt::WA_TranslucentBackground));
+#ifndef Q_OS_WIN
+        QVERIFY(window.aboutMenu()->windowFlags().testFlag(Qt::NoDropShadowWindowHint));
+#endif
         QVERIFY(window.aboutMenu()->actions().contains(window.aboutPanel()));
         QVERIFY(!window.cover()->isVisibleTo(&window));
         QVERIFY(!window.isCovered());
