@@ -149,8 +149,8 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("label with tool tip") << QStringLiteral("label") << QStringLiteral("tip")
-                                             << QStringLiteral("Counts : 8");
+        QTest::newRow("label with tool tip")
+            << QStringLiteral("label") << QStringLiteral("tip") << QStringLiteral("Counts : 8");
         QTest::newRow("label without tool tip") << QStringLiteral("label") << QString() << QString();
         QTest::newRow("line edit keeps its tool tip")
             << QStringLiteral("lineedit") << QStringLiteral("tip") << QStringLiteral("tip");

@@ -92,8 +92,10 @@ private slots:
 
     void namesDependOnTheId()
     {
-        QVERIFY(QtSingleApplication::serverName(QStringLiteral("a")) != QtSingleApplication::serverName(QStringLiteral("b")));
-        QCOMPARE(QtSingleApplication::serverName(QStringLiteral("a")), QtSingleApplication::serverName(QStringLiteral("a")));
+        QVERIFY(QtSingleApplication::serverName(QStringLiteral("a")) !=
+                QtSingleApplication::serverName(QStringLiteral("b")));
+        QCOMPARE(QtSingleApplication::serverName(QStringLiteral("a")),
+                 QtSingleApplication::serverName(QStringLiteral("a")));
         QVERIFY(QtSingleApplication::lockFilePath(QStringLiteral("a")).endsWith(QStringLiteral(".lock")));
     }
 };
