@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-5compat-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-qpa-plugins qt6-translations-l10n libqt6svg6 libgl-dev
-    fonts-dejavu-core xvfb xauth poppler-utils
+    fonts-dejavu-core fonts-wqy-microhei xvfb xauth poppler-utils
 )
 
 missing=()

@@ -1,4 +1,686 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>Калькулятор хранилища TAVO</translation>
+    </message>
+    <message>
+        <source>v4.0.0.50build</source>
+        <translation>v4.0.0.50build</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Open Source Software Licenses</source>
+        <translation>Лицензии открытого ПО</translation>
+    </message>
+    <message>
+        <source>No user manual found.</source>
+        <translation>Руководство пользователя не найдено.</translation>
+    </message>
+    <message>
+        <source>Open Open Source Software Licenses file failed.</source>
+        <translation>Не удалось открыть файл лицензий открытого ПО.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Сообщение</translation>
+    </message>
+</context>
+<context>
+    <name>BandWidthPage</name>
+    <message>
+        <source>IPC Counts</source>
+        <translation>Кол-во IPC</translation>
+    </message>
+    <message>
+        <source>DVR Counts</source>
+        <translation>Кол-во DVR</translation>
+    </message>
+    <message>
+        <source>Channel Counts</source>
+        <translation>Число каналов</translation>
+    </message>
+    <message>
+        <source>Total Band Width(%1)</source>
+        <translation>Общая полоса пропускания (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CapacityCalculation</name>
+    <message>
+        <source>Capacity Calculation :</source>
+        <translation>Расчёт ёмкости :</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+</context>
+<context>
+    <name>DataCalculatorPage</name>
+    <message>
+        <source>GB</source>
+        <translation>ГБ</translation>
+    </message>
+    <message>
+        <source>Day(s)</source>
+        <translation>дн.</translation>
+    </message>
+    <message>
+        <source>Week(s)</source>
+        <translation>нед.</translation>
+    </message>
+    <message>
+        <source>Month(s)</source>
+        <translation>мес.</translation>
+    </message>
+    <message>
+        <source>Months(s)</source>
+        <translation>мес.</translation>
+    </message>
+    <message>
+        <source> Day(s)</source>
+        <translation> дн.</translation>
+    </message>
+    <message>
+        <source> Week(s)</source>
+        <translation> нед.</translation>
+    </message>
+    <message>
+        <source> Month(s)</source>
+        <translation> мес.</translation>
+    </message>
+    <message>
+        <source> GB</source>
+        <translation> ГБ</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>ТБ</translation>
+    </message>
+    <message>
+        <source> TB</source>
+        <translation> ТБ</translation>
+    </message>
+    <message>
+        <source>CalTime</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>CalDisk</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>CalBandWith</source>
+        <translation>Полоса</translation>
+    </message>
+    <message>
+        <source>set disk size : </source>
+        <translation>Ёмкость диска : </translation>
+    </message>
+    <message>
+        <source>record time :</source>
+        <translation>Запись в сутки :</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>set save time:</source>
+        <translation>Срок хранения:</translation>
+    </message>
+    <message>
+        <source>DAY</source>
+        <translation>Дни</translation>
+    </message>
+    <message>
+        <source>WEEK</source>
+        <translation>Недели</translation>
+    </message>
+    <message>
+        <source>MONTH</source>
+        <translation>Месяцы</translation>
+    </message>
+    <message>
+        <source>record time each day :</source>
+        <translation>Запись в сутки :</translation>
+    </message>
+</context>
+<context>
+    <name>DataDisplayPage</name>
+    <message>
+        <source>Video can be saved:</source>
+        <translation>Срок хранения видео:</translation>
+    </message>
+    <message>
+        <source>By Day</source>
+        <translation>В днях</translation>
+    </message>
+    <message>
+        <source>Day(s)</source>
+        <translation>дн.</translation>
+    </message>
+    <message>
+        <source>By Week</source>
+        <translation>В неделях</translation>
+    </message>
+    <message>
+        <source>Week(s)</source>
+        <translation>нед.</translation>
+    </message>
+    <message>
+        <source>By Month</source>
+        <translation>В месяцах</translation>
+    </message>
+    <message>
+        <source>Month(s)</source>
+        <translation>мес.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAddPage</name>
+    <message>
+        <source>Gpbs</source>
+        <translation>Гбит/с</translation>
+    </message>
+    <message>
+        <source>Mpbs</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Kpbs</source>
+        <translation>Кбит/с</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Clear all the channels?</source>
+        <translation>Удалить все каналы?</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>File (*.pdf )</source>
+        <translation>Файл PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Сообщение</translation>
+    </message>
+    <message>
+        <source>Saved.</source>
+        <translation>Сохранено.</translation>
+    </message>
+    <message>
+        <source>Failed to save the file.</source>
+        <translation>Не удалось сохранить файл.</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Устройства</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <source>Device Quantity</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Frame Rate(fps)</source>
+        <translation>Частота кадров (к/с)</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Кодек</translation>
+    </message>
+    <message>
+        <source>Recommended Bitrate(kbps)</source>
+        <translation>Рекомендуемый битрейт (Кбит/с)</translation>
+    </message>
+    <message>
+        <source>Space Given</source>
+        <translation>Заданная ёмкость диска</translation>
+    </message>
+    <message>
+        <source>Disk Space</source>
+        <translation>Ёмкость диска</translation>
+    </message>
+    <message>
+        <source>Recording Time/day</source>
+        <translation>Запись в сутки</translation>
+    </message>
+    <message>
+        <source>Recording Time By Day</source>
+        <translation>Срок хранения в днях</translation>
+    </message>
+    <message>
+        <source>Recording Time By Week</source>
+        <translation>Срок хранения в неделях</translation>
+    </message>
+    <message>
+        <source>Recording Time By Month</source>
+        <translation>Срок хранения в месяцах</translation>
+    </message>
+    <message>
+        <source>Time Given</source>
+        <translation>Заданный срок хранения</translation>
+    </message>
+    <message>
+        <source>Recording Time</source>
+        <translation>Срок хранения</translation>
+    </message>
+    <message>
+        <source>Required Disk Space</source>
+        <translation>Требуемая ёмкость диска</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса пропускания</translation>
+    </message>
+    <message>
+        <source>Total device number</source>
+        <translation>Всего устройств</translation>
+    </message>
+    <message>
+        <source>Total Band Width</source>
+        <translation>Общая полоса пропускания</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEditor</name>
+    <message>
+        <source>Channel Name</source>
+        <translation>Имя канала</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>Low: scenarios with limited details, limited movement, e.g. stairway, warehouse, meeting room.</source>
+        <translation>Низкая: мало деталей и движения, например лестница, склад, переговорная.</translation>
+    </message>
+    <message>
+        <source>Medium: scenarios with medium details, medium movements, e.g. reception, schoolyard parking lot.</source>
+        <translation>Средняя: умеренные детализация и движение, например приёмная, школьная парковка.</translation>
+    </message>
+    <message>
+        <source>High: scenarios with lots of details, lots of movements, or low light, e.g. station, intersection, square.</source>
+        <translation>Высокая: много деталей и движения или слабое освещение, например вокзал, перекрёсток, площадь.</translation>
+    </message>
+    <message>
+        <source>Notes: For some extremely complex scenarios with lots of details and movements, the bitrate is likely to be far higher than recommended value.</source>
+        <translation>Примечание: в очень сложных сценах с большим количеством деталей и движения битрейт может быть значительно выше рекомендуемого.</translation>
+    </message>
+    <message>
+        <source>Recommend Rate :</source>
+        <translation>Рекоменд. битрейт :</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Добавить устройство</translation>
+    </message>
+    <message>
+        <source>Video standard</source>
+        <translation>Видеостандарт</translation>
+    </message>
+    <message>
+        <source>Device Type :</source>
+        <translation>Тип устройства :</translation>
+    </message>
+    <message>
+        <source>Channel Name :</source>
+        <translation>Имя канала :</translation>
+    </message>
+    <message>
+        <source>Fixed Rate</source>
+        <translation>Постоянный</translation>
+    </message>
+    <message>
+        <source>VarRate</source>
+        <translation>Переменный</translation>
+    </message>
+    <message>
+        <source>Encode Section :</source>
+        <translation>Режим битрейта :</translation>
+    </message>
+    <message>
+        <source>Device Resolution :</source>
+        <translation>Разрешение :</translation>
+    </message>
+    <message>
+        <source>Frame Rate :</source>
+        <translation>Частота кадров :</translation>
+    </message>
+    <message>
+        <source>Encoding Type :</source>
+        <translation>Кодек :</translation>
+    </message>
+    <message>
+        <source>Scene Complexity :</source>
+        <translation>Сложность сцены :</translation>
+    </message>
+    <message>
+        <source>Live view &amp; Recording</source>
+        <translation>Просмотр и запись</translation>
+    </message>
+    <message>
+        <source>Live view</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>View/Recording</source>
+        <translation>Просмотр/запись</translation>
+    </message>
+    <message>
+        <source>Channel Counts :</source>
+        <translation>Число каналов :</translation>
+    </message>
+    <message>
+        <source>Collapse panel</source>
+        <translation>Свернуть панель</translation>
+    </message>
+    <message>
+        <source>+ Add</source>
+        <translation>+ Добавить</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceInfoManager</name>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>NM_Vantor::DeviceItemWidget</name>
+    <message>
+        <source>Delete group</source>
+        <translation>Удалить группу</translation>
+    </message>
+    <message>
+        <source>Counts :</source>
+        <translation>Кол-во :</translation>
+    </message>
+    <message>
+        <source>Bit Rate :</source>
+        <translation>Битрейт :</translation>
+    </message>
+    <message>
+        <source>Resolution :</source>
+        <translation>Разрешение :</translation>
+    </message>
+    <message>
+        <source>Encode Type:</source>
+        <translation>Кодек:</translation>
+    </message>
+    <message>
+        <source>Scence Name:</source>
+        <translation>Сцена:</translation>
+    </message>
+    <message>
+        <source>Counts : %1</source>
+        <translation>Кол-во : %1</translation>
+    </message>
+    <message>
+        <source>Fixted Rate : %1 kbps</source>
+        <translation>Пост. битрейт : %1 Кбит/с</translation>
+    </message>
+    <message>
+        <source>Frame Rate : %1</source>
+        <translation>Кадр/с : %1</translation>
+    </message>
+    <message>
+        <source>Resolution : %1</source>
+        <translation>Разрешение : %1</translation>
+    </message>
+    <message>
+        <source>Encode Type : %1</source>
+        <translation>Кодек : %1</translation>
+    </message>
+    <message>
+        <source>Variable Rate : %1 kbps</source>
+        <translation>Перем. битрейт : %1 Кбит/с</translation>
+    </message>
+    <message>
+        <source>Scene Type : %1</source>
+        <translation>Сцена : %1</translation>
+    </message>
+</context>
+<context>
+    <name>NM_Vantor::TipDialog</name>
+    <message>
+        <source>sure</source>
+        <translation>Вы уверены?</translation>
+    </message>
+</context>
+<context>
+    <name>NM_Vantor::WarningDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>ScenceSelector</name>
+    <message>
+        <source>Scence:</source>
+        <translation>Сцена:</translation>
+    </message>
+    <message>
+        <source>Get Picture Failure</source>
+        <translation>Не удалось загрузить изображение</translation>
+    </message>
+</context>
+<context>
+    <name>SizeDisplayPage</name>
+    <message>
+        <source>Calculate the required disk capacity :</source>
+        <translation>Требуемая ёмкость диска :</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>VantorMainPage</name>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>Калькулятор хранилища TAVO</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Exit the TAVO storage calculator software?</source>
+        <translation>Выйти из программы «Калькулятор хранилища TAVO»?</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetDeviceListBorder</name>
+    <message>
+        <source>WidgetDeviceListBorder</source>
+        <translation>Список устройств</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;НЕТ УСТРОЙСТВ. &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Добавьте устройство!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>apt::ToolsApplication</name>
+    <message>
+        <source>Hint</source>
+        <translation>Сообщение</translation>
+    </message>
+    <message>
+        <source>TAVO storage calculator is already running.</source>
+        <translation>Калькулятор хранилища TAVO уже запущен.</translation>
+    </message>
+    <message>
+        <source>Display resolution less than 1024*768,are you sure to start the program?</source>
+        <translation>Разрешение экрана меньше 1024*768. Всё равно запустить программу?</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::BaseDialog</name>
+    <message>
+        <source>null content</source>
+        <translation>Нет содержимого</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::BaseTitle</name>
+    <message>
+        <source>Application menu</source>
+        <translation>Меню приложения</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::CDlgAbout</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source> v2.0.0.3</source>
+        <translation> v2.0.0.3</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Значок программы</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::Switch</name>
+    <message>
+        <source>ON</source>
+        <translation>Вкл</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Выкл</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::WindowTitle</name>
+    <message>
+        <source>Application icon</source>
+        <translation>Значок приложения</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>System menu</source>
+        <translation>Системное меню</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>Калькулятор хранилища TAVO</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,686 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>TAVO 存储计算器</translation>
+    </message>
+    <message>
+        <source>v4.0.0.50build</source>
+        <translation>v4.0.0.50build</translation>
+    </message>
+    <message>
+        <source>User Help</source>
+        <translation>用户帮助</translation>
+    </message>
+    <message>
+        <source>Open Source Software Licenses</source>
+        <translation>开源软件许可</translation>
+    </message>
+    <message>
+        <source>No user manual found.</source>
+        <translation>未找到用户手册。</translation>
+    </message>
+    <message>
+        <source>Open Open Source Software Licenses file failed.</source>
+        <translation>打开开源软件许可文件失败。</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>BandWidthPage</name>
+    <message>
+        <source>IPC Counts</source>
+        <translation>IPC 数量</translation>
+    </message>
+    <message>
+        <source>DVR Counts</source>
+        <translation>DVR 数量</translation>
+    </message>
+    <message>
+        <source>Channel Counts</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>Total Band Width(%1)</source>
+        <translation>总带宽(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CapacityCalculation</name>
+    <message>
+        <source>Capacity Calculation :</source>
+        <translation>容量计算：</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+</context>
+<context>
+    <name>DataCalculatorPage</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Day(s)</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>Week(s)</source>
+        <translation>周</translation>
+    </message>
+    <message>
+        <source>Month(s)</source>
+        <translation>个月</translation>
+    </message>
+    <message>
+        <source>Months(s)</source>
+        <translation>个月</translation>
+    </message>
+    <message>
+        <source> Day(s)</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source> Week(s)</source>
+        <translation> 周</translation>
+    </message>
+    <message>
+        <source> Month(s)</source>
+        <translation> 个月</translation>
+    </message>
+    <message>
+        <source> GB</source>
+        <translation> GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source> TB</source>
+        <translation> TB</translation>
+    </message>
+    <message>
+        <source>CalTime</source>
+        <translation>时间计算</translation>
+    </message>
+    <message>
+        <source>CalDisk</source>
+        <translation>容量计算</translation>
+    </message>
+    <message>
+        <source>CalBandWith</source>
+        <translation>带宽计算</translation>
+    </message>
+    <message>
+        <source>set disk size : </source>
+        <translation>硬盘容量： </translation>
+    </message>
+    <message>
+        <source>record time :</source>
+        <translation>每天录像：</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>set save time:</source>
+        <translation>保存时间：</translation>
+    </message>
+    <message>
+        <source>DAY</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>WEEK</source>
+        <translation>周</translation>
+    </message>
+    <message>
+        <source>MONTH</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>record time each day :</source>
+        <translation>每天录像：</translation>
+    </message>
+</context>
+<context>
+    <name>DataDisplayPage</name>
+    <message>
+        <source>Video can be saved:</source>
+        <translation>录像可保存：</translation>
+    </message>
+    <message>
+        <source>By Day</source>
+        <translation>按天</translation>
+    </message>
+    <message>
+        <source>Day(s)</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>By Week</source>
+        <translation>按周</translation>
+    </message>
+    <message>
+        <source>Week(s)</source>
+        <translation>周</translation>
+    </message>
+    <message>
+        <source>By Month</source>
+        <translation>按月</translation>
+    </message>
+    <message>
+        <source>Month(s)</source>
+        <translation>个月</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAddPage</name>
+    <message>
+        <source>Gpbs</source>
+        <translation>Gbps</translation>
+    </message>
+    <message>
+        <source>Mpbs</source>
+        <translation>Mbps</translation>
+    </message>
+    <message>
+        <source>Kpbs</source>
+        <translation>Kbps</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Clear all the channels?</source>
+        <translation>确定清空所有通道吗？</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>File (*.pdf )</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Saved.</source>
+        <translation>保存成功。</translation>
+    </message>
+    <message>
+        <source>Failed to save the file.</source>
+        <translation>保存文件失败。</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Device Quantity</source>
+        <translation>设备数量</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame Rate(fps)</source>
+        <translation>帧率(fps)</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>编码类型</translation>
+    </message>
+    <message>
+        <source>Recommended Bitrate(kbps)</source>
+        <translation>推荐码率(kbps)</translation>
+    </message>
+    <message>
+        <source>Space Given</source>
+        <translation>按硬盘容量</translation>
+    </message>
+    <message>
+        <source>Disk Space</source>
+        <translation>硬盘容量</translation>
+    </message>
+    <message>
+        <source>Recording Time/day</source>
+        <translation>每天录像时长</translation>
+    </message>
+    <message>
+        <source>Recording Time By Day</source>
+        <translation>录像天数</translation>
+    </message>
+    <message>
+        <source>Recording Time By Week</source>
+        <translation>录像周数</translation>
+    </message>
+    <message>
+        <source>Recording Time By Month</source>
+        <translation>录像月数</translation>
+    </message>
+    <message>
+        <source>Time Given</source>
+        <translation>按录像时长</translation>
+    </message>
+    <message>
+        <source>Recording Time</source>
+        <translation>录像时长</translation>
+    </message>
+    <message>
+        <source>Required Disk Space</source>
+        <translation>所需硬盘容量</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>带宽</translation>
+    </message>
+    <message>
+        <source>Total device number</source>
+        <translation>设备总数</translation>
+    </message>
+    <message>
+        <source>Total Band Width</source>
+        <translation>总带宽</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEditor</name>
+    <message>
+        <source>Channel Name</source>
+        <translation>通道名称</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Low: scenarios with limited details, limited movement, e.g. stairway, warehouse, meeting room.</source>
+        <translation>低：细节少、运动少的场景，如楼梯间、仓库、会议室。</translation>
+    </message>
+    <message>
+        <source>Medium: scenarios with medium details, medium movements, e.g. reception, schoolyard parking lot.</source>
+        <translation>中：细节和运动适中的场景，如前台、校园停车场。</translation>
+    </message>
+    <message>
+        <source>High: scenarios with lots of details, lots of movements, or low light, e.g. station, intersection, square.</source>
+        <translation>高：细节多、运动多或光照不足的场景，如车站、路口、广场。</translation>
+    </message>
+    <message>
+        <source>Notes: For some extremely complex scenarios with lots of details and movements, the bitrate is likely to be far higher than recommended value.</source>
+        <translation>注：对于细节和运动极多的复杂场景，实际码率可能远高于推荐值。</translation>
+    </message>
+    <message>
+        <source>Recommend Rate :</source>
+        <translation>推荐码率：</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>Video standard</source>
+        <translation>视频制式</translation>
+    </message>
+    <message>
+        <source>Device Type :</source>
+        <translation>设备类型：</translation>
+    </message>
+    <message>
+        <source>Channel Name :</source>
+        <translation>通道名称：</translation>
+    </message>
+    <message>
+        <source>Fixed Rate</source>
+        <translation>定码率</translation>
+    </message>
+    <message>
+        <source>VarRate</source>
+        <translation>变码率</translation>
+    </message>
+    <message>
+        <source>Encode Section :</source>
+        <translation>码率类型：</translation>
+    </message>
+    <message>
+        <source>Device Resolution :</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Frame Rate :</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Encoding Type :</source>
+        <translation>编码类型：</translation>
+    </message>
+    <message>
+        <source>Scene Complexity :</source>
+        <translation>场景复杂度：</translation>
+    </message>
+    <message>
+        <source>Live view &amp; Recording</source>
+        <translation>预览和录像</translation>
+    </message>
+    <message>
+        <source>Live view</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>View/Recording</source>
+        <translation>预览/录像</translation>
+    </message>
+    <message>
+        <source>Channel Counts :</source>
+        <translation>通道数：</translation>
+    </message>
+    <message>
+        <source>Collapse panel</source>
+        <translation>收起面板</translation>
+    </message>
+    <message>
+        <source>+ Add</source>
+        <translation>+ 添加</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceInfoManager</name>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>NM_Vantor::DeviceItemWidget</name>
+    <message>
+        <source>Delete group</source>
+        <translation>删除通道组</translation>
+    </message>
+    <message>
+        <source>Counts :</source>
+        <translation>数量：</translation>
+    </message>
+    <message>
+        <source>Bit Rate :</source>
+        <translation>码率：</translation>
+    </message>
+    <message>
+        <source>Resolution :</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Encode Type:</source>
+        <translation>编码类型：</translation>
+    </message>
+    <message>
+        <source>Scence Name:</source>
+        <translation>场景名称：</translation>
+    </message>
+    <message>
+        <source>Counts : %1</source>
+        <translation>数量：%1</translation>
+    </message>
+    <message>
+        <source>Fixted Rate : %1 kbps</source>
+        <translation>定码率：%1 kbps</translation>
+    </message>
+    <message>
+        <source>Frame Rate : %1</source>
+        <translation>帧率：%1</translation>
+    </message>
+    <message>
+        <source>Resolution : %1</source>
+        <translation>分辨率：%1</translation>
+    </message>
+    <message>
+        <source>Encode Type : %1</source>
+        <translation>编码类型：%1</translation>
+    </message>
+    <message>
+        <source>Variable Rate : %1 kbps</source>
+        <translation>变码率：%1 kbps</translation>
+    </message>
+    <message>
+        <source>Scene Type : %1</source>
+        <translation>场景类型：%1</translation>
+    </message>
+</context>
+<context>
+    <name>NM_Vantor::TipDialog</name>
+    <message>
+        <source>sure</source>
+        <translation>确定吗？</translation>
+    </message>
+</context>
+<context>
+    <name>NM_Vantor::WarningDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+</context>
+<context>
+    <name>ScenceSelector</name>
+    <message>
+        <source>Scence:</source>
+        <translation>场景：</translation>
+    </message>
+    <message>
+        <source>Get Picture Failure</source>
+        <translation>获取图片失败</translation>
+    </message>
+</context>
+<context>
+    <name>SizeDisplayPage</name>
+    <message>
+        <source>Calculate the required disk capacity :</source>
+        <translation>所需硬盘容量：</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>VantorMainPage</name>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>TAVO 存储计算器</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Exit the TAVO storage calculator software?</source>
+        <translation>确定退出 TAVO 存储计算器吗？</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetDeviceListBorder</name>
+    <message>
+        <source>WidgetDeviceListBorder</source>
+        <translation>设备列表</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;暂无设备，&lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>apt::ToolsApplication</name>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>TAVO storage calculator is already running.</source>
+        <translation>TAVO 存储计算器已在运行。</translation>
+    </message>
+    <message>
+        <source>Display resolution less than 1024*768,are you sure to start the program?</source>
+        <translation>显示器分辨率低于 1024*768，确定要启动程序吗？</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::BaseDialog</name>
+    <message>
+        <source>null content</source>
+        <translation>无内容</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::BaseTitle</name>
+    <message>
+        <source>Application menu</source>
+        <translation>应用程序菜单</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::CDlgAbout</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source> v2.0.0.3</source>
+        <translation> v2.0.0.3</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>程序图标</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::Switch</name>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::WindowTitle</name>
+    <message>
+        <source>Application icon</source>
+        <translation>应用程序图标</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>System menu</source>
+        <translation>系统菜单</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>TAVO 存储计算器</translation>
+    </message>
+</context>
 </TS>
