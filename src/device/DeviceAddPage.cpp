@@ -256,6 +256,10 @@ void DeviceAddPage::resizeEvent(QResizeEvent *event)
     const int height = event->size().width() >= kOneLinePageWidth ? kOneLineRowHeight : kTwoLinesRowHeight;
     for (int row = 0; row < m_listWidgetDiskData->count(); ++row)
         m_listWidgetDiskData->item(row)->setSizeHint(QSize(kRowWidthHint, height));
+    // A list flowing top to bottom lays its rows out again only when its height
+    // changes; the cards must follow a change of width too.
+    if (event->oldSize().width() != event->size().width())
+        m_listWidgetDiskData->doItemsLayout();
 }
 
 void DeviceAddPage::onExportDeviceItems(Result result)

@@ -6,6 +6,7 @@
 #include "model/ModelDataDir.h"
 #include "support/DialogAnswerer.h"
 #include "support/SignalRecorder.h"
+#include "support/SkinStyle.h"
 #include "support/TestUi.h"
 
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QResizeEvent>
 #include <QTest>
+#include <QTranslator>
 
 #include <limits>
 #include <memory>
@@ -90,6 +92,8 @@ private slots:
     void conversionAnnouncesAndIgnoresOtherIndexes();
     void framerateStandardAnswer();
     void rowHeights();
+    void cardsFitTheList_data();
+    void cardsFitTheList();
     void extremeGroupsDoNotBreakTheFigures();
     void destructionIsSilent();
 
@@ -532,6 +536,61 @@ void TestDeviceListPage::rowHeights()
     resizeNow(page, QSize(639, 497));
     QCOMPARE(list->item(0)->sizeHint(), QSize(50, 84));
     QCOMPARE(list->item(1)->sizeHint(), QSize(50, 84));
+}
+
+void TestDeviceListPage::cardsFitTheList_data()
+{
+    QTest::addColumn<int>("pageWidth");
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"", "zh", "ru"}) {
+        for (int width : {400, 459, 460, 520, 560, 600, 639, 640, 700, 740, 741, 900, 1200})
+            QTest::addRow("%d px %s", width, language) << width << QString::fromLatin1(language);
+    }
+}
+
+void TestDeviceListPage::cardsFitTheList()
+{
+    // Every card, its delete button included, stays inside the visible list.
+    QFETCH(int, pageWidth);
+    QFETCH(QString, language);
+    QVERIFY(SkinStyle::apply());
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(
+            translator.load(QStringLiteral("vantor_") + language, QStringLiteral(TAVO_RUNTIME_DIR "/translations")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    DeviceAddPage page;
+    page.addDeviceTypeItem(group(QStringLiteral("IPC"), 8, 2048, 3, QStringLiteral("25"), 1));
+    page.addDeviceTypeItem(group(QStringLiteral("DVR"), 2, 1024.5, 3, QString(), 2));
+    // Laid out wide first: the cards must follow the list when it narrows.
+    page.resize(1300, 497);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QTest::qWait(50);
+    page.resize(pageWidth, 497);
+    QTest::qWait(50);
+    auto *list = page.findChild<QListWidget *>(QStringLiteral("m_listWidgetDiskData"));
+    const QRect visible = list->viewport()->rect();
+    for (DeviceItemWidget *card : page.findChildren<DeviceItemWidget *>()) {
+        auto *remove = card->findChild<QWidget *>(QStringLiteral("m_btnDelete"));
+        const QRect button(remove->mapTo(list->viewport(), QPoint(0, 0)), remove->size());
+        QVERIFY2(visible.contains(button), qPrintable(QStringLiteral("button at %1,%2 %3x%4 outside %5 px")
+                                                          .arg(button.x())
+                                                          .arg(button.y())
+                                                          .arg(button.width())
+                                                          .arg(button.height())
+                                                          .arg(visible.width())));
+        // Texts that do not fit end where the list ends.
+        for (QLabel *label : card->findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            const int textRight = label->mapTo(list->viewport(), label->contentsRect().topLeft()).x() +
+                                  label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(textRight <= visible.right() + 1,
+                     qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
+        }
+    }
 }
 
 void TestDeviceListPage::extremeGroupsDoNotBreakTheFigures()

@@ -9,12 +9,14 @@
 #include "model/ModelDataDir.h"
 #include "model/ModelMetaTypes.h"
 #include "support/DialogAnswerer.h"
+#include "support/SkinStyle.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -169,6 +171,62 @@ private slots:
         // Numbering starts again after a clear.
         add();
         QCOMPARE(labelText(card(0), "m_labelChannelGroupName"), QStringLiteral("Channel Name(1)"));
+    }
+
+    void cardsStayClearOfTheCalculator_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("Chinese") << QStringLiteral("zh");
+        QTest::newRow("Russian") << QStringLiteral("ru");
+    }
+
+    void cardsStayClearOfTheCalculator()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral("vantor_") + language,
+                                    QStringLiteral(TAVO_RUNTIME_DIR "/translations")));
+            QCoreApplication::installTranslator(&translator);
+        }
+        QVERIFY(SkinStyle::apply());
+        // The program's base font.
+        QFont font(QStringLiteral("Microsoft YaHei"), 9);
+        font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+        const QFont previousFont = QApplication::font();
+        QApplication::setFont(font);
+        // A fresh window, built with the language and the skin in place.
+        delete m_window;
+        m_window = new VantorMainPage;
+        m_window->connectSignals();
+        m_window->resize(1365, 768);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // 2 x 512 kbps: the second add shows the widest bandwidth figure, "1024.0", which widens the
+        // calculator and narrows the list after the first card was laid out.
+        m_window->getDeviceEditor()
+            ->findChild<QLineEdit *>(QStringLiteral("m_lineEditScenceRecommandRate"))
+            ->setText(QStringLiteral("512"));
+        add();
+        QTest::qWait(300);
+        add();
+        QTest::qWait(300);
+        auto *rule = m_window->findChild<QWidget *>(QStringLiteral("m_boardVline"));
+        QVERIFY(rule);
+        const int ruleX = rule->mapToGlobal(QPoint(0, 0)).x();
+        const int viewportRight = list()->viewport()->mapToGlobal(QPoint(list()->viewport()->width(), 0)).x();
+        QVERIFY2(viewportRight <= ruleX,
+                 qPrintable(QStringLiteral("list ends at %1, rule at %2").arg(viewportRight).arg(ruleX)));
+        for (int row = 0; row < list()->count(); ++row) {
+            auto *remove = card(row)->findChild<QWidget *>(QStringLiteral("m_btnDelete"));
+            const int right = remove->mapToGlobal(QPoint(remove->width(), 0)).x();
+            QVERIFY2(right <= viewportRight,
+                     qPrintable(QStringLiteral("delete button ends at %1, list at %2").arg(right).arg(viewportRight)));
+        }
+        QCoreApplication::removeTranslator(&translator);
+        qApp->setStyleSheet(QString());
+        QApplication::setFont(previousFont);
     }
 
     void palSwitchConvertsTheList()
