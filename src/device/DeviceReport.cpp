@@ -113,8 +113,8 @@ bool DeviceReport::writePdf(const QStringList &sections, const QString &fileName
 
     QString partPath;
     {
-        QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                            QStringLiteral(".XXXXXX"));
+        // A hidden name beside the target; QTemporaryFile appends its random suffix.
+        QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName());
         part.setAutoRemove(false);
         if (!part.open())
             return false;

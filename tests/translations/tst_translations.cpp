@@ -71,7 +71,7 @@ bool loadTs(const QString &path, TsFile *out, QString *error)
     return true;
 }
 
-QSet<QString> placeholders(const QString &text)
+QSet<QString> argumentMarkers(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral("%[1-9]"));
     QSet<QString> found;
@@ -291,13 +291,13 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 
-    void placeholdersKept_data() { translatedLanguages(); }
+    void argumentMarkersKept_data() { translatedLanguages(); }
 
-    void placeholdersKept()
+    void argumentMarkersKept()
     {
         QFETCH(QString, language);
         const QStringList found = offenders(file(language), [](const TsMessage &message) {
-            return placeholders(message.translation) == placeholders(message.source);
+            return argumentMarkers(message.translation) == argumentMarkers(message.source);
         });
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
