@@ -27,10 +27,6 @@
         <source>Open Open Source Software Licenses file failed.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Hint</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>BandWidthPage</name>
@@ -48,59 +44,6 @@
     </message>
     <message>
         <source>Total Band Width(%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>BaseDialog</name>
-    <message>
-        <source>null content</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>BaseTitle</name>
-    <message>
-        <source>Application menu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Minimize</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maximize</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CDlgAbout</name>
-    <message>
-        <source>About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> v2.0.0.3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program icon</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -283,6 +226,86 @@
         <source>Failed to save the file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame Rate(fps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recommended Bitrate(kbps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space Given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording Time/day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording Time By Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording Time By Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording Time By Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Required Disk Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total device number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Band Width</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -415,7 +438,7 @@
     </message>
 </context>
 <context>
-    <name>DeviceItemWidget</name>
+    <name>NM_Vantor::DeviceItemWidget</name>
     <message>
         <source>Delete group</source>
         <translation type="unfinished"></translation>
@@ -470,85 +493,28 @@
     </message>
 </context>
 <context>
-    <name>DeviceReport</name>
+    <name>NM_Vantor::TipDialog</name>
     <message>
-        <source>h</source>
+        <source>sure</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NM_Vantor::WarningDialog</name>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Devices</source>
+        <source>Success</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Device Name</source>
+        <source>Information</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Device Quantity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Frame Rate(fps)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Encoding</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recommended Bitrate(kbps)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Space Given</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Disk Space</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recording Time/day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recording Time By Day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recording Time By Week</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recording Time By Month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time Given</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recording Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Required Disk Space</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total device number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total Band Width</source>
+        <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -575,39 +541,6 @@
     </message>
 </context>
 <context>
-    <name>Switch</name>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TipDialog</name>
-    <message>
-        <source>sure</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ToolsApplication</name>
-    <message>
-        <source>Hint</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TAVO storage calculator is already running.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Display resolution less than 1024*768,are you sure to start the program?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>VantorMainPage</name>
     <message>
         <source>TAVO storage calculator</source>
@@ -623,25 +556,6 @@
     </message>
 </context>
 <context>
-    <name>WarningDialog</name>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>WidgetDeviceListBorder</name>
     <message>
         <source>WidgetDeviceListBorder</source>
@@ -653,7 +567,90 @@
     </message>
 </context>
 <context>
-    <name>WindowTitle</name>
+    <name>apt::ToolsApplication</name>
+    <message>
+        <source>TAVO storage calculator is already running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display resolution less than 1024*768,are you sure to start the program?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aptui::BaseDialog</name>
+    <message>
+        <source>null content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aptui::BaseTitle</name>
+    <message>
+        <source>Application menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aptui::CDlgAbout</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> v2.0.0.3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aptui::Switch</name>
+    <message>
+        <source>ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aptui::WindowTitle</name>
     <message>
         <source>Application icon</source>
         <translation type="unfinished"></translation>

@@ -27,10 +27,6 @@
         <source>Open Open Source Software Licenses file failed.</source>
         <translation>Не удалось открыть файл лицензий открытого ПО.</translation>
     </message>
-    <message>
-        <source>Hint</source>
-        <translation>Сообщение</translation>
-    </message>
 </context>
 <context>
     <name>BandWidthPage</name>
@@ -598,6 +594,10 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Сообщение</translation>
     </message>
 </context>
 <context>

@@ -27,10 +27,6 @@
         <source>Open Open Source Software Licenses file failed.</source>
         <translation>打开开源软件许可文件失败。</translation>
     </message>
-    <message>
-        <source>Hint</source>
-        <translation>提示</translation>
-    </message>
 </context>
 <context>
     <name>BandWidthPage</name>
@@ -598,6 +594,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QHelpEvent>
 #include <QIcon>
+#include <QLabel>
 #include <QPluginLoader>
 #include <QScreen>
 #include <QStyle>
@@ -27,6 +28,17 @@ const char kToolkitStyleFolder[] = ":/Fenwasuite/Qss/Qss/FenwaGUIToolkit/";
 const char kExcludedStyleSheet[] = "MacSpecial.qss";
 const char kProgramStyleSheet[] = ":/Fenwasuite/Qss/Qss/Vantor/Vantor.qss";
 const char kWindowIcon[] = ":/aptui/complex/Images/System/Complex/calculate.png";
+
+// A plain text that looks like markup is shown as written, not formatted.
+QString toolTipText(const QObject *receiver, const QString &text)
+{
+    const auto *label = qobject_cast<const QLabel *>(receiver);
+    const bool rich = label && (label->textFormat() == Qt::RichText ||
+                                (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)));
+    if (rich || !Qt::mightBeRichText(text))
+        return text;
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
 
 QFont baseFont(const QString &family)
 {
@@ -189,13 +201,7 @@ ToolsApplication::WindowPlacement ToolsApplication::mainWindowPlacement(const QS
 
 void ToolsApplication::showAlreadyRunningHint()
 {
-    aptui::BaseDialog dialog(false, false, false, false, true, false, false);
-    dialog.setFixedSize(400, 256);
-    dialog.setTitle(tr("Hint"));
-    dialog.setBottomVisible(false);
-    dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
-    dialog.setDefaultText(tr("TAVO storage calculator is already running."));
-    dialog.exec();
+    aptui::BaseDialog::showHint(tr("TAVO storage calculator is already running."), QSize(400, 256));
 }
 
 bool ToolsApplication::askSmallScreen()
@@ -223,7 +229,7 @@ bool ToolsApplication::notify(QObject *receiver, QEvent *event)
             for (const char *name : {"text", "currentText"}) {
                 const QString text = receiver->property(name).toString();
                 if (!text.isNull()) {
-                    QToolTip::showText(globalPos, text, widget);
+                    QToolTip::showText(globalPos, toolTipText(receiver, text), widget);
                     return true;
                 }
             }

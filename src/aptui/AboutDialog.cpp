@@ -67,11 +67,5 @@ bool AboutDialog::openLocalFile(const QString &path)
 
 void AboutDialog::showHint(const QString &text)
 {
-    aptui::BaseDialog dialog(false, false, false, false, true, false, false);
-    dialog.setFixedSize(350, 220);
-    dialog.setTitle(tr("Hint"));
-    dialog.setBottomVisible(false);
-    dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
-    dialog.setDefaultText(text);
-    dialog.exec();
+    aptui::BaseDialog::showHint(text, QSize(350, 220));
 }

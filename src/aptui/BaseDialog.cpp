@@ -278,4 +278,15 @@ void BaseDialog::restoreWindow()
         showMaximized();
 }
 
+void BaseDialog::showHint(const QString &text, const QSize &size)
+{
+    BaseDialog dialog(false, false, false, false, true, false, false);
+    dialog.setFixedSize(size);
+    dialog.setTitle(tr("Hint"));
+    dialog.setBottomVisible(false);
+    dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    dialog.setDefaultText(text);
+    dialog.exec();
+}
+
 } // namespace aptui

@@ -34,6 +34,10 @@ public:
 
     // Replaces the default text (and whatever else the body held) by the widget.
     void setContentWidget(QWidget *widget);
+
+    // The program's hint: title "Hint", only the close button, no bottom bar;
+    // runs modally at the given size.
+    static void showHint(const QString &text, const QSize &size);
     void addBottomWidget(QWidget *widget);
     void addTitleButton(QAbstractButton *button);
 

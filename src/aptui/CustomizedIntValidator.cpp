@@ -23,6 +23,9 @@ QValidator::State CustomizedIntValidator::validateText(const QString &text, int 
         return Intermediate;
     if (bottom < 0 && text == QLatin1String("-"))
         return Intermediate;
+    // No sign where no negative number is allowed, not even "-0".
+    if (bottom >= 0 && text.startsWith(QLatin1Char('-')))
+        return Invalid;
 
     if (text.at(0) == QLatin1Char('0')) {
         if (bottom == 0 && text.size() >= 2)

@@ -1,6 +1,8 @@
 #include "aptui/Label.h"
 
 #include <QEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace aptui {
 
@@ -19,6 +21,32 @@ void Label::setStrPunctuation(const QString &punctuation)
 {
     m_strPunctuation = punctuation;
     refreshText();
+}
+
+void Label::setElideMode(Qt::TextElideMode mode)
+{
+    m_elideMode = mode;
+    update();
+}
+
+QString Label::shownText() const
+{
+    if (m_elideMode == Qt::ElideNone || textFormat() != Qt::PlainText)
+        return text();
+    return fontMetrics().elidedText(text(), m_elideMode, contentsRect().width());
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    const QString shown = shownText();
+    if (shown == text()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Draws the frame and background as the label would, then the short text.
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shown, foregroundRole());
 }
 
 bool Label::event(QEvent *event)

@@ -5,7 +5,8 @@
 namespace aptui {
 
 // A label that reports mouse events and shows a text directly followed by a
-// punctuation suffix.
+// punctuation suffix. With an elide mode, a plain text too long for the label
+// is drawn shortened while text() keeps it whole (the tool tip shows it).
 class Label : public QLabel
 {
     Q_OBJECT
@@ -21,6 +22,11 @@ public:
     QString strPunctuation() const { return m_strPunctuation; }
     void setStrPunctuation(const QString &punctuation);
 
+    void setElideMode(Qt::TextElideMode mode);
+    Qt::TextElideMode elideMode() const { return m_elideMode; }
+    // The text as drawn at the label's current size.
+    QString shownText() const;
+
 signals:
     void SignalDoubleClicked();
     void SignalMouseClicked();
@@ -29,12 +35,14 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void refreshText();
 
     QString m_strText;
     QString m_strPunctuation;
+    Qt::TextElideMode m_elideMode = Qt::ElideNone;
 };
 
 } // namespace aptui

@@ -1,5 +1,7 @@
 #include "aptui/Switch.h"
 
+#include "aptui/Repolish.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -126,11 +128,8 @@ void Switch::repolish()
 {
     // Style-sheet rules that test the "checked" property are only re-read on polish.
     for (QWidget *widget :
-         {static_cast<QWidget *>(this), static_cast<QWidget *>(m_btnON), static_cast<QWidget *>(m_btnOFF)}) {
-        widget->style()->unpolish(widget);
-        widget->style()->polish(widget);
-        widget->update();
-    }
+         {static_cast<QWidget *>(this), static_cast<QWidget *>(m_btnON), static_cast<QWidget *>(m_btnOFF)})
+        aptui::repolish(widget);
 }
 
 } // namespace aptui

@@ -1,5 +1,7 @@
 #include "aptui/WindowTitle.h"
 
+#include "aptui/Repolish.h"
+
 #include "aptui/SystemMenu.h"
 #include "host/CHBoxLayout.h"
 #include "host/CWidgetItem.h"
@@ -111,10 +113,8 @@ void WindowTitle::maxOrRestoreWindow()
         m_btnMaximize->setObjectName(QStringLiteral("m_btnResore"));
         describeMaximizeButton(true);
     }
-    // The style sheet picks the button's rule by object name, read only on polish.
-    m_btnMaximize->style()->unpolish(m_btnMaximize);
-    m_btnMaximize->style()->polish(m_btnMaximize);
-    m_btnMaximize->update();
+    // The style sheet picks the button's rule by object name.
+    repolish(m_btnMaximize);
 }
 
 void WindowTitle::closeWindow()

@@ -23,6 +23,7 @@
 #include <QTextEdit>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 const int kPanelWidth = 400;
@@ -297,7 +298,8 @@ void DeviceEditor::calculateFixedRate()
         bitrate /= 2;
         break;
     case High:
-        bitrate *= 2;
+        // Doubling the largest table values must not overflow.
+        bitrate = int(qMin<qint64>(qint64(bitrate) * 2, std::numeric_limits<int>::max()));
         break;
     default:
         break;

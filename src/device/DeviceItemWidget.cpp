@@ -39,6 +39,9 @@ aptui::Label *makeValueLabel(QWidget *parent, const QString &name)
     auto *label = new aptui::Label(parent);
     label->setObjectName(name);
     label->setMinimumWidth(10);
+    // Names and values come from users and data files: never markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setElideMode(Qt::ElideRight);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -118,8 +121,10 @@ void DeviceItemWidget::setupForm()
     m_labelDeviceTypeIconDVR->setObjectName(QStringLiteral("m_labelDeviceTypeIconDVR"));
     m_labelDeviceTypeIconDVR->setFixedSize(26, 26);
     m_hlayout1->addWidget(m_labelDeviceTypeIconDVR);
-    m_labelChannelGroupName = new QLabel(this);
+    m_labelChannelGroupName = new aptui::Label(this);
     m_labelChannelGroupName->setObjectName(QStringLiteral("m_labelChannelGroupName"));
+    m_labelChannelGroupName->setTextFormat(Qt::PlainText);
+    m_labelChannelGroupName->setElideMode(Qt::ElideRight);
     m_labelChannelGroupName->setMinimumHeight(28);
     m_labelChannelGroupName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_hlayout1->addWidget(m_labelChannelGroupName, 1);
@@ -179,23 +184,6 @@ void DeviceItemWidget::setLabelText(aptui::Label *label, const QString &text, bo
     label->setToolTip(withToolTip ? text : QString());
 }
 
-void DeviceItemWidget::elideTexts()
-{
-    // Place the labels now, so that their room is known.
-    m_vlayout->activate();
-    const int right = width() - m_vlayout->contentsMargins().right();
-    const auto elide = [right](QLabel *label, const QString &full) {
-        const QRect box = label->contentsRect();
-        const int room = qMin(box.width(), right - label->x() - box.left());
-        const QString shown = label->fontMetrics().elidedText(full, Qt::ElideRight, qMax(0, room));
-        if (label->text() != shown)
-            label->setText(shown);
-    };
-    for (aptui::Label *label : valueLabels())
-        elide(label, label->strText() + label->strPunctuation());
-    elide(m_labelChannelGroupName, m_channelName);
-}
-
 void DeviceItemWidget::setDeviceData(int channelCount, const QString &resolution, const QString &frameRate,
                                      double bitrate, long long id, int channelGroupNumber, const QString &encoding,
                                      const QString &scene)
@@ -220,7 +208,6 @@ void DeviceItemWidget::setDeviceData(int channelCount, const QString &resolution
     m_sceneName = scene;
     m_frameRate = frameRate;
     applyLayout(width());
-    elideTexts();
 }
 
 void DeviceItemWidget::updateFrameRateAndRate(const QString &frameRate, double bitrate)
@@ -228,7 +215,6 @@ void DeviceItemWidget::updateFrameRateAndRate(const QString &frameRate, double b
     m_frameRate = frameRate;
     setLabelText(m_labelDeviceResolution, tr("Frame Rate : %1").arg(frameRate));
     setLabelText(m_labelDeviceBitRate, tr("Fixted Rate : %1 kbps").arg(wholeBitrate(bitrate)));
-    elideTexts();
 }
 
 void DeviceItemWidget::OnDeleteButtonClicked()
@@ -241,7 +227,6 @@ void DeviceItemWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     applyLayout(event->size().width());
-    elideTexts();
 }
 
 void DeviceItemWidget::applyLayout(int width)

@@ -68,7 +68,6 @@ private:
     QList<aptui::Label *> valueLabels() const;
     // Texts that do not fit end in an ellipsis; the labels keep the whole
     // text (strText) and show it as their tool tip.
-    void elideTexts();
 
     QString m_deviceType;
     QString m_channelName;
@@ -87,7 +86,7 @@ private:
     QHBoxLayout *m_hlayout3 = nullptr;
     QLabel *m_labelDeviceTypeIconIPC = nullptr;
     QLabel *m_labelDeviceTypeIconDVR = nullptr;
-    QLabel *m_labelChannelGroupName = nullptr;
+    aptui::Label *m_labelChannelGroupName = nullptr;
     QToolButton *m_btnDelete = nullptr;
     aptui::Label *m_labelDeviceCounts = nullptr;
     QFrame *m_line1 = nullptr;

@@ -84,15 +84,6 @@ QStringList DeviceReport::sections(const QMap<long long, StructDeviceItem> &devi
     return out;
 }
 
-QString DeviceReport::html(const QMap<long long, StructDeviceItem> &devices, const Result &result)
-{
-    QString out;
-    const QStringList parts = sections(devices, result);
-    for (const QString &part : parts)
-        out += part + spacer();
-    return out;
-}
-
 bool DeviceReport::isPdfFile(const QString &fileName)
 {
     QFile file(fileName);
@@ -134,10 +125,25 @@ bool DeviceReport::writePdf(const QStringList &sections, const QString &fileName
     printer.setOutputFileName(partPath);
     editor.document()->print(&printer);
 
-    if (!isPdfFile(partPath) || (QFileInfo::exists(fileName) && !QFile::remove(fileName)) ||
-        !QFile::rename(partPath, fileName)) {
+    if (!isPdfFile(partPath) || !replaceFile(partPath, fileName)) {
         QFile::remove(partPath);
         return false;
     }
-    return isPdfFile(fileName);
+    return true;
+}
+
+bool DeviceReport::replaceFile(const QString &from, const QString &to)
+{
+    if (!QFileInfo::exists(to))
+        return QFile::rename(from, to);
+    // The earlier file steps aside and comes back if the new one cannot take its place.
+    const QString aside = from + QStringLiteral(".previous");
+    if (!QFile::rename(to, aside))
+        return false;
+    if (!QFile::rename(from, to)) {
+        QFile::rename(aside, to);
+        return false;
+    }
+    QFile::remove(aside);
+    return true;
 }

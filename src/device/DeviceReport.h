@@ -29,8 +29,6 @@ public:
     // Title block plus data table of each section, in report order; the
     // groups are listed in ascending id order.
     static QStringList sections(const QMap<long long, StructDeviceItem> &devices, const Result &result);
-    // The sections each followed by the spacer, as they go into the document.
-    static QString html(const QMap<long long, StructDeviceItem> &devices, const Result &result);
 
     // Prints the sections to a PDF file of exactly that name. The file is
     // written beside the target first and only moved into place once it is a
@@ -40,4 +38,6 @@ public:
 
     // True when the file exists and is a complete PDF.
     static bool isPdfFile(const QString &fileName);
+    // Moves a finished file over the target; an earlier target survives a failure.
+    static bool replaceFile(const QString &from, const QString &to);
 };

@@ -1,5 +1,7 @@
 #include "device/ScenceSelector.h"
 
+#include "aptui/Repolish.h"
+
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImage>
@@ -115,14 +117,14 @@ void ScenceSelector::OnScenceSelected(int sceneType)
     if (selected) {
         selected->setCheckable(true);
         selected->setChecked(true);
-        repolish(selected);
+        aptui::repolish(selected);
     }
     for (ScenceQRaidoButton *button : std::as_const(m_scenceButtons)) {
         if (button == selected)
             continue;
         button->setChecked(false);
         button->setCheckable(false);
-        repolish(button);
+        aptui::repolish(button);
     }
 }
 
@@ -155,12 +157,4 @@ void ScenceSelector::showPicture()
     m_labelScenceImage->setStyleSheet(
         QStringLiteral("QLabel#m_labelScenceImage{background-color:#f4f5f6;border: 1px solid #dadada;}"));
     m_labelScenceImage->setText(pictureFailureHtml(QStringLiteral("#cccccc"), tr("Get Picture Failure")));
-}
-
-void ScenceSelector::repolish(QWidget *widget)
-{
-    // Style-sheet rules for the checked state are only re-read on polish.
-    widget->style()->unpolish(widget);
-    widget->style()->polish(widget);
-    widget->repaint();
 }

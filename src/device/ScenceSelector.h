@@ -49,7 +49,6 @@ protected:
 private:
     void setupForm();
     void showPicture();
-    static void repolish(QWidget *widget);
 
     QLabel *m_labelScence = nullptr;
     QListWidget *m_listWidgetScences = nullptr;

@@ -156,6 +156,9 @@ private slots:
             << QStringLiteral("lineedit") << QStringLiteral("tip") << QStringLiteral("tip");
         QTest::newRow("combo box shows its current text")
             << QStringLiteral("combo") << QStringLiteral("tip") << QStringLiteral("1080P");
+        QTest::newRow("plain label with markup shows it as written")
+            << QStringLiteral("plain label") << QStringLiteral("tip")
+            << QStringLiteral("<p style='white-space:pre'>&lt;b&gt;Lobby&lt;/b&gt;(1)</p>");
     }
 
     void toolTipShowsTheWidgetsText()
@@ -167,6 +170,10 @@ private slots:
         QWidget *widget = nullptr;
         if (kind == QLatin1String("label")) {
             widget = new QLabel(QStringLiteral("Counts : 8"), &window);
+        } else if (kind == QLatin1String("plain label")) {
+            auto *label = new QLabel(QStringLiteral("<b>Lobby</b>(1)"), &window);
+            label->setTextFormat(Qt::PlainText);
+            widget = label;
         } else if (kind == QLatin1String("lineedit")) {
             widget = new QLineEdit(QStringLiteral("typed"), &window);
         } else {

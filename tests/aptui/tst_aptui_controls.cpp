@@ -80,12 +80,15 @@ void TestAptuiControls::validatorRules_data()
     QTest::newRow("0..1024 plus") << 0 << 1024 << QStringLiteral("+3") << X;
     QTest::newRow("0..1024 lone minus") << 0 << 1024 << QStringLiteral("-") << X;
     QTest::newRow("0..1024 negative") << 0 << 1024 << QStringLiteral("-3") << X;
+    QTest::newRow("0..1024 negative zero") << 0 << 1024 << QStringLiteral("-0") << X;
+    QTest::newRow("0..1024 negative zeros") << 0 << 1024 << QStringLiteral("-000") << X;
     QTest::newRow("0..1024 letters") << 0 << 1024 << QStringLiteral("1a") << X;
     QTest::newRow("0..1024 exponent") << 0 << 1024 << QStringLiteral("1e3") << X;
     QTest::newRow("0..1024 overflow") << 0 << 1024 << QStringLiteral("99999999999") << X;
     QTest::newRow("0..204800 top") << 0 << 204800 << QStringLiteral("204800") << A;
     QTest::newRow("-10..10 lone minus") << -10 << 10 << QStringLiteral("-") << I;
     QTest::newRow("-10..10 bottom") << -10 << 10 << QStringLiteral("-10") << A;
+    QTest::newRow("-10..10 negative five") << -10 << 10 << QStringLiteral("-5") << A;
     QTest::newRow("-10..10 below bottom") << -10 << 10 << QStringLiteral("-11") << X;
     QTest::newRow("-10..10 leading zero allowed") << -10 << 10 << QStringLiteral("05") << A;
     QTest::newRow("-10..10 empty") << -10 << 10 << QString() << I;

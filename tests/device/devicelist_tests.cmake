@@ -5,5 +5,6 @@ tavo_add_test(tst_devicelist_page SOURCES tst_devicelist_page.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
 tavo_add_test(tst_report_export SOURCES tst_report_export.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
-add_dependencies(tst_devicelist_page tavo_commonskin)
-add_dependencies(tst_devicelist_page tavo_translations)
+tavo_add_test(tst_devicelist_layout SOURCES tst_devicelist_layout.cpp
+    LIBS tavo_device tavo_test_support tavo_model_testsupport)
+add_dependencies(tst_devicelist_layout tavo_commonskin tavo_translations)

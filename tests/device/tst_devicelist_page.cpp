@@ -6,15 +6,12 @@
 #include "model/ModelDataDir.h"
 #include "support/DialogAnswerer.h"
 #include "support/SignalRecorder.h"
-#include "support/SkinStyle.h"
 #include "support/TestUi.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
-#include <QResizeEvent>
 #include <QTest>
-#include <QTranslator>
 
 #include <limits>
 #include <memory>
@@ -41,15 +38,6 @@ StructDeviceItem group(const QString &type, int channels, double kbps, int viewM
     item.iChannelGroupNumber = number;
     item.iViewMode = viewMode;
     return item;
-}
-
-// A hidden widget gets its resize events only when shown; deliver one now.
-void resizeNow(QWidget &widget, const QSize &size)
-{
-    const QSize old = widget.size();
-    widget.resize(size);
-    QResizeEvent event(size, old);
-    QCoreApplication::sendEvent(&widget, &event);
 }
 
 // Stands in for the editor: its add signal in both spellings the program uses.
@@ -91,9 +79,6 @@ private slots:
     void standardConversion();
     void conversionAnnouncesAndIgnoresOtherIndexes();
     void framerateStandardAnswer();
-    void rowHeights();
-    void cardsFitTheList_data();
-    void cardsFitTheList();
     void extremeGroupsDoNotBreakTheFigures();
     void destructionIsSilent();
 
@@ -515,82 +500,6 @@ void TestDeviceListPage::framerateStandardAnswer()
     recorder.watch(&page, &DeviceAddPage::SignalFramerateStandard, QStringLiteral("standard"));
     page.OnGetFramerateStandard();
     QCOMPARE(recorder.events(), QStringList{QStringLiteral("standard(0)")});
-}
-
-void TestDeviceListPage::rowHeights()
-{
-    DeviceAddPage page;
-    auto *list = page.findChild<QListWidget *>();
-
-    page.resize(700, 497);
-    page.addDeviceTypeItem(group(QStringLiteral("IPC"), 1, 100));
-    QCOMPARE(list->item(0)->sizeHint(), QSize(50, 84));
-    page.resize(800, 497);
-    page.addDeviceTypeItem(group(QStringLiteral("IPC"), 1, 100));
-    QCOMPARE(list->item(1)->sizeHint(), QSize(50, 54));
-
-    // A resize gives every row the height of the card layout for that width.
-    resizeNow(page, QSize(640, 497));
-    QCOMPARE(list->item(0)->sizeHint(), QSize(50, 60));
-    QCOMPARE(list->item(1)->sizeHint(), QSize(50, 60));
-    resizeNow(page, QSize(639, 497));
-    QCOMPARE(list->item(0)->sizeHint(), QSize(50, 84));
-    QCOMPARE(list->item(1)->sizeHint(), QSize(50, 84));
-}
-
-void TestDeviceListPage::cardsFitTheList_data()
-{
-    QTest::addColumn<int>("pageWidth");
-    QTest::addColumn<QString>("language");
-    for (const char *language : {"", "zh", "ru"}) {
-        for (int width : {400, 459, 460, 520, 560, 600, 639, 640, 700, 740, 741, 900, 1200})
-            QTest::addRow("%d px %s", width, language) << width << QString::fromLatin1(language);
-    }
-}
-
-void TestDeviceListPage::cardsFitTheList()
-{
-    // Every card, its delete button included, stays inside the visible list.
-    QFETCH(int, pageWidth);
-    QFETCH(QString, language);
-    QVERIFY(SkinStyle::apply());
-    QTranslator translator;
-    if (!language.isEmpty()) {
-        QVERIFY(
-            translator.load(QStringLiteral("vantor_") + language, QStringLiteral(TAVO_RUNTIME_DIR "/translations")));
-        QCoreApplication::installTranslator(&translator);
-    }
-    DeviceAddPage page;
-    page.addDeviceTypeItem(group(QStringLiteral("IPC"), 8, 2048, 3, QStringLiteral("25"), 1));
-    page.addDeviceTypeItem(group(QStringLiteral("DVR"), 2, 1024.5, 3, QString(), 2));
-    // Laid out wide first: the cards must follow the list when it narrows.
-    page.resize(1300, 497);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QTest::qWait(50);
-    page.resize(pageWidth, 497);
-    QTest::qWait(50);
-    auto *list = page.findChild<QListWidget *>(QStringLiteral("m_listWidgetDiskData"));
-    const QRect visible = list->viewport()->rect();
-    for (DeviceItemWidget *card : page.findChildren<DeviceItemWidget *>()) {
-        auto *remove = card->findChild<QWidget *>(QStringLiteral("m_btnDelete"));
-        const QRect button(remove->mapTo(list->viewport(), QPoint(0, 0)), remove->size());
-        QVERIFY2(visible.contains(button), qPrintable(QStringLiteral("button at %1,%2 %3x%4 outside %5 px")
-                                                          .arg(button.x())
-                                                          .arg(button.y())
-                                                          .arg(button.width())
-                                                          .arg(button.height())
-                                                          .arg(visible.width())));
-        // Texts that do not fit end where the list ends.
-        for (QLabel *label : card->findChildren<QLabel *>()) {
-            if (!label->isVisible() || label->text().isEmpty())
-                continue;
-            const int textRight = label->mapTo(list->viewport(), label->contentsRect().topLeft()).x() +
-                                  label->fontMetrics().horizontalAdvance(label->text());
-            QVERIFY2(textRight <= visible.right() + 1,
-                     qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
-        }
-    }
 }
 
 void TestDeviceListPage::extremeGroupsDoNotBreakTheFigures()

@@ -209,9 +209,16 @@ private slots:
             ->findChild<QLineEdit *>(QStringLiteral("m_lineEditScenceRecommandRate"))
             ->setText(QStringLiteral("512"));
         add();
-        QTest::qWait(300);
+        QTRY_COMPARE(card(0)->width(), list()->viewport()->width());
         add();
-        QTest::qWait(300);
+        // Let the window's layouts settle: the wider figure narrows the list.
+        for (int pass = 0; pass < 3; ++pass) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCoreApplication::processEvents();
+        }
+        // The new card is laid out at the list's final width; the first must follow it.
+        QTRY_COMPARE(card(1)->width(), list()->viewport()->width());
+        QCOMPARE(card(0)->width(), list()->viewport()->width());
         auto *rule = m_window->findChild<QWidget *>(QStringLiteral("m_boardVline"));
         QVERIFY(rule);
         const int ruleX = rule->mapToGlobal(QPoint(0, 0)).x();

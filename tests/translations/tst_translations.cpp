@@ -291,6 +291,23 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 
+    void deviceTypeNamesStayAsTheyAre_data() { translatedLanguages(); }
+
+    // Groups carry the device type as shown, and the list tells cameras from
+    // recorders by these two exact names.
+    void deviceTypeNamesStayAsTheyAre()
+    {
+        QFETCH(QString, language);
+        int seen = 0;
+        for (const TsMessage &message : file(language).messages) {
+            if (message.source != QLatin1String("IPC") && message.source != QLatin1String("DVR"))
+                continue;
+            ++seen;
+            QCOMPARE(message.translation, message.source);
+        }
+        QVERIFY(seen >= 2);
+    }
+
     void argumentMarkersKept_data() { translatedLanguages(); }
 
     void argumentMarkersKept()
