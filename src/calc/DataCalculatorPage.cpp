@@ -9,6 +9,7 @@
 #include "host/CRadioButton.h"
 #include "host/CSlider.h"
 #include "model/BitrateCalculator.h"
+#include "model/SaturatingCast.h"
 
 #include <QDebug>
 #include <QHBoxLayout>
@@ -34,18 +35,6 @@ const qint64 kMaxPlainWeeks = 99999;
 bool isZeroBitrate(double kbps)
 {
     return kbps > -0.000001 && kbps < 0.000001;
-}
-
-// Truncates toward zero, saturating instead of overflowing.
-qint64 truncateToInt64(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= 9.2e18)
-        return std::numeric_limits<qint64>::max();
-    if (value <= -9.2e18)
-        return std::numeric_limits<qint64>::min();
-    return static_cast<qint64>(value);
 }
 
 // A whole-numbered double as decimal digits; past 64 bits in exponent form.
@@ -291,9 +280,9 @@ DataCalculatorPage::TimeFigures DataCalculatorPage::computeTime()
     }
 
     const double days = BitrateCalculator::hoursForDiskSize(m_totalBitrate, diskGB) / hours;
-    const qint64 month = truncateToInt64(days / 30);
-    const qint64 week = truncateToInt64(days / 7);
-    const qint64 day = truncateToInt64(days);
+    const qint64 month = saturatingCast<qint64>(days / 30);
+    const qint64 week = saturatingCast<qint64>(days / 7);
+    const qint64 day = saturatingCast<qint64>(days);
     if (day < 0) {
         setZeroTimeStrings();
         return zero;

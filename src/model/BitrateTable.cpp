@@ -3,8 +3,8 @@
 #include "host/TargetPath.h"
 #include "model/BitrateTableFile.h"
 #include "model/DeviceEnums.h"
+#include "model/SaturatingCast.h"
 
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -13,18 +13,6 @@ const int kPointCount = 7;
 // Above the highest point the bitrate grows linearly to twice its base at these rates.
 const double kPalDoubleRate = 50.0;
 const double kNtscDoubleRate = 60.0;
-
-// Truncates toward zero; a result beyond int range is clamped instead of overflowing.
-int truncated(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= double(INT_MAX))
-        return INT_MAX;
-    if (value <= double(INT_MIN))
-        return INT_MIN;
-    return int(value);
-}
 
 } // namespace
 
@@ -96,7 +84,7 @@ int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, dou
 
     // Only reached with p(j) < f <= p(i), so the points differ.
     const auto segment = [&](int i, int j) {
-        return truncated(((f - p.at(j)) * ((b[i] - b[j]) / (p.at(i) - p.at(j)))) + b[j]);
+        return saturatingCast<int>(((f - p.at(j)) * ((b[i] - b[j]) / (p.at(i) - p.at(j)))) + b[j]);
     };
     const bool pal = standard == PAL;
 
@@ -107,7 +95,7 @@ int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, dou
         // A table whose highest point reaches the doubling rate has no answer above it.
         if (top <= p.at(0))
             return 0;
-        return truncated(((f - p.at(0)) * (base / (top - p.at(0)))) + base);
+        return saturatingCast<int>(((f - p.at(0)) * (base / (top - p.at(0)))) + base);
     }
     if (f > p.at(1))
         return segment(0, 1);
@@ -118,6 +106,6 @@ int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, dou
             return segment(i, i + 1);
     }
     if (f <= p.at(kPointCount - 1))
-        return truncated(b[kPointCount - 1]);
+        return saturatingCast<int>(b[kPointCount - 1]);
     return 0; // not a number
 }
