@@ -3,6 +3,7 @@
 #include "aptui/Label.h"
 #include "device/DeviceAddPage.h"
 #include "device/DeviceItemWidget.h"
+#include "device/DeviceListGroups.h"
 #include "model/ModelDataDir.h"
 #include "model/ModelMetaTypes.h"
 #include "support/SkinStyle.h"
@@ -18,22 +19,6 @@
 using NM_Vantor::DeviceItemWidget;
 
 namespace {
-
-StructDeviceItem group(const QString &type, int channels, double kbps, int viewMode = 3,
-                       const QString &frameRate = QStringLiteral("25"), int number = 1)
-{
-    StructDeviceItem item;
-    item.strDeviceType = type;
-    item.strChannelName = QStringLiteral("Group(%1)").arg(number);
-    item.strEncoding = QStringLiteral("H.264");
-    item.strResolution = QStringLiteral("1080P");
-    item.strFrameRate = frameRate;
-    item.iChannelCount = channels;
-    item.dBitrate = kbps;
-    item.iChannelGroupNumber = number;
-    item.iViewMode = viewMode;
-    return item;
-}
 
 // Runs the pending layouts and the list's delayed row layout.
 void settle()

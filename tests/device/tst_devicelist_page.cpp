@@ -1,6 +1,7 @@
 #include "aptui/Label.h"
 #include "device/DeviceAddPage.h"
 #include "device/DeviceItemWidget.h"
+#include "device/DeviceListGroups.h"
 #include "model/ModelMetaTypes.h"
 
 #include "model/ModelDataDir.h"
@@ -23,22 +24,6 @@ namespace {
 // Camera H.264 1080P of the suite's tables: 4096 at 30 fps NTSC, 3072 at 25
 // PAL, 8192 at 60 NTSC, 6144 at 50 PAL; recorder: 4000 at 30, 3400 at 25.
 const QString kFixture = QStringLiteral("../device/list");
-
-StructDeviceItem group(const QString &type, int channels, double kbps, int viewMode = 3,
-                       const QString &frameRate = QStringLiteral("25"), int number = 1)
-{
-    StructDeviceItem item;
-    item.strDeviceType = type;
-    item.strChannelName = QStringLiteral("Group(%1)").arg(number);
-    item.strEncoding = QStringLiteral("H.264");
-    item.strResolution = QStringLiteral("1080P");
-    item.strFrameRate = frameRate;
-    item.iChannelCount = channels;
-    item.dBitrate = kbps;
-    item.iChannelGroupNumber = number;
-    item.iViewMode = viewMode;
-    return item;
-}
 
 // Stands in for the editor: its add signal in both spellings the program uses.
 class EditorSender : public QObject
