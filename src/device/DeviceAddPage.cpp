@@ -1,13 +1,13 @@
 #include "device/DeviceAddPage.h"
 
 #include "aptui/BaseDialog.h"
+#include "aptui/FileChooser.h"
 #include "aptui/TipDialog.h"
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceReport.h"
 #include "model/DeviceEnums.h"
 #include "model/DeviceTotals.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMutexLocker>
@@ -34,8 +34,6 @@ bool equalsTableValue(double bitrate, int tableValue)
 }
 
 } // namespace
-
-DeviceAddPage::SaveFileNameFunction DeviceAddPage::s_saveFileName;
 
 DeviceAddPage::DeviceAddPage(QWidget *parent) : QWidget(parent)
 {
@@ -73,18 +71,6 @@ void DeviceAddPage::setupForm()
     m_listWidgetDiskData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_listWidgetDiskData->setResizeMode(QListView::Adjust);
     m_horizontalLayout->addWidget(m_listWidgetDiskData);
-}
-
-void DeviceAddPage::setSaveFileNameFunction(SaveFileNameFunction function)
-{
-    s_saveFileName = std::move(function);
-}
-
-QString DeviceAddPage::askSaveFileName(QWidget *parent, const QString &caption, const QString &filter)
-{
-    if (s_saveFileName)
-        return s_saveFileName(parent, caption, filter);
-    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
 }
 
 void DeviceAddPage::addDeviceTypeItem(StructDeviceItem deviceTypeItem, bool isAddOnce)
@@ -266,7 +252,7 @@ void DeviceAddPage::onExportDeviceItems(Result result)
 {
     if (m_mapDeviceData.isEmpty())
         return;
-    const QString fileName = askSaveFileName(this, tr("Save File"), tr("File (*.pdf )"));
+    const QString fileName = aptui::FileChooser::saveFileName(this, tr("Save File"), QString(), tr("File (*.pdf )"));
     if (fileName.isEmpty())
         return;
 

@@ -11,8 +11,6 @@
 #include <QVector>
 #include <QWidget>
 
-#include <functional>
-
 class QHBoxLayout;
 class QListWidget;
 
@@ -29,15 +27,8 @@ class DeviceAddPage : public QWidget
     Q_OBJECT
 
 public:
-    // Asks for the report's file name: (parent, caption, filter) -> name, empty
-    // when cancelled. Replaceable so that tests answer without a real dialog.
-    using SaveFileNameFunction = std::function<QString(QWidget *, const QString &, const QString &)>;
-
     explicit DeviceAddPage(QWidget *parent = nullptr);
     ~DeviceAddPage() override;
-
-    // An empty function restores the file dialog.
-    static void setSaveFileNameFunction(SaveFileNameFunction function);
 
     // The id the next group gets is one more than this.
     long long lastDeviceId() const { return m_llDeviceId; }
@@ -72,7 +63,6 @@ private:
     void clearAll();
     void announceTotals();
     void convertStandard(int toStandard);
-    static QString askSaveFileName(QWidget *parent, const QString &caption, const QString &filter);
 
     // Form
     QHBoxLayout *m_horizontalLayout = nullptr;
@@ -85,6 +75,4 @@ private:
     long long m_llDeviceId = 0;
     // Serialises an add against the row re-sizing of a resize.
     QMutex m_mutex;
-
-    static SaveFileNameFunction s_saveFileName;
 };

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QTextCodec>
 
 namespace FenwaGUIToolkit {
@@ -28,6 +29,22 @@ QString CFile::ReadAll(const QStringList &fileNames, const QString &folder)
             text += QLatin1Char('\n');
     }
     return text;
+}
+
+bool CFile::WriteAll(const QString &path, const QByteArray &data)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Small writes only fill the buffer, so a full disk shows first when it is
+    // flushed; the file must not be committed after either falls short.
+    if (file.write(data) != data.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace FenwaGUIToolkit

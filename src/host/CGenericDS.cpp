@@ -1,8 +1,9 @@
 #include "host/CGenericDS.h"
 
+#include "host/CFile.h"
+
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextCodec>
 
 namespace FenwaGUIToolkit {
@@ -40,12 +41,7 @@ bool CGenericDS::SaveXML(const QString &path) const
     if (!codec)
         codec = QTextCodec::codecForName("UTF-8");
 
-    // Written aside and renamed, so a failed write never leaves half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(codec->fromUnicode(m_document.toString(4)));
-    return file.commit();
+    return CFile::WriteAll(path, codec->fromUnicode(m_document.toString(4)));
 }
 
 int CGenericDS::GetChildrenCount() const

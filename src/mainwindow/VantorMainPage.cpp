@@ -6,6 +6,7 @@
 #include "aptui/CoverWidget.h"
 #include "aptui/Menu.h"
 #include "aptui/TipDialog.h"
+#include "aptui/WarningDialog.h"
 #include "aptui/WindowTitle.h"
 #include "calc/CapacityCalculation.h"
 #include "calc/DataCalculatorPage.h"
@@ -14,12 +15,19 @@
 #include "device/DeviceAddPage.h"
 #include "device/DeviceEditor.h"
 #include "device/WidgetDeviceListBorder.h"
+#include "host/TargetPath.h"
+#include "maintenance/UpdateDialog.h"
+#include "maintenance/UpgradeTool.h"
+#include "model/XmlNode.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace {
 const char kWindowIcon[] = ":/aptui/complex/Images/System/Complex/calculate.png";
@@ -63,10 +71,50 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
     m_pCover = new aptui::CoverWidget(this);
     m_pCover->hide();
     m_pCover->lower();
+
+    setupMaintenanceMenu();
+    setupUpdateCheck();
+}
+
+void VantorMainPage::setupMaintenanceMenu()
+{
+    // Entries under the about panel, so that both maintenance tasks can be found.
+    m_pAboutMenu->addSeparator();
+    m_pActionUpdateData = m_pAboutMenu->addAction(tr("Update Data…"));
+    m_pActionUpdateData->setObjectName(QStringLiteral("m_actionUpdateData"));
+    connect(m_pActionUpdateData, &QAction::triggered, this, &VantorMainPage::OnMenuUpdateClicked);
+    m_pActionCheckUpdate = m_pAboutMenu->addAction(tr("Check for Updates…"));
+    m_pActionCheckUpdate->setObjectName(QStringLiteral("m_actionCheckUpdate"));
+    m_pActionCheckUpdate->setVisible(false);
+    connect(m_pActionCheckUpdate, &QAction::triggered, this, &VantorMainPage::onCheckUpdate);
+}
+
+void VantorMainPage::setupUpdateCheck()
+{
+    XmlNode setup;
+    setup.load(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+    // Missing or not a number counts as 0: checks on.
+    const int versionType = setup.child(QStringLiteral("VersionType")).child(QStringLiteral("Value")).text().toInt();
+    if (versionType != 0)
+        return;
+
+    upgrade::tagAppProperty appProperty;
+    appProperty.nReserved = 0;
+    appProperty.nVersionType = versionType;
+    appProperty.strProductName = "Mirelda";
+    appProperty.strVersion = UpgradeTool::versionFromAboutText(m_pAboutDialog->version()).toStdString();
+
+    m_pUpgradeTool = new UpgradeTool(appProperty, nullptr);
+    connect(m_pUpgradeTool, &UpgradeTool::signalUpdateCheckOver, this, &VantorMainPage::onUpdateCheckOver);
+    connect(m_pAboutDialog, &AboutDialog::siganlBtn2Clicked, this, &VantorMainPage::onCheckUpdate);
+    m_pActionCheckUpdate->setVisible(true);
 }
 
 VantorMainPage::~VantorMainPage()
 {
+    endBusyCursor();
+    // Stops a running update query before the window goes.
+    delete m_pUpgradeTool;
     m_pAboutMenu->removeAction(m_pAboutDialog);
     delete m_pAboutDialog;
     delete ui;
@@ -159,6 +207,84 @@ void VantorMainPage::OnBtnSystemMenu()
 void VantorMainPage::OnMenuHelpClicked()
 {
     m_pAboutMenu->close();
+}
+
+void VantorMainPage::OnMenuUpdateClicked()
+{
+    m_pAboutMenu->close();
+    setCover(true);
+    {
+        UpdateDialog dialog(nullptr);
+        dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
+        dialog.exec();
+    }
+    setCover(false);
+}
+
+void VantorMainPage::showEvent(QShowEvent *event)
+{
+    if (!m_bAutoCheckStarted) {
+        m_bManualCheck = false;
+        if (m_pUpgradeTool)
+            QTimer::singleShot(1000, m_pUpgradeTool, &UpgradeTool::checkUpdate);
+        m_bAutoCheckStarted = true;
+    }
+    QMainWindow::showEvent(event);
+}
+
+void VantorMainPage::onCheckUpdate()
+{
+    if (!m_pUpgradeTool)
+        return;
+    m_bManualCheck = true;
+    m_pUpgradeTool->setPrompt(true);
+    m_pUpgradeTool->checkUpdate();
+    // The answer may take a while; the window stays usable meanwhile.
+    if (m_pUpgradeTool->isChecking() && !m_bBusyCursor) {
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        m_bBusyCursor = true;
+    }
+}
+
+void VantorMainPage::endBusyCursor()
+{
+    if (m_bBusyCursor) {
+        QGuiApplication::restoreOverrideCursor();
+        m_bBusyCursor = false;
+    }
+}
+
+void VantorMainPage::onUpdateCheckOver(bool needUpdate)
+{
+    endBusyCursor();
+    const bool manual = m_bManualCheck;
+    m_bManualCheck = false;
+    if (!needUpdate) {
+        if (!manual)
+            return;
+        // A check that could not be made is not news of being up to date.
+        const QString failure = m_pUpgradeTool->lastFailure();
+        const QPoint corner(x() + width() / 2 - 155, y() + height() / 2 - 60);
+        setCover(true);
+        if (failure.isEmpty())
+            NM_Vantor::WarningDialog::showWarning(corner, 1, tr("Currently the latest version."));
+        else
+            NM_Vantor::WarningDialog::showWarning(corner, 2, failure);
+        setCover(false);
+        return;
+    }
+    if (m_pUpgradeTool->isPromptOff())
+        return;
+    const QString version = m_pUpgradeTool->newVersionText();
+    if (version == QLatin1String("V") || version == QLatin1String("v"))
+        return;
+    setCover(true);
+    m_pUpgradeTool->move(x() + (width() - m_pUpgradeTool->width()) / 2,
+                         y() + (height() - m_pUpgradeTool->height()) / 2);
+    const bool accepted = m_pUpgradeTool->exec() == QDialog::Accepted;
+    setCover(false);
+    if (accepted)
+        m_pUpgradeTool->onUpgrade();
 }
 
 void VantorMainPage::setCover(bool coverIt)

@@ -17,7 +17,9 @@ class CapacityCalculation;
 class DataCalculatorPage;
 class DeviceAddPage;
 class DeviceEditor;
+class QAction;
 class QHBoxLayout;
+class UpgradeTool;
 
 // The single top-level window: frameless, with its own title bar, a board area
 // in which the pages stand side by side, the system menu with the about panel,
@@ -38,6 +40,10 @@ public:
     aptui::Menu *aboutMenu() const { return m_pAboutMenu; }
     AboutDialog *aboutPanel() const { return m_pAboutDialog; }
     aptui::CoverWidget *cover() const { return m_pCover; }
+    // Null when the setup switches update checks off.
+    UpgradeTool *upgradeTool() const { return m_pUpgradeTool; }
+    QAction *updateDataAction() const { return m_pActionUpdateData; }
+    QAction *checkUpdateAction() const { return m_pActionCheckUpdate; }
 
 signals:
     void signalGetHelp();
@@ -56,16 +62,26 @@ public slots:
     void onGetCalResults();
     void OnBtnSystemMenu();
     void OnMenuHelpClicked();
+    // Runs the "Update Data" dialog over the dimmed window.
+    void OnMenuUpdateClicked();
     void setCover(bool coverIt);
     void enableCover();
     void disableCover();
+    void onUpdateCheckOver(bool needUpdate);
+    // The user's own check: prompting is switched back on and the outcome is always told.
+    void onCheckUpdate();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void setupMaintenanceMenu();
+    void setupUpdateCheck();
+    void endBusyCursor();
+
     Ui::VantorMainPage *ui;
     QHBoxLayout *m_pBoardHLayout = nullptr;
     aptui::WindowTitle *m_pTitle = nullptr;
@@ -77,4 +93,10 @@ private:
     aptui::Menu *m_pAboutMenu = nullptr;
     aptui::CoverWidget *m_pCover = nullptr;
     bool m_bCovered = false;
+    UpgradeTool *m_pUpgradeTool = nullptr;
+    bool m_bAutoCheckStarted = false;
+    bool m_bManualCheck = false;
+    bool m_bBusyCursor = false;
+    QAction *m_pActionUpdateData = nullptr;
+    QAction *m_pActionCheckUpdate = nullptr;
 };

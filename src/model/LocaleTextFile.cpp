@@ -3,6 +3,12 @@
 #include <QFile>
 #include <QTextCodec>
 
+namespace {
+
+const int kUtf8Mib = 106;
+
+} // namespace
+
 bool LocaleTextFile::readLines(const QString &path, QStringList &lines)
 {
     if (path.isEmpty())
@@ -26,6 +32,25 @@ bool LocaleTextFile::readLines(const QString &path, QStringList &lines)
             line.chop(1);
     }
     return true;
+}
+
+QString LocaleTextFile::decode(const QByteArray &content)
+{
+    if (QTextCodec *marked = QTextCodec::codecForUtfText(content, nullptr))
+        return marked->toUnicode(content);
+
+    QTextCodec *utf8 = QTextCodec::codecForMib(kUtf8Mib);
+    QTextCodec::ConverterState state;
+    const QString text = utf8->toUnicode(content.constData(), int(content.size()), &state);
+    // A sequence cut off at the end counts as invalid too.
+    if (state.invalidChars == 0 && state.remainingChars == 0)
+        return text;
+
+    QTextCodec *codec = QTextCodec::codecForLocale();
+    // Files without a mark that are not UTF-8 mostly come from Chinese Windows.
+    if (codec->mibEnum() == kUtf8Mib)
+        codec = QTextCodec::codecForName("GB18030");
+    return codec ? codec->toUnicode(content) : text;
 }
 
 QStringList LocaleTextFile::fields(const QString &line)

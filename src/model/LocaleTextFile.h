@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,11 @@ public:
     // Every line of the file without its line end, empty lines included. False,
     // with lines untouched, when the file cannot be opened.
     static bool readLines(const QString &path, QStringList &lines);
+
+    // Text of a file from elsewhere, whose encoding nobody states: a Unicode
+    // byte-order mark decides (and is dropped); else valid UTF-8 is UTF-8; else
+    // the locale codec, or GB18030 when the locale is UTF-8 itself.
+    static QString decode(const QByteArray &content);
 
     // Comma-separated fields; no quoting, empty fields kept, nothing trimmed.
     static QStringList fields(const QString &line);

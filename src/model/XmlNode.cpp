@@ -1,8 +1,9 @@
 #include "model/XmlNode.h"
 
+#include "host/CFile.h"
+
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -81,16 +82,10 @@ QString XmlNode::serialized() const
 
 bool XmlNode::save(const QString &path) const
 {
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
     QTextCodec *codec = QTextCodec::codecForName(kSaveCodec);
     if (!codec)
         return false;
-    file.write(codec->fromUnicode(serialized()));
-    return file.commit();
+    return FenwaGUIToolkit::CFile::WriteAll(path, codec->fromUnicode(serialized()));
 }
 
 bool XmlNode::tagNameIs(const QString &name) const

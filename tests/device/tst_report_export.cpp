@@ -1,3 +1,4 @@
+#include "aptui/FileChooser.h"
 #include "device/DeviceAddPage.h"
 #include "device/DeviceReport.h"
 #include "model/ModelMetaTypes.h"
@@ -190,15 +191,15 @@ void TestReportExport::init()
 
 void TestReportExport::cleanup()
 {
-    DeviceAddPage::setSaveFileNameFunction({});
+    aptui::FileChooser::setSaveFunction({});
     m_out.reset();
     m_data.reset();
 }
 
 Hint TestReportExport::exportAndAnswer(DeviceAddPage &page, const QString &fileName)
 {
-    DeviceAddPage::setSaveFileNameFunction(
-        [this, fileName](QWidget *parent, const QString &caption, const QString &filter) {
+    aptui::FileChooser::setSaveFunction(
+        [this, fileName](QWidget *parent, const QString &caption, const QString &, const QString &filter) {
             ++m_questions;
             m_questionParent = parent;
             m_caption = caption;

@@ -1,6 +1,7 @@
 #include "host/CFile.h"
 #include "host/CGenericDS.h"
 #include "host/TargetPath.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +62,47 @@ private slots:
         QVERIFY(joined.indexOf(QStringLiteral("B{}")) < joined.indexOf(QStringLiteral("A{}")));
         QVERIFY(joined.contains(QStringLiteral("A{}")));
         QCOMPARE(CFile::ReadAll(QStringList(), dir.path()), QString());
+    }
+
+    void writeAllReplacesOnlyWhole_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("sizeLimit"); // 0: none
+        QTest::addColumn<bool>("written");
+        const QByteArray small(200, 's');
+        // Past the write buffer, so the failing write is the direct one.
+        const QByteArray large(256 * 1024, 'l');
+        QTest::newRow("replaced") << QStringLiteral("Setup.xml") << small << 0 << true;
+        QTest::newRow("emptied") << QStringLiteral("Setup.xml") << QByteArray() << 0 << true;
+        QTest::newRow("disk full, buffered") << QStringLiteral("Setup.xml") << small << 16 << false;
+        QTest::newRow("disk full, unbuffered") << QStringLiteral("Setup.xml") << large << 16 << false;
+        QTest::newRow("missing folder") << QStringLiteral("no/such/Setup.xml") << small << 0 << false;
+        QTest::newRow("folder in the way") << QStringLiteral("Folder") << small << 0 << false;
+        QTest::newRow("no path") << QString() << small << 0 << false;
+    }
+
+    void writeAllReplacesOnlyWhole()
+    {
+        QFETCH(QString, target);
+        QFETCH(QByteArray, data);
+        QFETCH(int, sizeLimit);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QByteArray old("<Root>old</Root>\n");
+        writeFile(dir.filePath(QStringLiteral("Setup.xml")), old);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Folder")));
+        const QString path = target.isEmpty() ? QString() : dir.filePath(target);
+
+        const auto write = [&] { return CFile::WriteAll(path, data); };
+        QCOMPARE(sizeLimit > 0 ? underFileSizeLimit(rlim_t(sizeLimit), write) : write(), written);
+
+        QFile file(dir.filePath(QStringLiteral("Setup.xml")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written ? data : old);
+        // No temporary file is left behind, and no folder made.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 (QStringList{QStringLiteral("Folder"), QStringLiteral("Setup.xml")}));
     }
 
     void genericDsReadsSettings()

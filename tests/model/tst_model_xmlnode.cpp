@@ -1,4 +1,5 @@
 #include "model/XmlNode.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -22,6 +23,7 @@ private slots:
     void saveWritesGb2312();
     void createRootReplacesLoadedContent();
     void copiesShareTheDocument();
+    void saveFailureLeavesTargetAlone_data();
     void saveFailureLeavesTargetAlone();
 
 private:
@@ -193,17 +195,35 @@ void TestModelXmlNode::copiesShareTheDocument()
     QCOMPARE(original.child(QStringLiteral("Prompt")).text(), QStringLiteral("1"));
 }
 
+void TestModelXmlNode::saveFailureLeavesTargetAlone_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("sizeLimit"); // 0: none
+    QTest::newRow("no path") << QString() << 0;
+    QTest::newRow("missing folder") << QStringLiteral("no/such/folder/out.xml") << 0;
+    QTest::newRow("folder in the way") << QStringLiteral("taken.xml") << 0;
+    QTest::newRow("disk full") << QStringLiteral("old.xml") << 16;
+}
+
 void TestModelXmlNode::saveFailureLeavesTargetAlone()
 {
+    QFETCH(QString, target);
+    QFETCH(int, sizeLimit);
+    const QByteArray old("<?xml version=\"1.0\"?>\n<Old/>\n");
+    QVERIFY(!writeFile(QStringLiteral("old.xml"), old).isEmpty());
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("taken.xml")));
     XmlNode doc;
     doc.createRoot(QStringLiteral("Root"));
-    QVERIFY(!doc.save(QString()));
-    QVERIFY(!doc.save(m_dir->filePath(QStringLiteral("no/such/folder/out.xml"))));
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("no"))));
-    // A folder in the way cannot be replaced by the file.
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("taken.xml")));
-    QVERIFY(!doc.save(m_dir->filePath(QStringLiteral("taken.xml"))));
+    doc.appendChild(QStringLiteral("Item")).setText(QStringLiteral("longer than the limit"));
+    const QString path = target.isEmpty() ? QString() : m_dir->filePath(target);
+
+    const auto save = [&] { return doc.save(path); };
+    QVERIFY(!(sizeLimit > 0 ? underFileSizeLimit(rlim_t(sizeLimit), save) : save()));
+    QCOMPARE(readFile(m_dir->filePath(QStringLiteral("old.xml"))), old);
     QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("taken.xml"))).isDir());
+    // Nothing else is left behind: no temporary file, no folder.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{QStringLiteral("old.xml"), QStringLiteral("taken.xml")}));
 }
 
 QTEST_GUILESS_MAIN(TestModelXmlNode)

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "host/tagAppProperty.h"
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+#include <QUrl>
+
+#include <atomic>
+#include <string>
+
+namespace upgrade {
+
+// Asks the update server whether a newer version than the running one exists.
+//
+// The server answers an HTTP GET of its address (headers "Accept:
+// application/json" and "User-Agent: <product>/<version>") with status 200 and
+// a JSON object {"version": "4.1.0.2", "download": "https://..."}. Versions
+// compare numerically, component by component, trailing zeros ignored.
+//
+// checkUpdate() blocks in an event loop of its own and is meant for a worker
+// thread; cancel(), lastStatus() and downloadPage() may be called from any
+// thread meanwhile. dowmloadPackage() only opens the download page in the
+// desktop's browser: it never fetches or installs anything itself.
+class Upgrade
+{
+public:
+    enum class Status { NotChecked, NewerVersion, UpToDate, NoServer, BadAddress, NotReachable, BadAnswer, Cancelled };
+
+    static constexpr int DefaultTimeoutMs = 10000;
+
+    Upgrade();
+    ~Upgrade();
+    Upgrade(const Upgrade &) = delete;
+    Upgrade &operator=(const Upgrade &) = delete;
+
+    // An http or https URL as UTF-8 text; empty means no server is configured.
+    void setServerAddr(const std::string &address);
+    // How long a whole check (connecting, redirects, the answer) may take, at least 1 ms.
+    void setTimeout(int milliseconds);
+
+    // True only when the server names a version newer than app.strVersion;
+    // version then holds it without a leading V. Otherwise version is empty
+    // and lastStatus() tells why.
+    bool checkUpdate(std::string &version, const tagAppProperty &app);
+    // Opens the download page named by the last check that found a newer
+    // version. False when there is none or the desktop refuses.
+    bool dowmloadPackage();
+    // Ends a running check soon with Status::Cancelled. Callable from any thread.
+    void cancel();
+
+    Status lastStatus() const;
+    // The page of the last check that found a newer version, else empty.
+    QUrl downloadPage() const;
+
+    // Reads the server's answer: false unless it is a JSON object with a
+    // version of dot-separated numbers (an optional leading V or v is dropped)
+    // and an absolute http(s) download address.
+    static bool parseAnswer(const QByteArray &body, QString &version, QUrl &downloadPage);
+
+private:
+    Status fetch(const QUrl &address, const tagAppProperty &app, int timeoutMs, QByteArray &body);
+    void finish(Status status, const QUrl &page);
+
+    mutable QMutex m_mutex;
+    QString m_address;
+    int m_timeoutMs = DefaultTimeoutMs;
+    Status m_status = Status::NotChecked;
+    QUrl m_downloadPage;
+    std::atomic<bool> m_cancelled{false};
+};
+
+} // namespace upgrade

@@ -1,0 +1,236 @@
+#include "maintenance/UpdateDialog.h"
+
+#include "aptui/FileChooser.h"
+#include "host/CFile.h"
+#include "host/GuiInit.h"
+#include "host/TargetPath.h"
+#include "model/SceneImport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTextCodec>
+#include <QVBoxLayout>
+
+namespace {
+
+const char kIconOk[] = ":/CommonSkin/Vantor/Images/Vantor/DeviceInfo/icon_state_ok.png";
+const char kIconError[] = ":/CommonSkin/Vantor/Images/Vantor/DeviceInfo/icon_state_error.png";
+const char kTemplateName[] = "Template.csv";
+// Pictures named one by one after a failed copy; more would not fit the status line.
+const int kNamedPictures = 3;
+
+} // namespace
+
+UpdateDialog::UpdateDialog(QWidget *parent) : BaseDialog(false, false, false, false, true, false, false, parent)
+{
+    setupForm();
+    setTitle(tr("Update Data"));
+    setBottomVisible(false);
+    setFixedSize(558, 340);
+    showStatus(ActionNone, false);
+    m_labelTip->hide();
+
+    connect(m_btnExport, &QPushButton::clicked, this, &UpdateDialog::onExportTemplate);
+    connect(m_btnImport, &QPushButton::clicked, this, &UpdateDialog::onImportScene);
+}
+
+void UpdateDialog::setupForm()
+{
+    m_borderWidget = new QWidget(this);
+    m_borderWidget->setObjectName(QStringLiteral("UpdateDialog_m_borderWidget"));
+    auto *outer = new QVBoxLayout(m_borderWidget);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *form = new QWidget(m_borderWidget);
+    form->setObjectName(QStringLiteral("UpdateDialog"));
+    outer->addWidget(form);
+
+    auto *layout = new QVBoxLayout(form);
+    layout->setObjectName(QStringLiteral("verticalLayout"));
+    layout->setContentsMargins(30, 20, 30, 20);
+    layout->setSpacing(14);
+
+    // What the two buttons are for, in the user's words.
+    m_labelIntro = new QLabel(form);
+    m_labelIntro->setObjectName(QStringLiteral("m_labelIntro"));
+    m_labelIntro->setWordWrap(true);
+    m_labelIntro->setText(tr("Replace the recording scenes of the variable-rate mode: export the template, fill it "
+                             "in with one row per scene, encoding and resolution, then import it. The pictures it "
+                             "names are copied beside the program. The new scenes are used after a restart."));
+    layout->addWidget(m_labelIntro);
+
+    auto *buttons = new QHBoxLayout();
+    buttons->setObjectName(QStringLiteral("buttonLayout"));
+    buttons->setSpacing(12);
+    m_btnExport = new QPushButton(form);
+    m_btnExport->setObjectName(QStringLiteral("m_btnExport"));
+    m_btnExport->setText(tr("Export Data"));
+    m_btnExport->setMinimumSize(140, 32);
+    buttons->addWidget(m_btnExport);
+    m_btnImport = new QPushButton(form);
+    m_btnImport->setObjectName(QStringLiteral("m_btnImport"));
+    m_btnImport->setText(tr("Import Templete"));
+    m_btnImport->setMinimumSize(140, 32);
+    buttons->addWidget(m_btnImport);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    auto *status = new QHBoxLayout();
+    status->setObjectName(QStringLiteral("statusLayout"));
+    status->setSpacing(8);
+    m_tipIcon = new QLabel(form);
+    m_tipIcon->setObjectName(QStringLiteral("m_tipIcon"));
+    m_tipIcon->setFixedSize(16, 16);
+    m_tipIcon->setScaledContents(true);
+    m_tipIcon->setText(tr("TextLabel"));
+    status->addWidget(m_tipIcon, 0, Qt::AlignTop);
+    m_tipText = new QLabel(form);
+    m_tipText->setObjectName(QStringLiteral("m_tipText"));
+    m_tipText->setWordWrap(true);
+    m_tipText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_tipText->setText(tr("tip text"));
+    status->addWidget(m_tipText, 1);
+    layout->addLayout(status);
+
+    m_labelTip = new QLabel(form);
+    m_labelTip->setObjectName(QStringLiteral("m_labelTip"));
+    m_labelTip->setText(tr("Tip: Need to Restart"));
+    layout->addWidget(m_labelTip);
+    layout->addStretch();
+
+    setContentWidget(m_borderWidget);
+}
+
+void UpdateDialog::showStatus(int action, bool success, const QString &detail)
+{
+    QString icon;
+    QString message;
+    if (action == ActionExport) {
+        icon = QString::fromLatin1(success ? kIconOk : kIconError);
+        message = success ? tr("Export Success.") : tr("Export Failure.");
+    } else if (action == ActionImport) {
+        icon = QString::fromLatin1(success ? kIconOk : kIconError);
+        message = success ? tr("Import Success, Restart Software to Work.") : tr("Import Failure.");
+    }
+    if (!detail.isEmpty())
+        message += QLatin1Char(' ') + detail;
+
+    m_tipIcon->setPixmap(icon.isEmpty() ? QPixmap() : QPixmap(icon));
+    m_tipText->setText(message);
+    // Screen readers announce the outcome through the message's name.
+    m_tipText->setAccessibleName(message);
+    if (action == ActionExport || action == ActionImport) {
+        m_tipIcon->show();
+        m_tipText->show();
+    }
+}
+
+QString UpdateDialog::templateText()
+{
+    return tr("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n") +
+           tr("Hospital,H.265,720P,1204,D:\\secne\\hospital1.png\n") +
+           tr("Hospital,H.264,1080P,2048,D:\\secne\\hospital2.png\n") + QLatin1Char('\n');
+}
+
+QString UpdateDialog::defaultFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void UpdateDialog::onExportTemplate()
+{
+    QString path = aptui::FileChooser::saveFileName(this, tr("Save File"),
+                                                    QDir(defaultFolder()).filePath(QString::fromLatin1(kTemplateName)),
+                                                    QStringLiteral("*.csv"));
+    if (path.isEmpty()) {
+        showStatus(ActionNone, false);
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+
+    // Writing goes through a new file renamed over the old one, which would
+    // replace even a write-protected template; such a file is left alone.
+    const QFileInfo target(path);
+    if (target.exists() && (!target.isFile() || !target.isWritable())) {
+        showStatus(ActionExport, false, tr("The file is write-protected."));
+        return;
+    }
+    const QByteArray bytes = FenwaGUIToolkit::GuiTextCodec()->fromUnicode(templateText());
+    if (!FenwaGUIToolkit::CFile::WriteAll(path, bytes)) {
+        showStatus(ActionExport, false, tr("The file could not be written."));
+        return;
+    }
+    showStatus(ActionExport, true, QDir::toNativeSeparators(path));
+}
+
+namespace {
+
+QString faultText(SceneImport::Fault fault)
+{
+    switch (fault) {
+    case SceneImport::Unreadable:
+        return UpdateDialog::tr("The file cannot be read.");
+    case SceneImport::NoHeader:
+        return UpdateDialog::tr("The first line must be the column header of the template.");
+    case SceneImport::TooFewFields:
+        return UpdateDialog::tr("A row needs at least scene, encoding, resolution and bitrate.");
+    case SceneImport::EmptyScene:
+        return UpdateDialog::tr("The scene name is empty.");
+    case SceneImport::UnknownEncoding:
+        return UpdateDialog::tr("The encoding is not one of the program's encodings.");
+    case SceneImport::UnknownResolution:
+        return UpdateDialog::tr("The resolution is not one of that encoding's resolutions.");
+    case SceneImport::BadBitrate:
+        return UpdateDialog::tr("The bitrate must be a whole number from 1 to 204800.");
+    case SceneImport::NoRows:
+        return UpdateDialog::tr("The file holds no scenes.");
+    case SceneImport::WriteFailed:
+        return UpdateDialog::tr("The scene file could not be written; nothing was changed.");
+    case SceneImport::NoFault:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+void UpdateDialog::onImportScene()
+{
+    const QString path =
+        aptui::FileChooser::openFileName(this, tr("Open File"), defaultFolder(), QStringLiteral("*.csv"));
+    if (path.isEmpty()) {
+        showStatus(ActionNone, false);
+        return;
+    }
+
+    SceneImport import(SceneImport::tablesOf(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("IPCBitrate"))));
+    if (!import.read(path)) {
+        QString detail = faultText(import.fault());
+        if (import.faultLine() > 0)
+            detail = tr("Line %1: %2").arg(import.faultLine()).arg(detail);
+        showStatus(ActionImport, false, detail);
+        return;
+    }
+    if (!import.install(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Scene.csv")),
+                        FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("ScenePicture")))) {
+        showStatus(ActionImport, false, faultText(import.fault()));
+        return;
+    }
+
+    const QStringList missing = import.picturesNotCopied();
+    QString detail;
+    if (!missing.isEmpty()) {
+        QStringList named = missing.mid(0, kNamedPictures);
+        if (missing.size() > kNamedPictures)
+            named << QStringLiteral("…");
+        detail = tr("%n picture(s) could not be copied: %1", nullptr, int(missing.size()))
+                     .arg(named.join(QStringLiteral(", ")));
+    }
+    showStatus(ActionImport, true, detail);
+}

@@ -1,0 +1,236 @@
+#include "maintenance/UpgradeTool.h"
+
+#include "host/CCheckBox.h"
+#include "host/TargetPath.h"
+#include "model/XmlNode.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QThread>
+#include <QVBoxLayout>
+
+Q_LOGGING_CATEGORY(lcUpgradeTool, "tavo.upgrade.tool")
+
+namespace {
+
+const char kWarnIcon[] = ":/BatchConfigFunc/Public/Image/Public/warn.png";
+
+QString upgradeFile()
+{
+    return FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Upgrade.xml"));
+}
+
+// The "Value" text of a setting; empty when the file or the setting is missing.
+QString settingValue(const XmlNode &root, const QString &name)
+{
+    return root.child(name).child(QStringLiteral("Value")).text();
+}
+
+bool isVersionNumber(const QString &text)
+{
+    static const QRegularExpression dotted(QStringLiteral("^\\d+(\\.\\d+)*$"));
+    return dotted.match(text).hasMatch();
+}
+
+} // namespace
+
+UpgradeTool::UpgradeTool(const upgrade::tagAppProperty &appProperty, QWidget *parent)
+    : BaseDialog(false, false, false, false, true, true, true, parent), m_appProperty(appProperty)
+{
+    setupForm();
+    setContentWidget(m_frame);
+    setFixedSize(420, 198);
+    setConfirmButtonText(tr("Upgrade"));
+    setTitle(tr("Upgrade"));
+
+    readSettings();
+    m_upgrade = std::make_unique<upgrade::Upgrade>();
+    m_upgrade->setServerAddr(m_strServerAddress.toStdString());
+
+    connect(m_checkBox, &QCheckBox::stateChanged, this, &UpgradeTool::onCheckBoxStateChange);
+}
+
+UpgradeTool::~UpgradeTool()
+{
+    if (m_checkThread) {
+        disconnect(m_checkThread, nullptr, this, nullptr);
+        m_upgrade->cancel();
+        m_checkThread->wait();
+        delete m_checkThread;
+    }
+}
+
+void UpgradeTool::setupForm()
+{
+    setObjectName(QStringLiteral("UpgradeToolClass"));
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("frame"));
+    m_frame->setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QVBoxLayout(m_frame);
+    layout->setObjectName(QStringLiteral("verticalLayout"));
+    layout->setContentsMargins(11, 11, 11, 11);
+    layout->setSpacing(0);
+    layout->addItem(new QSpacerItem(20, 30, QSizePolicy::Minimum, QSizePolicy::Fixed));
+
+    auto *versionRow = new QHBoxLayout();
+    versionRow->setObjectName(QStringLiteral("horizontalLayout"));
+    versionRow->setSpacing(8);
+    versionRow->addStretch();
+    m_iconLabel = new QLabel(m_frame);
+    m_iconLabel->setObjectName(QStringLiteral("iconLabel"));
+    m_iconLabel->setFixedSize(36, 36);
+    m_iconLabel->setScaledContents(true);
+    m_iconLabel->setPixmap(QPixmap(QString::fromLatin1(kWarnIcon)));
+    m_iconLabel->setAccessibleName(tr("Update"));
+    versionRow->addWidget(m_iconLabel);
+    m_label2 = new QLabel(m_frame);
+    m_label2->setObjectName(QStringLiteral("label_2"));
+    m_label2->setText(tr("New version found"));
+    versionRow->addWidget(m_label2);
+    m_versionLabel = new QLabel(m_frame);
+    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    m_versionLabel->setText(QStringLiteral("V1.0.0"));
+    versionRow->addWidget(m_versionLabel);
+    versionRow->addStretch();
+    layout->addLayout(versionRow);
+    layout->addStretch();
+
+    auto *promptRow = new QHBoxLayout();
+    promptRow->setObjectName(QStringLiteral("horizontalLayout_2"));
+    m_checkBox = new FenwaGUIToolkit::CCheckBox(m_frame);
+    m_checkBox->setObjectName(QStringLiteral("checkBox"));
+    m_checkBox->setText(tr("No Prompt"));
+    m_checkBox->setChecked(false);
+    promptRow->addWidget(m_checkBox);
+    promptRow->addStretch();
+    layout->addLayout(promptRow);
+}
+
+void UpgradeTool::readSettings()
+{
+    XmlNode upgradeSettings;
+    upgradeSettings.load(upgradeFile());
+    XmlNode setup;
+    setup.load(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+
+    // Only English and Chinese have an update server.
+    const int language = settingValue(setup, QStringLiteral("Translator")).toInt();
+    if (language == 0)
+        m_strServerAddress = settingValue(upgradeSettings, QStringLiteral("ServerAddressEn")).trimmed();
+    else if (language == 1)
+        m_strServerAddress = settingValue(upgradeSettings, QStringLiteral("ServerAddressZh")).trimmed();
+    m_bPromptOff = settingValue(upgradeSettings, QStringLiteral("Prompt")).toInt() == 0;
+}
+
+void UpgradeTool::setPrompt(bool on)
+{
+    m_bPromptOff = !on;
+    XmlNode root;
+    if (!root.load(upgradeFile()) || root.isNull())
+        root.createRoot(QStringLiteral("Upgrade"));
+    XmlNode prompt = root.child(QStringLiteral("Prompt"));
+    if (prompt.isNull())
+        prompt = root.appendChild(QStringLiteral("Prompt"));
+    XmlNode value = prompt.child(QStringLiteral("Value"));
+    if (value.isNull())
+        value = prompt.appendChild(QStringLiteral("Value"));
+    value.setText(on ? 1 : 0);
+    if (!root.save(upgradeFile()))
+        qCWarning(lcUpgradeTool) << "Cannot write" << upgradeFile();
+}
+
+QString UpgradeTool::lastFailure() const
+{
+    if (m_checkThread)
+        return QString();
+    switch (m_upgrade->lastStatus()) {
+    case upgrade::Upgrade::Status::NoServer:
+        return tr("Could not check for updates: no update server is set up.");
+    case upgrade::Upgrade::Status::BadAddress:
+        return tr("Could not check for updates: the update server address is not valid.");
+    case upgrade::Upgrade::Status::NotReachable:
+    case upgrade::Upgrade::Status::Cancelled:
+        return tr("Could not check for updates: the update server could not be reached.");
+    case upgrade::Upgrade::Status::BadAnswer:
+        return tr("Could not check for updates: the update server's answer was not understood.");
+    case upgrade::Upgrade::Status::NotChecked:
+    case upgrade::Upgrade::Status::NewerVersion:
+    case upgrade::Upgrade::Status::UpToDate:
+        break;
+    }
+    return QString();
+}
+
+QString UpgradeTool::versionFromAboutText(const QString &text)
+{
+    QString version = text;
+    version.remove(QRegularExpression(QStringLiteral("\\s")));
+    static const QRegularExpression versionStart(QStringLiteral("v[(\\d+)]"));
+    const QRegularExpressionMatch match = versionStart.match(version);
+    if (match.hasMatch())
+        version = version.mid(match.capturedStart());
+    const qsizetype build = version.indexOf(QLatin1String("build"), 0, Qt::CaseInsensitive);
+    version = build < 0 ? version.mid(1) : version.mid(1, build - 1);
+    // A translated version text need not keep the "v…build" form; the
+    // server can only compare a plain dotted number.
+    return isVersionNumber(version) ? version : QStringLiteral(TAVO_VERSION);
+}
+
+void UpgradeTool::checkUpdate()
+{
+    if (m_checkThread)
+        return;
+    struct Outcome
+    {
+        bool newer = false;
+        std::string version;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    upgrade::Upgrade *query = m_upgrade.get();
+    const upgrade::tagAppProperty appProperty = m_appProperty;
+    m_checkThread = QThread::create(
+        [query, appProperty, outcome] { outcome->newer = query->checkUpdate(outcome->version, appProperty); });
+    m_checkThread->setObjectName(QStringLiteral("UpdateCheck"));
+    // Queued: finished() is emitted on the worker thread.
+    connect(m_checkThread, &QThread::finished, this, [this, outcome] {
+        QThread *thread = m_checkThread;
+        m_checkThread = nullptr;
+        thread->wait();
+        thread->deleteLater();
+        finishCheck(outcome->newer, QString::fromStdString(outcome->version));
+    });
+    m_checkThread->start();
+}
+
+void UpgradeTool::finishCheck(bool newer, const QString &version)
+{
+    if (!newer) {
+        emit signalUpdateCheckOver(false);
+        return;
+    }
+    m_strNewVersion = QLatin1Char('V') + version;
+    m_versionLabel->setText(m_strNewVersion);
+    emit signalUpdateCheckOver(true);
+}
+
+void UpgradeTool::onUpgrade()
+{
+    if (m_upgrade->dowmloadPackage())
+        return;
+    // The page is where the new version comes from; say where it is when the desktop cannot open it.
+    // Fully encoded: no character of the address can be taken for markup.
+    const QString page = QString::fromLatin1(m_upgrade->downloadPage().toEncoded());
+    showHint(tr("The download page could not be opened: %1").arg(page), QSize(350, 220));
+}
+
+void UpgradeTool::onCheckBoxStateChange(int state)
+{
+    if (state == Qt::Unchecked)
+        setPrompt(true);
+    else if (state == Qt::Checked)
+        setPrompt(false);
+}

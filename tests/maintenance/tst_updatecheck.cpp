@@ -1,0 +1,323 @@
+// The update check as the main window runs it: the settings the tool reads and
+// writes, and what the user sees for each answer of a loopback update server.
+#include "aptui/CoverWidget.h"
+#include "maintenance/UpgradeTool.h"
+#include "mainwindow/VantorMainPage.h"
+#include "model/ModelDataDir.h"
+#include "support/DesktopOpenRecorder.h"
+#include "support/DialogAnswerer.h"
+#include "support/LoopbackHttpServer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray setupXml(int translator, int versionType)
+{
+    return QStringLiteral("<Setup><Translator><Value>%1</Value></Translator>"
+                          "<VersionType><Value>%2</Value></VersionType></Setup>")
+        .arg(translator)
+        .arg(versionType)
+        .toUtf8();
+}
+
+// An empty prompt leaves the element out.
+QByteArray upgradeXml(const QString &en, const QString &zh, const QString &prompt)
+{
+    QString xml = QStringLiteral("<Upgrade><ServerAddressEn><Value>%1</Value></ServerAddressEn>"
+                                 "<ServerAddressZh><Value>%2</Value></ServerAddressZh>")
+                      .arg(en, zh);
+    if (!prompt.isEmpty())
+        xml += QStringLiteral("<Prompt><Value>%1</Value></Prompt>").arg(prompt);
+    return (xml + QStringLiteral("</Upgrade>")).toUtf8();
+}
+
+QString promptInFile(const ModelDataDir &data)
+{
+    static const QRegularExpression prompt(QStringLiteral("<Prompt>\\s*<Value>([^<]*)</Value>"));
+    return prompt.match(QString::fromUtf8(data.read(QStringLiteral("Upgrade.xml")))).captured(1);
+}
+
+const char kNewer[] = "{\"version\": \"4.1.0.2\", \"download\": \"https://example.org/tavo\"}";
+
+} // namespace
+
+class TestUpdateCheck : public QObject
+{
+    Q_OBJECT
+
+private:
+    ModelDataDir *m_data = nullptr;
+    LoopbackHttpServer *m_server = nullptr;
+
+    // What the user saw after the check: the tool's dialog with its version,
+    // a warning box with its text, or nothing.
+    struct Seen
+    {
+        QString what;
+        bool covered = false;
+    };
+
+    static QSharedPointer<DialogAnswerer> watch(Seen &seen, const QString &button, VantorMainPage &window)
+    {
+        return DialogAnswerer::answerNext([&seen, button, &window](QWidget *dialog) {
+            seen.covered = window.isCovered();
+            if (dialog->objectName() == QLatin1String("UpgradeToolClass"))
+                seen.what = dialog->findChild<QLabel *>(QStringLiteral("versionLabel"))->text();
+            else if (auto *text = dialog->findChild<QLabel *>(QStringLiteral("m_labelWarnText")))
+                seen.what = text->text();
+            if (!DialogAnswerer::clickButton(dialog, button))
+                DialogAnswerer::close(dialog);
+        });
+    }
+
+private slots:
+    void init()
+    {
+        m_data = new ModelDataDir(QString());
+        m_server = new LoopbackHttpServer;
+        QVERIFY(m_server->start());
+    }
+
+    void cleanup()
+    {
+        delete m_server;
+        m_server = nullptr;
+        delete m_data;
+        m_data = nullptr;
+    }
+
+    void settingsChooseServerAndPrompt_data()
+    {
+        QTest::addColumn<int>("translator");
+        QTest::addColumn<QString>("prompt"); // "-": no Upgrade.xml at all
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<bool>("promptOff");
+        QTest::newRow("English, prompt on") << 0 << QStringLiteral("1") << QStringLiteral("http://en") << false;
+        QTest::newRow("Chinese, prompt off") << 1 << QStringLiteral("0") << QStringLiteral("http://zh") << true;
+        QTest::newRow("Russian has no server") << 8 << QStringLiteral("1") << QString() << false;
+        QTest::newRow("prompt absent") << 0 << QString() << QStringLiteral("http://en") << true;
+        QTest::newRow("prompt not a number") << 0 << QStringLiteral("yes") << QStringLiteral("http://en") << true;
+        QTest::newRow("no Upgrade.xml") << 0 << QStringLiteral("-") << QString() << true;
+    }
+
+    void settingsChooseServerAndPrompt()
+    {
+        QFETCH(int, translator);
+        QFETCH(QString, prompt);
+        QFETCH(QString, server);
+        QFETCH(bool, promptOff);
+        QVERIFY(m_data->write(QStringLiteral("Setup.xml"), setupXml(translator, 0)));
+        if (prompt != QLatin1String("-"))
+            QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"),
+                                  upgradeXml(QStringLiteral("http://en"), QStringLiteral("http://zh"), prompt)));
+        UpgradeTool tool({});
+        QCOMPARE(tool.serverAddress(), server);
+        QCOMPARE(tool.isPromptOff(), promptOff);
+    }
+
+    // "No Prompt" writes through at once, whatever the file held before.
+    void noPromptIsWrittenThrough_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("prompt on") << QStringLiteral("1");
+        QTest::newRow("prompt absent") << QString();
+        QTest::newRow("no Upgrade.xml") << QStringLiteral("-");
+    }
+
+    void noPromptIsWrittenThrough()
+    {
+        QFETCH(QString, prompt);
+        QVERIFY(m_data->write(QStringLiteral("Setup.xml"), setupXml(0, 0)));
+        if (prompt != QLatin1String("-"))
+            QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"), upgradeXml(QStringLiteral("http://en"), {}, prompt)));
+        UpgradeTool tool({});
+        auto *box = tool.findChild<QCheckBox *>(QStringLiteral("checkBox"));
+        box->setChecked(true);
+        QCOMPARE(promptInFile(*m_data), QStringLiteral("0"));
+        QVERIFY(tool.isPromptOff());
+        box->setChecked(false);
+        QCOMPARE(promptInFile(*m_data), QStringLiteral("1"));
+        QVERIFY(!tool.isPromptOff());
+        if (prompt != QLatin1String("-"))
+            QVERIFY(m_data->read(QStringLiteral("Upgrade.xml")).contains("http://en"));
+    }
+
+    void versionFromAboutText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("version"); // empty: any plain dotted number
+        QTest::newRow("as shipped") << QStringLiteral("v4.0.0.50build") << QStringLiteral("4.0.0.50");
+        QTest::newRow("blanks and case") << QStringLiteral(" v 4.1.0.2 Build 2026") << QStringLiteral("4.1.0.2");
+        QTest::newRow("name before it") << QStringLiteral("Mirelda v4.0.0.100build") << QStringLiteral("4.0.0.100");
+        QTest::newRow("translated wording") << QStringLiteral("Version 4.0") << QString();
+    }
+
+    void versionFromAboutText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, version);
+        const QString found = UpgradeTool::versionFromAboutText(text);
+        if (version.isEmpty())
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\d+(\\.\\d+)+$")).match(found).hasMatch(), qPrintable(found));
+        else
+            QCOMPARE(found, version);
+    }
+
+    void outcomeOfACheck_data()
+    {
+        QTest::addColumn<bool>("manual");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("answer"); // "no server": no address configured
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("seen");
+        QTest::addColumn<QString>("opened");
+        const QString latest = QStringLiteral("Currently the latest version.");
+        const QString failed = QStringLiteral("Could not check for updates");
+        const QString page = QStringLiteral("https://example.org/tavo");
+        QTest::newRow("auto, newer, accepted")
+            << false << QStringLiteral("1") << 200 << QByteArray(kNewer) << QStringLiteral("btnConfirm")
+            << QStringLiteral("V4.1.0.2") << page;
+        QTest::newRow("auto, newer, cancelled") << false << QStringLiteral("1") << 200 << QByteArray(kNewer)
+                                                << QStringLiteral("btnCancel") << QStringLiteral("V4.1.0.2") << QString();
+        QTest::newRow("auto, newer, prompt off")
+            << false << QStringLiteral("0") << 200 << QByteArray(kNewer) << QString() << QString() << QString();
+        QTest::newRow("auto, same") << false << QStringLiteral("1") << 200
+                                    << QByteArray("{\"version\": \"4.0.0.50\", \"download\": \"https://example.org\"}")
+                                    << QString() << QString() << QString();
+        QTest::newRow("auto, garbage") << false << QStringLiteral("1") << 200 << QByteArray("<html>oops</html>")
+                                       << QString() << QString() << QString();
+        QTest::newRow("manual turns prompting on") << true << QStringLiteral("0") << 200 << QByteArray(kNewer)
+                                                   << QStringLiteral("btnConfirm") << QStringLiteral("V4.1.0.2") << page;
+        QTest::newRow("manual, numerically older")
+            << true << QStringLiteral("1") << 200
+            << QByteArray("{\"version\": \"4.0.0.9\", \"download\": \"https://example.org\"}")
+            << QStringLiteral("m_btnClose") << latest << QString();
+        QTest::newRow("manual, garbage") << true << QStringLiteral("1") << 200 << QByteArray("")
+                                         << QStringLiteral("m_btnClose") << failed << QString();
+        QTest::newRow("manual, server error") << true << QStringLiteral("1") << 500 << QByteArray(kNewer)
+                                              << QStringLiteral("m_btnClose") << failed << QString();
+        QTest::newRow("manual, no server") << true << QStringLiteral("1") << 200 << QByteArray("no server")
+                                           << QStringLiteral("m_btnClose") << failed << QString();
+    }
+
+    void outcomeOfACheck()
+    {
+        QFETCH(bool, manual);
+        QFETCH(QString, prompt);
+        QFETCH(int, status);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, button);
+        QFETCH(QString, seen);
+        QFETCH(QString, opened);
+        const bool noServer = answer == "no server";
+        m_server->setResponse(status, "application/json", answer);
+        QVERIFY(m_data->write(QStringLiteral("Setup.xml"), setupXml(0, 0)));
+        QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"),
+                              upgradeXml(noServer ? QString() : m_server->url().toString(), {}, prompt)));
+        DesktopOpenRecorder desktop({QStringLiteral("http"), QStringLiteral("https")});
+
+        VantorMainPage window;
+        window.connectSignals();
+        QVERIFY(window.upgradeTool());
+        QSignalSpy over(window.upgradeTool(), &UpgradeTool::signalUpdateCheckOver);
+        Seen what;
+        auto answerer = watch(what, button, window);
+        if (manual) {
+            window.checkUpdateAction()->trigger();
+            QCOMPARE(promptInFile(*m_data), QStringLiteral("1"));
+        } else {
+            // The automatic check follows the first show.
+            window.show();
+        }
+        QVERIFY(over.wait(8000));
+        answerer->stop();
+
+        QCOMPARE(what.what.left(seen.size()), seen);
+        QCOMPARE(answerer->answered(), !seen.isEmpty());
+        QCOMPARE(what.covered, !seen.isEmpty());
+        QVERIFY(!window.isCovered());
+        QCOMPARE(desktop.urls().value(0).toString(), opened);
+        QCOMPARE(m_server->requestCount(), noServer ? 0 : 1);
+    }
+
+    void automaticCheckRunsOnceAfterTheFirstShow_data()
+    {
+        QTest::addColumn<int>("versionType");
+        QTest::newRow("checks on") << 0;
+        QTest::newRow("checks off") << 1;
+    }
+
+    void automaticCheckRunsOnceAfterTheFirstShow()
+    {
+        QFETCH(int, versionType);
+        m_server->setResponse(200, "application/json", "{\"version\": \"4.0.0.50\", \"download\": \"https://e.org\"}");
+        QVERIFY(m_data->write(QStringLiteral("Setup.xml"), setupXml(0, versionType)));
+        QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"), upgradeXml(m_server->url().toString(), {}, {})));
+        VantorMainPage window;
+        window.connectSignals();
+        QCOMPARE(bool(window.upgradeTool()), versionType == 0);
+        QCOMPARE(window.checkUpdateAction()->isVisible(), versionType == 0);
+        QVERIFY(window.updateDataAction()->isVisible());
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.showMinimized();
+        window.showNormal();
+        QTest::qWait(1600);
+        QTRY_COMPARE(m_server->requestCount(), versionType == 0 ? 1 : 0);
+        window.hide();
+        window.show();
+        QTest::qWait(1300);
+        QCOMPARE(m_server->requestCount(), versionType == 0 ? 1 : 0);
+    }
+
+    // A server that never answers keeps the check waiting, not the window; a
+    // window closed meanwhile does not wait for the timeout.
+    void windowStaysResponsiveWhileTheServerIsSilent()
+    {
+        m_server->setSilent(true);
+        QVERIFY(m_data->write(QStringLiteral("Setup.xml"), setupXml(0, 0)));
+        QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"), upgradeXml(m_server->url().toString(), {}, {})));
+        auto *window = new VantorMainPage;
+        window->connectSignals();
+        QSignalSpy over(window->upgradeTool(), &UpgradeTool::signalUpdateCheckOver);
+        window->onCheckUpdate();
+        QTRY_COMPARE(m_server->requestCount(), 1);
+
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(20);
+        QTRY_VERIFY(ticks >= 10);
+        QVERIFY(window->upgradeTool()->isChecking());
+        QCOMPARE(over.count(), 0);
+        delete window;
+    }
+
+    void updateDataEntryOpensTheDialogOverTheDimmedWindow()
+    {
+        VantorMainPage window;
+        window.connectSignals();
+        bool covered = false;
+        auto answerer = DialogAnswerer::answerNext([&covered, &window](QWidget *dialog) {
+            covered = window.isCovered();
+            DialogAnswerer::close(dialog);
+        });
+        window.updateDataAction()->trigger();
+        QVERIFY(answerer->answered());
+        QCOMPARE(answerer->dialogTitle(), QStringLiteral("Update Data"));
+        QVERIFY(covered);
+        QVERIFY(!window.isCovered());
+    }
+};
+
+QTEST_MAIN(TestUpdateCheck)
+#include "tst_updatecheck.moc"
