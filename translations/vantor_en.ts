@@ -541,6 +541,173 @@
     </message>
 </context>
 <context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Update Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the recording scenes of the variable-rate mode: export the template, fill it in with one row per scene, encoding and resolution, then import it. The pictures it names are copied beside the program. The new scenes are used after a restart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>Export Template</translation>
+    </message>
+    <message>
+        <source>Import Templete</source>
+        <translation>Import Template</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tip text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip: Need to Restart</source>
+        <translation>Note: restart required</translation>
+    </message>
+    <message>
+        <source>Export Success.</source>
+        <translation>Template exported.</translation>
+    </message>
+    <message>
+        <source>Export Failure.</source>
+        <translation>Export failed.</translation>
+    </message>
+    <message>
+        <source>Import Success, Restart Software to Work.</source>
+        <translation>Import done. Restart the program to use the new scenes.</translation>
+    </message>
+    <message>
+        <source>Import Failure.</source>
+        <translation>Import failed.</translation>
+    </message>
+    <message>
+        <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
+</source>
+        <translation>Scene,Encoding,Resolution,Recommended Bitrate (kbps),Picture Path
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P,1204,D:\secne\hospital1.png
+</source>
+        <translation>Hospital,H.265,720P,1204,D:\scene\hospital1.png
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P,2048,D:\secne\hospital2.png
+</source>
+        <translation>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
+</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first line must be the column header of the template.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A row needs at least scene, encoding, resolution and bitrate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scene name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encoding is not one of the program&apos;s encodings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The resolution is not one of that encoding&apos;s resolutions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bitrate must be a whole number from 1 to 204800.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no scenes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scene file could not be written; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) could not be copied: %1</source>
+        <translation>
+            <numerusform>%n picture could not be copied: %1</numerusform>
+            <numerusform>%n pictures could not be copied: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeTool</name>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New version found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Prompt</source>
+        <translation>Don't remind me</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: no update server is set up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server address is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server could not be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server&apos;s answer was not understood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download page could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VantorMainPage</name>
     <message>
         <source>TAVO storage calculator</source>
@@ -553,6 +720,18 @@
     <message>
         <source>Exit the TAVO storage calculator software?</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Data…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currently the latest version.</source>
+        <translation>You have the latest version.</translation>
     </message>
 </context>
 <context>

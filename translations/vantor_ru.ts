@@ -541,6 +541,174 @@
     </message>
 </context>
 <context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Update Data</source>
+        <translation>Обновление данных</translation>
+    </message>
+    <message>
+        <source>Replace the recording scenes of the variable-rate mode: export the template, fill it in with one row per scene, encoding and resolution, then import it. The pictures it names are copied beside the program. The new scenes are used after a restart.</source>
+        <translation>Замена сцен записи для режима переменного битрейта: экспортируйте шаблон, заполните его по строке на каждую сцену, кодек и разрешение, затем импортируйте. Указанные в нём изображения копируются к программе. Новые сцены действуют после перезапуска.</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>Экспорт шаблона</translation>
+    </message>
+    <message>
+        <source>Import Templete</source>
+        <translation>Импорт шаблона</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>tip text</source>
+        <translation>tip text</translation>
+    </message>
+    <message>
+        <source>Tip: Need to Restart</source>
+        <translation>Подсказка: требуется перезапуск</translation>
+    </message>
+    <message>
+        <source>Export Success.</source>
+        <translation>Экспорт выполнен.</translation>
+    </message>
+    <message>
+        <source>Export Failure.</source>
+        <translation>Ошибка экспорта.</translation>
+    </message>
+    <message>
+        <source>Import Success, Restart Software to Work.</source>
+        <translation>Импорт выполнен. Перезапустите программу, чтобы применить его.</translation>
+    </message>
+    <message>
+        <source>Import Failure.</source>
+        <translation>Ошибка импорта.</translation>
+    </message>
+    <message>
+        <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
+</source>
+        <translation>Сцена,Кодек,Разрешение,Рекомендуемый битрейт (кбит/с),Путь к изображению
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P,1204,D:\secne\hospital1.png
+</source>
+        <translation>Больница,H.265,720P,1204,D:\scene\hospital1.png
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P,2048,D:\secne\hospital2.png
+</source>
+        <translation>Больница,H.264,1080P,2048,D:\scene\hospital2.png
+</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Файл защищён от записи.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Не удалось записать файл.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Не удаётся прочитать файл.</translation>
+    </message>
+    <message>
+        <source>The first line must be the column header of the template.</source>
+        <translation>Первой строкой должна быть строка заголовков шаблона.</translation>
+    </message>
+    <message>
+        <source>A row needs at least scene, encoding, resolution and bitrate.</source>
+        <translation>В строке нужны как минимум сцена, кодек, разрешение и битрейт.</translation>
+    </message>
+    <message>
+        <source>The scene name is empty.</source>
+        <translation>Не указано название сцены.</translation>
+    </message>
+    <message>
+        <source>The encoding is not one of the program&apos;s encodings.</source>
+        <translation>Этот кодек не поддерживается программой.</translation>
+    </message>
+    <message>
+        <source>The resolution is not one of that encoding&apos;s resolutions.</source>
+        <translation>Это разрешение недоступно для данного кодека.</translation>
+    </message>
+    <message>
+        <source>The bitrate must be a whole number from 1 to 204800.</source>
+        <translation>Битрейт должен быть целым числом от 1 до 204800.</translation>
+    </message>
+    <message>
+        <source>The file holds no scenes.</source>
+        <translation>В файле нет сцен.</translation>
+    </message>
+    <message>
+        <source>The scene file could not be written; nothing was changed.</source>
+        <translation>Не удалось записать файл сцен; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) could not be copied: %1</source>
+        <translation>
+            <numerusform>Не удалось скопировать %n изображение: %1</numerusform>
+            <numerusform>Не удалось скопировать %n изображения: %1</numerusform>
+            <numerusform>Не удалось скопировать %n изображений: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeTool</name>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>New version found</source>
+        <translation>Найдена новая версия</translation>
+    </message>
+    <message>
+        <source>No Prompt</source>
+        <translation>Больше не напоминать</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: no update server is set up.</source>
+        <translation>Не удалось проверить обновления: сервер обновлений не настроен.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server address is not valid.</source>
+        <translation>Не удалось проверить обновления: неверный адрес сервера обновлений.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server could not be reached.</source>
+        <translation>Не удалось проверить обновления: сервер обновлений недоступен.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server&apos;s answer was not understood.</source>
+        <translation>Не удалось проверить обновления: ответ сервера обновлений не распознан.</translation>
+    </message>
+    <message>
+        <source>The download page could not be opened: %1</source>
+        <translation>Не удалось открыть страницу загрузки: %1</translation>
+    </message>
+</context>
+<context>
     <name>VantorMainPage</name>
     <message>
         <source>TAVO storage calculator</source>
@@ -553,6 +721,18 @@
     <message>
         <source>Exit the TAVO storage calculator software?</source>
         <translation>Выйти из программы «Калькулятор хранилища TAVO»?</translation>
+    </message>
+    <message>
+        <source>Update Data…</source>
+        <translation>Обновление данных…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Проверить обновления…</translation>
+    </message>
+    <message>
+        <source>Currently the latest version.</source>
+        <translation>Установлена последняя версия.</translation>
     </message>
 </context>
 <context>

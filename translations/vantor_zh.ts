@@ -541,6 +541,172 @@
     </message>
 </context>
 <context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Update Data</source>
+        <translation>更新数据</translation>
+    </message>
+    <message>
+        <source>Replace the recording scenes of the variable-rate mode: export the template, fill it in with one row per scene, encoding and resolution, then import it. The pictures it names are copied beside the program. The new scenes are used after a restart.</source>
+        <translation>替换可变码率模式的录像场景：导出模板，按场景、编码和分辨率每行填写一条，然后导入。模板中列出的图片会复制到程序旁。新场景在重启后生效。</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>导出模板</translation>
+    </message>
+    <message>
+        <source>Import Templete</source>
+        <translation>导入模板</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>tip text</source>
+        <translation>tip text</translation>
+    </message>
+    <message>
+        <source>Tip: Need to Restart</source>
+        <translation>提示：需要重启</translation>
+    </message>
+    <message>
+        <source>Export Success.</source>
+        <translation>导出成功。</translation>
+    </message>
+    <message>
+        <source>Export Failure.</source>
+        <translation>导出失败。</translation>
+    </message>
+    <message>
+        <source>Import Success, Restart Software to Work.</source>
+        <translation>导入成功，重启软件后生效。</translation>
+    </message>
+    <message>
+        <source>Import Failure.</source>
+        <translation>导入失败。</translation>
+    </message>
+    <message>
+        <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
+</source>
+        <translation>场景,编码,分辨率,推荐码率(kbps),图片路径
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P,1204,D:\secne\hospital1.png
+</source>
+        <translation>医院,H.265,720P,1204,D:\scene\hospital1.png
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P,2048,D:\secne\hospital2.png
+</source>
+        <translation>医院,H.264,1080P,2048,D:\scene\hospital2.png
+</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>文件受写保护。</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>无法写入文件。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+    <message>
+        <source>The first line must be the column header of the template.</source>
+        <translation>第一行必须是模板的列标题。</translation>
+    </message>
+    <message>
+        <source>A row needs at least scene, encoding, resolution and bitrate.</source>
+        <translation>每行至少需要场景、编码、分辨率和码率。</translation>
+    </message>
+    <message>
+        <source>The scene name is empty.</source>
+        <translation>场景名称为空。</translation>
+    </message>
+    <message>
+        <source>The encoding is not one of the program&apos;s encodings.</source>
+        <translation>该编码不是本程序支持的编码。</translation>
+    </message>
+    <message>
+        <source>The resolution is not one of that encoding&apos;s resolutions.</source>
+        <translation>该分辨率不属于此编码的分辨率。</translation>
+    </message>
+    <message>
+        <source>The bitrate must be a whole number from 1 to 204800.</source>
+        <translation>码率必须是 1 到 204800 之间的整数。</translation>
+    </message>
+    <message>
+        <source>The file holds no scenes.</source>
+        <translation>文件中没有场景。</translation>
+    </message>
+    <message>
+        <source>The scene file could not be written; nothing was changed.</source>
+        <translation>无法写入场景文件，未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) could not be copied: %1</source>
+        <translation>
+            <numerusform>%n 张图片无法复制：%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeTool</name>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>New version found</source>
+        <translation>发现新版本</translation>
+    </message>
+    <message>
+        <source>No Prompt</source>
+        <translation>不再提示</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: no update server is set up.</source>
+        <translation>无法检查更新：未设置更新服务器。</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server address is not valid.</source>
+        <translation>无法检查更新：更新服务器地址无效。</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server could not be reached.</source>
+        <translation>无法检查更新：无法连接更新服务器。</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: the update server&apos;s answer was not understood.</source>
+        <translation>无法检查更新：无法识别更新服务器的应答。</translation>
+    </message>
+    <message>
+        <source>The download page could not be opened: %1</source>
+        <translation>无法打开下载页面：%1</translation>
+    </message>
+</context>
+<context>
     <name>VantorMainPage</name>
     <message>
         <source>TAVO storage calculator</source>
@@ -553,6 +719,18 @@
     <message>
         <source>Exit the TAVO storage calculator software?</source>
         <translation>确定退出 TAVO 存储计算器吗？</translation>
+    </message>
+    <message>
+        <source>Update Data…</source>
+        <translation>更新数据…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>检查更新…</translation>
+    </message>
+    <message>
+        <source>Currently the latest version.</source>
+        <translation>当前已是最新版本。</translation>
     </message>
 </context>
 <context>

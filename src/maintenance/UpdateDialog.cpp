@@ -4,6 +4,7 @@
 #include "host/CFile.h"
 #include "host/GuiInit.h"
 #include "host/TargetPath.h"
+#include "model/ConfigureManager.h"
 #include "model/SceneImport.h"
 
 #include <QDir>
@@ -139,7 +140,7 @@ QString UpdateDialog::templateText()
 QString UpdateDialog::defaultFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void UpdateDialog::onExportTemplate()
@@ -166,10 +167,25 @@ void UpdateDialog::onExportTemplate()
         showStatus(ActionExport, false, tr("The file could not be written."));
         return;
     }
-    showStatus(ActionExport, true, QDir::toNativeSeparators(path));
+    showStatus(ActionExport, true, tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 namespace {
+
+// What a spreadsheet saves as "CSV" without saying so, in the user's language.
+QByteArray legacyCodec(unsigned language)
+{
+    switch (language) {
+    case 0:
+        return QByteArrayLiteral("Windows-1252");
+    case 1:
+        return QByteArrayLiteral("GB18030");
+    case 8:
+        return QByteArrayLiteral("Windows-1251");
+    default:
+        return QByteArray();
+    }
+}
 
 QString faultText(SceneImport::Fault fault)
 {
@@ -210,6 +226,7 @@ void UpdateDialog::onImportScene()
     }
 
     SceneImport import(SceneImport::tablesOf(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("IPCBitrate"))));
+    import.setLegacyCodec(legacyCodec(apt::ConfigureManager::instance()->translator()));
     if (!import.read(path)) {
         QString detail = faultText(import.fault());
         if (import.faultLine() > 0)

@@ -281,10 +281,9 @@ void VantorMainPage::onUpdateCheckOver(bool needUpdate)
     setCover(true);
     m_pUpgradeTool->move(x() + (width() - m_pUpgradeTool->width()) / 2,
                          y() + (height() - m_pUpgradeTool->height()) / 2);
-    const bool accepted = m_pUpgradeTool->exec() == QDialog::Accepted;
-    setCover(false);
-    if (accepted)
+    if (m_pUpgradeTool->exec() == QDialog::Accepted)
         m_pUpgradeTool->onUpgrade();
+    setCover(false);
 }
 
 void VantorMainPage::setCover(bool coverIt)

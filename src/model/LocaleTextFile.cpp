@@ -34,7 +34,7 @@ bool LocaleTextFile::readLines(const QString &path, QStringList &lines)
     return true;
 }
 
-QString LocaleTextFile::decode(const QByteArray &content)
+QString LocaleTextFile::decode(const QByteArray &content, const QByteArray &legacyCodec)
 {
     if (QTextCodec *marked = QTextCodec::codecForUtfText(content, nullptr))
         return marked->toUnicode(content);
@@ -46,7 +46,9 @@ QString LocaleTextFile::decode(const QByteArray &content)
     if (state.invalidChars == 0 && state.remainingChars == 0)
         return text;
 
-    QTextCodec *codec = QTextCodec::codecForLocale();
+    QTextCodec *codec = legacyCodec.isEmpty() ? nullptr : QTextCodec::codecForName(legacyCodec);
+    if (!codec)
+        codec = QTextCodec::codecForLocale();
     // Files without a mark that are not UTF-8 mostly come from Chinese Windows.
     if (codec->mibEnum() == kUtf8Mib)
         codec = QTextCodec::codecForName("GB18030");

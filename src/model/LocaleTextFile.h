@@ -15,8 +15,9 @@ public:
 
     // Text of a file from elsewhere, whose encoding nobody states: a Unicode
     // byte-order mark decides (and is dropped); else valid UTF-8 is UTF-8; else
-    // the locale codec, or GB18030 when the locale is UTF-8 itself.
-    static QString decode(const QByteArray &content);
+    // the legacy codec when one is named (the one a spreadsheet of the user's
+    // language writes), else the locale codec, or GB18030 when the locale is UTF-8.
+    static QString decode(const QByteArray &content, const QByteArray &legacyCodec = QByteArray());
 
     // Comma-separated fields; no quoting, empty fields kept, nothing trimmed.
     static QStringList fields(const QString &line);

@@ -135,7 +135,7 @@ bool SceneImport::read(const QString &csvPath)
     if (file.error() != QFileDevice::NoError)
         return fail(Unreadable, 0);
 
-    QStringList lines = LocaleTextFile::decode(content).split(QLatin1Char('\n'));
+    QStringList lines = LocaleTextFile::decode(content, m_legacyCodec).split(QLatin1Char('\n'));
     for (QString &line : lines) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);

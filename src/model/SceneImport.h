@@ -32,6 +32,9 @@ public:
     // The encodings and resolutions of the bitrate tables in that folder.
     static QMap<QString, QStringList> tablesOf(const QString &tableFolder);
 
+    // The codec of a file that is neither marked nor UTF-8, e.g. "Windows-1251".
+    void setLegacyCodec(const QByteArray &name) { m_legacyCodec = name; }
+
     // Reads and checks the whole file. False at the first fault, with fault() and
     // faultLine() (1-based; 0 when the file cannot be read) telling what and where.
     bool read(const QString &csvPath);
@@ -60,6 +63,7 @@ private:
 
     QHash<QString, QSet<QString>> m_resolutions;
     QString m_csvFolder;
+    QByteArray m_legacyCodec;
     QString m_header;
     // Checked lines, each of at least five fields.
     QStringList m_rows;

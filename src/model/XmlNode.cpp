@@ -25,6 +25,20 @@ QByteArray declaredEncoding(const QByteArray &content)
     return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
 }
 
+// The declaration's attributes with the encoding replaced; it belongs right
+// after the version, before a standalone attribute.
+QString withEncoding(QString attributes, const QString &encoding)
+{
+    static const QRegularExpression oldEncoding(QStringLiteral("\\s*encoding\\s*=\\s*(\"[^\"]*\"|'[^']*')"));
+    static const QRegularExpression version(QStringLiteral("version\\s*=\\s*(\"[^\"]*\"|'[^']*')"));
+    attributes.remove(oldEncoding);
+    const QRegularExpressionMatch match = version.match(attributes);
+    if (!match.hasMatch())
+        return (QStringLiteral("version=\"1.0\"") + encoding + QLatin1Char(' ') + attributes.trimmed()).trimmed();
+    attributes.insert(match.capturedEnd(), encoding);
+    return attributes.trimmed();
+}
+
 } // namespace
 
 // A named (empty) document type makes the document itself exist from the start,
@@ -62,13 +76,27 @@ bool XmlNode::load(const QString &path)
 QString XmlNode::serialized() const
 {
     // QDomDocument::toString() would warn that its converter lacks GB2312; the
-    // nodes are written one by one instead, with the same result.
+    // nodes are written one by one instead.
     QString out;
     QTextStream stream(&out);
+    // The bytes are GB2312 whatever the loaded file declared, so the declaration
+    // must say so, or the next load would decode them as something else.
+    const QString encoding = QStringLiteral(" encoding=\"%1\"").arg(QLatin1String(kSaveCodec));
     const QDomDocumentType type = m_document.doctype();
     bool typeWritten = type.isNull() || type.name().isEmpty();
+    bool declared = false;
     for (QDomNode node = m_document.firstChild(); !node.isNull(); node = node.nextSibling()) {
-        if (!typeWritten && !isXmlDeclaration(node)) {
+        if (isXmlDeclaration(node)) {
+            stream << QStringLiteral("<?xml ") << withEncoding(node.toProcessingInstruction().data(), encoding)
+                   << QStringLiteral("?>\n");
+            declared = true;
+            continue;
+        }
+        if (!declared) {
+            stream << QStringLiteral("<?xml version=\"1.0\"") << encoding << QStringLiteral("?>\n");
+            declared = true;
+        }
+        if (!typeWritten) {
             type.save(stream, 0);
             typeWritten = true;
         }

@@ -125,6 +125,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QByteArray>("localeCodec");
+        QTest::addColumn<QByteArray>("legacyCodec");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<int>("bitrate"); // of the first scene at H.264 720P
 
@@ -136,19 +137,27 @@ private slots:
         const QByteArray plain = QByteArray(kHeader) + "Hospital,H.264,720P,1024,a.png\nOffice,H.265,1080P,2048,\n";
         const QStringList plainNames{QStringLiteral("Hospital"), QStringLiteral("Office")};
 
-        QTest::newRow("UTF-8") << chineseCsv.toUtf8() << QByteArray("UTF-8") << QStringList{hospital, office} << 1024;
+        QTest::newRow("UTF-8") << chineseCsv.toUtf8() << QByteArray("UTF-8") << QByteArray()
+                               << QStringList{hospital, office} << 1024;
         QTest::newRow("UTF-8 with mark, Latin-1 locale")
-            << QByteArray(kBom) + chineseCsv.toUtf8() << QByteArray("ISO-8859-1") << QStringList{hospital, office}
-            << 1024;
+            << QByteArray(kBom) + chineseCsv.toUtf8() << QByteArray("ISO-8859-1") << QByteArray()
+            << QStringList{hospital, office} << 1024;
         QTest::newRow("GB2312") << QTextCodec::codecForName("GB2312")->fromUnicode(chineseCsv) << QByteArray("UTF-8")
-                                << QStringList{hospital, office} << 1024;
+                                << QByteArray() << QStringList{hospital, office} << 1024;
         QTest::newRow("Latin-1 in a Latin-1 locale")
             << QByteArray(kHeader) + "Caf\xE9,H.264,720P,900,\n"
-            << QByteArray("ISO-8859-1") << QStringList{QStringLiteral("Caf\u00e9")} << 900;
-        QTest::newRow("CRLF") << QByteArray(plain).replace("\n", "\r\n") << QByteArray("UTF-8") << plainNames << 1024;
+            << QByteArray("ISO-8859-1") << QByteArray() << QStringList{QStringLiteral("Caf\u00e9")} << 900;
+        QTest::newRow("CRLF") << QByteArray(plain).replace("\n", "\r\n") << QByteArray("UTF-8") << QByteArray()
+                              << plainNames << 1024;
         QTest::newRow("four fields") << QByteArray(kHeader) +
                                             "Hospital,H.264,720P,1024\r\nOffice,H.265,1080P,2048\n\n\n"
-                                     << QByteArray("UTF-8") << plainNames << 1024;
+                                     << QByteArray("UTF-8") << QByteArray() << plainNames << 1024;
+
+        const QString hall = QStringLiteral("\u0425\u043e\u043b\u043b");
+        QTest::newRow("Windows-1251 named by the language")
+            << QTextCodec::codecForName("Windows-1251")
+                   ->fromUnicode(QString::fromLatin1(kHeader) + hall + QStringLiteral(",H.264,720P,900,\n"))
+            << QByteArray("UTF-8") << QByteArray("Windows-1251") << QStringList{hall} << 900;
 
         QByteArray many = kHeader;
         QStringList manyNames;
@@ -158,13 +167,14 @@ private slots:
             if (i < 500)
                 manyNames.append(QString::fromLatin1(name));
         }
-        QTest::newRow("thousands of rows") << many << QByteArray("UTF-8") << manyNames << 1;
+        QTest::newRow("thousands of rows") << many << QByteArray("UTF-8") << QByteArray() << manyNames << 1;
     }
 
     void goodFileReachesTheReaders()
     {
         QFETCH(QByteArray, csv);
         QFETCH(QByteArray, localeCodec);
+        QFETCH(QByteArray, legacyCodec);
         QFETCH(QStringList, names);
         QFETCH(int, bitrate);
         QTextCodec::setCodecForLocale(QTextCodec::codecForName(localeCodec));
@@ -175,6 +185,7 @@ private slots:
         QVERIFY(writeFile(csvPath, csv));
 
         SceneImport import(cameraTables());
+        import.setLegacyCodec(legacyCodec);
         QVERIFY(import.read(csvPath));
         QVERIFY(installInto(import, data));
 

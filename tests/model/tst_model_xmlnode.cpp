@@ -21,6 +21,8 @@ private slots:
     void textAndAttributes();
     void removeChildAtCountsEveryNode();
     void saveWritesGb2312();
+    void savedFileReadsBackWhateverItDeclared_data();
+    void savedFileReadsBackWhateverItDeclared();
     void createRootReplacesLoadedContent();
     void copiesShareTheDocument();
     void saveFailureLeavesTargetAlone_data();
@@ -162,6 +164,38 @@ void TestModelXmlNode::saveWritesGb2312()
     QVERIFY(back.tagNameIs(QStringLiteral("ConfigList")));
     QCOMPARE(back.child(QStringLiteral("Resolution")).text(), chinese);
     QCOMPARE(back.child(QStringLiteral("Bitrate")).text(), QStringLiteral("2048"));
+}
+
+void TestModelXmlNode::savedFileReadsBackWhateverItDeclared_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::newRow("declared UTF-8") << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    QTest::newRow("single quotes, standalone") << QByteArray("<?xml version='1.0' encoding='utf-8' standalone='yes'?>");
+    QTest::newRow("no encoding named") << QByteArray("<?xml version=\"1.0\"?>");
+    QTest::newRow("no declaration") << QByteArray();
+}
+
+// The file is written in GB2312, so it must say so whatever the loaded one said.
+void TestModelXmlNode::savedFileReadsBackWhateverItDeclared()
+{
+    QFETCH(QByteArray, head);
+    const QString chinese = QStringLiteral("\u4e2d\u6587");
+    const QString path =
+        writeFile(QStringLiteral("declared.xml"), head + "\n<Upgrade><Prompt><Value>1</Value></Prompt></Upgrade>");
+    XmlNode doc;
+    QVERIFY(doc.load(path));
+    QVERIFY(doc.child(QStringLiteral("Value")).setText(chinese));
+    QVERIFY(doc.save(path));
+
+    const QByteArray bytes = readFile(path);
+    QCOMPARE(bytes.count("<?xml"), 1);
+    QVERIFY2(bytes.startsWith("<?xml version="), bytes.constData());
+    QVERIFY2(bytes.left(bytes.indexOf("?>")).contains("encoding=\"GB2312\""), bytes.constData());
+    XmlNode back;
+    QVERIFY(back.load(path));
+    QCOMPARE(back.child(QStringLiteral("Value")).text(), chinese);
+    QDomDocument check;
+    QVERIFY2(bool(check.setContent(QTextCodec::codecForName("GB2312")->toUnicode(bytes))), bytes.constData());
 }
 
 void TestModelXmlNode::createRootReplacesLoadedContent()

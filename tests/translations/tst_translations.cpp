@@ -17,6 +17,8 @@ struct TsMessage
     QString context;
     QString source;
     QString translation;
+    // Plural messages: one text per plural form of the language.
+    QStringList forms;
     bool finished = false;
 };
 
@@ -63,6 +65,9 @@ bool loadTs(const QString &path, TsFile *out, QString *error)
             entry.context = name;
             entry.source = element.firstChildElement(QStringLiteral("source")).text();
             entry.translation = translation.text();
+            for (QDomElement form = translation.firstChildElement(QStringLiteral("numerusform")); !form.isNull();
+                 form = form.nextSiblingElement(QStringLiteral("numerusform")))
+                entry.forms.append(form.text());
             entry.finished = !translation.isNull() && type != QLatin1String("unfinished") &&
                              type != QLatin1String("obsolete") && type != QLatin1String("vanished");
             out->messages.append(entry);
@@ -384,8 +389,19 @@ private slots:
         QVERIFY2(translator.load(cataloguePath(language)), qPrintable(cataloguePath(language)));
         QStringList found;
         for (const TsMessage &message : file(language).messages) {
-            const QString compiled =
-                translator.translate(message.context.toUtf8().constData(), message.source.toUtf8().constData());
+            const QByteArray context = message.context.toUtf8();
+            const QByteArray source = message.source.toUtf8();
+            if (!message.forms.isEmpty()) {
+                // 1, 2 and 5 reach every plural form of the three languages.
+                QSet<QString> compiled;
+                for (int n : {1, 2, 5})
+                    compiled.insert(translator.translate(context.constData(), source.constData(), nullptr, n));
+                if (compiled != QSet<QString>(message.forms.cbegin(), message.forms.cend()))
+                    found.append(describe(message) + QStringLiteral(" compiled as \"") +
+                                 QStringList(compiled.values()).join(QLatin1Char('|')) + QLatin1Char('"'));
+                continue;
+            }
+            const QString compiled = translator.translate(context.constData(), source.constData());
             if (compiled != message.translation)
                 found.append(describe(message) + QStringLiteral(" compiled as \"") + compiled + QLatin1Char('"'));
         }
