@@ -182,11 +182,11 @@ private slots:
         const QString latest = QStringLiteral("Currently the latest version.");
         const QString failed = QStringLiteral("Could not check for updates");
         const QString page = QStringLiteral("https://example.org/tavo");
-        QTest::newRow("auto, newer, accepted")
-            << false << QStringLiteral("1") << 200 << QByteArray(kNewer) << QStringLiteral("btnConfirm")
-            << QStringLiteral("V4.1.0.2") << page;
-        QTest::newRow("auto, newer, cancelled") << false << QStringLiteral("1") << 200 << QByteArray(kNewer)
-                                                << QStringLiteral("btnCancel") << QStringLiteral("V4.1.0.2") << QString();
+        QTest::newRow("auto, newer, accepted") << false << QStringLiteral("1") << 200 << QByteArray(kNewer)
+                                               << QStringLiteral("btnConfirm") << QStringLiteral("V4.1.0.2") << page;
+        QTest::newRow("auto, newer, cancelled")
+            << false << QStringLiteral("1") << 200 << QByteArray(kNewer) << QStringLiteral("btnCancel")
+            << QStringLiteral("V4.1.0.2") << QString();
         QTest::newRow("auto, newer, prompt off")
             << false << QStringLiteral("0") << 200 << QByteArray(kNewer) << QString() << QString() << QString();
         QTest::newRow("auto, same") << false << QStringLiteral("1") << 200
@@ -194,8 +194,9 @@ private slots:
                                     << QString() << QString() << QString();
         QTest::newRow("auto, garbage") << false << QStringLiteral("1") << 200 << QByteArray("<html>oops</html>")
                                        << QString() << QString() << QString();
-        QTest::newRow("manual turns prompting on") << true << QStringLiteral("0") << 200 << QByteArray(kNewer)
-                                                   << QStringLiteral("btnConfirm") << QStringLiteral("V4.1.0.2") << page;
+        QTest::newRow("manual turns prompting on")
+            << true << QStringLiteral("0") << 200 << QByteArray(kNewer) << QStringLiteral("btnConfirm")
+            << QStringLiteral("V4.1.0.2") << page;
         QTest::newRow("manual, numerically older")
             << true << QStringLiteral("1") << 200
             << QByteArray("{\"version\": \"4.0.0.9\", \"download\": \"https://example.org\"}")
