@@ -3,21 +3,27 @@
 #include "aptui/BaseDialog.h"
 #include "aptui/FileChooser.h"
 #include "aptui/TipDialog.h"
+#include "device/DeviceCardDelegate.h"
 #include "device/DeviceItemWidget.h"
+#include "device/DeviceListModel.h"
 #include "device/DeviceReport.h"
+#include "device/ReportExport.h"
+#include "device/ReportProgress.h"
 #include "model/DeviceEnums.h"
-#include "model/DeviceTotals.h"
 
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QMutexLocker>
 #include <QResizeEvent>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include <limits>
 
 namespace {
 
-constexpr int kRowWidthHint = 50;
+// How long a report may take before its progress strip shows.
+constexpr int kProgressDelayMs = 300;
 constexpr int kTwoLinesRowHeight = 84;
 constexpr int kOneLineRowHeight = 60;
 constexpr int kWideAddRowHeight = 54;
@@ -53,13 +59,18 @@ void DeviceAddPage::setupForm()
     setObjectName(QStringLiteral("DeviceAddPage"));
     resize(400, 497);
 
-    m_horizontalLayout = new QHBoxLayout(this);
+    m_verticalLayout = new QVBoxLayout(this);
+    m_verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
+    m_verticalLayout->setContentsMargins(0, 0, 0, 0);
+    m_verticalLayout->setSpacing(0);
+    m_horizontalLayout = new QHBoxLayout();
     m_horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
+    m_verticalLayout->addLayout(m_horizontalLayout, 1);
     m_horizontalLayout->setSpacing(6);
     // The panel around the page keeps the distance; the cards get all the width.
     m_horizontalLayout->setContentsMargins(0, 0, 0, 0);
 
-    m_listWidgetDiskData = new QListWidget(this);
+    m_listWidgetDiskData = new QListView(this);
     m_listWidgetDiskData->setObjectName(QStringLiteral("m_listWidgetDiskData"));
     m_listWidgetDiskData->setFlow(QListView::TopToBottom);
     m_listWidgetDiskData->setFocusPolicy(Qt::NoFocus);
@@ -70,7 +81,32 @@ void DeviceAddPage::setupForm()
     // Cards take the list's width; they lay themselves out for it.
     m_listWidgetDiskData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_listWidgetDiskData->setResizeMode(QListView::Adjust);
+    // All rows share one height, so the view places them without asking each.
+    m_listWidgetDiskData->setUniformItemSizes(true);
     m_horizontalLayout->addWidget(m_listWidgetDiskData);
+
+    m_model = new DeviceListModel(this);
+    m_listWidgetDiskData->setModel(m_model);
+    m_cardDelegate = new DeviceCardDelegate(m_listWidgetDiskData);
+    connect(m_cardDelegate, &DeviceCardDelegate::deleteClicked, this, &DeviceAddPage::OnDeleteDeviceItem);
+
+    m_reportProgress = new ReportProgress(this);
+    m_reportProgress->hide();
+    m_verticalLayout->addWidget(m_reportProgress);
+    m_reportExport = new ReportExport(this);
+    connect(m_reportExport, &ReportExport::progress, m_reportProgress, &ReportProgress::setProgress);
+    connect(m_reportExport, &ReportExport::finished, this, &DeviceAddPage::onReportFinished);
+    connect(m_reportProgress, &ReportProgress::cancelClicked, m_reportExport, &ReportExport::cancel);
+}
+
+QAbstractItemView *DeviceAddPage::listView() const
+{
+    return m_listWidgetDiskData;
+}
+
+NM_Vantor::DeviceItemWidget *DeviceAddPage::cardForRow(int row)
+{
+    return m_cardDelegate->cardForRow(row);
 }
 
 void DeviceAddPage::addDeviceTypeItem(StructDeviceItem deviceTypeItem, bool isAddOnce)
@@ -79,21 +115,16 @@ void DeviceAddPage::addDeviceTypeItem(StructDeviceItem deviceTypeItem, bool isAd
         // Not held while announcing: a receiver may resize the page.
         QMutexLocker locker(&m_mutex);
         const long long id = ++m_llDeviceId;
-        if (m_mapDeviceItems.contains(id))
+        if (m_mapDeviceData.contains(id))
             return;
 
-        auto *row = new QListWidgetItem(m_listWidgetDiskData);
-        auto *card = new NM_Vantor::DeviceItemWidget(m_listWidgetDiskData, deviceTypeItem.strDeviceType,
-                                                     deviceTypeItem.strChannelName, deviceTypeItem.strExtraText);
-        row->setSizeHint(QSize(kRowWidthHint, width() <= kWideAddPageWidth ? kTwoLinesRowHeight : kWideAddRowHeight));
-        m_listWidgetDiskData->setItemWidget(row, card);
-        m_mapDeviceItems.insert(id, card);
-
-        card->setDeviceData(deviceTypeItem.iChannelCount, deviceTypeItem.strResolution, deviceTypeItem.strFrameRate,
-                            deviceTypeItem.dBitrate, id, deviceTypeItem.iChannelGroupNumber, deviceTypeItem.strEncoding,
-                            deviceTypeItem.strScene);
-        connect(card, &NM_Vantor::DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::OnDeleteDeviceItem);
+        // The rows share the height an added card has always been given.
+        m_cardDelegate->setRowHeight(width() <= kWideAddPageWidth ? kTwoLinesRowHeight : kWideAddRowHeight);
+        m_model->insertGroup(id, deviceTypeItem);
         m_mapDeviceData.insert(id, deviceTypeItem);
+        // The new group has the highest id: added last, it sums in the map's
+        // order, exactly as a count over all groups would.
+        m_totals.add(deviceTypeItem);
     }
     if (isAddOnce)
         announceTotals();
@@ -109,17 +140,10 @@ void DeviceAddPage::setDeviceTypeData(QVector<StructDeviceItem> vectData)
 
 void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 {
-    for (int row = m_listWidgetDiskData->count() - 1; row >= 0; --row) {
-        QListWidgetItem *item = m_listWidgetDiskData->item(row);
-        auto *card = qobject_cast<NM_Vantor::DeviceItemWidget *>(m_listWidgetDiskData->itemWidget(item));
-        if (!card || card->deviceId() != id)
-            continue;
-        // The card goes first so the list has no widget left to dispose of.
-        delete card;
-        delete m_listWidgetDiskData->takeItem(row);
-    }
-    m_mapDeviceItems.remove(id);
+    // Removing the row deletes its card, should it have one.
+    m_model->removeGroup(id);
     m_mapDeviceData.remove(id);
+    m_totals = DeviceTotals(m_mapDeviceData);
 
     emit SianalDeviceDelete(iChannelGroupNumber);
     announceTotals();
@@ -127,7 +151,7 @@ void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 
 void DeviceAddPage::onClearDeviceItems()
 {
-    if (m_mapDeviceItems.isEmpty())
+    if (m_mapDeviceData.isEmpty())
         return;
 
     NM_Vantor::TipDialog dialog(this);
@@ -145,11 +169,9 @@ void DeviceAddPage::onClearDeviceItems()
 
 void DeviceAddPage::clearAll()
 {
-    const QList<NM_Vantor::DeviceItemWidget *> cards = m_mapDeviceItems.values();
-    m_mapDeviceItems.clear();
-    qDeleteAll(cards);
-    m_listWidgetDiskData->clear();
+    m_model->clear();
     m_mapDeviceData.clear();
+    m_totals = DeviceTotals(m_mapDeviceData);
 
     emit SianalDeviceDelete(0);
     announceTotals();
@@ -216,22 +238,21 @@ void DeviceAddPage::convertStandard(int toStandard)
             }
         }
 
-        if (NM_Vantor::DeviceItemWidget *card = m_mapDeviceItems.value(it.key()))
-            card->updateFrameRateAndRate(item.strFrameRate, item.dBitrate);
+        m_model->updateFrameRateAndRate(it.key(), item.strFrameRate, item.dBitrate);
     }
+    m_totals = DeviceTotals(m_mapDeviceData);
     announceTotals();
 }
 
 void DeviceAddPage::announceTotals()
 {
-    const DeviceTotals totals(m_mapDeviceData);
-    emit SignalDeviceChanged(totals.storageBitrate());
+    emit SignalDeviceChanged(m_totals.storageBitrate());
 
-    QString channelCount = totals.channelCount();
-    QString ipcCount = totals.ipcCount();
-    QString dvrCount = totals.dvrCount();
-    QString bandWidth = totals.bandwidthValue();
-    QString unit = totals.bandwidthUnit();
+    QString channelCount = m_totals.channelCount();
+    QString ipcCount = m_totals.ipcCount();
+    QString dvrCount = m_totals.dvrCount();
+    QString bandWidth = m_totals.bandwidthValue();
+    QString unit = m_totals.bandwidthUnit();
     emit signalDeviceChangedToBandwith(channelCount, ipcCount, dvrCount, bandWidth, unit);
 }
 
@@ -239,9 +260,8 @@ void DeviceAddPage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     QMutexLocker locker(&m_mutex);
-    const int height = event->size().width() >= kOneLinePageWidth ? kOneLineRowHeight : kTwoLinesRowHeight;
-    for (int row = 0; row < m_listWidgetDiskData->count(); ++row)
-        m_listWidgetDiskData->item(row)->setSizeHint(QSize(kRowWidthHint, height));
+    // Every row takes the height of the card layout for the new width.
+    m_cardDelegate->setRowHeight(event->size().width() >= kOneLinePageWidth ? kOneLineRowHeight : kTwoLinesRowHeight);
     // A list flowing top to bottom lays its rows out again only when its height
     // changes; the cards must follow a change of width too.
     if (event->oldSize().width() != event->size().width())
@@ -250,20 +270,38 @@ void DeviceAddPage::resizeEvent(QResizeEvent *event)
 
 void DeviceAddPage::onExportDeviceItems(Result result)
 {
-    if (m_mapDeviceData.isEmpty())
+    if (m_mapDeviceData.isEmpty() || m_reportExport->isRunning())
         return;
     const QString fileName = aptui::FileChooser::saveFileName(this, tr("Save File"), QString(), tr("File (*.pdf )"));
     if (fileName.isEmpty())
         return;
 
-    const bool saved = DeviceReport::writePdf(DeviceReport::sections(m_mapDeviceData, result), fileName);
+    // Written on a worker from a copy of the groups: the list may change meanwhile.
+    m_reportProgress->setProgress(0, 1);
+    m_reportExport->start(DeviceReport::tables(m_mapDeviceData, result), fileName);
+    // A short report is done before a progress strip would be noticed.
+    QTimer::singleShot(kProgressDelayMs, m_reportProgress, [this] {
+        if (m_reportExport->isRunning())
+            m_reportProgress->show();
+    });
+}
 
+bool DeviceAddPage::isExporting() const
+{
+    return m_reportExport->isRunning();
+}
+
+void DeviceAddPage::onReportFinished(bool saved, bool cancelled)
+{
+    m_reportProgress->hide();
+    if (cancelled)
+        return;
     aptui::BaseDialog hint(false, false, false, false, true, true, false);
     hint.setFixedSize(350, 220);
     hint.setTitle(tr("Hint"));
     hint.setObjectName(QStringLiteral("Hint"));
     hint.setBottomVisible(true);
-    // The file is checked after printing: only a complete PDF counts as saved.
+    // The file is checked after writing: only a complete PDF counts as saved.
     hint.setDefaultText(saved ? tr("Saved.") : tr("Failed to save the file."));
     hint.exec();
 }

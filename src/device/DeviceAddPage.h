@@ -2,6 +2,7 @@
 
 #include "model/BitrateCalculator.h"
 #include "model/BitrateTable.h"
+#include "model/DeviceTotals.h"
 #include "model/Result.h"
 #include "model/StructDeviceItem.h"
 
@@ -11,8 +12,14 @@
 #include <QVector>
 #include <QWidget>
 
+class DeviceCardDelegate;
+class DeviceListModel;
+class ReportExport;
+class ReportProgress;
+class QAbstractItemView;
 class QHBoxLayout;
-class QListWidget;
+class QListView;
+class QVBoxLayout;
 
 namespace NM_Vantor {
 class DeviceItemWidget;
@@ -21,7 +28,9 @@ class DeviceItemWidget;
 // The channel groups added in the editor, one card per group, and the figures
 // worked out from them after every change: the storage bitrate for the
 // capacity calculator, the channel counts and the network bandwidth text.
-// Groups are kept under page-local 64-bit ids that are never reused.
+// Groups are kept under page-local 64-bit ids that are never reused. The list
+// is a view on a model of the groups whose delegate draws the cards, so that
+// an add costs the same with ten groups or thousands.
 class DeviceAddPage : public QWidget
 {
     Q_OBJECT
@@ -32,6 +41,14 @@ public:
 
     // The id the next group gets is one more than this.
     long long lastDeviceId() const { return m_llDeviceId; }
+
+    // The list, its rows and the real card of a row, as the mouse over the
+    // row brings it up; none for a row that is not there.
+    QAbstractItemView *listView() const;
+    DeviceListModel *model() const { return m_model; }
+    NM_Vantor::DeviceItemWidget *cardForRow(int row);
+    // A report is being written; the outcome is told when it is done.
+    bool isExporting() const;
 
 signals:
     void SignalDeviceChanged(double dTotalBitrate);
@@ -63,15 +80,23 @@ private:
     void clearAll();
     void announceTotals();
     void convertStandard(int toStandard);
+    void onReportFinished(bool saved, bool cancelled);
 
     // Form
+    QVBoxLayout *m_verticalLayout = nullptr;
     QHBoxLayout *m_horizontalLayout = nullptr;
-    QListWidget *m_listWidgetDiskData = nullptr;
+    QListView *m_listWidgetDiskData = nullptr;
+    DeviceListModel *m_model = nullptr;
+    DeviceCardDelegate *m_cardDelegate = nullptr;
+    ReportProgress *m_reportProgress = nullptr;
+    ReportExport *m_reportExport = nullptr;
 
     BitrateCalculator m_bitrateCalculator;
     BitrateTable m_bitrateTable;
-    QMap<long long, NM_Vantor::DeviceItemWidget *> m_mapDeviceItems;
     QMap<long long, StructDeviceItem> m_mapDeviceData;
+    // Kept up to date on every add; a delete, a clear or a conversion counts
+    // the groups again.
+    DeviceTotals m_totals{m_mapDeviceData};
     long long m_llDeviceId = 0;
     // Serialises an add against the row re-sizing of a resize.
     QMutex m_mutex;

@@ -22,6 +22,7 @@ constexpr int kWideValueLabelWidth = 200;
 constexpr int kOneLineWidth = 640;
 constexpr int kWideOneLineWidth = 740;
 constexpr int kWideTwoLinesWidth = 460;
+constexpr int kHeaderSpacing = 8;
 
 QFrame *makeSeparator(QWidget *parent, const QString &name, int maximumHeight)
 {
@@ -72,20 +73,26 @@ long long wholeBitrate(double bitrate)
 
 DeviceItemWidget::DeviceItemWidget(QWidget *parent, const QString &deviceType, const QString &channelName,
                                    const QString &extraText)
-    : QWidget(parent), m_deviceType(deviceType), m_channelName(channelName), m_extraText(extraText)
+    : QWidget(parent)
 {
     setupForm();
     connect(m_btnDelete, &QToolButton::clicked, this, &DeviceItemWidget::OnDeleteButtonClicked);
+    setHeader(deviceType, channelName, extraText);
+}
+
+void DeviceItemWidget::setHeader(const QString &deviceType, const QString &channelName, const QString &extraText)
+{
+    m_deviceType = deviceType;
+    m_channelName = channelName;
+    m_extraText = extraText;
 
     const bool isDvr = m_deviceType.toUpper() == QLatin1String("DVR");
     m_labelDeviceTypeIconDVR->setVisible(isDvr);
     m_labelDeviceTypeIconIPC->setVisible(!isDvr);
-    if (isDvr) {
-        // The DVR icon is two pixels narrower: centre it in the IPC icon's
-        // column so that the names of all cards line up.
-        m_hlayout1->setContentsMargins(1, 0, 0, 0);
-        m_hlayout1->setSpacing(m_hlayout1->spacing() + 1);
-    }
+    // The DVR icon is two pixels narrower: centre it in the IPC icon's
+    // column so that the names of all cards line up.
+    m_hlayout1->setContentsMargins(isDvr ? 1 : 0, 0, 0, 0);
+    m_hlayout1->setSpacing(isDvr ? kHeaderSpacing + 1 : kHeaderSpacing);
 
     m_labelChannelGroupName->setText(m_channelName);
     m_labelChannelGroupName->setToolTip(m_channelName);
@@ -112,7 +119,7 @@ void DeviceItemWidget::setupForm()
 
     m_hlayout1 = new QHBoxLayout();
     m_hlayout1->setObjectName(QStringLiteral("m_hlayout1"));
-    m_hlayout1->setSpacing(8);
+    m_hlayout1->setSpacing(kHeaderSpacing);
     m_labelDeviceTypeIconIPC = new QLabel(this);
     m_labelDeviceTypeIconIPC->setObjectName(QStringLiteral("m_labelDeviceTypeIconIPC"));
     m_labelDeviceTypeIconIPC->setFixedSize(28, 28);
@@ -184,22 +191,76 @@ void DeviceItemWidget::setLabelText(aptui::Label *label, const QString &text, bo
     label->setToolTip(withToolTip ? text : QString());
 }
 
+QString DeviceItemWidget::frameRateText(const QString &frameRate)
+{
+    return tr("Frame Rate : %1").arg(frameRate);
+}
+
+QString DeviceItemWidget::convertedRateText(double bitrate)
+{
+    return tr("Fixted Rate : %1 kbps").arg(wholeBitrate(bitrate));
+}
+
+DeviceItemWidget::ValueTexts DeviceItemWidget::makeValueTexts(const StructDeviceItem &item, bool rateConverted)
+{
+    ValueTexts values;
+    values.texts.append(tr("Counts : %1").arg(item.iChannelCount));
+    if (item.strScene.isEmpty()) {
+        values.texts.append(tr("Fixted Rate : %1 kbps").arg(bitrateText(item.dBitrate)));
+        values.texts.append(frameRateText(item.strFrameRate));
+        values.texts.append(tr("Resolution : %1").arg(item.strResolution));
+        values.texts.append(tr("Encode Type : %1").arg(item.strEncoding));
+    } else {
+        values.texts.append(tr("Variable Rate : %1 kbps").arg(bitrateText(item.dBitrate)));
+        values.texts.append(tr("Resolution : %1").arg(item.strResolution));
+        values.texts.append(tr("Encode Type : %1").arg(item.strEncoding));
+        values.texts.append(tr("Scene Type : %1").arg(item.strScene));
+    }
+    values.toolTips = values.texts;
+    // The scene display's resolution has never had a tool tip.
+    if (!item.strScene.isEmpty())
+        values.toolTips[2].clear();
+
+    if (rateConverted) {
+        values.texts[1] = convertedRateText(item.dBitrate);
+        values.texts[2] = frameRateText(item.strFrameRate);
+        values.toolTips[1] = values.texts.at(1);
+        values.toolTips[2] = values.texts.at(2);
+    }
+    return values;
+}
+
+QStringList DeviceItemWidget::valueTexts(const StructDeviceItem &item, bool rateConverted)
+{
+    return makeValueTexts(item, rateConverted).texts;
+}
+
+QStringList DeviceItemWidget::valueToolTips(const StructDeviceItem &item, bool rateConverted)
+{
+    return makeValueTexts(item, rateConverted).toolTips;
+}
+
+void DeviceItemWidget::setValueTexts(const ValueTexts &values)
+{
+    const QList<aptui::Label *> labels = valueLabels();
+    for (int i = 0; i < labels.size(); ++i) {
+        labels.at(i)->setStrText(values.texts.at(i));
+        labels.at(i)->setToolTip(values.toolTips.at(i));
+    }
+}
+
 void DeviceItemWidget::setDeviceData(int channelCount, const QString &resolution, const QString &frameRate,
                                      double bitrate, long long id, int channelGroupNumber, const QString &encoding,
                                      const QString &scene)
 {
-    setLabelText(m_labelDeviceCounts, tr("Counts : %1").arg(channelCount));
-    if (scene.isEmpty()) {
-        setLabelText(m_labelDeviceBitRate, tr("Fixted Rate : %1 kbps").arg(bitrateText(bitrate)));
-        setLabelText(m_labelDeviceResolution, tr("Frame Rate : %1").arg(frameRate));
-        setLabelText(m_labelEncodeType, tr("Resolution : %1").arg(resolution));
-        setLabelText(m_labelScenceName, tr("Encode Type : %1").arg(encoding));
-    } else {
-        setLabelText(m_labelDeviceBitRate, tr("Variable Rate : %1 kbps").arg(bitrateText(bitrate)));
-        setLabelText(m_labelDeviceResolution, tr("Resolution : %1").arg(resolution), false);
-        setLabelText(m_labelEncodeType, tr("Encode Type : %1").arg(encoding));
-        setLabelText(m_labelScenceName, tr("Scene Type : %1").arg(scene));
-    }
+    StructDeviceItem item;
+    item.iChannelCount = channelCount;
+    item.strResolution = resolution;
+    item.strFrameRate = frameRate;
+    item.dBitrate = bitrate;
+    item.strEncoding = encoding;
+    item.strScene = scene;
+    setValueTexts(makeValueTexts(item, false));
     m_labelScenceName->setVisible(true);
     m_line4->setVisible(true);
 
@@ -213,8 +274,27 @@ void DeviceItemWidget::setDeviceData(int channelCount, const QString &resolution
 void DeviceItemWidget::updateFrameRateAndRate(const QString &frameRate, double bitrate)
 {
     m_frameRate = frameRate;
-    setLabelText(m_labelDeviceResolution, tr("Frame Rate : %1").arg(frameRate));
-    setLabelText(m_labelDeviceBitRate, tr("Fixted Rate : %1 kbps").arg(wholeBitrate(bitrate)));
+    setLabelText(m_labelDeviceResolution, frameRateText(frameRate));
+    setLabelText(m_labelDeviceBitRate, convertedRateText(bitrate));
+}
+
+void DeviceItemWidget::showGroup(long long id, const StructDeviceItem &item, bool rateConverted)
+{
+    setHeader(item.strDeviceType, item.strChannelName, item.strExtraText);
+    setDeviceData(item.iChannelCount, item.strResolution, item.strFrameRate, item.dBitrate, id,
+                  item.iChannelGroupNumber, item.strEncoding, item.strScene);
+    if (rateConverted)
+        updateFrameRateAndRate(item.strFrameRate, item.dBitrate);
+}
+
+void DeviceItemWidget::layoutAt(const QSize &size)
+{
+    // The style sheet's sizes first, or the layout works with the defaults.
+    ensurePolished();
+    resize(size);
+    applyLayout(size.width());
+    m_vlayout->invalidate();
+    m_vlayout->activate();
 }
 
 void DeviceItemWidget::OnDeleteButtonClicked()
@@ -231,6 +311,9 @@ void DeviceItemWidget::resizeEvent(QResizeEvent *event)
 
 void DeviceItemWidget::applyLayout(int width)
 {
+    if (m_layoutMode != LayoutNone && width == m_layoutWidth)
+        return;
+    m_layoutWidth = width;
     takeAll(m_hlayout2);
     takeAll(m_hlayout3);
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/StructDeviceItem.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QFrame;
@@ -39,6 +42,18 @@ public:
                        long long id, int channelGroupNumber, const QString &encoding, const QString &scene);
     // After a PAL/NTSC switch: new frame-rate text and bitrate (shown whole).
     void updateFrameRateAndRate(const QString &frameRate, double bitrate);
+    // Turns the card into the one of another group, exactly as a card built
+    // for it and given setDeviceData shows it, followed by
+    // updateFrameRateAndRate with the group's values when rateConverted.
+    void showGroup(long long id, const StructDeviceItem &item, bool rateConverted);
+    // Lays the card out at size at once, shown or not: a card that is only
+    // drawn into another widget gets no resize events.
+    void layoutAt(const QSize &size);
+
+    // The five value texts in label order for such a card, and their tool
+    // tips (empty where a label shows none).
+    static QStringList valueTexts(const StructDeviceItem &item, bool rateConverted);
+    static QStringList valueToolTips(const StructDeviceItem &item, bool rateConverted);
 
     long long deviceId() const { return m_id; }
     int channelGroupNumber() const { return m_channelGroupNumber; }
@@ -48,6 +63,7 @@ public:
     QString sceneName() const { return m_sceneName; }
     QString frameRate() const { return m_frameRate; }
     int layoutMode() const { return m_layoutMode; }
+    QToolButton *deleteButton() const { return m_btnDelete; }
 
     // Bitrates read with up to six significant digits: 2048, 1024.5.
     static QString bitrateText(double bitrate);
@@ -62,8 +78,20 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    struct ValueTexts
+    {
+        QStringList texts;
+        QStringList toolTips;
+    };
+
     void setupForm();
+    void setHeader(const QString &deviceType, const QString &channelName, const QString &extraText);
     void applyLayout(int width);
+    void setValueTexts(const ValueTexts &values);
+    static ValueTexts makeValueTexts(const StructDeviceItem &item, bool rateConverted);
+    static QString frameRateText(const QString &frameRate);
+    // A converted rate reads whole, as the rate field of the editor shows it.
+    static QString convertedRateText(double bitrate);
     static void setLabelText(aptui::Label *label, const QString &text, bool withToolTip = true);
     QList<aptui::Label *> valueLabels() const;
     // Texts that do not fit end in an ellipsis; the labels keep the whole
@@ -78,6 +106,8 @@ private:
     QString m_sceneName;
     QString m_frameRate;
     int m_layoutMode = LayoutNone;
+    // The width the value rows were last arranged for.
+    int m_layoutWidth = -1;
 
     // Form
     QVBoxLayout *m_vlayout = nullptr;

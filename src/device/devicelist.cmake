@@ -1,6 +1,9 @@
-# The device list: its page, the cards, the empty-list view and the report.
+# The device list: its page, the model of its groups, the cards and their
+# delegate, the empty-list view and the report.
 list(APPEND TAVO_DEVICE_SOURCES
     DeviceAddPage.h DeviceAddPage.cpp
+    DeviceListModel.h DeviceListModel.cpp
+    DeviceCardDelegate.h DeviceCardDelegate.cpp
     DeviceItemWidget.h DeviceItemWidget.cpp
     WidgetDeviceListBorder.h WidgetDeviceListBorder.cpp
     DeviceReport.h DeviceReport.cpp

@@ -62,6 +62,16 @@ CGenericDS CGenericDS::GetChild(int index) const
     return CGenericDS(m_document, e);
 }
 
+CGenericDS CGenericDS::GetFirstChild() const
+{
+    return CGenericDS(m_document, m_element.firstChildElement());
+}
+
+CGenericDS CGenericDS::GetNextSibling() const
+{
+    return CGenericDS(m_document, m_element.nextSiblingElement());
+}
+
 CGenericDS CGenericDS::GetChildByName(const QString &name) const
 {
     return CGenericDS(m_document, m_element.firstChildElement(name));

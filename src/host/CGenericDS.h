@@ -20,7 +20,12 @@ public:
 
     bool IsNull() const { return m_element.isNull(); }
     int GetChildrenCount() const;
+    // Walks from the first child on every call; loops go through GetFirstChild() and GetNextSibling().
     CGenericDS GetChild(int index) const;
+    // First child element; an empty element when there is none.
+    CGenericDS GetFirstChild() const;
+    // Next sibling element; an empty element after the last one.
+    CGenericDS GetNextSibling() const;
     // First child element with that tag; an empty element when there is none.
     CGenericDS GetChildByName(const QString &name) const;
     QString GetName() const;

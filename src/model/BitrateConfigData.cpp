@@ -1,9 +1,11 @@
 #include "model/BitrateConfigData.h"
 
 #include "host/TargetPath.h"
-#include "model/BitrateTableFile.h"
+#include "model/BitrateKnowledge.h"
 #include "model/DeviceEnums.h"
 #include "model/LocaleTextFile.h"
+
+#include <QSet>
 
 namespace {
 
@@ -12,93 +14,27 @@ const int kScenceFieldCount = 5;
 // Scene.csv columns.
 enum ScenceField { SceneName = 0, SceneEncoding, SceneResolution, SceneBitrate, ScenePicture };
 
-QList<ResolutionBitrate> toResolutionBitrates(const QList<BitrateRow> &rows, const QList<double> &points)
-{
-    QList<ResolutionBitrate> out;
-    for (const BitrateRow &row : rows) {
-        ResolutionBitrate item;
-        item.resolution = row.resolution;
-        // The single-bitrate rows stand for the full frame rate, the first point.
-        item.bitrate = points.isEmpty() ? 0 : row.bitrates.value(points.first(), 0);
-        out.append(item);
-    }
-    return out;
-}
-
 } // namespace
 
 BitrateConfigData::BitrateConfigData()
-    : m_ipcConfigPath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("IPCBitrateConfig.xml"))),
+    : m_knowledge(BitrateKnowledge::current()),
+      m_ipcConfigPath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("IPCBitrateConfig.xml"))),
       m_dvrConfigPath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("DVRBitrateConfig.xml"))),
-      m_framePath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Frame.xml"))),
-      m_scenePath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Scene.csv"))), m_encoding(QStringLiteral("H.264"))
+      m_scenePath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Scene.csv")))
 {
-    readStartupFiles();
-    readTableFolders();
     m_loaded = true;
 }
 
 BitrateConfigData::~BitrateConfigData() = default;
 
-void BitrateConfigData::readStartupFiles()
-{
-    // Each file gates the next: without both single-bitrate files Frame.xml is not read.
-    if (!load(m_ipcConfigPath))
-        return;
-    readSingleBitrateRows(m_cameraRows, true);
-    if (!load(m_dvrConfigPath))
-        return;
-    readSingleBitrateRows(m_recorderRows, false);
-    if (!load(m_framePath))
-        return;
-    readFrameRates(QStringLiteral("NTSC"), m_ntscFrameRates);
-    readFrameRates(QStringLiteral("PAL"), m_palFrameRates);
-}
-
-void BitrateConfigData::readSingleBitrateRows(QVector<ResolutionBitrate> &rows, bool skipEmptyResolution) const
-{
-    const int count = childCount();
-    for (int i = 0; i < count; ++i) {
-        const XmlNode item = childAt(i);
-        ResolutionBitrate row;
-        row.resolution = item.child(QStringLiteral("Resolution")).text();
-        row.bitrate = item.child(QStringLiteral("Bitrate")).text().toInt();
-        if (skipEmptyResolution && row.resolution.isEmpty())
-            continue;
-        rows.append(row);
-    }
-}
-
-void BitrateConfigData::readFrameRates(const QString &standard, QStringList &out) const
-{
-    const XmlNode list = child(standard);
-    const int count = list.childCount();
-    for (int i = 0; i < count; ++i)
-        out.append(list.childAt(i).text());
-}
-
-void BitrateConfigData::readTableFolders()
-{
-    QList<double> points;
-    QMap<QString, QList<BitrateRow>> cameraTables;
-    QMap<QString, QList<BitrateRow>> recorderTables;
-    BitrateTableFile::readFolder(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("IPCBitrate")), points, cameraTables,
-                                 &m_encodings);
-    BitrateTableFile::readFolder(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("DVRBitrate")), points,
-                                 recorderTables);
-    // The folder tables supersede the single-bitrate files.
-    m_cameraRows = toResolutionBitrates(cameraTables.value(m_encoding), points);
-    m_recorderRows = toResolutionBitrates(recorderTables.value(m_encoding), points);
-}
-
 void BitrateConfigData::getFrameRates(QStringList &out, int ntsc) const
 {
-    out = ntsc != 0 ? m_ntscFrameRates : m_palFrameRates;
+    out = ntsc != 0 ? m_knowledge->ntscFrameRates() : m_knowledge->palFrameRates();
 }
 
 void BitrateConfigData::getEncodeTypes(QStringList &out) const
 {
-    out = m_encodings;
+    out = m_knowledge->encodings();
 }
 
 bool BitrateConfigData::readScenceLines(QStringList &lines) const
@@ -129,10 +65,13 @@ bool BitrateConfigData::getScenceNames(QStringList &out) const
     QStringList lines;
     if (!readScenceLines(lines))
         return false;
+    QSet<QString> seen(out.cbegin(), out.cend());
     for (const QString &line : lines) {
         const QString name = LocaleTextFile::fields(line).at(SceneName);
-        if (!out.contains(name))
+        if (!seen.contains(name)) {
+            seen.insert(name);
             out.append(name);
+        }
     }
     return true;
 }
@@ -154,6 +93,44 @@ bool BitrateConfigData::getScenceInfo(const QString &name, ScenceInfo &info) con
             info.listResolutions.append(f.at(SceneResolution));
     }
     info.strScenceName = name;
+    return true;
+}
+
+bool BitrateConfigData::getScenceInfos(QStringList &names, QMap<QString, ScenceInfo> &infos) const
+{
+    names.clear();
+    infos.clear();
+    QStringList lines;
+    if (!readScenceLines(lines))
+        return false;
+    QSet<QString> seen;
+    // getScenceInfo() stops collecting at the first short line and then leaves the
+    // name unset, for every scene; the name list reads on.
+    bool complete = true;
+    for (const QString &line : lines) {
+        const QStringList f = LocaleTextFile::fields(line);
+        const QString &name = f.at(SceneName);
+        if (!seen.contains(name)) {
+            seen.insert(name);
+            names.append(name);
+            infos.insert(name, ScenceInfo());
+        }
+        if (!complete)
+            continue;
+        if (f.size() < kScenceFieldCount) {
+            complete = false;
+            continue;
+        }
+        ScenceInfo &info = infos[name];
+        if (!f.at(SceneEncoding).isEmpty())
+            info.listEncodings.append(f.at(SceneEncoding));
+        if (!f.at(SceneResolution).isEmpty())
+            info.listResolutions.append(f.at(SceneResolution));
+    }
+    if (complete) {
+        for (const QString &name : std::as_const(names))
+            infos[name].strScenceName = name;
+    }
     return true;
 }
 

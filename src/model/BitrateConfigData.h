@@ -1,16 +1,20 @@
 #pragma once
 
-#include "model/ResolutionBitrate.h"
 #include "model/ScenceInfo.h"
 #include "model/XmlNode.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
-// Frame-rate choices (Frame.xml), the encoding list, the single-bitrate XML files
-// and every query on the recording scenes of Scene.csv. Scene.csv is read afresh
-// by each query, so a replaced file is seen at once.
+#include <memory>
+
+class BitrateKnowledge;
+
+// Frame-rate choices (Frame.xml) and the encoding list as they were when it was
+// built, the conversion of the single-bitrate XML files and every query on the
+// recording scenes of Scene.csv. Scene.csv is read afresh by each query, so a
+// replaced file is seen at once.
 class BitrateConfigData : public XmlNode
 {
 public:
@@ -30,6 +34,10 @@ public:
     // Encodings and resolutions the scene's rows list. False (keeping what was
     // collected, name unset) at a line of fewer than five fields.
     bool getScenceInfo(const QString &name, ScenceInfo &info) const;
+    // Every scene from one reading of Scene.csv: `names` as getScenceNames() fills
+    // an empty list, and for each name the record getScenceInfo() fills in an empty
+    // one. False, with both emptied, when Scene.csv cannot be opened.
+    bool getScenceInfos(QStringList &names, QMap<QString, ScenceInfo> &infos) const;
     // Picture of the exact row, else of the scene's last row; empty when the scene
     // does not appear, at a short line, or when the row names no picture.
     QString getScencePicture(const QString &scene, const QString &encoding, const QString &resolution) const;
@@ -50,23 +58,14 @@ public:
     bool isLoaded() const { return m_loaded; }
 
 private:
-    void readStartupFiles();
-    void readSingleBitrateRows(QVector<ResolutionBitrate> &rows, bool skipEmptyResolution) const;
-    void readFrameRates(const QString &standard, QStringList &out) const;
-    void readTableFolders();
     // Lines of Scene.csv after its header, empty lines left out.
     bool readScenceLines(QStringList &lines) const;
     QString picturePath(const QString &pictureField) const;
 
     bool m_loaded = false;
-    QVector<ResolutionBitrate> m_recorderRows;
-    QVector<ResolutionBitrate> m_cameraRows;
-    QStringList m_ntscFrameRates;
-    QStringList m_palFrameRates;
+    // Shared with every other service object; never changed.
+    std::shared_ptr<const BitrateKnowledge> m_knowledge;
     QString m_ipcConfigPath;
     QString m_dvrConfigPath;
-    QString m_framePath;
     QString m_scenePath;
-    QStringList m_encodings;
-    QString m_encoding;
 };

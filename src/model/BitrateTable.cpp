@@ -1,7 +1,6 @@
 #include "model/BitrateTable.h"
 
-#include "host/TargetPath.h"
-#include "model/BitrateTableFile.h"
+#include "model/BitrateKnowledge.h"
 #include "model/DeviceEnums.h"
 #include "model/SaturatingCast.h"
 
@@ -16,22 +15,29 @@ const double kNtscDoubleRate = 60.0;
 
 } // namespace
 
-BitrateTable::BitrateTable() : m_encoding(QStringLiteral("H.264")), m_frameStandard(PAL)
+BitrateTable::BitrateTable()
+    : m_knowledge(BitrateKnowledge::current()), m_encoding(QStringLiteral("H.264")), m_frameStandard(PAL)
 {
-    BitrateTableFile::readFolder(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("IPCBitrate")), m_points,
-                                 m_cameraTables, &m_encodings);
-    BitrateTableFile::readFolder(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("DVRBitrate")), m_points,
-                                 m_recorderTables);
     selectCurrentRows();
     m_loaded = true;
 }
 
 BitrateTable::~BitrateTable() = default;
 
+QStringList BitrateTable::encodeTypes() const
+{
+    return m_knowledge->encodings();
+}
+
+QList<double> BitrateTable::frameRatePoints() const
+{
+    return m_knowledge->frameRatePoints();
+}
+
 void BitrateTable::selectCurrentRows()
 {
-    m_currentCameraRows = m_cameraTables.value(m_encoding);
-    m_currentRecorderRows = m_recorderTables.value(m_encoding);
+    m_currentCameraRows = m_knowledge->cameraTables().value(m_encoding);
+    m_currentRecorderRows = m_knowledge->recorderTables().value(m_encoding);
 }
 
 bool BitrateTable::getResolutions(QStringList &out, int deviceType, const QString &encoding)
@@ -63,15 +69,17 @@ void BitrateTable::setFrameStandard(int standard)
 
 int BitrateTable::getBitrate(const QString &resolution, int deviceType, double frameRate) const
 {
-    if (m_points.size() != kPointCount)
+    const QList<double> &points = m_knowledge->frameRatePoints();
+    if (points.size() != kPointCount)
         return 0;
-    const QMap<QString, QList<BitrateRow>> &tables = deviceType == IPC ? m_cameraTables : m_recorderTables;
+    const QMap<QString, QList<BitrateRow>> &tables =
+        deviceType == IPC ? m_knowledge->cameraTables() : m_knowledge->recorderTables();
     const auto table = tables.constFind(m_encoding);
     if (table == tables.constEnd())
         return 0;
     for (const BitrateRow &row : *table) {
         if (row.resolution == resolution)
-            return interpolate(m_points, row, frameRate, m_frameStandard);
+            return interpolate(points, row, frameRate, m_frameStandard);
     }
     return 0;
 }

@@ -4,12 +4,15 @@
 #include "model/BitrateRow.h"
 
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class BitrateKnowledge;
+
 // The per-encoding bitrate tables of the "IPCBitrate" (camera) and "DVRBitrate"
-// (recorder) folders, read once at construction, and the bitrate of a resolution
+// (recorder) folders, as they were when it was built, and the bitrate of a resolution
 // at any frame rate interpolated over the tables' frame-rate points.
 class BitrateTable : public aptui::GenericDS
 {
@@ -37,22 +40,20 @@ public:
 
     bool isLoaded() const { return m_loaded; }
     // Names of the camera tables in directory order.
-    QStringList encodeTypes() const { return m_encodings; }
+    QStringList encodeTypes() const;
     // The frame-rate points all tables are interpolated over: the header of the
     // table file read last.
-    QList<double> frameRatePoints() const { return m_points; }
+    QList<double> frameRatePoints() const;
 
 private:
     static int interpolate(const QList<double> &points, const BitrateRow &row, double frameRate, int standard);
     void selectCurrentRows();
 
     bool m_loaded = false;
+    // Shared with every other service object; never changed.
+    std::shared_ptr<const BitrateKnowledge> m_knowledge;
     QList<BitrateRow> m_currentRecorderRows;
     QList<BitrateRow> m_currentCameraRows;
-    QMap<QString, QList<BitrateRow>> m_cameraTables;
-    QMap<QString, QList<BitrateRow>> m_recorderTables;
-    QStringList m_encodings;
     QString m_encoding;
-    QList<double> m_points;
     int m_frameStandard;
 };

@@ -2,9 +2,16 @@
 
 #include "model/LocaleTextFile.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace {
+
+// Off unless asked for ("tavo.data.debug=true"), so that a start prints nothing.
+Q_LOGGING_CATEGORY(lcData, "tavo.data", QtInfoMsg)
+
+} // namespace
 
 bool BitrateTableFile::read(const QString &path, QList<double> &points, QList<BitrateRow> &rows)
 {
@@ -18,7 +25,8 @@ bool BitrateTableFile::read(const QString &path, QList<double> &points, QList<Bi
         return true;
 
     const QStringList header = LocaleTextFile::fields(lines.first());
-    qDebug().noquote() << "[BitrateTable]" << QFileInfo(path).fileName() << "header:" << header.join(QLatin1Char('|'));
+    qCDebug(lcData).noquote() << "[BitrateTable]" << QFileInfo(path).fileName()
+                              << "header:" << header.join(QLatin1Char('|'));
     for (qsizetype i = 1; i < header.size(); ++i)
         points.append(header.at(i).toDouble()); // 0 when it does not parse
 

@@ -22,9 +22,8 @@ bool ConfigureManager::load(const QString &path)
     if (!root.LoadXML(path))
         return false;
     m_path = path;
-    const int count = root.GetChildrenCount();
-    for (int i = 0; i < count; ++i) {
-        const FenwaGUIToolkit::CGenericDS setting = root.GetChild(i);
+    for (FenwaGUIToolkit::CGenericDS setting = root.GetFirstChild(); !setting.IsNull();
+         setting = setting.GetNextSibling()) {
         auto *item = new Configure;
         item->name = setting.GetName();
         item->value = setting.GetChildByName(QStringLiteral("Value")).GetValue();

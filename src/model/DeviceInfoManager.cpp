@@ -75,16 +75,9 @@ int DeviceInfoManager::getScenceBitrate(const QString &scene, const QString &enc
 
 void DeviceInfoManager::reloadScences()
 {
-    m_scenceNames.clear();
-    m_scenceInfos.clear();
     QStringList names;
-    m_config->getScenceNames(names);
+    m_config->getScenceInfos(names, m_scenceInfos);
     m_scenceNames = names;
-    for (const QString &name : std::as_const(m_scenceNames)) {
-        ScenceInfo info;
-        m_config->getScenceInfo(name, info);
-        m_scenceInfos.insert(name, info);
-    }
 }
 
 void DeviceInfoManager::getFrameRates(QStringList &out, int ntsc) const

@@ -34,20 +34,39 @@ QString tenthsRoundedUp(float scaledByTen)
 
 DeviceTotals::DeviceTotals(const QMap<long long, StructDeviceItem> &items)
 {
-    for (const StructDeviceItem &item : items) {
-        const double groupRate = item.iChannelCount * item.dBitrate;
-        if (isRecorded(item.iViewMode))
-            m_storageBitrate += groupRate;
-        if (!isWatchedLive(item.iViewMode))
-            continue;
-        m_bandwidthSum += groupRate;
-        m_channelCount += item.iChannelCount;
-        if (item.strDeviceType == QLatin1String("IPC"))
-            m_ipcCount += item.iChannelCount;
-        else if (item.strDeviceType == QLatin1String("DVR"))
-            m_dvrCount += item.iChannelCount;
-    }
-    formatBandwidth(m_bandwidthSum, m_bandwidthValue, m_bandwidthUnit);
+    for (const StructDeviceItem &item : items)
+        add(item);
+}
+
+void DeviceTotals::add(const StructDeviceItem &item)
+{
+    const double groupRate = item.iChannelCount * item.dBitrate;
+    if (isRecorded(item.iViewMode))
+        m_storageBitrate += groupRate;
+    if (!isWatchedLive(item.iViewMode))
+        return;
+    m_bandwidthSum += groupRate;
+    m_channelCount += item.iChannelCount;
+    if (item.strDeviceType == QLatin1String("IPC"))
+        m_ipcCount += item.iChannelCount;
+    else if (item.strDeviceType == QLatin1String("DVR"))
+        m_dvrCount += item.iChannelCount;
+}
+
+QString DeviceTotals::bandwidthValue() const
+{
+    QString value;
+    QString unit;
+    formatBandwidth(m_bandwidthSum, value, unit);
+    return value;
+}
+
+QString DeviceTotals::bandwidthUnit() const
+{
+    QString value;
+    QString unit;
+    formatBandwidth(m_bandwidthSum, value, unit);
+    return unit;
 }
 
 void DeviceTotals::formatBandwidth(double kbps, QString &value, QString &unit)

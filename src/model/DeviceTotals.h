@@ -13,6 +13,10 @@ class DeviceTotals
 public:
     explicit DeviceTotals(const QMap<long long, StructDeviceItem> &items);
 
+    // Counts one more group in. Adding the groups one by one in the map's
+    // order gives exactly the sums of the constructor.
+    void add(const StructDeviceItem &item);
+
     // kbps over the groups recorded to disk (view modes 2 and 3), not rounded.
     double storageBitrate() const { return m_storageBitrate; }
     // kbps over the groups watched live (view modes 1 and 3).
@@ -23,8 +27,9 @@ public:
     QString ipcCount() const { return QString::number(m_ipcCount); }
     QString dvrCount() const { return QString::number(m_dvrCount); }
 
-    QString bandwidthValue() const { return m_bandwidthValue; }
-    QString bandwidthUnit() const { return m_bandwidthUnit; }
+    // Formatted when asked, so the unit word is in the language of the moment.
+    QString bandwidthValue() const;
+    QString bandwidthUnit() const;
 
     // Writes kbps as "%0.1f" rounded up to a tenth of Kpbs, Mpbs or Gpbs
     // (divisor 1024); gigabit values above 999.9 read "999.9". The unit words
@@ -38,6 +43,4 @@ private:
     qint64 m_channelCount = 0;
     qint64 m_ipcCount = 0;
     qint64 m_dvrCount = 0;
-    QString m_bandwidthValue;
-    QString m_bandwidthUnit;
 };

@@ -139,6 +139,16 @@ XmlNode XmlNode::childAt(int index) const
     return XmlNode(m_document, e);
 }
 
+XmlNode XmlNode::firstChild() const
+{
+    return XmlNode(m_document, m_element.firstChildElement());
+}
+
+XmlNode XmlNode::nextSibling() const
+{
+    return XmlNode(m_document, m_element.nextSiblingElement());
+}
+
 XmlNode XmlNode::child(const QString &name) const
 {
     if (m_element.isNull())

@@ -29,7 +29,12 @@ public:
 
     // Element children only.
     int childCount() const;
+    // Walks from the first child on every call; loops go through firstChild() and nextSibling().
     XmlNode childAt(int index) const;
+    // First child element; a null node when there is none.
+    XmlNode firstChild() const;
+    // Next sibling element; a null node after the last one.
+    XmlNode nextSibling() const;
     // First element of that tag anywhere below this one, in document order.
     XmlNode child(const QString &name) const;
 

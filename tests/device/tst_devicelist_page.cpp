@@ -2,6 +2,7 @@
 #include "device/DeviceAddPage.h"
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceListGroups.h"
+#include "device/DeviceListModel.h"
 #include "model/ModelMetaTypes.h"
 
 #include "model/ModelDataDir.h"
@@ -10,7 +11,7 @@
 #include "support/TestUi.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QTest>
 
@@ -91,13 +92,15 @@ void TestDeviceListPage::formAndDefaults()
 {
     DeviceAddPage page;
     QCOMPARE(page.size(), QSize(400, 497));
-    auto *list = page.findChild<QListWidget *>(QStringLiteral("m_listWidgetDiskData"));
+    auto *list = qobject_cast<QListView *>(page.listView());
     QVERIFY(list);
+    QCOMPARE(list->objectName(), QStringLiteral("m_listWidgetDiskData"));
+    QCOMPARE(list->model(), page.model());
     QCOMPARE(list->flow(), QListView::TopToBottom);
     QCOMPARE(list->focusPolicy(), Qt::NoFocus);
     QCOMPARE(list->lineWidth(), 0);
     QCOMPARE(list->autoScrollMargin(), 16);
-    QCOMPARE(list->count(), 0);
+    QCOMPARE(page.model()->rowCount(), 0);
     QVERIFY(page.getDeviceData().isEmpty());
     QCOMPARE(page.lastDeviceId(), 0LL);
 }
@@ -149,7 +152,7 @@ void TestDeviceListPage::addWithoutAnnouncing()
 
     QVERIFY(recorder.events().isEmpty());
     QCOMPARE(page.getDeviceData().size(), 1);
-    QCOMPARE(page.findChild<QListWidget *>()->count(), 1);
+    QCOMPARE(page.model()->rowCount(), 1);
 }
 
 void TestDeviceListPage::oneArgumentAddIsConnectable()
@@ -181,20 +184,21 @@ void TestDeviceListPage::cardsShowTheirGroups()
     page.addDeviceTypeItem(fixed);
     page.addDeviceTypeItem(scene);
 
-    auto *list = page.findChild<QListWidget *>();
-    QCOMPARE(list->count(), 2);
-    auto *first = qobject_cast<DeviceItemWidget *>(list->itemWidget(list->item(0)));
-    auto *second = qobject_cast<DeviceItemWidget *>(list->itemWidget(list->item(1)));
-    QVERIFY(first && second);
+    QCOMPARE(page.model()->rowCount(), 2);
+    // One real card at a time: the mouse over a row brings it up.
+    const DeviceItemWidget *first = page.cardForRow(0);
+    QVERIFY(first);
     QCOMPARE(first->deviceId(), 1LL);
-    QCOMPARE(second->deviceId(), 2LL);
-    QCOMPARE(second->channelGroupNumber(), 2);
     QCOMPARE(first->findChild<QLabel *>(QStringLiteral("m_labelChannelGroupName"))->toolTip(),
              QStringLiteral("Group(1)"));
     QCOMPARE(first->findChild<aptui::Label *>(QStringLiteral("m_labelDeviceBitRate"))->strText(),
              QStringLiteral("Fixted Rate : 2048 kbps"));
     QCOMPARE(first->findChild<aptui::Label *>(QStringLiteral("m_labelScenceName"))->strText(),
              QStringLiteral("Encode Type : H.265"));
+    const DeviceItemWidget *second = page.cardForRow(1);
+    QVERIFY(second);
+    QCOMPARE(second->deviceId(), 2LL);
+    QCOMPARE(second->channelGroupNumber(), 2);
     QCOMPARE(second->findChild<aptui::Label *>(QStringLiteral("m_labelDeviceBitRate"))->strText(),
              QStringLiteral("Variable Rate : 1024.5 kbps"));
     QCOMPARE(second->findChild<aptui::Label *>(QStringLiteral("m_labelScenceName"))->strText(),
@@ -208,8 +212,7 @@ void TestDeviceListPage::deleteFromCard()
     page.addDeviceTypeItem(group(QStringLiteral("IPC"), 4, 2048, 3, QStringLiteral("25"), 1));
     page.addDeviceTypeItem(group(QStringLiteral("DVR"), 2, 1000, 3, QStringLiteral("25"), 2));
     page.addDeviceTypeItem(group(QStringLiteral("IPC"), 1, 512, 3, QStringLiteral("25"), 3));
-    auto *list = page.findChild<QListWidget *>();
-    QPointer<DeviceItemWidget> card = qobject_cast<DeviceItemWidget *>(list->itemWidget(list->item(1)));
+    QPointer<DeviceItemWidget> card = page.cardForRow(1);
     QVERIFY(card);
 
     SignalRecorder recorder;
@@ -221,9 +224,9 @@ void TestDeviceListPage::deleteFromCard()
     QCOMPARE(recorder.events(), (QStringList{QStringLiteral("delete(2)"), QStringLiteral("storage(8704)"),
                                              QStringLiteral("bandwidth(5, 5, 0, 8.5, Mpbs)")}));
     QVERIFY(card.isNull());
-    QCOMPARE(list->count(), 2);
+    QCOMPARE(page.model()->rowCount(), 2);
     QCOMPARE(page.getDeviceData().keys(), (QList<long long>{1, 3}));
-    QCOMPARE(qobject_cast<DeviceItemWidget *>(list->itemWidget(list->item(1)))->deviceId(), 3LL);
+    QCOMPARE(page.cardForRow(1)->deviceId(), 3LL);
 }
 
 void TestDeviceListPage::deleteOfMissingIdKeepsFigures()
@@ -240,7 +243,7 @@ void TestDeviceListPage::deleteOfMissingIdKeepsFigures()
     QCOMPARE(recorder.events(), (QStringList{QStringLiteral("delete(7)"), QStringLiteral("storage(8192)"),
                                              QStringLiteral("bandwidth(4, 4, 0, 8.0, Mpbs)")}));
     QCOMPARE(page.getDeviceData().size(), 1);
-    QCOMPARE(page.findChild<QListWidget *>()->count(), 1);
+    QCOMPARE(page.model()->rowCount(), 1);
 }
 
 void TestDeviceListPage::declinedClearKeepsGroups()
@@ -269,7 +272,7 @@ void TestDeviceListPage::declinedClearKeepsGroups()
     QCOMPARE(recorder.events(),
              (QStringList{QStringLiteral("cover"), QStringLiteral("dialog"), QStringLiteral("discover")}));
     QCOMPARE(page.getDeviceData().size(), 1);
-    QCOMPARE(page.findChild<QListWidget *>()->count(), 1);
+    QCOMPARE(page.model()->rowCount(), 1);
 }
 
 void TestDeviceListPage::acceptedClearEmptiesTheList()
@@ -277,10 +280,8 @@ void TestDeviceListPage::acceptedClearEmptiesTheList()
     DeviceAddPage page;
     page.addDeviceTypeItem(group(QStringLiteral("IPC"), 4, 2048, 3, QStringLiteral("25"), 1));
     page.addDeviceTypeItem(group(QStringLiteral("DVR"), 2, 1000, 3, QStringLiteral("25"), 2));
-    QList<QPointer<DeviceItemWidget>> cards;
-    for (DeviceItemWidget *card : page.findChildren<DeviceItemWidget *>())
-        cards.append(card);
-    QCOMPARE(cards.size(), 2);
+    QList<QPointer<DeviceItemWidget>> cards{page.cardForRow(0), page.cardForRow(1)};
+    QVERIFY(!cards.last().isNull());
 
     SignalRecorder recorder;
     recorder.watch(&page, &DeviceAddPage::signalCover, QStringLiteral("cover"));
@@ -302,9 +303,10 @@ void TestDeviceListPage::acceptedClearEmptiesTheList()
                           QStringLiteral("storage(0)"), QStringLiteral("bandwidth(0, 0, 0, 0.0, Kpbs)"),
                           QStringLiteral("discover")}));
     QVERIFY(page.getDeviceData().isEmpty());
-    QCOMPARE(page.findChild<QListWidget *>()->count(), 0);
+    QCOMPARE(page.model()->rowCount(), 0);
     for (const QPointer<DeviceItemWidget> &card : cards)
         QVERIFY(card.isNull());
+    QVERIFY(page.findChildren<DeviceItemWidget *>().isEmpty());
 }
 
 void TestDeviceListPage::clearOnEmptyListAsksNothing()
@@ -338,7 +340,7 @@ void TestDeviceListPage::idsKeepGrowingAfterClear()
     page.addDeviceTypeItem(group(QStringLiteral("IPC"), 1, 100, 3, QStringLiteral("25"), 1));
     QCOMPARE(page.getDeviceData().keys(), (QList<long long>{3}));
     QCOMPARE(page.getDeviceData().value(3).iChannelGroupNumber, 1);
-    QCOMPARE(page.findChild<DeviceItemWidget *>()->deviceId(), 3LL);
+    QCOMPARE(page.cardForRow(0)->deviceId(), 3LL);
 
     page.OnDeleteDeviceItem(3, 1);
     page.addDeviceTypeItem(group(QStringLiteral("IPC"), 1, 100, 3, QStringLiteral("25"), 1));
@@ -365,7 +367,7 @@ void TestDeviceListPage::bulkLoad()
     page.setDeviceTypeData({group(QStringLiteral("IPC"), 1, 100, 3, QStringLiteral("25"), 1)});
     QVERIFY(answer->answered());
     QCOMPARE(page.getDeviceData().keys(), (QList<long long>{3}));
-    QCOMPARE(page.findChild<QListWidget *>()->count(), 1);
+    QCOMPARE(page.model()->rowCount(), 1);
 }
 
 void TestDeviceListPage::bulkLoadAfterDeclinedClearAppends()
@@ -436,7 +438,8 @@ void TestDeviceListPage::standardConversion()
     DeviceAddPage page;
     StructDeviceItem item = group(type, 2, bitrate, 3, frameRate);
     page.addDeviceTypeItem(item);
-    const QString cardRateBefore = page.findChild<aptui::Label *>(QStringLiteral("m_labelDeviceBitRate"))->strText();
+    const QString cardRateBefore =
+        page.cardForRow(0)->findChild<aptui::Label *>(QStringLiteral("m_labelDeviceBitRate"))->strText();
 
     page.OnFrametareStandardChanged(toStandard);
 
@@ -448,7 +451,7 @@ void TestDeviceListPage::standardConversion()
     item.dBitrate = newBitrate;
     QCOMPARE(converted, item);
 
-    const auto *card = page.findChild<DeviceItemWidget *>();
+    const DeviceItemWidget *card = page.cardForRow(0);
     const QString cardRate = card->findChild<aptui::Label *>(QStringLiteral("m_labelDeviceBitRate"))->strText();
     if (newFrameRate != frameRate) {
         QCOMPARE(card->findChild<aptui::Label *>(QStringLiteral("m_labelDeviceResolution"))->strText(),
@@ -511,7 +514,7 @@ void TestDeviceListPage::destructionIsSilent()
 {
     auto page = std::make_unique<DeviceAddPage>();
     page->addDeviceTypeItem(group(QStringLiteral("IPC"), 4, 2048));
-    QPointer<DeviceItemWidget> card = page->findChild<DeviceItemWidget *>();
+    QPointer<DeviceItemWidget> card = page->cardForRow(0);
     QVERIFY(card);
     SignalRecorder recorder;
     recorder.watch(page.get(), &DeviceAddPage::SianalDeviceDelete, QStringLiteral("delete"));

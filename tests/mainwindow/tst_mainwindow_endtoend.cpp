@@ -5,6 +5,8 @@
 #include "calc/DataCalculatorPage.h"
 #include "device/DeviceAddPage.h"
 #include "device/DeviceEditor.h"
+#include "device/DeviceItemWidget.h"
+#include "device/DeviceListModel.h"
 #include "mainwindow/VantorMainPage.h"
 #include "model/ModelDataDir.h"
 #include "model/ModelMetaTypes.h"
@@ -12,9 +14,9 @@
 #include "support/SkinStyle.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 #include <QTranslator>
 
@@ -54,7 +56,9 @@ private:
     ModelDataDir *m_data = nullptr;
     VantorMainPage *m_window = nullptr;
 
-    QListWidget *list() const { return m_window->findChild<QListWidget *>(QStringLiteral("m_listWidgetDiskData")); }
+    DeviceAddPage *page() const { return m_window->findChild<DeviceAddPage *>(); }
+    QAbstractItemView *list() const { return page()->listView(); }
+    int rows() const { return page()->model()->rowCount(); }
     Result result() const
     {
         Result r;
@@ -65,7 +69,7 @@ private:
     {
         m_window->getDeviceEditor()->findChild<QAbstractButton *>(QStringLiteral("m_btnAddDevice"))->click();
     }
-    QWidget *card(int row) const { return list()->itemWidget(list()->item(row)); }
+    QWidget *card(int row) const { return page()->cardForRow(row); }
 
 private slots:
     void init()
@@ -111,7 +115,7 @@ private slots:
         CapacityCalculation *panel = m_window->getCapacityCalculation();
         QVERIFY(panel->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
         QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("m_labelNullPic"))->isVisible());
-        QCOMPARE(list()->count(), 1);
+        QCOMPARE(rows(), 1);
         QCOMPARE(labelText(card(0), "m_labelChannelGroupName"), QStringLiteral("Channel Name(1)"));
         const Result r = result();
         QCOMPARE(r.savedDays, QStringLiteral("88 Day(s)"));
@@ -134,9 +138,9 @@ private slots:
     void deletingTheOnlyGroupLeavesZerosAndFreesItsNumber()
     {
         add();
-        QCOMPARE(list()->count(), 1);
+        QCOMPARE(rows(), 1);
         card(0)->findChild<QAbstractButton *>(QStringLiteral("m_btnDelete"))->click();
-        QCOMPARE(list()->count(), 0);
+        QCOMPARE(rows(), 0);
         // List and calculator stay visible.
         QVERIFY(
             m_window->getCapacityCalculation()->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
@@ -153,7 +157,7 @@ private slots:
     {
         add();
         add();
-        QCOMPARE(list()->count(), 2);
+        QCOMPARE(rows(), 2);
         bool covered = false;
         auto answer = DialogAnswerer::answerNext([&](QWidget *dialog) {
             covered = m_window->isCovered();
@@ -164,7 +168,7 @@ private slots:
         QCOMPARE(answer->dialogTitle(), QStringLiteral("Clear"));
         QVERIFY(covered);
         QVERIFY(!m_window->isCovered());
-        QCOMPARE(list()->count(), 0);
+        QCOMPARE(rows(), 0);
         const Result r = result();
         QCOMPARE(r.savedDays, QStringLiteral("0 Day(s)"));
         QCOMPARE(r.bandWidth, QStringLiteral("0.0Kpbs"));
@@ -225,7 +229,7 @@ private slots:
         const int viewportRight = list()->viewport()->mapToGlobal(QPoint(list()->viewport()->width(), 0)).x();
         QVERIFY2(viewportRight <= ruleX,
                  qPrintable(QStringLiteral("list ends at %1, rule at %2").arg(viewportRight).arg(ruleX)));
-        for (int row = 0; row < list()->count(); ++row) {
+        for (int row = 0; row < rows(); ++row) {
             auto *remove = card(row)->findChild<QWidget *>(QStringLiteral("m_btnDelete"));
             const int right = remove->mapToGlobal(QPoint(remove->width(), 0)).x();
             QVERIFY2(right <= viewportRight,

@@ -51,6 +51,11 @@ bool ModelDataDir::makeFolder(const QString &relative) const
     return QDir().mkpath(filePath(relative));
 }
 
+bool ModelDataDir::copyFrom(const QString &folder) const
+{
+    return copyTree(folder, m_dir.path());
+}
+
 bool ModelDataDir::copyTree(const QString &from, const QString &to)
 {
     const QDir source(from);

@@ -24,6 +24,8 @@ public:
     QByteArray read(const QString &relative) const;
     bool remove(const QString &relative) const;
     bool makeFolder(const QString &relative) const;
+    // Copies the files and folders of `folder` in, replacing none.
+    bool copyFrom(const QString &folder) const;
 
 private:
     static bool copyTree(const QString &from, const QString &to);
