@@ -1,5 +1,7 @@
 #include "calc/BandWidthPage.h"
 
+#include "calc/FigureHolder.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -33,7 +35,7 @@ BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
     layout->setSpacing(16);
 
     m_channelLabel = makeLabel(QStringLiteral("channelLabel"), this);
-    layout->addWidget(m_channelLabel);
+    layout->addWidget(new FigureHolder(m_channelLabel, this));
 
     auto *countRow = new QHBoxLayout;
     countRow->setSpacing(0);
@@ -44,7 +46,7 @@ BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
     layout->addLayout(countRow);
 
     m_bandWidthLabel = makeLabel(QStringLiteral("bandWidthLabel"), this);
-    layout->addWidget(m_bandWidthLabel);
+    layout->addWidget(new FigureHolder(m_bandWidthLabel, this));
 
     m_picLabel = makeLabel(QStringLiteral("picLabel"), this);
     layout->addWidget(m_picLabel);

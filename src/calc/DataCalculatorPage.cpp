@@ -11,12 +11,15 @@
 #include "model/BitrateCalculator.h"
 #include "model/SaturatingCast.h"
 
-#include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+// Traces of the recalculation; off unless QT_LOGGING_RULES="tavo.calc.debug=true".
+Q_LOGGING_CATEGORY(lcCalc, "tavo.calc", QtInfoMsg)
 
 #include <cmath>
 #include <limits>
@@ -143,7 +146,7 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
         OnCalculateDiskSizeDataChanged();
     else if (page == TimePage)
         OnCalculateTimeDataChanged();
-    qDebug("setResults()");
+    qCDebug(lcCalc, "setResults()");
     setResults();
 }
 
@@ -212,18 +215,23 @@ void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
 void DataCalculatorPage::setResults()
 {
     computeTime();
-    qDebug("setResults() MId");
+    qCDebug(lcCalc, "setResults() MId");
     QString size;
     QString unit;
     const double wholeGB = computeDiskSpace(size, unit);
     if (wholeGB >= 0 && wholeGB <= 1000)
-        qDebug("setResults() End");
+        qCDebug(lcCalc, "setResults() End");
 }
 
 void DataCalculatorPage::selectModeButton(QPushButton *selected)
 {
     static const QString selectedStyle = QStringLiteral("border-bottom: 2px solid red; color:#666666;");
     static const QString unselectedStyle = QStringLiteral("border-bottom: 1px solid #DADADA; color:#BABABA;");
+    // Every recalculation selects its page again; a style sheet set anew costs a
+    // re-polish and a relayout of the window.
+    if (selected == m_selectedModeButton)
+        return;
+    m_selectedModeButton = selected;
     for (QPushButton *button : {m_calTimeBtn, m_calDiskBtn, m_calBandWithBtn})
         button->setStyleSheet(button == selected ? selectedStyle : unselectedStyle);
 }

@@ -94,6 +94,7 @@ private:
     QPushButton *m_calTimeBtn = nullptr;
     QPushButton *m_calDiskBtn = nullptr;
     QPushButton *m_calBandWithBtn = nullptr;
+    QPushButton *m_selectedModeButton = nullptr;
     QStackedWidget *m_tabWidgetSections = nullptr;
 
     QLabel *m_labelDiskSize = nullptr;

@@ -1,5 +1,7 @@
 #include "calc/DataDisplayPage.h"
 
+#include "calc/FigureHolder.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -105,7 +107,7 @@ void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel
     // A long figure is clipped rather than widening the calculator column.
     number->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row->addWidget(method);
-    row->addWidget(number, 1);
+    row->addWidget(new FigureHolder(number, block), 1);
 
     // The unit sits centred under its figure.
     tip->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

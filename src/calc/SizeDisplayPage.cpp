@@ -1,5 +1,7 @@
 #include "calc/SizeDisplayPage.h"
 
+#include "calc/FigureHolder.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -15,19 +17,16 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
     m_labelDisplaySizeTitle->setWordWrap(true);
     layout->addWidget(m_labelDisplaySizeTitle);
 
-    m_WidgetSizeBack = new QWidget(this);
-    m_WidgetSizeBack->setObjectName(QStringLiteral("m_WidgetSizeBack"));
-    // Paint the style sheet's background on this plain container.
-    m_WidgetSizeBack->setAttribute(Qt::WA_StyledBackground, true);
-    auto *backLayout = new QVBoxLayout(m_WidgetSizeBack);
-    backLayout->setContentsMargins(8, 16, 8, 16);
-
-    m_labelDisplaySize = new QLabel(m_WidgetSizeBack);
+    m_labelDisplaySize = new QLabel(this);
     m_labelDisplaySize->setObjectName(QStringLiteral("m_labelDisplaySize"));
     m_labelDisplaySize->setStyleSheet(QStringLiteral("font-size:30px;"));
     m_labelDisplaySize->setTextFormat(Qt::RichText);
     m_labelDisplaySize->setText(sizeTemplate().arg(QStringLiteral("0"), QStringLiteral("MB")));
-    backLayout->addWidget(m_labelDisplaySize);
+
+    m_WidgetSizeBack = new FigureHolder(m_labelDisplaySize, this, QMargins(8, 16, 8, 16));
+    m_WidgetSizeBack->setObjectName(QStringLiteral("m_WidgetSizeBack"));
+    // Paint the style sheet's background on this plain container.
+    m_WidgetSizeBack->setAttribute(Qt::WA_StyledBackground, true);
 
     layout->addWidget(m_WidgetSizeBack);
     layout->addStretch(1);

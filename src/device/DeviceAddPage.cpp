@@ -5,6 +5,7 @@
 #include "aptui/TipDialog.h"
 #include "device/DeviceCardDelegate.h"
 #include "device/DeviceItemWidget.h"
+#include "device/DeviceListView.h"
 #include "device/DeviceListModel.h"
 #include "device/DeviceReport.h"
 #include "device/ReportExport.h"
@@ -70,7 +71,7 @@ void DeviceAddPage::setupForm()
     // The panel around the page keeps the distance; the cards get all the width.
     m_horizontalLayout->setContentsMargins(0, 0, 0, 0);
 
-    m_listWidgetDiskData = new QListView(this);
+    m_listWidgetDiskData = new DeviceListView(this);
     m_listWidgetDiskData->setObjectName(QStringLiteral("m_listWidgetDiskData"));
     m_listWidgetDiskData->setFlow(QListView::TopToBottom);
     m_listWidgetDiskData->setFocusPolicy(Qt::NoFocus);

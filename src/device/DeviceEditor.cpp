@@ -61,6 +61,8 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     m_ui->m_comboBoxDeviceType->hide();
 
     m_ui->m_radioButtonFixedRate->setChecked(true);
+    // Fixed-rate mode shows no scenes; the selector builds its buttons when it is first shown.
+    m_ui->m_scenceSelector->hide();
 
     const QVector<QString> scenceNames = m_pDeviceInfo->getScenceNames();
     QVector<SCENCE_ITEM> scences;

@@ -73,6 +73,8 @@ void ScenceSelector::setupForm()
 
 void ScenceSelector::setScenceData(QVector<SCENCE_ITEM> scenceData)
 {
+    m_pendingScences.clear();
+    m_hasPending = false;
     // Take the buttons out of the rows first, so the list does not keep
     // pointers to buttons deleted here.
     for (int row = 0; row < m_listWidgetScences->count(); ++row)
@@ -81,12 +83,48 @@ void ScenceSelector::setScenceData(QVector<SCENCE_ITEM> scenceData)
     qDeleteAll(m_scenceButtons);
     m_scenceButtons.clear();
 
-    for (const SCENCE_ITEM &item : scenceData)
+    if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        m_pendingScences = std::move(scenceData);
+        m_hasPending = true;
+        return;
+    }
+    for (const SCENCE_ITEM &item : std::as_const(scenceData))
         addScenceItem(item);
+}
+
+void ScenceSelector::buildPending()
+{
+    if (!m_hasPending)
+        return;
+    m_hasPending = false;
+    const QVector<SCENCE_ITEM> pending = std::move(m_pendingScences);
+    m_pendingScences.clear();
+    for (const SCENCE_ITEM &item : pending)
+        addScenceItem(item);
+}
+
+ScenceSelector::ScenceQRaidoButton *ScenceSelector::scenceButton(int scenceType) const
+{
+    const_cast<ScenceSelector *>(this)->buildPending();
+    return m_scenceButtons.value(scenceType, nullptr);
+}
+
+int ScenceSelector::scenceCount() const
+{
+    const_cast<ScenceSelector *>(this)->buildPending();
+    return int(m_scenceButtons.size());
+}
+
+void ScenceSelector::showEvent(QShowEvent *event)
+{
+    buildPending();
+    QWidget::showEvent(event);
 }
 
 void ScenceSelector::addScenceItem(SCENCE_ITEM scenceItem)
 {
+    // An item added after a pending list comes after it.
+    buildPending();
     if (m_scenceButtons.contains(scenceItem.scenceType))
         return;
 
@@ -107,6 +145,7 @@ void ScenceSelector::addScenceItem(SCENCE_ITEM scenceItem)
 
 void ScenceSelector::OnScenceSelected(int sceneType)
 {
+    buildPending();
     // The editor refreshes on every click, also on the scene already chosen.
     emit signalScenceChanged(sceneType);
 

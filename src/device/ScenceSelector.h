@@ -32,8 +32,8 @@ public:
 
     QString scencePicturePath() const { return m_strPicturePath; }
     // The button of that scene number; none when absent.
-    ScenceQRaidoButton *scenceButton(int scenceType) const { return m_scenceButtons.value(scenceType, nullptr); }
-    int scenceCount() const { return int(m_scenceButtons.size()); }
+    ScenceQRaidoButton *scenceButton(int scenceType) const;
+    int scenceCount() const;
 
 signals:
     void signalScenceChanged(int scenceType);
@@ -45,10 +45,13 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setupForm();
     void showPicture();
+    // Builds the buttons of scenes that came while the selector was put away.
+    void buildPending();
 
     QLabel *m_labelScence = nullptr;
     QListWidget *m_listWidgetScences = nullptr;
@@ -56,4 +59,8 @@ private:
 
     QMap<int, ScenceQRaidoButton *> m_scenceButtons;
     QString m_strPicturePath;
+    // A selector hidden on purpose builds its buttons only when first needed:
+    // the editor starts in fixed-rate mode, and a long scene list costs time.
+    QVector<SCENCE_ITEM> m_pendingScences;
+    bool m_hasPending = false;
 };

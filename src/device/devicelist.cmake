@@ -3,6 +3,7 @@
 list(APPEND TAVO_DEVICE_SOURCES
     DeviceAddPage.h DeviceAddPage.cpp
     DeviceListModel.h DeviceListModel.cpp
+    DeviceListView.h DeviceListView.cpp
     DeviceCardDelegate.h DeviceCardDelegate.cpp
     DeviceItemWidget.h DeviceItemWidget.cpp
     WidgetDeviceListBorder.h WidgetDeviceListBorder.cpp

@@ -40,11 +40,13 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
 
     m_pTitle = new aptui::WindowTitle(this);
     m_pBoardHLayout = new QHBoxLayout;
-    m_pDeviceEditor = new DeviceEditor(nullptr);
+    // Built with their final parents, so that each style is worked out once.
+    QWidget *board = ui->scrollAreaWidgetContents;
+    m_pDeviceEditor = new DeviceEditor(board);
     // The panel holds the device list and the empty-list view; the pages stay
     // unaware of each other, so they are made here and handed in.
-    m_pDeviceAddPage = new DeviceAddPage;
-    m_pCapacityCalculation = new CapacityCalculation(m_pDeviceAddPage, new WidgetDeviceListBorder, this);
+    m_pDeviceAddPage = new DeviceAddPage(board);
+    m_pCapacityCalculation = new CapacityCalculation(m_pDeviceAddPage, new WidgetDeviceListBorder(board), board);
     m_pCapacityCalculation->setObjectName(QStringLiteral("m_pCapacityCalculation"));
     m_pAboutMenu = new aptui::Menu(this);
     // The about panel is the menu's widget action; the menu does not own it.

@@ -92,25 +92,24 @@ void DeviceInfoManager::setFrameStandard(int standard)
 
 int DeviceInfoManager::allocChannelGroupNumber()
 {
-    int candidate = m_nextGroupNumber;
-    while (m_usedGroupNumbers.contains(candidate))
-        ++candidate;
-    m_usedGroupNumbers.append(candidate);
-    m_nextGroupNumber = candidate + 1;
-    return candidate;
+    // The smallest number not in use: a handed-back one first, else a new one.
+    if (!m_freedGroupNumbers.empty()) {
+        const int number = *m_freedGroupNumbers.begin();
+        m_freedGroupNumbers.erase(m_freedGroupNumbers.begin());
+        return number;
+    }
+    return m_nextGroupNumber++;
 }
 
 void DeviceInfoManager::releaseChannelGroupNumber(int number)
 {
     if (number == 0) {
-        m_usedGroupNumbers.clear();
+        m_freedGroupNumbers.clear();
         m_nextGroupNumber = 1;
         return;
     }
-    // Numbers start at 1; a negative one would make the next allocation negative.
-    if (number < 0)
+    // Numbers start at 1, and one never handed out is not in use anyway.
+    if (number < 0 || number >= m_nextGroupNumber)
         return;
-    m_usedGroupNumbers.removeOne(number);
-    if (m_nextGroupNumber >= number)
-        m_nextGroupNumber = number;
+    m_freedGroupNumbers.insert(number);
 }

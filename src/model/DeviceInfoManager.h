@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include <memory>
+#include <set>
 
 class BitrateConfigData;
 class BitrateTable;
@@ -59,6 +60,8 @@ private:
     QVector<QStringList> m_resolutionsByType;
     QVector<QString> m_scenceNames;
     QMap<QString, ScenceInfo> m_scenceInfos;
+    // One more than the highest number handed out since the last reset.
     int m_nextGroupNumber = 1;
-    QList<int> m_usedGroupNumbers;
+    // Numbers below it handed back, ready for reuse smallest first.
+    std::set<int> m_freedGroupNumbers;
 };
