@@ -199,6 +199,14 @@ ToolsApplication::WindowPlacement ToolsApplication::mainWindowPlacement(const QS
     return placement;
 }
 
+QRect ToolsApplication::mainWindowGeometry(const QRect &available)
+{
+    const WindowPlacement placement = mainWindowPlacement(available.size());
+    if (placement.moveToOrigin)
+        return QRect(available.topLeft(), placement.size);
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, placement.size, available);
+}
+
 void ToolsApplication::showAlreadyRunningHint()
 {
     aptui::BaseDialog::showHint(tr("TAVO storage calculator is already running."), QSize(400, 256));

@@ -41,6 +41,9 @@ public:
         bool moveToOrigin = false;
     };
     static WindowPlacement mainWindowPlacement(const QSize &available);
+    // Where the main window opens in the available area: sized by the rule
+    // above and centred, or at the area's corner when moved to the origin.
+    static QRect mainWindowGeometry(const QRect &available);
 
     static QString skinFolder();
     static QString defaultSkinName();

@@ -24,14 +24,8 @@ int main(int argc, char **argv)
     auto *window = new VantorMainPage;
     window->connectSignals();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        const apt::ToolsApplication::WindowPlacement placement =
-            apt::ToolsApplication::mainWindowPlacement(available.size());
-        window->resize(placement.size);
-        if (placement.moveToOrigin)
-            window->move(available.topLeft());
-    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->setGeometry(apt::ToolsApplication::mainWindowGeometry(screen->availableGeometry()));
 
     window->show();
     const int exitCode = QApplication::exec();

@@ -2,9 +2,11 @@
 
 #include "aptui/BaseTitle.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace aptui {
@@ -126,6 +128,13 @@ void BaseDialog::setFixedDialogSize(int width, int height)
 
 void BaseDialog::showEvent(QShowEvent *event)
 {
+    // A dialog its caller did not place opens over the window it answers to,
+    // not in the middle of the screen.
+    if (!parentWidget() && !testAttribute(Qt::WA_Moved)) {
+        const QWidget *anchor = QApplication::activeWindow();
+        if (anchor && anchor != this && !event->spontaneous())
+            move(anchor->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    }
     // The style sheet, applied on the first show, may change the bars' heights.
     applyBodyHeight();
     QDialog::showEvent(event);

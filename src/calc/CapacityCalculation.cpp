@@ -58,6 +58,9 @@ void CapacityCalculation::showNullPage()
 
 void CapacityCalculation::showNormalPage()
 {
+    // Every add asks for the list; only the first after the empty view changes anything.
+    if (m_borderLayout->indexOf(m_CapacityWidget) >= 0 && !m_CapacityWidget->isHidden())
+        return;
     clearBorderLayout();
     m_CapacityWidget->show();
     m_emptyListView->hide();

@@ -5,8 +5,8 @@
 #include "aptui/TipDialog.h"
 #include "device/DeviceCardDelegate.h"
 #include "device/DeviceItemWidget.h"
-#include "device/DeviceListView.h"
 #include "device/DeviceListModel.h"
+#include "device/DeviceListView.h"
 #include "device/DeviceReport.h"
 #include "device/ReportExport.h"
 #include "device/ReportProgress.h"
@@ -271,8 +271,14 @@ void DeviceAddPage::resizeEvent(QResizeEvent *event)
 
 void DeviceAddPage::onExportDeviceItems(Result result)
 {
-    if (m_mapDeviceData.isEmpty() || m_reportExport->isRunning())
+    if (m_reportExport->isRunning())
         return;
+    if (m_mapDeviceData.isEmpty()) {
+        emit signalCover();
+        aptui::BaseDialog::showHint(tr("Add a device first."), QSize(350, 220));
+        emit signalDisvocer();
+        return;
+    }
     const QString fileName = aptui::FileChooser::saveFileName(this, tr("Save File"), QString(), tr("File (*.pdf )"));
     if (fileName.isEmpty())
         return;

@@ -21,6 +21,7 @@
 #include "model/XmlNode.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -73,6 +74,7 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
     m_pCover = new aptui::CoverWidget(this);
     m_pCover->hide();
     m_pCover->lower();
+    qApp->installEventFilter(this);
 
     setupMaintenanceMenu();
     setupUpdateCheck();
@@ -135,6 +137,13 @@ void VantorMainPage::connectSignals()
             &CapacityCalculation::showNormalPage, Qt::DirectConnection);
     connect(m_pDeviceAddPage, &DeviceAddPage::SianalDeviceDelete, m_pDeviceEditor,
             &DeviceEditor::OnDeleteChannelGroupNumber, Qt::DirectConnection);
+    // A cleared list gives way to the empty view; the next add brings the list back.
+    connect(m_pDeviceAddPage, &DeviceAddPage::SianalDeviceDelete, m_pCapacityCalculation, [this](int number) {
+        if (number == 0)
+            m_pCapacityCalculation->showNullPage();
+    });
+    connect(m_pDeviceEditor, &DeviceEditor::signalAddDevice, m_pCapacityCalculation,
+            &CapacityCalculation::showNormalPage);
     connect(m_pTitle, &aptui::WindowTitle::signalSystemMenu, this, &VantorMainPage::OnBtnSystemMenu,
             Qt::DirectConnection);
     connect(m_pDeviceAddPage, &DeviceAddPage::SignalDeviceChanged, calculator, &DataCalculatorPage::OnDeviceChanged,
@@ -290,7 +299,15 @@ void VantorMainPage::onUpdateCheckOver(bool needUpdate)
 
 void VantorMainPage::setCover(bool coverIt)
 {
-    if (coverIt) {
+    m_bCovered = coverIt;
+    updateCover();
+}
+
+void VantorMainPage::updateCover()
+{
+    // Dimmed while a question asks for it, and while any other modal window of
+    // the program (a hint, a file dialog) is open over this one.
+    if (m_bCovered || m_modalWindows > 0) {
         m_pCover->show();
         m_pCover->move(0, 0);
         m_pCover->raise();
@@ -298,7 +315,26 @@ void VantorMainPage::setCover(bool coverIt)
         m_pCover->hide();
         m_pCover->lower();
     }
-    m_bCovered = coverIt;
+}
+
+bool VantorMainPage::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide) && watched != this && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (widget->isWindow() && widget->isModal()) {
+            // Counted afresh each time, so a window that went without a word cannot keep the cover up.
+            int open = 0;
+            for (const QWidget *window : QApplication::topLevelWidgets()) {
+                const bool shown = window == widget ? type == QEvent::Show : window->isVisible();
+                if (window != this && shown && window->isModal())
+                    ++open;
+            }
+            m_modalWindows = open;
+            updateCover();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void VantorMainPage::enableCover()
@@ -321,7 +357,7 @@ void VantorMainPage::resizeEvent(QResizeEvent *event)
 {
     if (m_pCover) {
         m_pCover->resize(event->size());
-        if (m_bCovered)
+        if (m_pCover->isVisible())
             m_pCover->move(0, 0);
     }
     QMainWindow::resizeEvent(event);

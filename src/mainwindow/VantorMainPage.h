@@ -76,8 +76,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void updateCover();
     void setupMaintenanceMenu();
     void setupUpdateCheck();
     void endBusyCursor();
@@ -93,6 +95,8 @@ private:
     aptui::Menu *m_pAboutMenu = nullptr;
     aptui::CoverWidget *m_pCover = nullptr;
     bool m_bCovered = false;
+    // Modal windows open over the window, each dimming it while shown.
+    int m_modalWindows = 0;
     UpgradeTool *m_pUpgradeTool = nullptr;
     bool m_bAutoCheckStarted = false;
     bool m_bManualCheck = false;

@@ -4,7 +4,10 @@
 #include "model/ConfigureManager.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QTranslator>
+
+Q_LOGGING_CATEGORY(lcLanguage, "tavo.model.language", QtInfoMsg)
 
 namespace apt {
 
@@ -61,12 +64,24 @@ QString LanaguageManager::translationFolder()
     return FenwaGUIToolkit::GetTargetPath() + QStringLiteral("translations/");
 }
 
+QString LanaguageManager::baseCatalogue(const QString &fileName)
+{
+    return fileName.startsWith(QLatin1String("qt_")) ? QStringLiteral("qtbase_") + fileName.mid(3) : QString();
+}
+
 void LanaguageManager::install(const QString &fileName)
 {
     auto *translator = new QTranslator;
     // A file that does not load leaves an empty translator: texts stay in English.
-    if (!fileName.isEmpty())
-        (void)translator->load(fileName, translationFolder());
+    if (!fileName.isEmpty() && !translator->load(fileName, translationFolder())) {
+        // Qt's "qt_xx" catalogue only names the catalogues of Qt's modules and
+        // fails as a whole when one of them is missing; the base catalogue
+        // holds every Qt text this program shows.
+        const QString base = baseCatalogue(fileName);
+        if (base.isEmpty() || !translator->load(base, translationFolder()))
+            qCWarning(lcLanguage).noquote()
+                << "Cannot load the translation" << fileName << "from" << translationFolder();
+    }
     QCoreApplication::installTranslator(translator);
     m_translators.append(translator);
 }

@@ -37,6 +37,8 @@ public:
     };
     static Files filesFor(int language);
     static QString translationFolder();
+    // "qtbase_xx.qm" for Qt's "qt_xx.qm"; empty for the program's own catalogues.
+    static QString baseCatalogue(const QString &fileName);
 
 private:
     void install(const QString &fileName);

@@ -105,10 +105,11 @@ private slots:
         QTest::addColumn<QSize>("available");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("moved");
-        QTest::newRow("1366 x 728") << QSize(1366, 728) << QSize(1366, 728) << true;
-        QTest::newRow("1920 x 1040") << QSize(1920, 1040) << QSize(1417, 768) << false;
-        QTest::newRow("1024 x 768") << QSize(1024, 768) << QSize(1024, 768) << false;
-        QTest::newRow("3840 x 2110") << QSize(3840, 2110) << QSize(1397, 768) << false;
+        QTest::addColumn<QPoint>("topLeft"); // in an area starting at (10, 20)
+        QTest::newRow("1366 x 728") << QSize(1366, 728) << QSize(1366, 728) << true << QPoint(10, 20);
+        QTest::newRow("1920 x 1040") << QSize(1920, 1040) << QSize(1417, 768) << false << QPoint(262, 156);
+        QTest::newRow("1024 x 768") << QSize(1024, 768) << QSize(1024, 768) << false << QPoint(10, 20);
+        QTest::newRow("3840 x 2110") << QSize(3840, 2110) << QSize(1397, 768) << false << QPoint(1232, 691);
     }
 
     void windowSizeRule()
@@ -116,9 +117,11 @@ private slots:
         QFETCH(QSize, available);
         QFETCH(QSize, size);
         QFETCH(bool, moved);
+        QFETCH(QPoint, topLeft);
         const ToolsApplication::WindowPlacement placement = ToolsApplication::mainWindowPlacement(available);
         QCOMPARE(placement.size, size);
         QCOMPARE(placement.moveToOrigin, moved);
+        QCOMPARE(ToolsApplication::mainWindowGeometry(QRect(QPoint(10, 20), available)), QRect(topLeft, size));
     }
 
     void skinSearchPassesForeignFiles()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -132,10 +133,44 @@ private slots:
         QCOMPARE(loadedNames, loaded);
     }
 
+    // Through the program's own loading: Qt's dialogs speak the language too.
+    void qtDialogsFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("qtCatalogue");
+        QTest::newRow("Chinese") << 1 << QStringLiteral("qt_zh_CN.qm");
+        QTest::newRow("Russian") << 8 << QStringLiteral("qt_ru.qm");
+    }
+
+    void qtDialogsFollowTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, qtCatalogue);
+        const QDir built(QStringLiteral(TAVO_RUNTIME_DIR "/translations"));
+        if (!built.exists(LanaguageManager::baseCatalogue(qtCatalogue)))
+            QSKIP("Qt's translations are not installed on this machine.");
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("translations")));
+        for (const QString &name : {qtCatalogue, LanaguageManager::baseCatalogue(qtCatalogue)})
+            QVERIFY(QFile::copy(built.filePath(name), dir.filePath(QStringLiteral("translations/") + name)));
+        FenwaGUIToolkit::SetTargetPath(dir.path());
+
+        LanaguageManager manager(language);
+        QVERIFY(QCoreApplication::translate("QFileDialog", "&Save") != QLatin1String("&Save"));
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
+    }
+
     void missingTranslationsTranslateNothing()
     {
         QTemporaryDir dir;
         FenwaGUIToolkit::SetTargetPath(dir.path());
+        // Each catalogue that does not load is named on the terminal.
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("Cannot load the translation vantor_zh.qm")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("Cannot load the translation qt_zh_CN.qm")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("Cannot load the translation FenwaGUIToolkit_zh.qm")));
         LanaguageManager manager(1);
         QCOMPARE(manager.translators().size(), 3);
         for (const QTranslator *translator : manager.translators())
