@@ -2,9 +2,12 @@
 
 #include "host/TargetPath.h"
 #include "model/BitrateKnowledge.h"
+#include "model/BitrateRow.h"
+#include "model/BitrateTableFile.h"
 #include "model/DeviceEnums.h"
 #include "model/LocaleTextFile.h"
 
+#include <QDir>
 #include <QSet>
 
 namespace {
@@ -37,18 +40,35 @@ void BitrateConfigData::getEncodeTypes(QStringList &out) const
     out = m_knowledge->encodings();
 }
 
-bool BitrateConfigData::readScenceLines(QStringList &lines) const
+bool BitrateConfigData::readScenceLines(QStringList &lines, QList<int> *lineNumbers) const
 {
     QStringList all;
     if (!LocaleTextFile::readLines(m_scenePath, all))
         return false;
     lines.clear();
+    if (lineNumbers)
+        lineNumbers->clear();
     // Line 1 is the header, whatever it holds.
     for (qsizetype i = 1; i < all.size(); ++i) {
-        if (!all.at(i).isEmpty())
-            lines.append(all.at(i));
+        if (all.at(i).isEmpty())
+            continue;
+        lines.append(all.at(i));
+        if (lineNumbers)
+            lineNumbers->append(int(i + 1));
     }
     return true;
+}
+
+void BitrateConfigData::warnUnusableBitrate(int lineNumber, const QStringList &fields) const
+{
+    if (BitrateRow::isUsable(fields.at(SceneBitrate).toInt()))
+        return;
+    // One pass of arg(): a field may itself hold a "%1".
+    qCWarning(lcData).noquote() << QStringLiteral("%1:%2: the bitrate \"%3\" of scene %4 (%5, %6) is not a whole "
+                                                  "number from 1 to %7 kbps; the scene recommends no bitrate there")
+                                       .arg(QDir::toNativeSeparators(m_scenePath), QString::number(lineNumber),
+                                            fields.at(SceneBitrate), fields.at(SceneName), fields.at(SceneEncoding),
+                                            fields.at(SceneResolution), QString::number(BitrateRow::kMaxKbps));
 }
 
 QString BitrateConfigData::picturePath(const QString &pictureField) const
@@ -101,14 +121,17 @@ bool BitrateConfigData::getScenceInfos(QStringList &names, QMap<QString, ScenceI
     names.clear();
     infos.clear();
     QStringList lines;
-    if (!readScenceLines(lines))
+    QList<int> lineNumbers;
+    if (!readScenceLines(lines, &lineNumbers))
         return false;
     QSet<QString> seen;
     // getScenceInfo() stops collecting at the first short line and then leaves the
     // name unset, for every scene; the name list reads on.
     bool complete = true;
-    for (const QString &line : lines) {
-        const QStringList f = LocaleTextFile::fields(line);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringList f = LocaleTextFile::fields(lines.at(i));
+        if (f.size() >= kScenceFieldCount)
+            warnUnusableBitrate(lineNumbers.at(i), f);
         const QString &name = f.at(SceneName);
         if (!seen.contains(name)) {
             seen.insert(name);
@@ -168,7 +191,8 @@ int BitrateConfigData::getScenceBitrate(const QString &scene, const QString &enc
             return -1;
         if (!found && f.at(SceneName) == scene && f.at(SceneEncoding) == encoding &&
             f.at(SceneResolution) == resolution) {
-            bitrate = f.at(SceneBitrate).toInt();
+            const int kbps = f.at(SceneBitrate).toInt();
+            bitrate = BitrateRow::isUsable(kbps) ? kbps : -1;
             found = true;
         }
     }

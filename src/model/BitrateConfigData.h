@@ -3,6 +3,7 @@
 #include "model/ScenceInfo.h"
 #include "model/XmlNode.h"
 
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -36,13 +37,15 @@ public:
     bool getScenceInfo(const QString &name, ScenceInfo &info) const;
     // Every scene from one reading of Scene.csv: `names` as getScenceNames() fills
     // an empty list, and for each name the record getScenceInfo() fills in an empty
-    // one. False, with both emptied, when Scene.csv cannot be opened.
+    // one. Warns about every row whose bitrate is not usable (BitrateRow::isUsable).
+    // False, with both emptied, when Scene.csv cannot be opened.
     bool getScenceInfos(QStringList &names, QMap<QString, ScenceInfo> &infos) const;
     // Picture of the exact row, else of the scene's last row; empty when the scene
     // does not appear, at a short line, or when the row names no picture.
     QString getScencePicture(const QString &scene, const QString &encoding, const QString &resolution) const;
-    // Recommended kbps of the first exact row (0 if it does not parse); -1 when
-    // there is no such row or when any line has fewer than five fields.
+    // Recommended kbps of the first exact row; -1 when its bitrate is not usable
+    // (BitrateRow::isUsable), when there is no such row or when any line has fewer
+    // than five fields.
     int getScenceBitrate(const QString &scene, const QString &encoding, const QString &resolution) const;
     // Appends the scene's distinct resolutions; false at a short line.
     bool getScenceResolutions(const QString &scene, QStringList &out) const;
@@ -58,8 +61,11 @@ public:
     bool isLoaded() const { return m_loaded; }
 
 private:
-    // Lines of Scene.csv after its header, empty lines left out.
-    bool readScenceLines(QStringList &lines) const;
+    // Lines of Scene.csv after its header, empty lines left out, with their
+    // 1-based numbers in the file when asked for.
+    bool readScenceLines(QStringList &lines, QList<int> *lineNumbers = nullptr) const;
+    // Names the line of a row of at least five fields whose bitrate is not usable.
+    void warnUnusableBitrate(int lineNumber, const QStringList &fields) const;
     QString picturePath(const QString &pictureField) const;
 
     bool m_loaded = false;

@@ -1,6 +1,7 @@
 #include "model/BitrateTable.h"
 
 #include "model/BitrateKnowledge.h"
+#include "model/BitrateTableFile.h"
 #include "model/DeviceEnums.h"
 #include "model/SaturatingCast.h"
 
@@ -8,7 +9,7 @@
 
 namespace {
 
-const int kPointCount = 7;
+const int kPointCount = BitrateTableFile::kPointCount;
 // Above the highest point the bitrate grows linearly to twice its base at these rates.
 const double kPalDoubleRate = 50.0;
 const double kNtscDoubleRate = 60.0;
@@ -87,11 +88,20 @@ int BitrateTable::getBitrate(const QString &resolution, int deviceType, double f
 int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, double f, int standard)
 {
     double b[kPointCount];
-    for (int i = 0; i < kPointCount; ++i)
-        b[i] = row.bitrates.value(p.at(i), 0);
+    // A value the file gave that is not a bitrate spoils every answer drawn from it;
+    // a point the row has no column for counts as 0.
+    bool usable[kPointCount];
+    for (int i = 0; i < kPointCount; ++i) {
+        const auto cell = row.bitrates.constFind(p.at(i));
+        const bool given = cell != row.bitrates.cend();
+        b[i] = given ? *cell : 0;
+        usable[i] = !given || BitrateRow::isUsable(*cell);
+    }
 
     // Only reached with p(j) < f <= p(i), so the points differ.
     const auto segment = [&](int i, int j) {
+        if (!usable[i] || !usable[j])
+            return 0;
         return saturatingCast<int>(((f - p.at(j)) * ((b[i] - b[j]) / (p.at(i) - p.at(j)))) + b[j]);
     };
     const bool pal = standard == PAL;
@@ -99,9 +109,10 @@ int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, dou
     if (f > p.at(0)) {
         // PAL grows from the second point's bitrate, NTSC from the first's.
         const double top = pal ? kPalDoubleRate : kNtscDoubleRate;
-        const double base = pal ? b[1] : b[0];
+        const int from = pal ? 1 : 0;
+        const double base = b[from];
         // A table whose highest point reaches the doubling rate has no answer above it.
-        if (top <= p.at(0))
+        if (top <= p.at(0) || !usable[from])
             return 0;
         return saturatingCast<int>(((f - p.at(0)) * (base / (top - p.at(0)))) + base);
     }
@@ -114,6 +125,6 @@ int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, dou
             return segment(i, i + 1);
     }
     if (f <= p.at(kPointCount - 1))
-        return saturatingCast<int>(b[kPointCount - 1]);
+        return usable[kPointCount - 1] ? saturatingCast<int>(b[kPointCount - 1]) : 0;
     return 0; // not a number
 }

@@ -35,7 +35,8 @@ public:
     int frameStandard() const { return m_frameStandard; }
 
     // Interpolated kbps for the current encoding and standard; 0 when the table
-    // has no such resolution or its frame-rate points are not exactly seven.
+    // has no such resolution, its frame-rate points are not exactly seven or a
+    // bitrate the answer is drawn from is not usable (BitrateRow::isUsable).
     int getBitrate(const QString &resolution, int deviceType, double frameRate) const;
 
     bool isLoaded() const { return m_loaded; }

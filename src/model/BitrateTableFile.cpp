@@ -4,12 +4,18 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
+
+// Warnings on, debug lines off unless asked for, so that a start with sound data prints nothing.
+Q_LOGGING_CATEGORY(lcData, "tavo.data", QtInfoMsg)
 
 namespace {
 
-// Off unless asked for ("tavo.data.debug=true"), so that a start prints nothing.
-Q_LOGGING_CATEGORY(lcData, "tavo.data", QtInfoMsg)
+// Spreadsheets pad every line with separators up to their widest one.
+void dropPadding(QStringList &fields, qsizetype width)
+{
+    while (fields.size() > width && fields.last().isEmpty())
+        fields.removeLast();
+}
 
 } // namespace
 
@@ -21,26 +27,44 @@ bool BitrateTableFile::read(const QString &path, QList<double> &points, QList<Bi
 
     points.clear();
     rows.clear();
-    if (lines.isEmpty())
-        return true;
-
-    const QStringList header = LocaleTextFile::fields(lines.first());
+    const QString file = QDir::toNativeSeparators(path);
+    const QString headerLine = lines.value(0);
+    QStringList header = LocaleTextFile::fields(headerLine);
+    dropPadding(header, kPointCount + 1);
     qCDebug(lcData).noquote() << "[BitrateTable]" << QFileInfo(path).fileName()
                               << "header:" << header.join(QLatin1Char('|'));
     for (qsizetype i = 1; i < header.size(); ++i)
         points.append(header.at(i).toDouble()); // 0 when it does not parse
+    if (points.size() != kPointCount) {
+        // One pass of arg(): a field may itself hold a "%1".
+        qCWarning(lcData).noquote() << QStringLiteral("%1:1: the header \"%2\" holds %3 frame-rate points; a "
+                                                      "bitrate table needs exactly %4")
+                                           .arg(file, headerLine, QString::number(points.size()),
+                                                QString::number(kPointCount));
+    }
 
     for (qsizetype l = 1; l < lines.size(); ++l) {
         const QString &line = lines.at(l);
         if (line.isEmpty())
             continue;
-        const QStringList fields = LocaleTextFile::fields(line);
+        QStringList fields = LocaleTextFile::fields(line);
+        dropPadding(fields, points.size() + 1);
         if (fields.size() != points.size() + 1)
             continue;
         BitrateRow row;
         row.resolution = fields.first();
-        for (qsizetype k = 0; k < points.size(); ++k)
-            row.bitrates.insert(points.at(k), fields.at(k + 1).toInt()); // later equal points win
+        for (qsizetype k = 0; k < points.size(); ++k) {
+            const QString &field = fields.at(k + 1);
+            const int kbps = field.toInt(); // 0 when it does not parse
+            if (!BitrateRow::isUsable(kbps)) {
+                qCWarning(lcData).noquote()
+                    << QStringLiteral("%1:%2: the bitrate \"%3\" of %4 at %5 fps is not a whole number from 1 to "
+                                      "%6 kbps; no bitrate is recommended from it")
+                           .arg(file, QString::number(l + 1), field, row.resolution, header.at(k + 1),
+                                QString::number(BitrateRow::kMaxKbps));
+            }
+            row.bitrates.insert(points.at(k), kbps); // later equal points win
+        }
         rows.append(row);
     }
     return true;

@@ -39,7 +39,8 @@ public:
     QString getScenceName(int index) const;
     // Cached information; an empty record for an unknown name.
     ScenceInfo getScenceInfo(const QString &name) const;
-    // These two read Scene.csv afresh.
+    // These two read Scene.csv afresh. The bitrate is -1 when the scene has none to
+    // recommend, also when the row's value is not usable (BitrateRow::isUsable).
     QString getScencePicture(const QString &scene, const QString &encoding, const QString &resolution) const;
     int getScenceBitrate(const QString &scene, const QString &encoding, const QString &resolution) const;
     void reloadScences();

@@ -190,8 +190,8 @@ void TestModelBitrateConfigData::scenceBitrate_data()
                                   << -1;
     QTest::newRow("first of two equal rows")
         << QStringLiteral("Office") << QStringLiteral("H.264") << QStringLiteral("1080P") << 1536;
-    QTest::newRow("unparsable bitrate") << QStringLiteral("Office") << QStringLiteral("H.265")
-                                        << QStringLiteral("1080P") << 0;
+    QTest::newRow("unparsable bitrate, no answer")
+        << QStringLiteral("Office") << QStringLiteral("H.265") << QStringLiteral("1080P") << -1;
     QTest::newRow("untrimmed field matches as written")
         << QStringLiteral("Parking") << QStringLiteral(" H.264") << QStringLiteral("1080P") << 4000;
     QTest::newRow("trimmed key does not match")

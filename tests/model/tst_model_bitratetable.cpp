@@ -3,7 +3,9 @@
 #include "model/BitrateTable.h"
 #include "model/DeviceEnums.h"
 
+#include <QDir>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <limits>
@@ -34,7 +36,24 @@ private slots:
     void equalPointsCollapse();
     void noAnswerAboveDoublingRate_data();
     void noAnswerAboveDoublingRate();
+    void unusableBitrate_data();
+    void unusableBitrate();
+    void headerWarningAndPadding_data();
+    void headerWarningAndPadding();
+
+private:
+    // Expects exactly one warning of tavo.data, from `file` at `line`, holding `text`.
+    static void expectOneWarning(const QString &file, int line, const QString &text);
 };
+
+void TestModelBitrateTable::expectOneWarning(const QString &file, int line, const QString &text)
+{
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QRegularExpression::escape(QDir::toNativeSeparators(file)) +
+                                            QStringLiteral(":%1: .*").arg(line) + QRegularExpression::escape(text)));
+    // A second warning would not be taken by the expectation above.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+}
 
 void TestModelBitrateTable::initTestCase()
 {
@@ -291,6 +310,80 @@ void TestModelBitrateTable::noAnswerAboveDoublingRate()
     BitrateTable table;
     table.setFrameStandard(standard);
     QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, frameRate), expected);
+}
+
+void TestModelBitrateTable::unusableBitrate_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("negative") << QByteArray("-3072");
+    QTest::newRow("zero") << QByteArray("0");
+    QTest::newRow("not a number") << QByteArray("abc");
+    QTest::newRow("fraction") << QByteArray("12.5");
+    QTest::newRow("past the top") << QByteArray("204801");
+    QTest::newRow("empty") << QByteArray();
+}
+
+void TestModelBitrateTable::unusableBitrate()
+{
+    // The bad value stands at 25 fps of the 1080P row, on line 3.
+    QFETCH(QByteArray, value);
+    ModelDataDir dir{QString()};
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.write(QStringLiteral("IPCBitrate/H.264.csv"), kHeader + "720P,2048,1808,1536,1264,960,576,240\n" +
+                                                                  "1080P,4096," + value +
+                                                                  ",2560,2048,1536,1024,512\n"));
+    expectOneWarning(dir.filePath(QStringLiteral("IPCBitrate/H.264.csv")), 3,
+                     QLatin1Char('"') + QString::fromLatin1(value) + QStringLiteral("\" of 1080P at 25 fps"));
+    BitrateTable table;
+    // Every answer drawn from the 25 fps value is withheld: on it, below it, above the top.
+    QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, 25.0), 0);
+    QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, 22.0), 0);
+    QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, 40.0), 0);
+    // Answers drawn from other values stand.
+    QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, 3.0), 768);
+    QCOMPARE(table.getBitrate(QStringLiteral("720P"), IPC, 25.0), 1808);
+    table.setFrameStandard(NTSC);
+    QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, 22.0), 2867);
+    QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, 27.0), 0);
+}
+
+void TestModelBitrateTable::headerWarningAndPadding_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("pointCount"); // warned about unless 7
+    QTest::addColumn<int>("expected");
+    QTest::newRow("spreadsheet comma")
+        << QByteArray("Resolution,30,25,20,15,10,5,1,\n1080P,4096,3072,2560,2048,1536,1024,512,\n") << 7 << 3072;
+    QTest::newRow("spreadsheet commas, a row without")
+        << QByteArray("Resolution,30,25,20,15,10,5,1,,\n1080P,4096,3072,2560,2048,1536,1024,512\n") << 7 << 3072;
+    QTest::newRow("row padded past a clean header") << kHeader + "1080P,4096,3072,2560,2048,1536,1024,512,,\n"
+                                                    << 7 << 3072;
+    QTest::newRow("empty seventh point stays a point")
+        << QByteArray("Resolution,30,25,20,15,10,5,\n1080P,4096,3072,2560,2048,1536,1024,512\n") << 7 << 3072;
+    QTest::newRow("eight points") << QByteArray("Resolution,30,25,20,15,10,5,1,0.5\n") + kRow1080 << 8 << 0;
+    QTest::newRow("eight points and a comma")
+        << QByteArray("Resolution,30,25,20,15,10,5,1,0.5,\n") + kRow1080 << 8 << 0;
+    QTest::newRow("six points") << QByteArray("Resolution,30,25,20,15,10,5\n1080P,4096,3072,2560,2048,1536,1024\n") << 6
+                                << 0;
+    QTest::newRow("empty file") << QByteArray() << 0 << 0;
+}
+
+void TestModelBitrateTable::headerWarningAndPadding()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, pointCount);
+    QFETCH(int, expected);
+    ModelDataDir dir{QString()};
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.write(QStringLiteral("IPCBitrate/H.264.csv"), content));
+    if (pointCount != 7) {
+        expectOneWarning(dir.filePath(QStringLiteral("IPCBitrate/H.264.csv")), 1,
+                         QStringLiteral(" holds %1 frame-rate points").arg(pointCount));
+    } else {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    }
+    BitrateTable table;
+    QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, 25.0), expected);
 }
 
 QTEST_GUILESS_MAIN(TestModelBitrateTable)

@@ -3,7 +3,9 @@
 #include "model/DeviceEnums.h"
 #include "model/DeviceInfoManager.h"
 
+#include <QDir>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestModelDeviceInfoManager : public QObject
@@ -16,6 +18,8 @@ private slots:
     void resolutionsByEncode();
     void scenes();
     void scenesAreCachedUntilReloaded();
+    void unusableScenceBitrate_data();
+    void unusableScenceBitrate();
     void withoutDataFiles();
     void channelGroupNumbers_data();
     void channelGroupNumbers();
@@ -91,6 +95,39 @@ void TestModelDeviceInfoManager::scenesAreCachedUntilReloaded()
     QCOMPARE(manager.getScenceNames(), QVector<QString>{QStringLiteral("Lobby")});
     QCOMPARE(manager.getScenceInfo(QStringLiteral("Lobby")).listResolutions, QStringList{QStringLiteral("1080P")});
     QCOMPARE(manager.getScenceInfo(QStringLiteral("Hospital")), ScenceInfo());
+}
+
+void TestModelDeviceInfoManager::unusableScenceBitrate_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("negative") << QByteArray("-1536");
+    QTest::newRow("zero") << QByteArray("0");
+    QTest::newRow("not a number") << QByteArray("abc");
+    QTest::newRow("fraction") << QByteArray("12.5");
+    QTest::newRow("past the top") << QByteArray("204801");
+    QTest::newRow("empty") << QByteArray();
+}
+
+void TestModelDeviceInfoManager::unusableScenceBitrate()
+{
+    QFETCH(QByteArray, value);
+    ModelDataDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.write(QStringLiteral("Scene.csv"),
+                      "header\nLobby,H.264,720P,640,a.png\n\nLobby,H.264,1080P," + value + ",b.png\n"));
+    // Named once, when the scene lists are built; the line count includes the empty line.
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QRegularExpression::escape(
+                                                QDir::toNativeSeparators(dir.filePath(QStringLiteral("Scene.csv")))) +
+                                            QStringLiteral(":4: .*") +
+                                            QRegularExpression::escape(QLatin1Char('"') + QString::fromLatin1(value) +
+                                                                       QStringLiteral("\" of scene Lobby"))));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    DeviceInfoManager manager;
+    QCOMPARE(manager.getScenceBitrate(QStringLiteral("Lobby"), QStringLiteral("H.264"), QStringLiteral("1080P")), -1);
+    QCOMPARE(manager.getScenceBitrate(QStringLiteral("Lobby"), QStringLiteral("H.264"), QStringLiteral("720P")), 640);
+    QCOMPARE(manager.getScenceInfo(QStringLiteral("Lobby")).listResolutions,
+             (QStringList{QStringLiteral("720P"), QStringLiteral("1080P")}));
 }
 
 void TestModelDeviceInfoManager::withoutDataFiles()

@@ -87,29 +87,33 @@ void TestModelRecords::initTestCase()
 
 void TestModelRecords::registeredNames_data()
 {
+    // fromType() does not register a type, as qMetaTypeId() would: only
+    // registerModelMetaTypes() makes these names known.
     QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<int>("id");
-    QTest::newRow("StructDeviceItem") << QByteArray("StructDeviceItem") << qMetaTypeId<StructDeviceItem>();
-    QTest::newRow("StructDeviceType") << QByteArray("StructDeviceType") << qMetaTypeId<StructDeviceType>();
-    QTest::newRow("SCENCE_ITEM") << QByteArray("SCENCE_ITEM") << qMetaTypeId<SCENCE_ITEM>();
-    QTest::newRow("ScenceInfo") << QByteArray("ScenceInfo") << qMetaTypeId<ScenceInfo>();
+    QTest::addColumn<QMetaType>("type");
+    QTest::newRow("StructDeviceItem") << QByteArray("StructDeviceItem") << QMetaType::fromType<StructDeviceItem>();
+    QTest::newRow("StructDeviceType") << QByteArray("StructDeviceType") << QMetaType::fromType<StructDeviceType>();
+    QTest::newRow("SCENCE_ITEM") << QByteArray("SCENCE_ITEM") << QMetaType::fromType<SCENCE_ITEM>();
+    QTest::newRow("ScenceInfo") << QByteArray("ScenceInfo") << QMetaType::fromType<ScenceInfo>();
+    QTest::newRow("Result") << QByteArray("Result") << QMetaType::fromType<Result>();
     QTest::newRow("vector of items") << QByteArray("QVector<StructDeviceItem>")
-                                     << qMetaTypeId<QVector<StructDeviceItem>>();
+                                     << QMetaType::fromType<QVector<StructDeviceItem>>();
     QTest::newRow("vector of types") << QByteArray("QVector<StructDeviceType>")
-                                     << qMetaTypeId<QVector<StructDeviceType>>();
-    QTest::newRow("vector of scenes") << QByteArray("QVector<SCENCE_ITEM>") << qMetaTypeId<QVector<SCENCE_ITEM>>();
+                                     << QMetaType::fromType<QVector<StructDeviceType>>();
+    QTest::newRow("vector of scenes") << QByteArray("QVector<SCENCE_ITEM>")
+                                      << QMetaType::fromType<QVector<SCENCE_ITEM>>();
     QTest::newRow("map of groups") << QByteArray("QMap<long long,StructDeviceItem>")
-                                   << qMetaTypeId<QMap<long long, StructDeviceItem>>();
-    QTest::newRow("map of resolutions") << QByteArray("QMap<int,QString>") << qMetaTypeId<QMap<int, QString>>();
+                                   << QMetaType::fromType<QMap<long long, StructDeviceItem>>();
+    QTest::newRow("map of resolutions") << QByteArray("QMap<int,QString>") << QMetaType::fromType<QMap<int, QString>>();
 }
 
 void TestModelRecords::registeredNames()
 {
     QFETCH(QByteArray, name);
-    QFETCH(int, id);
-    const QMetaType type = QMetaType::fromName(name);
-    QVERIFY2(type.isValid(), name.constData());
-    QCOMPARE(type.id(), id);
+    QFETCH(QMetaType, type);
+    const QMetaType named = QMetaType::fromName(name);
+    QVERIFY2(named.isValid(), name.constData());
+    QCOMPARE(named, type);
 }
 
 StructDeviceItem TestModelRecords::sampleItem()
