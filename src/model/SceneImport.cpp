@@ -1,6 +1,7 @@
 #include "model/SceneImport.h"
 
 #include "host/CFile.h"
+#include "model/BitrateRow.h"
 #include "model/BitrateTableFile.h"
 #include "model/LocaleTextFile.h"
 
@@ -18,7 +19,6 @@ enum SceneField { SceneName = 0, SceneEncoding, SceneResolution, SceneBitrate, S
 
 // An imported row may leave out the picture column, none before it.
 const int kRequiredFieldCount = ScenePicture;
-const int kMaxBitrate = 204800;
 const qint64 kMaxPictureSize = qint64(32) * 1024 * 1024;
 
 bool isDigits(const QString &text)
@@ -46,7 +46,7 @@ bool isBitrate(const QString &field)
 {
     bool ok = false;
     const int kbps = isDigits(field) ? field.toInt(&ok) : 0;
-    return ok && kbps >= 1 && kbps <= kMaxBitrate;
+    return ok && BitrateRow::isUsable(kbps);
 }
 
 bool isSafeFileName(const QString &name)
