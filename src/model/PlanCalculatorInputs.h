@@ -35,8 +35,7 @@ struct PlanCalculatorInputs
     {
         return a.diskSize == b.diskSize && a.diskInTerabytes == b.diskInTerabytes &&
                a.retentionPageHoursPerDay == b.retentionPageHoursPerDay && a.retention == b.retention &&
-               a.retentionUnit == b.retentionUnit && a.diskPageHoursPerDay == b.diskPageHoursPerDay &&
-               a.mode == b.mode;
+               a.retentionUnit == b.retentionUnit && a.diskPageHoursPerDay == b.diskPageHoursPerDay && a.mode == b.mode;
     }
     friend bool operator!=(const PlanCalculatorInputs &a, const PlanCalculatorInputs &b) { return !(a == b); }
 };

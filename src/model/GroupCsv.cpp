@@ -1,0 +1,222 @@
+#include "model/GroupCsv.h"
+
+#include "model/DeviceEnums.h"
+#include "model/LocaleTextFile.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace {
+
+enum Column { Name, Channels, DeviceTypeColumn, Encoding, Resolution, FrameRate, Scene, Bitrate, ViewModeColumn };
+const int kColumnCount = ViewModeColumn + 1;
+
+const char *const kColumnNames[kColumnCount] = {"Name",       "Channels", "Device Type",    "Encoding", "Resolution",
+                                                "Frame Rate", "Scene",    "Bitrate (kbps)", "View Mode"};
+
+// A group has either a frame rate or a scene, so a sheet may carry only one.
+bool isOptional(int column)
+{
+    return column == FrameRate || column == Scene;
+}
+
+const double kMaxBitrate = 204800;
+
+// One record of the file and the line it starts on.
+struct Record
+{
+    int line = 0;
+    QStringList fields;
+};
+
+QString quoted(const QString &field)
+{
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n')) &&
+        !field.contains(QLatin1Char('\r')))
+        return field;
+    return QLatin1Char('"') + QString(field).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+// A spreadsheet runs a cell that starts like a formula; a typed name must stay
+// text. The apostrophe that keeps it so is dropped again on import.
+bool looksLikeFormula(const QString &text)
+{
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && starts.contains(text.front());
+}
+
+QString asText(const QString &field)
+{
+    return looksLikeFormula(field) ? QLatin1Char('\'') + field : field;
+}
+
+QString fromText(const QString &field)
+{
+    return field.startsWith(QLatin1Char('\'')) && looksLikeFormula(field.mid(1)) ? field.mid(1) : field;
+}
+
+QString typedName(const StructDeviceItem &group)
+{
+    if (group.iChannelGroupNumber <= 0)
+        return group.strChannelName;
+    const QString suffix = QLatin1Char('(') + QString::number(group.iChannelGroupNumber) + QLatin1Char(')');
+    return group.strChannelName.endsWith(suffix) ? group.strChannelName.chopped(suffix.size()) : group.strChannelName;
+}
+
+bool isBlank(const QStringList &fields)
+{
+    for (const QString &field : fields) {
+        if (!field.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// Splits the text into records. A quote opens a quoted field only at the start
+// of a field; elsewhere it is taken as it stands, as spreadsheets do. False,
+// with the line the record starts on, when a quoted field is never closed.
+bool splitRecords(const QString &text, QVector<Record> &records, int &badLine)
+{
+    int line = 1;
+    Record record{line, {}};
+    QString field;
+    bool inQuotes = false;
+    bool wasQuoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
+        if (inQuotes) {
+            if (c == QLatin1Char('"') && next == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                inQuotes = false;
+            } else {
+                if (c == QLatin1Char('\n'))
+                    ++line;
+                field += c;
+            }
+        } else if (c == QLatin1Char('"') && field.isEmpty() && !wasQuoted) {
+            inQuotes = true;
+            wasQuoted = true;
+        } else if (c == QLatin1Char(',')) {
+            record.fields.append(field);
+            field.clear();
+            wasQuoted = false;
+        } else if (c == QLatin1Char('\n')) {
+            record.fields.append(field);
+            records.append(record);
+            record = Record{++line, {}};
+            field.clear();
+            wasQuoted = false;
+        } else if (c != QLatin1Char('\r') || next != QLatin1Char('\n')) {
+            field += c;
+        }
+    }
+    if (inQuotes) {
+        badLine = record.line;
+        return false;
+    }
+    if (!record.fields.isEmpty() || !field.isEmpty() || wasQuoted) {
+        record.fields.append(field);
+        records.append(record);
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray GroupCsv::write(const QVector<StructDeviceItem> &groups)
+{
+    // The mark makes spreadsheets read the file as UTF-8 whatever their locale.
+    QByteArray out("\xEF\xBB\xBF");
+    QStringList header;
+    for (const char *name : kColumnNames)
+        header.append(QString::fromLatin1(name));
+    out += header.join(QLatin1Char(',')).toUtf8() + "\r\n";
+
+    for (const StructDeviceItem &g : groups) {
+        QStringList row(kColumnCount);
+        row[Name] = asText(typedName(g));
+        row[Channels] = QString::number(g.iChannelCount);
+        row[DeviceTypeColumn] = g.strDeviceType;
+        row[Encoding] = asText(g.strEncoding);
+        row[Resolution] = asText(g.strResolution);
+        row[FrameRate] = asText(g.strFrameRate);
+        row[Scene] = asText(g.strScene);
+        // Fixed notation, the shortest that reads back as the same double.
+        row[Bitrate] = QString::number(g.dBitrate, 'f', QLocale::FloatingPointShortest);
+        row[ViewModeColumn] = QString::number(g.iViewMode);
+        for (QString &field : row)
+            field = quoted(field);
+        out += row.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    }
+    return out;
+}
+
+bool GroupCsv::read(const QByteArray &bytes, QVector<StructDeviceItem> &groups, int &errorLine, QString &error)
+{
+    const auto refuse = [&](int line, const QString &reason) {
+        errorLine = line;
+        error = reason;
+        return false;
+    };
+
+    QVector<Record> records;
+    int badLine = 0;
+    if (!splitRecords(LocaleTextFile::decode(bytes), records, badLine))
+        return refuse(badLine, tr("A quoted field is not closed."));
+
+    int column[kColumnCount];
+    const QStringList header = records.value(0).fields;
+    for (int c = 0; c < kColumnCount; ++c) {
+        const QString name = QString::fromLatin1(kColumnNames[c]);
+        column[c] = -1;
+        for (qsizetype i = 0; i < header.size() && column[c] < 0; ++i) {
+            if (header.at(i).trimmed().compare(name, Qt::CaseInsensitive) == 0)
+                column[c] = int(i);
+        }
+        if (column[c] < 0 && !isOptional(c))
+            return refuse(records.isEmpty() ? 1 : records.first().line, tr("The column “%1” is missing.").arg(name));
+    }
+
+    QVector<StructDeviceItem> out;
+    for (qsizetype r = 1; r < records.size(); ++r) {
+        const Record &record = records.at(r);
+        if (isBlank(record.fields))
+            continue;
+        const auto field = [&](int c) { return column[c] < 0 ? QString() : record.fields.value(column[c]); };
+
+        StructDeviceItem g;
+        g.strChannelName = fromText(field(Name));
+        g.strEncoding = fromText(field(Encoding));
+        g.strResolution = fromText(field(Resolution));
+        g.strFrameRate = fromText(field(FrameRate));
+        g.strScene = fromText(field(Scene));
+
+        bool ok = false;
+        g.iChannelCount = field(Channels).trimmed().toInt(&ok);
+        if (!ok || g.iChannelCount < 1)
+            return refuse(record.line, tr("The number of channels must be a whole number of at least 1."));
+
+        const QString type = field(DeviceTypeColumn).trimmed();
+        if (type.compare(QLatin1String("IPC"), Qt::CaseInsensitive) == 0)
+            g.strDeviceType = QStringLiteral("IPC");
+        else if (type.compare(QLatin1String("DVR"), Qt::CaseInsensitive) == 0)
+            g.strDeviceType = QStringLiteral("DVR");
+        else
+            return refuse(record.line, tr("The device type must be IPC or DVR."));
+
+        g.dBitrate = field(Bitrate).trimmed().toDouble(&ok);
+        if (!ok || !(g.dBitrate > 0 && g.dBitrate <= kMaxBitrate))
+            return refuse(record.line, tr("The bitrate must be a number greater than 0 and at most 204800 kbps."));
+
+        g.iViewMode = field(ViewModeColumn).trimmed().toInt(&ok);
+        if (!ok || g.iViewMode < LiveView || g.iViewMode > LiveViewAndRecording)
+            return refuse(record.line,
+                          tr("The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording)."));
+        out.append(g);
+    }
+    groups = out;
+    return true;
+}

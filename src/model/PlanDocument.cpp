@@ -1,0 +1,382 @@
+#include "model/PlanDocument.h"
+
+#include "host/CFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStringList>
+
+#include <climits>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+const int kSchemaVersion = 1;
+const double kMaxBitrate = 204800;
+const int kMaxHoursPerDay = 24;
+
+// The stored names of the int codes, indexed by code.
+const QStringList &standardNames()
+{
+    static const QStringList names{QStringLiteral("PAL"), QStringLiteral("NTSC")};
+    return names;
+}
+
+const QStringList &diskUnitNames()
+{
+    // Indexed by diskInTerabytes.
+    static const QStringList names{QStringLiteral("GB"), QStringLiteral("TB")};
+    return names;
+}
+
+const QStringList &retentionUnitNames()
+{
+    static const QStringList names{QStringLiteral("days"), QStringLiteral("weeks"), QStringLiteral("months")};
+    return names;
+}
+
+const QStringList &modeNames()
+{
+    static const QStringList names{QStringLiteral("retention"), QStringLiteral("disk"), QStringLiteral("bandwidth")};
+    return names;
+}
+
+const QStringList &deviceTypeNames()
+{
+    static const QStringList names{QStringLiteral("IPC"), QStringLiteral("DVR")};
+    return names;
+}
+
+QString nameOf(const QStringList &names, int code)
+{
+    return names.value(code, names.first());
+}
+
+bool isWholeNumber(const QJsonValue &value)
+{
+    const double d = value.toDouble();
+    return value.isDouble() && std::isfinite(d) && std::floor(d) == d;
+}
+
+// The first field that spoiled a load.
+struct Fault
+{
+    QString field;
+    bool missing = false;
+};
+
+// Takes the fields of one JSON object; each reader answers false, noting the
+// field, when it is invalid or required and missing, and leaves `out` alone
+// when an optional field is absent. What was never asked for is rest().
+class ObjectReader
+{
+public:
+    ObjectReader(const QJsonObject &object, const QString &prefix, Fault &fault)
+        : m_rest(object), m_prefix(prefix), m_fault(fault)
+    {}
+
+    bool text(const char *key, QString &out, bool required = false)
+    {
+        const QJsonValue value = take(key);
+        if (value.isUndefined())
+            return !required || fail(key, true);
+        if (!value.isString())
+            return fail(key, false);
+        out = value.toString();
+        return true;
+    }
+
+    bool boolean(const char *key, bool &out)
+    {
+        const QJsonValue value = take(key);
+        if (value.isUndefined())
+            return true;
+        if (!value.isBool())
+            return fail(key, false);
+        out = value.toBool();
+        return true;
+    }
+
+    bool integer(const char *key, int min, int max, int &out, bool required = false)
+    {
+        const QJsonValue value = take(key);
+        if (value.isUndefined())
+            return !required || fail(key, true);
+        if (!isWholeNumber(value) || value.toDouble() < min || value.toDouble() > max)
+            return fail(key, false);
+        out = int(value.toDouble());
+        return true;
+    }
+
+    // A number above `above` and at most `atMost`.
+    bool number(const char *key, double above, double atMost, double &out, bool required = false)
+    {
+        const QJsonValue value = take(key);
+        if (value.isUndefined())
+            return !required || fail(key, true);
+        const double d = value.toDouble();
+        if (!value.isDouble() || !(d > above && d <= atMost))
+            return fail(key, false);
+        out = d;
+        return true;
+    }
+
+    // One of the names, answered as its index.
+    bool choice(const char *key, const QStringList &names, int &out, bool required = false)
+    {
+        const QJsonValue value = take(key);
+        if (value.isUndefined())
+            return !required || fail(key, true);
+        const int index = value.isString() ? int(names.indexOf(value.toString())) : -1;
+        if (index < 0)
+            return fail(key, false);
+        out = index;
+        return true;
+    }
+
+    bool dateTime(const char *key, QDateTime &out)
+    {
+        QString text;
+        if (!this->text(key, text))
+            return false;
+        if (text.isNull())
+            return true;
+        const QDateTime parsed = QDateTime::fromString(text, Qt::ISODateWithMs);
+        if (!parsed.isValid())
+            return fail(key, false);
+        out = parsed.toUTC();
+        return true;
+    }
+
+    QJsonValue take(const char *key)
+    {
+        const QString name = QString::fromLatin1(key);
+        const QJsonValue value = m_rest.value(name);
+        m_rest.remove(name);
+        return value;
+    }
+
+    QString path(const char *key) const { return m_prefix + QString::fromLatin1(key); }
+    bool fail(const char *key, bool missing)
+    {
+        m_fault.field = path(key);
+        m_fault.missing = missing;
+        return false;
+    }
+
+    QJsonObject rest() const { return m_rest; }
+
+private:
+    QJsonObject m_rest;
+    QString m_prefix;
+    Fault &m_fault;
+};
+
+bool readCalculator(ObjectReader &r, PlanCalculatorInputs &in)
+{
+    int terabytes = in.diskInTerabytes ? 1 : 0;
+    const bool ok = r.choice("mode", modeNames(), in.mode) && r.text("diskSize", in.diskSize) &&
+                    r.choice("diskUnit", diskUnitNames(), terabytes) &&
+                    r.integer("retentionPageHoursPerDay", 0, kMaxHoursPerDay, in.retentionPageHoursPerDay) &&
+                    r.text("retention", in.retention) &&
+                    r.choice("retentionUnit", retentionUnitNames(), in.retentionUnit) &&
+                    r.integer("diskPageHoursPerDay", 0, kMaxHoursPerDay, in.diskPageHoursPerDay);
+    in.diskInTerabytes = terabytes != 0;
+    return ok;
+}
+
+bool readGroup(ObjectReader &r, StructDeviceItem &g)
+{
+    int type = -1;
+    const bool ok = r.text("name", g.strChannelName) && r.integer("number", 0, INT_MAX, g.iChannelGroupNumber) &&
+                    r.choice("deviceType", deviceTypeNames(), type, true) && r.text("encoding", g.strEncoding) &&
+                    r.text("resolution", g.strResolution) && r.text("frameRate", g.strFrameRate) &&
+                    r.text("scene", g.strScene) && r.integer("channels", 1, INT_MAX, g.iChannelCount, true) &&
+                    r.number("bitrateKbps", 0, kMaxBitrate, g.dBitrate, true) &&
+                    r.integer("viewMode", LiveView, LiveViewAndRecording, g.iViewMode, true) &&
+                    r.text("extraText", g.strExtraText) && r.boolean("flag", g.bFlag);
+    if (ok)
+        g.strDeviceType = deviceTypeNames().at(type);
+    return ok;
+}
+
+QJsonObject groupObject(const StructDeviceItem &g, QJsonObject object)
+{
+    object.insert(QStringLiteral("name"), g.strChannelName);
+    object.insert(QStringLiteral("number"), g.iChannelGroupNumber);
+    object.insert(QStringLiteral("deviceType"), g.strDeviceType);
+    object.insert(QStringLiteral("encoding"), g.strEncoding);
+    object.insert(QStringLiteral("resolution"), g.strResolution);
+    object.insert(QStringLiteral("frameRate"), g.strFrameRate);
+    object.insert(QStringLiteral("scene"), g.strScene);
+    object.insert(QStringLiteral("channels"), g.iChannelCount);
+    object.insert(QStringLiteral("bitrateKbps"), g.dBitrate);
+    object.insert(QStringLiteral("viewMode"), g.iViewMode);
+    object.insert(QStringLiteral("extraText"), g.strExtraText);
+    object.insert(QStringLiteral("flag"), g.bFlag);
+    return object;
+}
+
+QJsonObject calculatorObject(const PlanCalculatorInputs &in, QJsonObject object)
+{
+    object.insert(QStringLiteral("mode"), nameOf(modeNames(), in.mode));
+    object.insert(QStringLiteral("diskSize"), in.diskSize);
+    object.insert(QStringLiteral("diskUnit"), nameOf(diskUnitNames(), in.diskInTerabytes ? 1 : 0));
+    object.insert(QStringLiteral("retentionPageHoursPerDay"), in.retentionPageHoursPerDay);
+    object.insert(QStringLiteral("retention"), in.retention);
+    object.insert(QStringLiteral("retentionUnit"), nameOf(retentionUnitNames(), in.retentionUnit));
+    object.insert(QStringLiteral("diskPageHoursPerDay"), in.diskPageHoursPerDay);
+    return object;
+}
+
+} // namespace
+
+QString PlanDocument::formatName()
+{
+    return QStringLiteral("tavo-storage-plan");
+}
+
+int PlanDocument::schemaVersion()
+{
+    return kSchemaVersion;
+}
+
+QString PlanDocument::fileExtension()
+{
+    return QStringLiteral(".tavoplan");
+}
+
+void PlanDocument::setGroups(const QVector<StructDeviceItem> &groups)
+{
+    QVector<QJsonObject> extra(groups.size());
+    QVector<bool> taken(m_groups.size(), false);
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        for (qsizetype j = 0; j < m_groups.size(); ++j) {
+            if (!taken.at(j) && !m_groupExtra.at(j).isEmpty() && m_groups.at(j) == groups.at(i)) {
+                extra[i] = m_groupExtra.at(j);
+                taken[j] = true;
+                break;
+            }
+        }
+    }
+    m_groups = groups;
+    m_groupExtra = extra;
+}
+
+PlanDocument::Error PlanDocument::load(const QString &path)
+{
+    QFile file(path);
+    QByteArray bytes;
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        m_error = Unreadable;
+        m_errorText = tr("The plan %1 cannot be read.").arg(QDir::toNativeSeparators(path));
+        return m_error;
+    }
+    return fromJson(bytes);
+}
+
+PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
+{
+    m_error = None;
+    m_errorText.clear();
+
+    QJsonParseError parseError;
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
+    const QJsonObject root = json.object();
+    if (parseError.error != QJsonParseError::NoError || !json.isObject() ||
+        root.value(QStringLiteral("format")) != QJsonValue(formatName())) {
+        m_error = NotAPlan;
+        m_errorText = tr("The file is not a storage plan.");
+        return m_error;
+    }
+
+    Fault fault;
+    PlanDocument plan;
+    ObjectReader top(root, QString(), fault);
+    top.take("format");
+    const QJsonValue version = top.take("schemaVersion");
+    bool ok = true;
+    if (version.isUndefined() || !isWholeNumber(version) || version.toDouble() < 1) {
+        ok = top.fail("schemaVersion", version.isUndefined());
+    } else if (version.toDouble() > kSchemaVersion) {
+        m_error = NewerVersion;
+        m_errorText = tr("This plan was saved in format version %1 by a newer version of the program; this version "
+                         "reads format version %2 and older. Please update the program to open it.")
+                          .arg(QString::number(version.toDouble(), 'g', 17))
+                          .arg(kSchemaVersion);
+        return m_error;
+    }
+
+    ok = ok && top.text("name", plan.m_name) && top.dateTime("created", plan.m_created) &&
+         top.dateTime("modified", plan.m_modified) && top.text("programVersion", plan.m_programVersion) &&
+         top.choice("videoStandard", standardNames(), plan.m_videoStandard);
+
+    const QJsonValue calculator = top.take("calculator");
+    if (ok && !calculator.isUndefined()) {
+        ObjectReader r(calculator.toObject(), QStringLiteral("calculator."), fault);
+        ok = calculator.isObject() ? readCalculator(r, plan.m_calculator) : top.fail("calculator", false);
+        plan.m_calculatorExtra = r.rest();
+    }
+
+    const QJsonValue groups = top.take("groups");
+    if (ok && !groups.isUndefined() && !groups.isArray())
+        ok = top.fail("groups", false);
+    const QJsonArray groupArray = groups.toArray();
+    for (qsizetype i = 0; ok && i < groupArray.size(); ++i) {
+        const QString prefix = QStringLiteral("groups[%1]").arg(i);
+        const QJsonValue value = groupArray.at(i);
+        ObjectReader r(value.toObject(), prefix + QLatin1Char('.'), fault);
+        StructDeviceItem group;
+        if (!value.isObject()) {
+            fault.field = prefix;
+            ok = false;
+        } else {
+            ok = readGroup(r, group);
+        }
+        plan.m_groups.append(group);
+        plan.m_groupExtra.append(r.rest());
+    }
+
+    if (!ok) {
+        m_error = Damaged;
+        m_errorText = fault.missing ? tr("The plan is damaged: the field “%1” is missing.").arg(fault.field)
+                                    : tr("The plan is damaged: the field “%1” has an invalid value.").arg(fault.field);
+        return m_error;
+    }
+    plan.m_extra = top.rest();
+    *this = std::move(plan);
+    return m_error;
+}
+
+QByteArray PlanDocument::toJson() const
+{
+    QJsonObject root = m_extra;
+    root.insert(QStringLiteral("format"), formatName());
+    root.insert(QStringLiteral("schemaVersion"), kSchemaVersion);
+    root.insert(QStringLiteral("name"), m_name);
+    // Stored as UTC, so a plan reads the same in every time zone.
+    if (m_created.isValid())
+        root.insert(QStringLiteral("created"), m_created.toUTC().toString(Qt::ISODateWithMs));
+    if (m_modified.isValid())
+        root.insert(QStringLiteral("modified"), m_modified.toUTC().toString(Qt::ISODateWithMs));
+    root.insert(QStringLiteral("programVersion"), m_programVersion);
+    root.insert(QStringLiteral("videoStandard"), nameOf(standardNames(), m_videoStandard));
+    root.insert(QStringLiteral("calculator"), calculatorObject(m_calculator, m_calculatorExtra));
+
+    QJsonArray groups;
+    for (qsizetype i = 0; i < m_groups.size(); ++i)
+        groups.append(groupObject(m_groups.at(i), m_groupExtra.value(i)));
+    root.insert(QStringLiteral("groups"), groups);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool PlanDocument::save(const QString &path) const
+{
+    return FenwaGUIToolkit::CFile::WriteAll(path, toJson());
+}

@@ -1,0 +1,359 @@
+#include "model/GroupCsv.h"
+#include "model/PlanDocument.h"
+#include "support/FileSizeLimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCodec>
+#include <QTimeZone>
+
+#include <algorithm>
+#include <utility>
+
+Q_DECLARE_METATYPE(PlanDocument)
+
+namespace {
+
+using Groups = QVector<StructDeviceItem>;
+
+const QString kFixture = QStringLiteral(TAVO_TEST_DATA_DIR "/model/plans/unknown-fields.tavoplan");
+const QString kChinese = QStringLiteral("\u5927\u95e8\u53e3");
+
+StructDeviceItem group(const QString &name, int channels, const char *type, double bitrate, int viewMode,
+                       const char *frameRate, const char *scene = "", int number = 0)
+{
+    StructDeviceItem g;
+    g.strChannelName = name;
+    g.iChannelCount = channels;
+    g.strDeviceType = QString::fromLatin1(type);
+    g.dBitrate = bitrate;
+    g.iViewMode = viewMode;
+    g.strFrameRate = QString::fromLatin1(frameRate);
+    g.strScene = QString::fromLatin1(scene);
+    g.iChannelGroupNumber = number;
+    g.strEncoding = QStringLiteral("H.265");
+    g.strResolution = QStringLiteral("1080P");
+    return g;
+}
+
+// Fixed-rate and scene groups, odd doubles, names a CSV must quote.
+Groups mixedGroups()
+{
+    return {group(QStringLiteral("Gate, \"north\""), 4, "IPC", 1536.5, 3, "25"),
+            group(kChinese, 16, "DVR", 0.1 + 0.2, 2, "", "Parking"),
+            group(QStringLiteral("Two\nlines"), 1, "IPC", 204800, 1, "60"),
+            group(QStringLiteral("\"quoted\""), 2, "DVR", 1.0 / 3, 3, "30")};
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QJsonObject jsonObject(const QByteArray &bytes)
+{
+    return QJsonDocument::fromJson(bytes).object();
+}
+
+// The fixture plan with texts replaced; empty when one is not there.
+QByteArray fixtureWith(std::initializer_list<std::pair<const char *, const char *>> edits)
+{
+    QByteArray bytes = readFile(kFixture);
+    for (const auto &edit : edits) {
+        if (!bytes.contains(edit.first))
+            return QByteArray();
+        bytes.replace(edit.first, edit.second);
+    }
+    return bytes;
+}
+
+} // namespace
+
+class TestModelPlanDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<PlanDocument>("plan");
+        PlanDocument full;
+        full.setName(kChinese + QStringLiteral(", \"A\""));
+        full.setProgramVersion(QStringLiteral("4.0.0.50"));
+        full.setCreated(QDateTime(QDate(2024, 2, 29), QTime(23, 59, 58, 125), Qt::UTC));
+        full.setModified(QDateTime(QDate(2024, 3, 1), QTime(8, 0), QTimeZone(3600 * 8)));
+        full.setVideoStandard(NTSC);
+        PlanCalculatorInputs inputs;
+        inputs.diskSize = QStringLiteral("12.5");
+        inputs.diskInTerabytes = false;
+        inputs.retentionPageHoursPerDay = 0;
+        inputs.retention = QStringLiteral("3.");
+        inputs.retentionUnit = PlanCalculatorInputs::Months;
+        inputs.diskPageHoursPerDay = 7;
+        inputs.mode = PlanCalculatorInputs::RetentionPage;
+        full.setCalculator(inputs);
+        Groups groups = mixedGroups();
+        groups[0].iChannelGroupNumber = 3;
+        groups[1].bFlag = true;
+        groups[1].strExtraText = QStringLiteral("extra, \"text\"");
+        full.setGroups(groups);
+
+        QTest::newRow("new plan") << PlanDocument();
+        QTest::newRow("every field set") << full;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(PlanDocument, plan);
+        PlanDocument read;
+        QCOMPARE(read.fromJson(plan.toJson()), PlanDocument::None);
+        QCOMPARE(read.errorText(), QString());
+        QCOMPARE(read.groups(), plan.groups());
+        QVERIFY(read.calculator() == plan.calculator());
+        QCOMPARE(read.videoStandard(), plan.videoStandard());
+        QCOMPARE(read.name(), plan.name());
+        QCOMPARE(read.programVersion(), plan.programVersion());
+        QCOMPARE(read.created(), plan.created());
+        QCOMPARE(read.modified(), plan.modified());
+    }
+
+    void missingFieldsTakeDefaults()
+    {
+        PlanDocument plan;
+        QCOMPARE(plan.fromJson(R"({"format": "tavo-storage-plan", "schemaVersion": 1, "groups": [{"deviceType": "IPC",
+                 "channels": 2, "bitrateKbps": 512, "viewMode": 1, "encoding": "H.265", "resolution": "1080P"}]})"),
+                 PlanDocument::None);
+        QCOMPARE(plan.videoStandard(), int(PAL));
+        QVERIFY(plan.calculator() == PlanCalculatorInputs());
+        QVERIFY(!plan.created().isValid());
+        QCOMPARE(plan.groups(), Groups{group(QString(), 2, "IPC", 512, 1, "")});
+    }
+
+    void unknownFieldsKept_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QByteArray>("expected");
+        QJsonObject reversed = jsonObject(readFile(kFixture));
+        QJsonArray groups;
+        for (const QJsonValue &g : reversed.value(QStringLiteral("groups")).toArray())
+            groups.prepend(g);
+        reversed[QStringLiteral("groups")] = groups;
+
+        QTest::newRow("load and save") << 0 << readFile(kFixture);
+        QTest::newRow("groups handed back") << 1 << readFile(kFixture);
+        QTest::newRow("groups reordered") << 2 << QJsonDocument(reversed).toJson();
+        // An edited group no longer vouches for what it does not know.
+        QTest::newRow("group edited") << 3
+                                      << fixtureWith({{"\"futureGroupField\": true,", ""},
+                                                      {"\"channels\": 4", "\"channels\": 5"}});
+    }
+
+    void unknownFieldsKept()
+    {
+        QFETCH(int, change);
+        QFETCH(QByteArray, expected);
+        PlanDocument plan;
+        QCOMPARE(plan.load(kFixture), PlanDocument::None);
+        Groups groups = plan.groups();
+        if (change == 2)
+            std::reverse(groups.begin(), groups.end());
+        if (change == 3)
+            groups[0].iChannelCount = 5;
+        if (change > 0)
+            plan.setGroups(groups);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("copy") + PlanDocument::fileExtension());
+        QVERIFY(plan.save(path));
+        QCOMPARE(jsonObject(readFile(path)), jsonObject(expected));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QStringList>("named"); // in the message
+        const auto damaged = [](const char *row, const char *from, const char *to, const char *field) {
+            QTest::newRow(row) << fixtureWith({{from, to}}) << int(PlanDocument::Damaged)
+                               << QStringList{QString::fromLatin1(field)};
+        };
+        QTest::newRow("empty") << QByteArray() << int(PlanDocument::NotAPlan) << QStringList();
+        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << int(PlanDocument::NotAPlan) << QStringList();
+        QTest::newRow("JSON array") << QByteArray("[{\"format\": \"tavo-storage-plan\"}]")
+                                    << int(PlanDocument::NotAPlan) << QStringList();
+        QTest::newRow("wrong format name")
+            << fixtureWith({{"tavo-storage-plan", "tavo-plan"}}) << int(PlanDocument::NotAPlan) << QStringList();
+        QTest::newRow("schemaVersion 2") << fixtureWith({{"\"schemaVersion\": 1", "\"schemaVersion\": 2"}})
+                                         << int(PlanDocument::NewerVersion)
+                                         << QStringList{QStringLiteral("version 2"), QStringLiteral("version 1")};
+        damaged("schemaVersion missing", "\"schemaVersion\": 1,", "", "schemaVersion");
+        damaged("channels 0", "\"channels\": 4", "\"channels\": 0", "groups[0].channels");
+        damaged("channels 1.5", "\"channels\": 16", "\"channels\": 1.5", "groups[1].channels");
+        damaged("bitrate -1", "\"bitrateKbps\": 3072", "\"bitrateKbps\": -1", "groups[0].bitrateKbps");
+        damaged("bitrate 204800.5", "\"bitrateKbps\": 3072", "\"bitrateKbps\": 204800.5", "groups[0].bitrateKbps");
+        damaged("bitrate as text", "\"bitrateKbps\": 3072", "\"bitrateKbps\": \"3072\"", "groups[0].bitrateKbps");
+        damaged("device type missing", "\"deviceType\": \"IPC\",", "", "groups[0].deviceType");
+        damaged("view mode 4", "\"viewMode\": 3", "\"viewMode\": 4", "groups[0].viewMode");
+        damaged("hours 25", "PerDay\": 12", "PerDay\": 25", "calculator.retentionPageHoursPerDay");
+        damaged("unknown mode", "\"disk\"", "\"speed\"", "calculator.mode");
+        damaged("unknown standard", "\"NTSC\"", "\"SECAM\"", "videoStandard");
+        damaged("created not a time", "\"2024-03-01T08:30:00.000Z\"", "\"yesterday\"", "created");
+        damaged("group not an object", "\"groups\": [", "\"groups\": [7, ", "groups[0]");
+    }
+
+    void refusals()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, error);
+        QFETCH(QStringList, named);
+        PlanDocument plan;
+        QCOMPARE(plan.load(kFixture), PlanDocument::None);
+        const QByteArray before = plan.toJson();
+
+        QCOMPARE(int(plan.fromJson(json)), error);
+        QCOMPARE(int(plan.error()), error);
+        QVERIFY(!plan.errorText().isEmpty());
+        for (const QString &text : std::as_const(named))
+            QVERIFY2(plan.errorText().contains(text), qPrintable(plan.errorText()));
+        QCOMPARE(plan.toJson(), before);
+    }
+
+    void unreadableFile()
+    {
+        QTemporaryDir dir;
+        PlanDocument plan;
+        QCOMPARE(plan.load(dir.path()), PlanDocument::Unreadable);
+        QCOMPARE(plan.load(dir.filePath(QStringLiteral("missing.tavoplan"))), PlanDocument::Unreadable);
+        QVERIFY(plan.errorText().contains(QStringLiteral("missing.tavoplan")));
+    }
+
+    void failedSaveKeepsEarlierFile_data()
+    {
+        QTest::addColumn<bool>("targetIsFolder");
+        QTest::addColumn<int>("sizeLimit"); // 0: none
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("room enough") << false << 1000000 << true;
+        QTest::newRow("target is a folder") << true << 0 << false;
+        QTest::newRow("disk full") << false << 200 << false;
+    }
+
+    void failedSaveKeepsEarlierFile()
+    {
+        QFETCH(bool, targetIsFolder);
+        QFETCH(int, sizeLimit);
+        QFETCH(bool, saved);
+        PlanDocument plan;
+        plan.setGroups(mixedGroups());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.tavoplan"));
+        const QString earlier = targetIsFolder ? path + QStringLiteral("/inside") : path;
+        QVERIFY(!targetIsFolder || QDir().mkpath(path));
+        QVERIFY(writeFile(earlier, "earlier plan"));
+
+        const auto save = [&] { return plan.save(path); };
+        QCOMPARE(sizeLimit > 0 ? underFileSizeLimit(rlim_t(sizeLimit), save) : save(), saved);
+        QCOMPARE(readFile(earlier), saved ? plan.toJson() : QByteArray("earlier plan"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                 QStringList{QStringLiteral("plan.tavoplan")});
+    }
+
+    void csvRead_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<Groups>("expected");
+        const Groups numbered{group(QStringLiteral("Lobby(7)"), 2, "IPC", 1024, 3, "25", "", 7),
+                              group(QStringLiteral("Lift(1)"), 1, "DVR", 512, 2, "25", "", 2)};
+        const Groups typed{group(QStringLiteral("Lobby"), 2, "IPC", 1024, 3, "25"),
+                           group(QStringLiteral("Lift(1)"), 1, "DVR", 512, 2, "25")};
+        StructDeviceItem lobby = group(QStringLiteral("Lobby"), 8, "IPC", 2048, 3, "25");
+        lobby.strEncoding = QStringLiteral("H.264");
+        StructDeviceItem carPark = group(QStringLiteral("Car park, east"), 2, "DVR", 512.25, 1, "30");
+        carPark.strResolution = QStringLiteral("720P");
+        const QString gb18030 =
+            QStringLiteral("Scene,Name,Channels,Device Type,Encoding,Resolution,Bitrate (kbps),View Mode\n"
+                           "Low,%1,1,IPC,H.265,1080P,100,2\n")
+                .arg(kChinese);
+
+        const Groups formulas{group(QStringLiteral("=HYPERLINK(\"x\")"), 1, "IPC", 100, 3, "25"),
+                              group(QStringLiteral("-cam"), 1, "IPC", 100, 3, "25")};
+        QTest::newRow("no groups") << GroupCsv::write({}) << Groups();
+        QTest::newRow("names like formulas") << GroupCsv::write(formulas) << formulas;
+        QTest::newRow("quotes, commas, Chinese") << GroupCsv::write(mixedGroups()) << mixedGroups();
+        QTest::newRow("numbers left behind") << GroupCsv::write(numbered) << typed;
+        QTest::newRow("another order") << readFile(
+                                              QStringLiteral(TAVO_TEST_DATA_DIR "/model/plans/groups-reordered.csv"))
+                                       << Groups{lobby, carPark};
+        QTest::newRow("GB18030 without frame rate") << QTextCodec::codecForName("GB18030")->fromUnicode(gb18030)
+                                                    << Groups{group(kChinese, 1, "IPC", 100, 2, "", "Low")};
+    }
+
+    void csvRead()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(Groups, expected);
+        QVERIFY(GroupCsv::write(expected).startsWith("\xEF\xBB\xBF"));
+        Groups read{group(QStringLiteral("old"), 1, "IPC", 1, 1, "")};
+        int line = -1;
+        QString error;
+        QVERIFY2(GroupCsv::read(csv, read, line, error), qPrintable(error));
+        QCOMPARE(read, expected);
+        // A spreadsheet never sees a typed name as a formula.
+        const QByteArray written = GroupCsv::write(expected);
+        for (const char *start : {"\n=", ",=", "\"=", "\n-", ",-", "\"-"})
+            QVERIFY2(!written.contains(start), start);
+    }
+
+    void csvRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason"); // a word of the message
+        // The good row spans lines 2 and 3.
+        const QByteArray good = GroupCsv::write({}) + "\"Two\nlines\",1,IPC,H.265,1080P,25,,1024,3\r\n";
+        const auto bad = [&](const char *row, const char *fields, const char *reason) {
+            QTest::newRow(row) << good + fields << 4 << QString::fromLatin1(reason);
+        };
+        QTest::newRow("empty file") << QByteArray() << 1 << QStringLiteral("Name");
+        QTest::newRow("no bitrate column") << QByteArray("Name,Channels,Device Type,Encoding,Resolution,View Mode\n")
+                                           << 1 << QStringLiteral("Bitrate (kbps)");
+        bad("channels 0", "A,0,IPC,H.265,1080P,25,,1024,3", "channels");
+        bad("channels 2.5", "A,2.5,IPC,H.265,1080P,25,,1024,3", "channels");
+        bad("channels empty", "A,,IPC,H.265,1080P,25,,1024,3", "channels");
+        bad("bitrate 0", "A,1,IPC,H.265,1080P,25,,0,3", "bitrate");
+        bad("bitrate 204801", "A,1,IPC,H.265,1080P,25,,204801,3", "bitrate");
+        bad("bitrate text", "A,1,IPC,H.265,1080P,25,,fast,3", "bitrate");
+        bad("device type NVR", "A,1,NVR,H.265,1080P,25,,1024,3", "device type");
+        bad("view mode 4", "A,1,IPC,H.265,1080P,25,,1024,4", "view mode");
+        bad("view mode missing", "A,1,IPC,H.265,1080P,25,,1024", "view mode");
+        bad("quote not closed", "\"A,1,IPC,H.265,1080P,25,,1024,3\r\nB,1,IPC,H.265,1080P,25,,1024,3", "quoted");
+    }
+
+    void csvRefusals()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        const Groups before{group(QStringLiteral("old"), 1, "IPC", 1, 1, "")};
+        Groups groups = before;
+        int errorLine = -1;
+        QString error;
+        QVERIFY(!GroupCsv::read(csv, groups, errorLine, error));
+        QCOMPARE(errorLine, line);
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QCOMPARE(groups, before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestModelPlanDocument)
+#include "tst_model_plandocument.moc"
