@@ -12,20 +12,20 @@ QValidator::State CustomizedIntValidator::validate(QString &input, int &pos) con
 
 QValidator::State CustomizedIntValidator::validateText(const QString &text, int bottom, int top)
 {
-    // Any blank counts, not only the space: the number parser would skip tabs
-    // and line breaks and accept a text the field then shows with them.
-    for (const QChar ch : text) {
-        if (ch.isSpace() || ch == QLatin1Char('+'))
-            return Invalid;
-    }
-
     if (text.isEmpty())
         return Intermediate;
-    if (bottom < 0 && text == QLatin1String("-"))
+    // A minus sign only where a negative number is allowed, not even "-0" otherwise.
+    const bool negative = bottom < 0 && text.at(0) == QLatin1Char('-');
+    if (negative && text.size() == 1)
         return Intermediate;
-    // No sign where no negative number is allowed, not even "-0".
-    if (bottom >= 0 && text.startsWith(QLatin1Char('-')))
-        return Invalid;
+
+    // Nothing but ASCII digits after it: the number parser would skip blanks
+    // and take a plus sign, and other scripts' digits must not count either.
+    for (qsizetype i = negative ? 1 : 0; i < text.size(); ++i) {
+        const char16_t ch = text.at(i).unicode();
+        if (ch < u'0' || ch > u'9')
+            return Invalid;
+    }
 
     if (text.at(0) == QLatin1Char('0')) {
         if (bottom == 0 && text.size() >= 2)
@@ -36,8 +36,7 @@ QValidator::State CustomizedIntValidator::validateText(const QString &text, int 
 
     bool ok = false;
     const int value = text.toInt(&ok, 10);
-    if (!ok || (value < 0 && bottom >= 0))
+    if (!ok)
         return Invalid;
-
     return value >= bottom && value <= top ? Acceptable : Invalid;
 }

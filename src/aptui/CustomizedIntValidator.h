@@ -2,8 +2,9 @@
 
 #include <QIntValidator>
 
-// A strict integer validator: no signs or blanks, no leading zeros, and a number
-// past either bound is refused outright so the user cannot type beyond the top.
+// A strict integer validator: ASCII digits only (and a leading minus where the
+// range is negative), no leading zeros, and a number past either bound is
+// refused outright so the user cannot type beyond the top.
 class CustomizedIntValidator : public QIntValidator
 {
     Q_OBJECT

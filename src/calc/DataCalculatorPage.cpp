@@ -1,6 +1,8 @@
 #include "calc/DataCalculatorPage.h"
 
 #include "aptui/CustomizedIntValidator.h"
+#include "aptui/DecimalValidator.h"
+#include "aptui/InputTip.h"
 #include "aptui/LineEditInterger.h"
 #include "calc/BandWidthPage.h"
 #include "calc/DataDisplayPage.h"
@@ -30,6 +32,7 @@ enum Page { TimePage = 0, DiskPage = 1, BandWidthPageIndex = 2 };
 
 const int kMaxHoursPerDay = 24;
 const int kMaxDiskSize = 50000;
+const int kDiskSizeDecimals = 2;
 const int kMaxRetention = 365;
 // Beyond these the day, week and month figures switch to exponent notation.
 const qint64 kMaxPlainDays = 999999;
@@ -113,6 +116,8 @@ void DataCalculatorPage::fillResult(Result &result) const
     result.ipcCount = m_result.ipcCount;
     result.dvrCount = m_result.dvrCount;
     result.bandWidth = m_result.bandWidth;
+    result.exactDays = m_result.exactDays;
+    result.exactDiskGB = m_result.exactDiskGB;
 }
 
 QObject *DataCalculatorPage::getDataDisplayPageSize() const
@@ -130,13 +135,17 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
     m_totalBitrate = dTotalBitrate;
     const int page = m_tabWidgetSections->currentIndex();
     if (isZeroBitrate(dTotalBitrate)) {
-        if (page == DiskPage)
+        if (page == DiskPage) {
             emit setDiskSize(QStringLiteral("0"), tr("GB"));
-        else if (page == TimePage)
+            emit setExactDiskSize(0.0);
+        } else if (page == TimePage) {
             emit setTime(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+            emit setExactTime(0.0);
+        }
         retentionHours();
         m_result.dailyRecordHours = m_spinBoxDailyTime->value();
         m_result.requiredDiskSpace = QStringLiteral("0 GB");
+        m_result.exactDiskGB = 0.0;
         m_result.recordHoursPerDay = m_spinBoxTime->value();
         setZeroTimeStrings();
         return;
@@ -198,6 +207,7 @@ void DataCalculatorPage::OnCalculateTimeDataChanged()
 
     const TimeFigures figures = computeTime();
     emit setTime(figures.day, figures.week, figures.month);
+    emit setExactTime(m_result.exactDays);
 }
 
 void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
@@ -210,6 +220,7 @@ void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
     QString unit;
     computeDiskSpace(size, unit);
     emit setDiskSize(size, unit);
+    emit setExactDiskSize(m_result.exactDiskGB);
 }
 
 void DataCalculatorPage::setResults()
@@ -241,11 +252,17 @@ void DataCalculatorPage::setZeroTimeStrings()
     m_result.savedDays = QStringLiteral("0 ") + tr("Day(s)");
     m_result.savedWeeks = QStringLiteral("0 ") + tr("Week(s)");
     m_result.savedMonths = QStringLiteral("0 ") + tr("Month(s)");
+    m_result.exactDays = 0.0;
 }
 
 double DataCalculatorPage::diskSizeInGB()
 {
-    const QString text = m_lineEditGT->text();
+    QString text = m_lineEditGT->text();
+    // "12." is a decimal on its way: it counts, and is recorded, as 12.
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    if (text.isEmpty())
+        text = QStringLiteral("0");
     const bool terabytes = m_radioBtnTB->isChecked();
     m_result.diskSize = text + (terabytes ? QStringLiteral("TB") : QStringLiteral("GB"));
     // A terabyte typed by the user counts as 1000 GB.
@@ -296,6 +313,7 @@ DataCalculatorPage::TimeFigures DataCalculatorPage::computeTime()
         return zero;
     }
 
+    m_result.exactDays = days > 0 ? days : 0.0;
     TimeFigures figures;
     if (day > kMaxPlainDays || week > kMaxPlainWeeks)
         figures = {exponentText(day), exponentText(week), exponentText(month)};
@@ -313,7 +331,9 @@ double DataCalculatorPage::computeDiskSpace(QString &size, QString &unit)
     const int hours = retentionHours();
     m_result.dailyRecordHours = m_spinBoxDailyTime->value();
 
-    const double wholeGB = std::ceil(BitrateCalculator::diskSizeForHours(m_totalBitrate, hours));
+    const double exactGB = BitrateCalculator::diskSizeForHours(m_totalBitrate, hours);
+    m_result.exactDiskGB = exactGB >= 0 ? exactGB : 0.0;
+    const double wholeGB = std::ceil(exactGB);
     if (!(wholeGB > 1000)) {
         if (!(wholeGB >= 0)) {
             size = QStringLiteral("0");
@@ -379,8 +399,10 @@ QWidget *DataCalculatorPage::buildTimePage()
     layout->addWidget(m_labelDiskSize);
     auto *sizeRow = newRow();
     m_lineEditGT = named(new FenwaGUIToolkit::CLineEdit(page), QStringLiteral("m_lineEditGT"));
-    m_lineEditGT->setValidator(new CustomizedIntValidator(0, kMaxDiskSize, m_lineEditGT));
-    m_lineEditGT->setMaxLength(5);
+    m_lineEditGT->setValidator(new aptui::DecimalValidator(0, kMaxDiskSize, kDiskSizeDecimals, m_lineEditGT));
+    // No length limit: it would cut a long paste down to another number
+    // instead of refusing it. The validator's range bounds the length.
+    new aptui::InputTip(m_lineEditGT);
     m_radioBtnTB = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioBtnTB"));
     m_radioBtnTB->setText(tr("TB"));
     m_radioBtnGB = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioBtnGB"));
@@ -428,6 +450,7 @@ QWidget *DataCalculatorPage::buildDiskPage()
     auto *retentionRow = newRow();
     m_lineEditSaveTime = named(new FenwaGUIToolkit::CLineEdit(page), QStringLiteral("m_lineEditSaveTime"));
     m_lineEditSaveTime->setValidator(new CustomizedIntValidator(0, kMaxRetention, m_lineEditSaveTime));
+    new aptui::InputTip(m_lineEditSaveTime);
     m_radioBtnDay = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioBtnDay"));
     m_radioBtnDay->setText(tr("DAY"));
     m_radioBtnWeek = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioBtnWeek"));

@@ -46,6 +46,10 @@ public:
 signals:
     void setDiskSize(const QString &size, const QString &unit);
     void setTime(const QString &day, const QString &week, const QString &month);
+    // Right after each setTime and setDiskSize: the same figure unrounded, the
+    // days the disk keeps and the GB the retention needs; 0 where there is none.
+    void setExactTime(double days);
+    void setExactDiskSize(double gigabytes);
 
 public slots:
     void OnDeviceChanged(double dTotalBitrate);
@@ -76,7 +80,8 @@ private:
 
     void selectModeButton(QPushButton *selected);
     void setZeroTimeStrings();
-    // Reads the disk size in GB and records it as typed with its unit.
+    // Reads the disk size in GB and records it as typed with its unit; an
+    // empty field counts and is recorded as 0.
     double diskSizeInGB();
     // Reads the retention, records it with its unit and answers it in hours.
     int retentionHours();

@@ -1,6 +1,8 @@
 #include "device/DeviceEditor.h"
 
 #include "aptui/CustomizedIntValidator.h"
+#include "aptui/InputTip.h"
+#include "aptui/Repolish.h"
 #include "aptui/Switch.h"
 #include "device/DeviceEditorForm.h"
 #include "device/ScenceSelector.h"
@@ -37,6 +39,21 @@ const int kMaxRate = 204800;
 const int kFirstFractionPosition = 18;
 const double kFractionRates[] = {0.5, 0.25, 0.125, 0.0625};
 const int kFrameRatePositions = 22;
+// The dynamic property the style sheet marks a missing value by.
+const char kInvalidProperty[] = "invalid";
+
+QString defaultChannelName()
+{
+    return DeviceEditor::tr("Channel Name");
+}
+
+void markInvalid(QLineEdit *field, bool invalid)
+{
+    if (field->property(kInvalidProperty).toBool() == invalid)
+        return;
+    field->setProperty(kInvalidProperty, invalid);
+    aptui::repolish(field);
+}
 } // namespace
 
 DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
@@ -51,7 +68,7 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     // Until the connections are made below, nothing here runs a slot except the
     // resolution refill of the fixed-rate refresh, which connects itself.
     m_ui->m_checkBoxSpread->hide();
-    m_ui->m_lineEditChannelName->setText(tr("Channel Name"));
+    m_ui->m_lineEditChannelName->setText(defaultChannelName());
     m_ui->m_lineEditChannelCounts->setText(QStringLiteral("1"));
 
     const QStringList deviceTypes = m_pDeviceInfo->getDeviceTypes();
@@ -104,6 +121,16 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     m_ui->m_lineEditScenceRecommandRate->setValidator(
         new CustomizedIntValidator(0, kMaxRate, m_ui->m_lineEditScenceRecommandRate));
     m_ui->m_lineEditChannelName->setMaxLength(kChannelNameLength);
+    for (QLineEdit *field : requiredFields()) {
+        new aptui::InputTip(field);
+        // Any new value, typed or recommended, ends the mark of a missing one.
+        connect(field, &QLineEdit::textChanged, this, [field] {
+            if (!field->property(kInvalidProperty).toBool())
+                return;
+            markInvalid(field, false);
+            aptui::InputTip::of(field)->dismiss();
+        });
+    }
 
     // Leaves the panel in NTSC; nobody can listen to the announcement yet.
     OnFrametareStandardNTSC();
@@ -294,6 +321,7 @@ void DeviceEditor::calculateFixedRate()
     m_pBitrateTable->setEncodeType(m_ui->m_comboxEncodingType->currentText());
     m_pBitrateTable->setFrameStandard(m_bPal ? PAL : NTSC);
 
+    // 0 or less: the table has no recommendation, and the field stays empty.
     int bitrate = m_pBitrateTable->getBitrate(resolution, currentDeviceType(), frameRate);
     switch (m_ui->m_comboxSceneComplexity->currentIndex()) {
     case Low:
@@ -306,7 +334,7 @@ void DeviceEditor::calculateFixedRate()
     default:
         break;
     }
-    setScenceRecommandRateText(QString::number(bitrate));
+    setScenceRecommandRateText(bitrate > 0 ? QString::number(bitrate) : QString());
 }
 
 double DeviceEditor::currentFrameRate() const
@@ -477,24 +505,57 @@ void DeviceEditor::refreshScenceRate()
     const QString encoding = m_ui->m_comboxEncodingType->currentText();
     const QString resolution = m_ui->m_comboBoxResolution->currentText();
     m_ui->m_scenceSelector->setScencePicture(m_pDeviceInfo->getScencePicture(scence, encoding, resolution));
-    // -1 means that the scene list has no row for this combination: there is no
-    // recommendation, and an add of the empty field counts 0 kbps, not -1.
+    // -1 means that the scene list has no row for this combination; neither it
+    // nor 0 is a recommendation, and the field stays empty.
     const int bitrate = m_pDeviceInfo->getScenceBitrate(scence, encoding, resolution);
-    setScenceRecommandRateText(bitrate < 0 ? QString() : QString::number(bitrate));
+    setScenceRecommandRateText(bitrate > 0 ? QString::number(bitrate) : QString());
 }
 
 // ---- Adding ----------------------------------------------------------------
 
+QList<QLineEdit *> DeviceEditor::requiredFields() const
+{
+    // In the order of the form.
+    return {m_ui->m_lineEditScenceRecommandRate, m_ui->m_lineEditChannelCounts};
+}
+
+bool DeviceEditor::checkRequiredFields()
+{
+    QLineEdit *firstMissing = nullptr;
+    for (QLineEdit *field : requiredFields()) {
+        const bool missing = !(field->text().toDouble() > 0);
+        markInvalid(field, missing);
+        if (missing && !firstMissing)
+            firstMissing = field;
+    }
+    if (!firstMissing)
+        return true;
+
+    const QString message = firstMissing == m_ui->m_lineEditChannelCounts
+                                ? tr("Enter the number of channels, 1 to %1").arg(kMaxChannelCount)
+                                : tr("Enter the bitrate, 1 to %1 kbps").arg(kMaxRate);
+    firstMissing->setFocus(Qt::OtherFocusReason);
+    aptui::InputTip::of(firstMissing)->showMessage(message);
+    return false;
+}
+
 void DeviceEditor::OnBtnAddDeviceClicked()
 {
+    // A group without channels or without a rate is not added, and uses up no
+    // channel-group number.
+    if (!checkRequiredFields())
+        return;
+
     StructDeviceItem item;
     item.dBitrate = m_ui->m_lineEditScenceRecommandRate->text().toDouble();
     item.iChannelCount = m_ui->m_lineEditChannelCounts->text().toInt(nullptr, 10);
     item.strEncoding = m_ui->m_comboxEncodingType->currentText();
     item.bFlag = false;
     item.iChannelGroupNumber = m_pDeviceInfo->allocChannelGroupNumber();
-    item.strChannelName = m_ui->m_lineEditChannelName->text() + QLatin1Char('(') +
-                          QString::number(item.iChannelGroupNumber) + QLatin1Char(')');
+    QString name = m_ui->m_lineEditChannelName->text();
+    if (name.trimmed().isEmpty())
+        name = defaultChannelName();
+    item.strChannelName = name + QLatin1Char('(') + QString::number(item.iChannelGroupNumber) + QLatin1Char(')');
     item.strExtraText = QString();
     item.strResolution = m_ui->m_comboBoxResolution->currentText();
     if (isFixedRateMode()) {

@@ -17,6 +17,7 @@ class BitrateTable;
 class DeviceEditorForm;
 class DeviceInfoManager;
 class QComboBox;
+class QLineEdit;
 
 // The "Add Device" panel: the user describes one channel group, sees the
 // recommended per-channel bitrate (from the bitrate tables, or in scene mode
@@ -70,6 +71,12 @@ private:
     void prepareHintEdit();
     void setTextsAsToolTips();
     void makeConnections();
+
+    // The fields an add needs a positive number in.
+    QList<QLineEdit *> requiredFields() const;
+    // Marks each required field without a value, says what the first one
+    // misses and gives it the focus; true when none misses anything.
+    bool checkRequiredFields();
 
     void refreshFixedRate();
     void calculateFixedRate();

@@ -24,6 +24,10 @@ struct Result
     QString dvrCount;
     // Bandwidth value followed directly by its unit word.
     QString bandWidth;
+    // The days the disk keeps at the hours recorded per day, and the GB the
+    // wanted retention needs, before any rounding; 0 where there is no figure.
+    double exactDays = 0.0;
+    double exactDiskGB = 0.0;
 
     friend bool operator==(const Result &a, const Result &b)
     {
@@ -31,7 +35,7 @@ struct Result
                a.savedWeeks == b.savedWeeks && a.savedMonths == b.savedMonths && a.saveTime == b.saveTime &&
                a.dailyRecordHours == b.dailyRecordHours && a.requiredDiskSpace == b.requiredDiskSpace &&
                a.channelCount == b.channelCount && a.ipcCount == b.ipcCount && a.dvrCount == b.dvrCount &&
-               a.bandWidth == b.bandWidth;
+               a.bandWidth == b.bandWidth && a.exactDays == b.exactDays && a.exactDiskGB == b.exactDiskGB;
     }
     friend bool operator!=(const Result &a, const Result &b) { return !(a == b); }
 };

@@ -1,5 +1,7 @@
 #include "aptui/CoverWidget.h"
 #include "aptui/CustomizedIntValidator.h"
+#include "aptui/DecimalValidator.h"
+#include "aptui/InputTip.h"
 #include "aptui/Label.h"
 #include "aptui/LineEditInterger.h"
 #include "aptui/Switch.h"
@@ -8,6 +10,7 @@
 #include "support/TestUi.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -39,6 +42,10 @@ private slots:
     void spinBoxRules_data();
     void spinBoxRules();
     void spinBoxRefusesTypingPastTheTop();
+    void decimalValidatorRules_data();
+    void decimalValidatorRules();
+    void inputTip_data();
+    void inputTip();
 
     void switchOffAnnouncesInOrderOnce();
     void switchPropertyWrite_data();
@@ -158,6 +165,126 @@ void TestAptuiControls::spinBoxRefusesTypingPastTheTop()
     QTest::keyClicks(&spin, QStringLiteral("25"));
     QCOMPARE(spin.text(), QStringLiteral("2"));
     QCOMPARE(spin.value(), 2);
+}
+
+void TestAptuiControls::decimalValidatorRules_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QValidator::State>("expected");
+
+    const auto A = QValidator::Acceptable;
+    const auto I = QValidator::Intermediate;
+    const auto X = QValidator::Invalid;
+
+    // 0 to 50000 with two decimals. Signs, blanks, exponents, other scripts'
+    // digits and the like are refused at the calculator's disk size field.
+    QTest::newRow("zero") << QStringLiteral("0") << A;
+    QTest::newRow("top") << QStringLiteral("50000") << A;
+    QTest::newRow("top with zero decimals") << QStringLiteral("50000.00") << A;
+    QTest::newRow("just past the top") << QStringLiteral("50000.01") << X;
+    QTest::newRow("two decimals") << QStringLiteral("12.25") << A;
+    QTest::newRow("three decimals") << QStringLiteral("12.255") << X;
+    QTest::newRow("zero point") << QStringLiteral("0.5") << A;
+    QTest::newRow("trailing point") << QStringLiteral("12.") << I;
+    QTest::newRow("top and a point") << QStringLiteral("50000.") << I;
+    QTest::newRow("empty") << QString() << I;
+    QTest::newRow("leading point") << QStringLiteral(".5") << X;
+    QTest::newRow("lone point") << QStringLiteral(".") << X;
+    QTest::newRow("two points") << QStringLiteral("1.2.3") << X;
+    QTest::newRow("leading zero") << QStringLiteral("05") << X;
+    QTest::newRow("double zero") << QStringLiteral("00.5") << X;
+    QTest::newRow("minus") << QStringLiteral("-1") << X;
+}
+
+void TestAptuiControls::decimalValidatorRules()
+{
+    QFETCH(QString, text);
+    QFETCH(QValidator::State, expected);
+
+    aptui::DecimalValidator validator(0, 50000, 2);
+    const QValidator &base = validator;
+    QString input = text;
+    int pos = int(input.size());
+    QCOMPARE(base.validate(input, pos), expected);
+    QCOMPARE(input, text);
+}
+
+void TestAptuiControls::inputTip_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("atWindowBottom");
+    QTest::addColumn<QString>("tipText");
+
+    QTest::newRow("whole numbers") << "whole" << false << "Whole numbers from 0 to 1024";
+    QTest::newRow("decimals") << "decimal" << false << "Numbers from 0 to 50000, up to 2 decimal place(s)";
+    QTest::newRow("spin box") << "spin" << false << "Whole numbers from 0 to 24";
+    QTest::newRow("field at the window's bottom") << "whole" << true << "Whole numbers from 0 to 1024";
+}
+
+void TestAptuiControls::inputTip()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, atWindowBottom);
+    QFETCH(QString, tipText);
+
+    QWidget window;
+    window.resize(400, 200);
+    QWidget *field = nullptr;
+    QLineEdit *editor = nullptr;
+    if (kind == QLatin1String("spin")) {
+        auto *spin = new aptui::LineEditInterger(&window);
+        spin->setMaximum(24);
+        field = spin;
+        editor = spin->findChild<QLineEdit *>();
+    } else {
+        editor = new QLineEdit(&window);
+        if (kind == QLatin1String("decimal"))
+            editor->setValidator(new aptui::DecimalValidator(0, 50000, 2, editor));
+        else
+            editor->setValidator(new CustomizedIntValidator(0, 1024, editor));
+        new aptui::InputTip(editor);
+        field = editor;
+    }
+    field->setGeometry(20, atWindowBottom ? 170 : 20, 120, 24);
+    field->setAccessibleDescription(QStringLiteral("Disk size"));
+    window.show();
+    editor->clear();
+    QPointer<aptui::InputTip> tip = aptui::InputTip::of(field);
+    QVERIFY(tip);
+
+    // A refused paste leaves the field as it was and says what it takes, next
+    // to the field the user sees, and to screen readers.
+    editor->insert(QStringLiteral("12a5"));
+    QVERIFY(editor->text().isEmpty());
+    QVERIFY(tip->isShowing() && tip->isVisible());
+    QCOMPARE(tip->text(), tipText);
+    QCOMPARE(tip->parentWidget(), &window);
+    QCOMPARE(tip->x(), field->x());
+    if (atWindowBottom)
+        QVERIFY(tip->geometry().bottom() < field->y());
+    else
+        QVERIFY(tip->y() > field->geometry().bottom());
+    QVERIFY(window.rect().contains(tip->geometry()));
+    QCOMPARE(field->accessibleDescription(), tipText);
+
+    // The next accepted key leaves the refusal up: the field shows what it
+    // took, the tip what it would not. Its end gives the description back.
+    QTest::keyClicks(field, QStringLiteral("7"));
+    QCOMPARE(editor->text(), QStringLiteral("7"));
+    QVERIFY(tip->isShowing());
+    tip->dismiss();
+    QVERIFY(!tip->isVisible());
+    QCOMPARE(field->accessibleDescription(), QStringLiteral("Disk size"));
+
+    // A message of the page's own, ended when the field goes out of sight.
+    tip->showMessage(QStringLiteral("Enter a number"));
+    QCOMPARE(tip->text(), QStringLiteral("Enter a number"));
+    QVERIFY(tip->isShowing());
+    field->hide();
+    QVERIFY(!tip->isShowing());
+
+    delete field;
+    QVERIFY(tip.isNull());
 }
 
 void TestAptuiControls::switchOffAnnouncesInOrderOnce()

@@ -1,9 +1,12 @@
 #include "aptui/CustomizedIntValidator.h"
+#include "aptui/DecimalValidator.h"
+#include "aptui/InputTip.h"
 #include "calc/DataCalculatorPage.h"
 #include "calc/DataDisplayPage.h"
 #include "calc/SizeDisplayPage.h"
 #include "host/TargetPath.h"
 
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
@@ -27,6 +30,8 @@ struct Rig
     DataCalculatorPage page;
     QSignalSpy time{&page, &DataCalculatorPage::setTime};
     QSignalSpy size{&page, &DataCalculatorPage::setDiskSize};
+    QSignalSpy exactTime{&page, &DataCalculatorPage::setExactTime};
+    QSignalSpy exactSize{&page, &DataCalculatorPage::setExactDiskSize};
 
     Rig()
     {
@@ -83,6 +88,26 @@ struct Rig
     }
 };
 
+// Types text key by key; characters beyond ASCII come as the text of a key
+// without a code, as a keyboard layout of their script sends them.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(widget, char(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+// What an input method hands over when the user confirms a composition.
+void commitText(QWidget *widget, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
 QString dayFigure(const QString &value)
 {
     return DataDisplayPage::dayTemplate().arg(value);
@@ -110,6 +135,8 @@ private slots:
     void switchingToBandWidthKeepsRecordAndDisplays();
     void bandWidthCounts();
     void typingRecalculates();
+    void typedAndPastedInput_data();
+    void typedAndPastedInput();
 
 private:
     QTemporaryDir m_dataDir;
@@ -169,11 +196,11 @@ void TestCalcCalculatorPage::formWiring()
     QCOMPARE(rig.child<QLabel>("m_labelSaveTime")->buddy(), rig.saveTime());
     QCOMPARE(rig.child<QLabel>("m_labelDailyRecordTime")->buddy(), rig.dailyHours());
 
-    const auto *diskValidator = qobject_cast<const CustomizedIntValidator *>(rig.diskSize()->validator());
+    const auto *diskValidator = qobject_cast<const aptui::DecimalValidator *>(rig.diskSize()->validator());
     QVERIFY(diskValidator);
-    QCOMPARE(diskValidator->bottom(), 0);
-    QCOMPARE(diskValidator->top(), 50000);
-    QCOMPARE(rig.diskSize()->maxLength(), 5);
+    QCOMPARE(diskValidator->bottom(), 0.0);
+    QCOMPARE(diskValidator->top(), 50000.0);
+    QCOMPARE(diskValidator->decimals(), 2);
     const auto *saveValidator = qobject_cast<const CustomizedIntValidator *>(rig.saveTime()->validator());
     QVERIFY(saveValidator);
     QCOMPARE(saveValidator->bottom(), 0);
@@ -216,6 +243,11 @@ void TestCalcCalculatorPage::workedExample()
     expected.saveTime = QStringLiteral("1Day(s)");
     expected.dailyRecordHours = 24;
     expected.requiredDiskSpace = QStringLiteral("46 GB");
+    // 4000 GB at 1.8931 GB an hour for 24 hours a day; 24 hours of it.
+    QVERIFY(qAbs(rig.result().exactDays - 88.038268) < 1e-6);
+    QVERIFY(qAbs(rig.result().exactDiskGB - 45.434788) < 1e-6);
+    expected.exactDays = rig.result().exactDays;
+    expected.exactDiskGB = rig.result().exactDiskGB;
     QCOMPARE(rig.result(), expected);
 
     rig.click("calTimeBtn");
@@ -300,7 +332,9 @@ void TestCalcCalculatorPage::timeFigures()
     Result r = rig.result();
     QCOMPARE((QStringList{r.savedDays, r.savedWeeks, r.savedMonths}), stored);
     QCOMPARE(r.recordHoursPerDay, hours);
-    QCOMPARE(r.diskSize, disk + (terabytes ? QStringLiteral("TB") : QStringLiteral("GB")));
+    // An empty field is recorded as 0.
+    QCOMPARE(r.diskSize,
+             (disk.isEmpty() ? QStringLiteral("0") : disk) + (terabytes ? QStringLiteral("TB") : QStringLiteral("GB")));
 
     // The same figures when only the page's own calculation ran last.
     rig.page.OnCalculateTimeDataChanged();
@@ -451,6 +485,11 @@ void TestCalcCalculatorPage::zeroTotal()
     QCOMPARE(r.recordHoursPerDay, 24);
     QCOMPARE((QStringList{r.savedDays, r.savedWeeks, r.savedMonths}),
              (QStringList{QStringLiteral("0 Day(s)"), QStringLiteral("0 Week(s)"), QStringLiteral("0 Month(s)")}));
+    // The unrounded figures follow every display text, also when there is none.
+    QCOMPARE(rig.exactTime.count(), rig.time.count());
+    QCOMPARE(rig.exactSize.count(), rig.size.count());
+    QCOMPARE(r.exactDays, 0.0);
+    QCOMPARE(r.exactDiskGB, 0.0);
 }
 
 void TestCalcCalculatorPage::modeButtons()
@@ -547,6 +586,168 @@ void TestCalcCalculatorPage::typingRecalculates()
     QCOMPARE(rig.lastSize(), (QStringList{QStringLiteral("2"), QStringLiteral("TB")}));
     QCOMPARE(rig.result().requiredDiskSpace, QStringLiteral("2 TB"));
     QCOMPARE(retention->toolTip(), QStringLiteral("30"));
+}
+
+void TestCalcCalculatorPage::typedAndPastedInput_data()
+{
+    // Each field starts with its first value (4 TB, 1 day, 24 hours), all of it
+    // selected, and takes the input typed or pasted over it.
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("unitButton");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("tip");
+    QTest::addColumn<QString>("recorded");
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<double>("exact");
+
+    const QString disk = QStringLiteral("m_lineEditGT");
+    const QString tb = QStringLiteral("m_radioBtnTB");
+    const QString gb = QStringLiteral("m_radioBtnGB");
+    const QString type = QStringLiteral("type");
+    const QString paste = QStringLiteral("paste");
+    const QString four = QStringLiteral("4");
+    const double fourTBDays = 88.038268;
+
+    QTest::newRow("disk 12.5 TB") << disk << tb << type << "12.5"
+                                  << "12.5" << false << "12.5TB"
+                                  << "275" << 275.119587;
+    QTest::newRow("disk 1.5 TB") << disk << tb << type << "1.5"
+                                 << "1.5" << false << "1.5TB"
+                                 << "33" << 33.014350;
+    QTest::newRow("disk 1500 GB, as 1.5 TB") << disk << gb << type << "1500"
+                                             << "1500" << false << "1500GB"
+                                             << "33" << 33.014350;
+    QTest::newRow("disk third decimal refused") << disk << tb << type << "12.345"
+                                                << "12.34" << true << "12.34TB"
+                                                << "271" << 271.598057;
+    QTest::newRow("disk trailing point") << disk << tb << type << "12."
+                                         << "12." << false << "12TB"
+                                         << "264" << 264.114804;
+    QTest::newRow("disk second zero refused") << disk << tb << type << "00"
+                                              << "0" << true << "0TB"
+                                              << "0" << 0.0;
+    QTest::newRow("disk emptied") << disk << tb << type << ""
+                                  << "" << false << "0TB"
+                                  << "0" << 0.0;
+    QTest::newRow("disk past the top") << disk << tb << paste << "50000.01" << four << true << "4TB"
+                                       << "88" << fourTBDays;
+    const char *refused[][2] = {
+        {"minus", "-5"},
+        {"plus", "+5"},
+        {"leading blank", " 12"},
+        {"inner blank", "1 2"},
+        {"comma", "1,5"},
+        {"exponent", "1e3"},
+        {"nan", "nan"},
+        {"inf", "inf"},
+        {"leading point", ".5"},
+        {"letter inside", "12a5"},
+        {"full-width digits", "１２"},
+        {"Arabic-Indic digits", "١٢"},
+    };
+    for (const auto &row : refused) {
+        const QString input = QString::fromUtf8(row[1]);
+        QTest::addRow("disk pasted %s", row[0]) << disk << tb << paste << input << four << true << "4TB"
+                                                << "88" << fourTBDays;
+    }
+    QTest::newRow("disk typed full-width digits")
+        << disk << tb << type << QStringLiteral("１２") << four << true << "4TB"
+        << "88" << fourTBDays;
+    QTest::newRow("disk typed Arabic-Indic digits")
+        << disk << tb << type << QStringLiteral("١٢") << four << true << "4TB"
+        << "88" << fourTBDays;
+    QTest::newRow("disk composed full-width digits")
+        << disk << tb << QStringLiteral("compose") << QStringLiteral("１２") << four << true << "4TB"
+        << "88" << fourTBDays;
+    QTest::newRow("disk typed nan") << disk << tb << type << "nan" << four << true << "4TB"
+                                    << "88" << fourTBDays;
+    QTest::newRow("disk 10000 digits pasted")
+        << disk << tb << paste << QString(10000, QLatin1Char('1')) << four << true << "4TB"
+        << "88" << fourTBDays;
+
+    // The others take whole numbers: a point is refused, and only the digits
+    // typed after it count.
+    const QString retention = QStringLiteral("m_lineEditSaveTime");
+    QTest::newRow("retention typed 4.5") << retention << QString() << type << "4.5"
+                                         << "45" << true << "45Day(s)"
+                                         << "3" << 2044.565440;
+    QTest::newRow("retention pasted 4.5") << retention << QString() << paste << "4.5"
+                                          << "1" << true << "1Day(s)"
+                                          << "46" << 45.434788;
+    QTest::newRow("retention pasted blank") << retention << QString() << paste << " "
+                                            << "1" << true << "1Day(s)"
+                                            << "46" << 45.434788;
+    const QString hours = QStringLiteral("m_spinBoxTime");
+    QTest::newRow("hours typed 1.5") << hours << QString() << type << "1.5"
+                                     << "15" << true << "15"
+                                     << "140" << 140.861229;
+    QTest::newRow("hours pasted 1.5") << hours << QString() << paste << "1.5"
+                                      << "24" << true << "24"
+                                      << "88" << fourTBDays;
+    QTest::newRow("hours typed blank") << hours << QString() << type << " "
+                                       << "24" << true << "24"
+                                       << "88" << fourTBDays;
+    QTest::newRow("hours typed minus") << hours << QString() << type << "-"
+                                       << "24" << true << "24"
+                                       << "88" << fourTBDays;
+}
+
+void TestCalcCalculatorPage::typedAndPastedInput()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, unitButton);
+    QFETCH(QString, how);
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(bool, tip);
+    QFETCH(QString, recorded);
+    QFETCH(QString, figure);
+    QFETCH(double, exact);
+
+    Rig rig;
+    const bool retention = field == QLatin1String("m_lineEditSaveTime");
+    rig.click(retention ? "calDiskBtn" : "calTimeBtn");
+    if (!unitButton.isEmpty())
+        rig.child<QRadioButton>(qPrintable(unitButton))->setChecked(true);
+    rig.page.OnDeviceChanged(4096);
+
+    auto *widget = rig.page.findChild<QWidget *>(field);
+    QVERIFY(widget);
+    auto *editor = qobject_cast<QLineEdit *>(widget);
+    if (!editor)
+        editor = widget->findChild<QLineEdit *>();
+    aptui::InputTip *inputTip = aptui::InputTip::of(widget);
+    QVERIFY(inputTip);
+    QSignalSpy shown(inputTip, &aptui::InputTip::shown);
+
+    editor->selectAll();
+    if (how == QLatin1String("paste"))
+        editor->insert(input);
+    else if (how == QLatin1String("compose"))
+        commitText(widget, input);
+    else if (input.isEmpty())
+        QTest::keyClick(widget, Qt::Key_Delete);
+    else
+        typeText(widget, input);
+
+    QCOMPARE(editor->text(), text);
+    QCOMPARE(!shown.isEmpty(), tip);
+    if (tip)
+        QVERIFY(!shown.last().first().toString().isEmpty());
+    const Result r = rig.result();
+    const QString stored = retention                                ? r.saveTime
+                           : field == QLatin1String("m_lineEditGT") ? r.diskSize
+                                                                    : QString::number(r.recordHoursPerDay);
+    QCOMPARE(stored, recorded);
+    QCOMPARE((retention ? rig.lastSize() : rig.lastTime()).value(0), figure);
+    const double exactFigure = retention ? r.exactDiskGB : r.exactDays;
+    QVERIFY2(qAbs(exactFigure - exact) < 1e-6, qPrintable(QString::number(exactFigure, 'f', 6)));
+    // The unrounded figure goes out with each display text.
+    const QSignalSpy &exactSpy = retention ? rig.exactSize : rig.exactTime;
+    QCOMPARE(exactSpy.count(), (retention ? rig.size : rig.time).count());
+    QCOMPARE(exactSpy.last().first().toDouble(), exactFigure);
 }
 
 QTEST_MAIN(TestCalcCalculatorPage)

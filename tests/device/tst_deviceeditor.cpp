@@ -1,5 +1,6 @@
 #include "tst_editor_fixture.h"
 
+#include "aptui/InputTip.h"
 #include "aptui/Switch.h"
 #include "model/ConfigureManager.h"
 #include "model/LanaguageManager.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
 #include <QTextEdit>
@@ -33,6 +35,8 @@ private slots:
     void deviceTypeChangeTakesItsResolutions();
     void inputLimits_data();
     void inputLimits();
+    void refusedInputShowsTip_data();
+    void refusedInputShowsTip();
     void spreadAndFillSlots();
     void emptyDataDirectory();
 };
@@ -378,6 +382,63 @@ void TestDeviceEditor::inputLimits()
     QCOMPARE(line->text(), kept);
 }
 
+void TestDeviceEditor::refusedInputShowsTip_data()
+{
+    // Over the whole of the field's first value (4096 kbps, 1 channel).
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("tip");
+
+    const QString rates = QStringLiteral("m_lineEditScenceRecommandRate");
+    const QString counts = QStringLiteral("m_lineEditChannelCounts");
+    const QString rateTip = QStringLiteral("Whole numbers from 0 to 204800");
+    const QString countTip = QStringLiteral("Whole numbers from 0 to 1024");
+    // Typed, the point is refused and the digits around it stay.
+    QTest::newRow("rate typed 4.5") << rates << false << "4.5"
+                                    << "45" << rateTip;
+    QTest::newRow("rate pasted 4.5") << rates << true << "4.5"
+                                     << "4096" << rateTip;
+    QTest::newRow("rate pasted nan") << rates << true << "nan"
+                                     << "4096" << rateTip;
+    QTest::newRow("rate pasted past the top") << rates << true << "204801"
+                                              << "4096" << rateTip;
+    QTest::newRow("count pasted exponent") << counts << true << "1e3"
+                                           << "1" << countTip;
+    QTest::newRow("count pasted 10000 digits") << counts << true << QString(10000, QLatin1Char('2')) << "1" << countTip;
+    QTest::newRow("count typed minus") << counts << false << "-"
+                                       << "1" << countTip;
+    QTest::newRow("count typed full-width digits") << counts << false << QStringLiteral("１２") << "1" << countTip;
+    QTest::newRow("count typed Arabic-Indic digits") << counts << false << QStringLiteral("١٢") << "1" << countTip;
+}
+
+void TestDeviceEditor::refusedInputShowsTip()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, paste);
+    QFETCH(QString, input);
+    QFETCH(QString, kept);
+    QFETCH(QString, tip);
+
+    EditorDataDir dir;
+    QVERIFY(dir.isReady());
+    DeviceEditor editor;
+    auto *line = editor.findChild<QLineEdit *>(field);
+    aptui::InputTip *inputTip = aptui::InputTip::of(line);
+    QVERIFY(inputTip);
+    QSignalSpy shown(inputTip, &aptui::InputTip::shown);
+
+    line->selectAll();
+    if (paste)
+        line->insert(input);
+    else
+        typeText(line, input);
+    QCOMPARE(line->text(), kept);
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.last().first().toString(), tip);
+}
+
 void TestDeviceEditor::spreadAndFillSlots()
 {
     EditorDataDir dir;
@@ -414,14 +475,20 @@ void TestDeviceEditor::emptyDataDirectory()
     QCOMPARE(combo(editor, "m_comboBoxResolution")->count(), 0);
     QCOMPARE(combo(editor, "m_comboxFrameRate")->count(), 0);
     QCOMPARE(selector(editor)->scenceCount(), 0);
-    QCOMPARE(rate(editor), QStringLiteral("0"));
+    // No table, no recommendation: the field stays empty, and so an add asks for a rate.
+    QCOMPARE(rate(editor), QString());
 
     part<aptui::Switch>(editor, "PalNtscSwitch")->switchOn();
     combo(editor, "m_comboxSceneComplexity")->setCurrentIndex(2);
+    QCOMPARE(rate(editor), QString());
+    QSignalSpy added(&editor, &DeviceEditor::signalAddDevice);
+    part<QPushButton>(editor, "m_btnAddDevice")->click();
+    QCOMPARE(added.count(), 0);
+    edit(editor, "m_lineEditScenceRecommandRate")->setText(QStringLiteral("512"));
     const StructDeviceItem item = addOnce(editor);
     QCOMPARE(item.iChannelGroupNumber, 1);
     QVERIFY(item.strResolution.isEmpty() && item.strFrameRate.isEmpty());
-    QCOMPARE(item.dBitrate, 0.0);
+    QCOMPARE(item.dBitrate, 512.0);
 }
 
 QTEST_MAIN(TestDeviceEditor)

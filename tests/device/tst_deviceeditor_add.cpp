@@ -1,5 +1,6 @@
 #include "tst_editor_fixture.h"
 
+#include "aptui/InputTip.h"
 #include "model/ConfigureManager.h"
 #include "support/SignalRecorder.h"
 
@@ -21,7 +22,8 @@ private slots:
     void addBuildsTheRecord();
     void groupNumbersAreReused();
     void appStartOnlyOnFirstAdd();
-    void emptyFieldsAddAsZero();
+    void addRefusals_data();
+    void addRefusals();
     void scenceMode();
     void scenceWithoutRowLeavesRateEmpty_data();
     void scenceWithoutRowLeavesRateEmpty();
@@ -72,7 +74,7 @@ void TestDeviceEditorAdd::addBuildsTheRecord()
     QCOMPARE(third.strChannelName, QStringLiteral("Gate(3)"));
     QCOMPARE(third.iChannelCount, 16);
     name->clear();
-    QCOMPARE(addOnce(editor).strChannelName, QStringLiteral("(4)"));
+    QCOMPARE(addOnce(editor).strChannelName, QStringLiteral("Channel Name(4)"));
 }
 
 void TestDeviceEditorAdd::groupNumbersAreReused()
@@ -112,20 +114,63 @@ void TestDeviceEditorAdd::appStartOnlyOnFirstAdd()
     QCOMPARE(recorder.events(), words("start|1|2|1"));
 }
 
-void TestDeviceEditorAdd::emptyFieldsAddAsZero()
+void TestDeviceEditorAdd::addRefusals_data()
 {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("refused");
+
+    const QString counts = QStringLiteral("m_lineEditChannelCounts");
+    const QString rates = QStringLiteral("m_lineEditScenceRecommandRate");
+    const QString name = QStringLiteral("m_lineEditChannelName");
+    QTest::newRow("empty count") << counts << "" << true;
+    QTest::newRow("count 0") << counts << "0" << true;
+    QTest::newRow("empty rate") << rates << "" << true;
+    QTest::newRow("rate 0") << rates << "0" << true;
+    // A group without a name takes the name the field starts with.
+    QTest::newRow("empty name") << name << "" << false;
+    QTest::newRow("blank name") << name << "   " << false;
+}
+
+void TestDeviceEditorAdd::addRefusals()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, refused);
+
     EditorDataDir dir;
     QVERIFY(dir.isReady());
     DeviceEditor editor;
-    edit(editor, "m_lineEditChannelCounts")->clear();
-    StructDeviceItem item = addOnce(editor);
-    QCOMPARE(item.iChannelCount, 0);
-    QCOMPARE(item.dBitrate, 4096.0);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    auto *line = editor.findChild<QLineEdit *>(field);
+    line->setText(text);
+    QSignalSpy added(&editor, &DeviceEditor::signalAddDevice);
+    QSignalSpy started(&editor, &DeviceEditor::signalAppStart);
 
-    edit(editor, "m_lineEditScenceRecommandRate")->clear();
-    item = addOnce(editor);
-    QCOMPARE(item.dBitrate, 0.0);
-    QCOMPARE(item.iChannelGroupNumber, 2);
+    if (refused) {
+        part<QPushButton>(editor, "m_btnAddDevice")->click();
+        QCOMPARE(added.count(), 0);
+        QCOMPARE(started.count(), 0);
+        QVERIFY(line->property("invalid").toBool());
+        const aptui::InputTip *tip = aptui::InputTip::of(line);
+        QVERIFY(tip->isShowing() && tip->isVisible());
+        QVERIFY(tip->text().startsWith(QLatin1String("Enter the")));
+        QCOMPARE(line->accessibleDescription(), tip->text());
+        QVERIFY(line->hasFocus());
+        const char *other =
+            field.endsWith(QLatin1String("Counts")) ? "m_lineEditScenceRecommandRate" : "m_lineEditChannelCounts";
+        QVERIFY(!edit(editor, other)->property("invalid").toBool());
+
+        // A value ends the mark and the message.
+        line->selectAll();
+        QTest::keyClicks(line, QStringLiteral("8"));
+        QVERIFY(!line->property("invalid").toBool());
+        QVERIFY(!tip->isShowing());
+    }
+    const StructDeviceItem item = addOnce(editor);
+    QCOMPARE(item.iChannelGroupNumber, 1);
+    QCOMPARE(item.strChannelName, QStringLiteral("Channel Name(1)"));
 }
 
 void TestDeviceEditorAdd::scenceMode()
@@ -220,9 +265,11 @@ void TestDeviceEditorAdd::scenceWithoutRowLeavesRateEmpty()
     selector(editor)->scenceButton(scence)->click();
     QCOMPARE(rate(editor), QString());
     QVERIFY(edit(editor, "m_lineEditScenceRecommandRate")->toolTip().isEmpty());
-    const StructDeviceItem item = addOnce(editor);
-    QCOMPARE(item.dBitrate, 0.0);
-    QVERIFY(!item.strScene.isEmpty());
+    // Without a rate there is nothing to add.
+    QSignalSpy added(&editor, &DeviceEditor::signalAddDevice);
+    part<QPushButton>(editor, "m_btnAddDevice")->click();
+    QCOMPARE(added.count(), 0);
+    QVERIFY(edit(editor, "m_lineEditScenceRecommandRate")->property("invalid").toBool());
 }
 
 void TestDeviceEditorAdd::backToFixedRate()

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 // A private data directory for one editor test: a copy of tests/data/device/editor
 // (bitrate tables, frame rates, scenes and their pictures), made the toolkit's
@@ -91,6 +92,18 @@ inline StructDeviceItem addOnce(DeviceEditor &editor)
     part<QPushButton>(editor, "m_btnAddDevice")->click();
     QObject::disconnect(c);
     return added;
+}
+
+// Types text key by key; characters beyond ASCII come as the text of a key
+// without a code, as a keyboard layout of their script sends them.
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(widget, char(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 }
 
 inline ScenceSelector *selector(const DeviceEditor &editor)
