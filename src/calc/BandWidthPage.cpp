@@ -16,6 +16,10 @@ QString countTemplate(const QLatin1String &colour)
         .arg(colour, QStringLiteral("%1"), QStringLiteral("%2"));
 }
 
+// The figure cards draw their box on the holder, which keeps the padding
+// inside it; the labels only draw text.
+const QMargins kCardMargins(9, 15, 9, 15);
+
 QLabel *makeLabel(const QString &objectName, QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -23,6 +27,15 @@ QLabel *makeLabel(const QString &objectName, QWidget *parent)
     label->setTextFormat(Qt::RichText);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+FigureHolder *makeCard(QLabel *label, const QString &objectName, QWidget *parent)
+{
+    auto *card = new FigureHolder(label, parent, kCardMargins);
+    card->setObjectName(objectName);
+    // Paint the style sheet's box on this plain container.
+    card->setAttribute(Qt::WA_StyledBackground, true);
+    return card;
 }
 
 } // namespace
@@ -35,7 +48,7 @@ BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
     layout->setSpacing(16);
 
     m_channelLabel = makeLabel(QStringLiteral("channelLabel"), this);
-    layout->addWidget(new FigureHolder(m_channelLabel, this));
+    layout->addWidget(makeCard(m_channelLabel, QStringLiteral("m_widgetChannelBack"), this));
 
     auto *countRow = new QHBoxLayout;
     countRow->setSpacing(0);
@@ -46,7 +59,7 @@ BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
     layout->addLayout(countRow);
 
     m_bandWidthLabel = makeLabel(QStringLiteral("bandWidthLabel"), this);
-    layout->addWidget(new FigureHolder(m_bandWidthLabel, this));
+    layout->addWidget(makeCard(m_bandWidthLabel, QStringLiteral("m_widgetBandWidthBack"), this));
 
     m_picLabel = makeLabel(QStringLiteral("picLabel"), this);
     layout->addWidget(m_picLabel);

@@ -1,6 +1,7 @@
 #include "calc/DataDisplayPage.h"
 
 #include "calc/FigureHolder.h"
+#include "model/ExactFigures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -11,6 +12,8 @@ namespace {
 
 const int kMethodWidth = 64;
 const int kMethodSpacing = 6;
+// The exact figures wrap to a second line in a narrow column.
+const int kExactLines = 2;
 
 QLabel *makeLabel(const QString &objectName, const QString &text, QWidget *parent)
 {
@@ -54,6 +57,11 @@ void DataDisplayPage::displayTime(const QString &day, const QString &week, const
     m_labelByMonth->setText(weekMonthTemplate().arg(month));
 }
 
+void DataDisplayPage::displayExactTime(double days)
+{
+    m_labelExactTime->setText(ExactFigures::retention(days));
+}
+
 void DataDisplayPage::setupForm()
 {
     setObjectName(QStringLiteral("DataDisplayPage"));
@@ -91,6 +99,14 @@ void DataDisplayPage::setupForm()
     addBlock(QStringLiteral("m_widgetDiskplayByMonth"), m_widgetDiskplayByMonth, m_labelDiskplayMonthMethod,
              m_labelByMonth, m_labelDiskplayMonthTip, m_diskplayLine1);
 
+    m_labelExactTime = makeLabel(QStringLiteral("m_labelExactTime"), QString(), this);
+    m_labelExactTime->setTextFormat(Qt::PlainText);
+    m_labelExactTime->setWordWrap(true);
+    m_labelExactTime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto *exactHolder = new FigureHolder(m_labelExactTime, this);
+    exactHolder->setLineRoom(kExactLines);
+    layout->addWidget(exactHolder);
+
     layout->addStretch(1);
 }
 
@@ -104,8 +120,6 @@ void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel
     method->setFixedWidth(kMethodWidth);
     method->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     number->setTextFormat(Qt::RichText);
-    // A long figure is clipped rather than widening the calculator column.
-    number->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row->addWidget(method);
     row->addWidget(new FigureHolder(number, block), 1);
 

@@ -20,6 +20,8 @@ public:
 
 public slots:
     void displayTime(const QString &day, const QString &week, const QString &month);
+    // The unrounded days under the whole-unit figures; 0 clears the line.
+    void displayExactTime(double days);
 
 private:
     void setupForm();
@@ -41,4 +43,5 @@ private:
     QLabel *m_labelByMonth = nullptr;
     QLabel *m_labelDiskplayMonthTip = nullptr;
     QFrame *m_diskplayLine1 = nullptr;
+    QLabel *m_labelExactTime = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "calc/SizeDisplayPage.h"
 
 #include "calc/FigureHolder.h"
+#include "model/ExactFigures.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -29,6 +30,16 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
     m_WidgetSizeBack->setAttribute(Qt::WA_StyledBackground, true);
 
     layout->addWidget(m_WidgetSizeBack);
+
+    m_labelExactSize = new QLabel(this);
+    m_labelExactSize->setObjectName(QStringLiteral("m_labelExactSize"));
+    m_labelExactSize->setTextFormat(Qt::PlainText);
+    m_labelExactSize->setWordWrap(true);
+    m_labelExactSize->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto *exactHolder = new FigureHolder(m_labelExactSize, this);
+    // One line holds any size; a longer text is scaled down to it.
+    exactHolder->setLineRoom(1);
+    layout->addWidget(exactHolder);
     layout->addStretch(1);
 }
 
@@ -42,4 +53,9 @@ QString SizeDisplayPage::sizeTemplate()
 void SizeDisplayPage::displaySize(const QString &size, const QString &unit)
 {
     m_labelDisplaySize->setText(sizeTemplate().arg(size).arg(unit));
+}
+
+void SizeDisplayPage::displayExactSize(double gigabytes)
+{
+    m_labelExactSize->setText(ExactFigures::diskSize(gigabytes));
 }

@@ -19,9 +19,12 @@ public:
 
 public slots:
     void displaySize(const QString &size, const QString &unit);
+    // The unrounded size under the whole-unit figure; 0 clears the line.
+    void displayExactSize(double gigabytes);
 
 private:
     QLabel *m_labelDisplaySizeTitle = nullptr;
     QWidget *m_WidgetSizeBack = nullptr;
     QLabel *m_labelDisplaySize = nullptr;
+    QLabel *m_labelExactSize = nullptr;
 };

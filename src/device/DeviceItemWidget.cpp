@@ -6,7 +6,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayoutItem>
+#include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -20,9 +22,13 @@ namespace {
 constexpr int kValueLabelWidth = 120;
 constexpr int kWideValueLabelWidth = 200;
 constexpr int kOneLineWidth = 640;
-constexpr int kWideOneLineWidth = 740;
+// The wide rate and fourth value leave the last value of a line room for a
+// whole "Encode Type : H.265+" only from this width on.
+constexpr int kWideOneLineWidth = 900;
 constexpr int kWideTwoLinesWidth = 460;
 constexpr int kHeaderSpacing = 8;
+constexpr int kMinValueLabelWidth = 10;
+constexpr QChar kEllipsis(0x2026);
 
 QFrame *makeSeparator(QWidget *parent, const QString &name, int maximumHeight)
 {
@@ -39,7 +45,7 @@ aptui::Label *makeValueLabel(QWidget *parent, const QString &name)
 {
     auto *label = new aptui::Label(parent);
     label->setObjectName(name);
-    label->setMinimumWidth(10);
+    label->setMinimumWidth(kMinValueLabelWidth);
     // Names and values come from users and data files: never markup.
     label->setTextFormat(Qt::PlainText);
     label->setElideMode(Qt::ElideRight);
@@ -166,13 +172,17 @@ void DeviceItemWidget::setupForm()
     // Nothing follows the last value, so its separator stays out of sight.
     m_line5->hide();
 
-    setLabelText(m_labelDeviceCounts, tr("Counts :"));
-    setLabelText(m_labelDeviceBitRate, tr("Bit Rate :"));
-    setLabelText(m_labelDeviceResolution, tr("Resolution :"));
-    setLabelText(m_labelEncodeType, tr("Encode Type:"));
-    setLabelText(m_labelScenceName, tr("Scence Name:"));
-    for (aptui::Label *label : valueLabels())
+    const int valueCount = int(valueLabels().size());
+    m_values = {QStringList(valueCount, QString()), QStringList(valueCount, QString()), QList<int>(valueCount, 0)};
+    setLabelText(m_labelDeviceCounts, {tr("Counts :")});
+    setLabelText(m_labelDeviceBitRate, {tr("Bit Rate :")});
+    setLabelText(m_labelDeviceResolution, {tr("Resolution :")});
+    setLabelText(m_labelEncodeType, {tr("Encode Type:")});
+    setLabelText(m_labelScenceName, {tr("Scence Name:")});
+    for (aptui::Label *label : valueLabels()) {
         label->setFixedWidth(kValueLabelWidth);
+        label->installEventFilter(this);
+    }
 
     // Until the data comes, everything sits on the value row.
     addAll(m_hlayout3, {m_labelDeviceCounts, m_line1, m_labelDeviceBitRate, m_line2, m_labelDeviceResolution, m_line3,
@@ -185,48 +195,120 @@ QString DeviceItemWidget::bitrateText(double bitrate)
     return QString::number(bitrate, 'g', 6);
 }
 
-void DeviceItemWidget::setLabelText(aptui::Label *label, const QString &text, bool withToolTip)
+DeviceItemWidget::CaptionedText DeviceItemWidget::captioned(const QString &pattern, const QString &value)
 {
-    label->setStrText(text);
-    label->setToolTip(withToolTip ? text : QString());
+    return {pattern.arg(value), qMax(0, int(pattern.indexOf(QLatin1String("%1"))))};
 }
 
-QString DeviceItemWidget::frameRateText(const QString &frameRate)
+QString DeviceItemWidget::fittedText(const QString &text, int captionLength, const QFontMetrics &metrics, int width)
 {
-    return tr("Frame Rate : %1").arg(frameRate);
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    const QString value = text.mid(captionLength);
+    if (captionLength > 0 && captionLength < text.size()) {
+        // The separator (blanks and colons) stays with the value: "Encode… : H.265+".
+        const QString caption = text.left(captionLength);
+        int words = caption.size();
+        while (words > 0 &&
+               (caption.at(words - 1).isSpace() || caption.at(words - 1).category() == QChar::Punctuation_Other))
+            --words;
+        const QString tail = caption.mid(words) + value;
+        const int room = width - metrics.horizontalAdvance(tail);
+        if (words > 0 && room >= metrics.horizontalAdvance(kEllipsis)) {
+            const QString shortCaption = metrics.elidedText(caption.left(words), Qt::ElideRight, room);
+            if (!shortCaption.isEmpty())
+                return shortCaption + tail;
+        }
+    }
+    return metrics.elidedText(value, Qt::ElideRight, width);
 }
 
-QString DeviceItemWidget::convertedRateText(double bitrate)
+QString DeviceItemWidget::shownValueText(const aptui::Label *label) const
 {
-    return tr("Fixted Rate : %1 kbps").arg(wholeBitrate(bitrate));
+    const int index = valueLabels().indexOf(const_cast<aptui::Label *>(label));
+    const int captionLength = index < 0 ? 0 : m_values.captionLengths.value(index);
+    return fittedText(label->text(), captionLength, label->fontMetrics(), label->contentsRect().width());
+}
+
+void DeviceItemWidget::refreshToolTips()
+{
+    const QList<aptui::Label *> labels = valueLabels();
+    for (int i = 0; i < labels.size(); ++i) {
+        aptui::Label *label = labels.at(i);
+        const QString &own = m_values.toolTips.at(i);
+        label->setToolTip(own.isEmpty() && shownValueText(label) != label->text() ? label->text() : own);
+    }
+}
+
+bool DeviceItemWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *label = qobject_cast<aptui::Label *>(watched);
+    if (!label || !valueLabels().contains(label))
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize)
+        refreshToolTips();
+    if (event->type() != QEvent::Paint)
+        return false;
+    const QString shown = shownValueText(label);
+    if (shown == label->text())
+        return false; // The label draws itself as always.
+    // Drawn as the label draws a shortened text; the labels have no frame.
+    QPainter painter(label);
+    label->style()->drawItemText(&painter, label->contentsRect(), int(label->alignment()), label->palette(),
+                                 label->isEnabled(), shown, label->foregroundRole());
+    return true;
+}
+
+void DeviceItemWidget::setLabelText(aptui::Label *label, const CaptionedText &text)
+{
+    label->setStrText(text.text);
+    const int index = valueLabels().indexOf(label);
+    if (index >= 0) {
+        m_values.texts[index] = text.text;
+        m_values.toolTips[index] = text.text;
+        m_values.captionLengths[index] = text.captionLength;
+    }
+    refreshToolTips();
+}
+
+DeviceItemWidget::CaptionedText DeviceItemWidget::frameRateText(const QString &frameRate)
+{
+    return captioned(tr("Frame Rate : %1"), frameRate);
+}
+
+DeviceItemWidget::CaptionedText DeviceItemWidget::convertedRateText(double bitrate)
+{
+    return captioned(tr("Fixted Rate : %1 kbps"), QString::number(wholeBitrate(bitrate)));
 }
 
 DeviceItemWidget::ValueTexts DeviceItemWidget::makeValueTexts(const StructDeviceItem &item, bool rateConverted)
 {
-    ValueTexts values;
-    values.texts.append(tr("Counts : %1").arg(item.iChannelCount));
+    QList<CaptionedText> texts{captioned(tr("Counts : %1"), QString::number(item.iChannelCount))};
     if (item.strScene.isEmpty()) {
-        values.texts.append(tr("Fixted Rate : %1 kbps").arg(bitrateText(item.dBitrate)));
-        values.texts.append(frameRateText(item.strFrameRate));
-        values.texts.append(tr("Resolution : %1").arg(item.strResolution));
-        values.texts.append(tr("Encode Type : %1").arg(item.strEncoding));
+        texts.append(captioned(tr("Fixted Rate : %1 kbps"), bitrateText(item.dBitrate)));
+        texts.append(frameRateText(item.strFrameRate));
+        texts.append(captioned(tr("Resolution : %1"), item.strResolution));
+        texts.append(captioned(tr("Encode Type : %1"), item.strEncoding));
     } else {
-        values.texts.append(tr("Variable Rate : %1 kbps").arg(bitrateText(item.dBitrate)));
-        values.texts.append(tr("Resolution : %1").arg(item.strResolution));
-        values.texts.append(tr("Encode Type : %1").arg(item.strEncoding));
-        values.texts.append(tr("Scene Type : %1").arg(item.strScene));
+        texts.append(captioned(tr("Variable Rate : %1 kbps"), bitrateText(item.dBitrate)));
+        texts.append(captioned(tr("Resolution : %1"), item.strResolution));
+        texts.append(captioned(tr("Encode Type : %1"), item.strEncoding));
+        texts.append(captioned(tr("Scene Type : %1"), item.strScene));
+    }
+    if (rateConverted) {
+        texts[1] = convertedRateText(item.dBitrate);
+        texts[2] = frameRateText(item.strFrameRate);
+    }
+
+    ValueTexts values;
+    for (const CaptionedText &text : texts) {
+        values.texts.append(text.text);
+        values.captionLengths.append(text.captionLength);
     }
     values.toolTips = values.texts;
     // The scene display's resolution has never had a tool tip.
-    if (!item.strScene.isEmpty())
+    if (!item.strScene.isEmpty() && !rateConverted)
         values.toolTips[2].clear();
-
-    if (rateConverted) {
-        values.texts[1] = convertedRateText(item.dBitrate);
-        values.texts[2] = frameRateText(item.strFrameRate);
-        values.toolTips[1] = values.texts.at(1);
-        values.toolTips[2] = values.texts.at(2);
-    }
     return values;
 }
 
@@ -243,10 +325,10 @@ QStringList DeviceItemWidget::valueToolTips(const StructDeviceItem &item, bool r
 void DeviceItemWidget::setValueTexts(const ValueTexts &values)
 {
     const QList<aptui::Label *> labels = valueLabels();
-    for (int i = 0; i < labels.size(); ++i) {
+    for (int i = 0; i < labels.size(); ++i)
         labels.at(i)->setStrText(values.texts.at(i));
-        labels.at(i)->setToolTip(values.toolTips.at(i));
-    }
+    m_values = values;
+    refreshToolTips();
 }
 
 void DeviceItemWidget::setDeviceData(int channelCount, const QString &resolution, const QString &frameRate,
@@ -295,6 +377,8 @@ void DeviceItemWidget::layoutAt(const QSize &size)
     applyLayout(size.width());
     m_vlayout->invalidate();
     m_vlayout->activate();
+    // The labels of a card that is not shown get no resize events.
+    refreshToolTips();
 }
 
 void DeviceItemWidget::OnDeleteButtonClicked()
@@ -318,7 +402,7 @@ void DeviceItemWidget::applyLayout(int width)
     takeAll(m_hlayout3);
 
     if (width >= kOneLineWidth) {
-        const bool narrow = width <= kWideOneLineWidth;
+        const bool narrow = width < kWideOneLineWidth;
         m_layoutMode = LayoutOneLine;
         addAll(m_hlayout3, {m_labelDeviceCounts, m_line1, m_labelDeviceBitRate, m_line2, m_labelDeviceResolution,
                             m_line3, m_labelEncodeType, m_line4, m_labelScenceName});
@@ -326,7 +410,6 @@ void DeviceItemWidget::applyLayout(int width)
         m_line2->show();
         m_labelDeviceBitRate->setFixedWidth(narrow ? kValueLabelWidth : kWideValueLabelWidth);
         m_labelEncodeType->setFixedWidth(narrow ? kValueLabelWidth : kWideValueLabelWidth);
-        m_labelScenceName->setFixedWidth(qMax(10, narrow ? width - 266 : width - 426));
     } else {
         const bool narrow = width < kWideTwoLinesWidth;
         m_layoutMode = LayoutTwoLines;
@@ -337,9 +420,14 @@ void DeviceItemWidget::applyLayout(int width)
         m_line2->hide();
         m_labelDeviceBitRate->setFixedWidth(kWideValueLabelWidth);
         m_labelEncodeType->setFixedWidth(narrow ? kValueLabelWidth : kWideValueLabelWidth);
-        m_labelScenceName->setFixedWidth(qMax(10, narrow ? width - 266 : width - 346));
     }
-    m_hlayout3->addStretch(1);
+    // The last value takes what the others leave of the card, however wide,
+    // and shortens its text to that.
+    m_labelScenceName->setMinimumWidth(kMinValueLabelWidth);
+    m_labelScenceName->setMaximumWidth(QWIDGETSIZE_MAX);
+    m_labelScenceName->setSizePolicy(QSizePolicy::Ignored, m_labelScenceName->sizePolicy().verticalPolicy());
+    m_hlayout3->setStretchFactor(m_labelScenceName, 1);
+    m_hlayout3->addStretch(0);
     m_hlayout3->addWidget(m_line5);
 }
 

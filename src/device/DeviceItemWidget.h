@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QFontMetrics;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
@@ -68,6 +69,12 @@ public:
     // Bitrates read with up to six significant digits: 2048, 1024.5.
     static QString bitrateText(double bitrate);
 
+    // The text a value label draws at its current width: the whole text when
+    // it fits; otherwise its caption ("Encode Type : ") is shortened, then
+    // left out, so that the value stays whole; only a value too long on its
+    // own is cut at its end.
+    QString shownValueText(const aptui::Label *label) const;
+
 signals:
     void signalDeleteClicked(long long id, int channelGroupNumber);
 
@@ -76,12 +83,15 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct ValueTexts
     {
         QStringList texts;
         QStringList toolTips;
+        // How much of each text is its caption; 0 for a text without one.
+        QList<int> captionLengths;
     };
 
     void setupForm();
@@ -89,13 +99,25 @@ private:
     void applyLayout(int width);
     void setValueTexts(const ValueTexts &values);
     static ValueTexts makeValueTexts(const StructDeviceItem &item, bool rateConverted);
-    static QString frameRateText(const QString &frameRate);
+    // A value text and how much of it is its caption.
+    struct CaptionedText
+    {
+        QString text;
+        int captionLength = 0;
+    };
+    static CaptionedText captioned(const QString &pattern, const QString &value);
+    static CaptionedText frameRateText(const QString &frameRate);
     // A converted rate reads whole, as the rate field of the editor shows it.
-    static QString convertedRateText(double bitrate);
-    static void setLabelText(aptui::Label *label, const QString &text, bool withToolTip = true);
+    static CaptionedText convertedRateText(double bitrate);
+    void setLabelText(aptui::Label *label, const CaptionedText &text);
     QList<aptui::Label *> valueLabels() const;
-    // Texts that do not fit end in an ellipsis; the labels keep the whole
-    // text (strText) and show it as their tool tip.
+    // What shownValueText draws, the caption being the first captionLength
+    // characters of the text.
+    static QString fittedText(const QString &text, int captionLength, const QFontMetrics &metrics, int width);
+    // Texts that do not fit are drawn shortened (fittedText); the labels keep
+    // the whole text (strText) and show it as their tool tip, also where a
+    // label has no tool tip of its own while its whole text shows.
+    void refreshToolTips();
 
     QString m_deviceType;
     QString m_channelName;
@@ -108,6 +130,8 @@ private:
     int m_layoutMode = LayoutNone;
     // The width the value rows were last arranged for.
     int m_layoutWidth = -1;
+    // What the value labels were given, in label order.
+    ValueTexts m_values;
 
     // Form
     QVBoxLayout *m_vlayout = nullptr;

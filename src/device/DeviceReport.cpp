@@ -1,5 +1,7 @@
 #include "device/DeviceReport.h"
 
+#include "model/ExactFigures.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
@@ -30,14 +32,16 @@ QList<ReportTable> DeviceReport::tables(const QMap<long long, StructDeviceItem> 
          {tr("Device Name"), tr("Device Quantity"), tr("Resolution"), tr("Frame Rate(fps)"), tr("Encoding"),
           tr("Recommended Bitrate(kbps)")},
          deviceRows},
+        // The whole-unit figures with the unrounded ones behind them last.
         {tr("Space Given"),
          {tr("Disk Space"), tr("Recording Time/day"), tr("Recording Time By Day"), tr("Recording Time By Week"),
-          tr("Recording Time By Month")},
+          tr("Recording Time By Month"), tr("Exact")},
          {{result.diskSize, hoursText(result.recordHoursPerDay), result.savedDays, result.savedWeeks,
-           result.savedMonths}}},
+           result.savedMonths, ExactFigures::retention(result.exactDays)}}},
         {tr("Time Given"),
-         {tr("Recording Time"), tr("Recording Time/day"), tr("Required Disk Space")},
-         {{result.saveTime, hoursText(result.dailyRecordHours), result.requiredDiskSpace}}},
+         {tr("Recording Time"), tr("Recording Time/day"), tr("Required Disk Space"), tr("Exact")},
+         {{result.saveTime, hoursText(result.dailyRecordHours), result.requiredDiskSpace,
+           ExactFigures::diskSize(result.exactDiskGB)}}},
         {tr("Bandwidth"),
          {tr("Total device number"), tr("Total Band Width")},
          {{result.channelCount, result.bandWidth}}},

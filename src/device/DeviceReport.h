@@ -12,7 +12,8 @@
 
 // The PDF report of the device list: four sections ("Devices", "Space
 // Given", "Time Given", "Bandwidth"), each a title over a data table, on
-// 297 x 210 mm pages.
+// 297 x 210 mm pages. The two capacity sections end in a column of the
+// unrounded figures.
 class DeviceReport
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceAddPage)

@@ -18,12 +18,15 @@
 #include "host/TargetPath.h"
 #include "maintenance/UpdateDialog.h"
 #include "maintenance/UpgradeTool.h"
+#include "model/ConfigureManager.h"
 #include "model/XmlNode.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -91,12 +94,75 @@ void VantorMainPage::setupMaintenanceMenu()
     m_pActionCheckUpdate->setObjectName(QStringLiteral("m_actionCheckUpdate"));
     m_pActionCheckUpdate->setVisible(false);
     connect(m_pActionCheckUpdate, &QAction::triggered, this, &VantorMainPage::onCheckUpdate);
+    setupLanguageMenu();
+}
+
+void VantorMainPage::setupLanguageMenu()
+{
+    m_pLanguageMenu = new aptui::Menu(tr("Language"), m_pAboutMenu);
+    m_pLanguageMenu->setObjectName(QStringLiteral("languageMenu"));
+    m_pAboutMenu->addMenu(m_pLanguageMenu)->setObjectName(QStringLiteral("m_actionLanguage"));
+    auto *choices = new QActionGroup(m_pLanguageMenu);
+    // Each language is named in its own script, so that its readers find it whatever is shown now.
+    const std::pair<unsigned, QString> languages[] = {
+        {0, QStringLiteral("English")}, {1, QStringLiteral("中文")}, {8, QStringLiteral("Русский")}};
+    for (const auto &[language, name] : languages) {
+        QAction *action = m_pLanguageMenu->addAction(name);
+        action->setObjectName(QStringLiteral("m_actionLanguage%1").arg(language));
+        action->setData(language);
+        action->setCheckable(true);
+        choices->addAction(action);
+    }
+    m_chosenLanguage = apt::ConfigureManager::instance()->translator();
+    checkLanguage(m_chosenLanguage);
+    connect(choices, &QActionGroup::triggered, this, &VantorMainPage::onLanguageChosen);
+}
+
+void VantorMainPage::checkLanguage(unsigned language)
+{
+    for (QAction *action : m_pLanguageMenu->actions())
+        action->setChecked(action->data().toUInt() == language);
+}
+
+void VantorMainPage::onLanguageChosen(QAction *action)
+{
+    m_pAboutMenu->close();
+    const unsigned language = action->data().toUInt();
+    if (language == m_chosenLanguage)
+        return;
+    const QPoint corner(x() + width() / 2 - 155, y() + height() / 2 - 60);
+    if (!apt::ConfigureManager::saveTranslator(language)) {
+        checkLanguage(m_chosenLanguage);
+        setCover(true);
+        NM_Vantor::WarningDialog::showWarning(
+            corner, 2,
+            tr("The language could not be saved: %1 could not be written.")
+                .arg(QDir::toNativeSeparators(apt::ConfigureManager::userSetupFile())));
+        setCover(false);
+        return;
+    }
+    m_chosenLanguage = language;
+
+    setCover(true);
+    NM_Vantor::TipDialog dialog(nullptr);
+    dialog.setObjectName(QStringLiteral("languageRestartDialog"));
+    dialog.setFixedSize(350, 220);
+    dialog.setTitle(tr("Language"));
+    dialog.setText(tr("The new language applies when the program starts again. Restart now?"));
+    dialog.setConfirmButtonText(tr("Restart"));
+    dialog.setCancelButtonText(tr("Later"));
+    dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
+    const bool restart = dialog.exec() == QDialog::Accepted;
+    setCover(false);
+    if (restart)
+        emit signalRestartRequested();
 }
 
 void VantorMainPage::setupUpdateCheck()
 {
     XmlNode setup;
-    setup.load(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+    // The user's own settings when there are any, as everywhere else.
+    setup.load(apt::ConfigureManager::setupFile());
     // Missing or not a number counts as 0: checks on.
     const int versionType = setup.child(QStringLiteral("VersionType")).child(QStringLiteral("Value")).text().toInt();
     if (versionType != 0)
@@ -153,6 +219,9 @@ void VantorMainPage::connectSignals()
     connect(calculator, &DataCalculatorPage::setDiskSize, sizeDisplay, &SizeDisplayPage::displaySize,
             Qt::DirectConnection);
     connect(calculator, &DataCalculatorPage::setTime, timeDisplay, &DataDisplayPage::displayTime, Qt::DirectConnection);
+    // The exact figures behind the whole-unit ones.
+    connect(calculator, &DataCalculatorPage::setExactTime, timeDisplay, &DataDisplayPage::displayExactTime);
+    connect(calculator, &DataCalculatorPage::setExactDiskSize, sizeDisplay, &SizeDisplayPage::displayExactSize);
     connect(m_pDeviceEditor, &DeviceEditor::signalCurrentFrameStandard, m_pDeviceAddPage,
             &DeviceAddPage::OnFrametareStandardChanged);
     connect(m_pCapacityCalculation, &CapacityCalculation::signalClear, m_pDeviceAddPage,

@@ -44,10 +44,14 @@ public:
     UpgradeTool *upgradeTool() const { return m_pUpgradeTool; }
     QAction *updateDataAction() const { return m_pActionUpdateData; }
     QAction *checkUpdateAction() const { return m_pActionCheckUpdate; }
+    // The system menu's language choices; each action's data is its "Translator" number.
+    aptui::Menu *languageMenu() const { return m_pLanguageMenu; }
 
 signals:
     void signalGetHelp();
     void signalExportPdf(Result result);
+    // The user chose to restart now, so that a new language applies.
+    void signalRestartRequested();
 
 public slots:
     void resizeAddBoarder();
@@ -81,6 +85,10 @@ protected:
 private:
     void updateCover();
     void setupMaintenanceMenu();
+    void setupLanguageMenu();
+    // Keeps the chosen language in the user's setup and offers to restart.
+    void onLanguageChosen(QAction *action);
+    void checkLanguage(unsigned language);
     void setupUpdateCheck();
     void endBusyCursor();
 
@@ -103,4 +111,7 @@ private:
     bool m_bBusyCursor = false;
     QAction *m_pActionUpdateData = nullptr;
     QAction *m_pActionCheckUpdate = nullptr;
+    aptui::Menu *m_pLanguageMenu = nullptr;
+    // The language the next start will use.
+    unsigned m_chosenLanguage = 0;
 };

@@ -2,7 +2,11 @@
 #include "calc/DataDisplayPage.h"
 #include "calc/SizeDisplayPage.h"
 
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QTest>
 
 class TestCalcDisplays : public QObject
@@ -18,6 +22,12 @@ private slots:
     void bandWidthShowsCountsAndUnit_data();
     void bandWidthShowsCountsAndUnit();
     void bandWidthIgnoresDeviceTypeCounts();
+    void exactFigures_data();
+    void exactFigures();
+    void figuresFitTheirLabels_data();
+    void figuresFitTheirLabels();
+    void newFiguresLayNothingOut_data();
+    void newFiguresLayNothingOut();
 
 private:
     static QString text(const QWidget &page, const char *name);
@@ -172,6 +182,210 @@ void TestCalcDisplays::bandWidthIgnoresDeviceTypeCounts()
     for (const QLabel *label : page.findChildren<QLabel *>())
         after << label->text();
     QCOMPARE(after, before);
+}
+
+namespace {
+
+enum Figure { Days, Weeks, Months, DiskSize, Channels, BandWidth, ExactDays, ExactSize };
+
+// The three displays side by side, each as wide as the calculator column.
+struct Displays
+{
+    explicit Displays(int width)
+    {
+        auto *layout = new QHBoxLayout(&window);
+        for (QWidget *page : pages()) {
+            page->setFixedWidth(width);
+            layout->addWidget(page);
+        }
+        window.resize(3 * width, 700);
+        window.show();
+    }
+
+    QList<QWidget *> pages() const { return {time, size, bandWidth}; }
+
+    // Shows the figure through its display's slot; answers the label showing it.
+    QLabel *show(Figure figure, const QString &value)
+    {
+        const QString zero = QStringLiteral("0");
+        switch (figure) {
+        case Days:
+            time->displayTime(value, zero, zero);
+            return time->findChild<QLabel *>(QStringLiteral("m_labelByDay"));
+        case Weeks:
+            time->displayTime(zero, value, zero);
+            return time->findChild<QLabel *>(QStringLiteral("m_labelByWeek"));
+        case Months:
+            time->displayTime(zero, zero, value);
+            return time->findChild<QLabel *>(QStringLiteral("m_labelByMonth"));
+        case DiskSize:
+            size->displaySize(value, QStringLiteral("TB"));
+            return size->findChild<QLabel *>(QStringLiteral("m_labelDisplaySize"));
+        case Channels:
+            bandWidth->setChannelCount(value);
+            return bandWidth->findChild<QLabel *>(QStringLiteral("channelLabel"));
+        case BandWidth:
+            bandWidth->setBandWidthCount(value, QStringLiteral("Mpbs"));
+            return bandWidth->findChild<QLabel *>(QStringLiteral("bandWidthLabel"));
+        case ExactDays:
+            time->displayExactTime(value.toDouble());
+            return time->findChild<QLabel *>(QStringLiteral("m_labelExactTime"));
+        case ExactSize:
+            size->displayExactSize(value.toDouble());
+            return size->findChild<QLabel *>(QStringLiteral("m_labelExactSize"));
+        }
+        return nullptr;
+    }
+
+    QWidget window;
+    DataDisplayPage *time = new DataDisplayPage(&window);
+    SizeDisplayPage *size = new SizeDisplayPage(&window);
+    BandWidthPage *bandWidth = new BandWidthPage(&window);
+};
+
+// The bounds of the pixels in the figures' blue, or in the darker grey of the
+// exact figures' text.
+QRect inkBounds(QWidget *widget, bool grey)
+{
+    const QImage image = widget->grab().toImage();
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const bool blue = pixel.blue() - pixel.red() > 60;
+            if (grey ? !blue && pixel.lightness() < 180 : blue)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+} // namespace
+
+void TestCalcDisplays::exactFigures_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("days") << int(ExactDays) << "29.8" << QStringLiteral("29.8 days · 4.3 weeks · 1.0 months");
+    QTest::newRow("no days") << int(ExactDays) << "0" << QString();
+    QTest::newRow("terabytes") << int(ExactSize) << "16100" << QStringLiteral("16.1 TB");
+    QTest::newRow("no size") << int(ExactSize) << "0" << QString();
+}
+
+void TestCalcDisplays::exactFigures()
+{
+    QFETCH(int, figure);
+    QFETCH(QString, value);
+    Displays displays(300);
+    // A figure first, so that clearing it is seen too.
+    displays.show(Figure(figure), QStringLiteral("45.5"));
+    QTEST(displays.show(Figure(figure), value)->text(), "shown");
+    // The whole-unit figures are left as they were.
+    QCOMPARE(text(*displays.time, "m_labelByDay"), DataDisplayPage::dayTemplate().arg(0));
+}
+
+void TestCalcDisplays::figuresFitTheirLabels_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<QString>("value");
+
+    // The calculator column is 300 px wide and may become as narrow as 200 px.
+    for (int width : {300, 200}) {
+        const auto row = [width](const char *name) -> QTestData & {
+            return QTest::addRow("%s at %d px", name, width) << width;
+        };
+        row("six-digit days") << int(Days) << "888888";
+        row("days in exponent form") << int(Days) << "1.2e+07";
+        row("weeks") << int(Weeks) << "1.2e+07";
+        row("months") << int(Months) << "1.2e+07";
+        row("disk size") << int(DiskSize) << "888888";
+        row("channels") << int(Channels) << "8888888888";
+        row("bandwidth") << int(BandWidth) << "888.8";
+        row("exact days") << int(ExactDays) << "888888.8";
+        row("exact size") << int(ExactSize) << "888888888.8";
+    }
+}
+
+// What is drawn of a figure is all of it: inside its label, in the proportions
+// of the figure drawn without any bound.
+void TestCalcDisplays::figuresFitTheirLabels()
+{
+    QFETCH(int, width);
+    QFETCH(int, figure);
+    QFETCH(QString, value);
+    Displays displays(width);
+    QVERIFY(QTest::qWaitForWindowExposed(&displays.window));
+    QLabel *shown = displays.show(Figure(figure), value);
+    QVERIFY(shown->width() <= width);
+
+    // The same text without a bound; a wrapping text wraps at the same width.
+    QLabel whole;
+    whole.setFont(shown->font());
+    whole.setAlignment(shown->alignment());
+    whole.setWordWrap(shown->wordWrap());
+    whole.setText(shown->text());
+    if (whole.wordWrap())
+        whole.resize(shown->width(), whole.heightForWidth(shown->width()));
+    else
+        whole.adjustSize();
+    const bool grey = figure == ExactDays || figure == ExactSize;
+    const QRect free = inkBounds(&whole, grey);
+    const QRect fitted = inkBounds(shown, grey);
+    QVERIFY(!free.isEmpty() && !fitted.isEmpty());
+
+    QVERIFY2(
+        fitted.left() > 0 && fitted.right() < shown->width() - 1,
+        qPrintable(
+            QStringLiteral("drawn from %1 to %2 in %3 px").arg(fitted.left()).arg(fitted.right()).arg(shown->width())));
+    const double freeShape = double(free.width()) / free.height();
+    const double fittedShape = double(fitted.width()) / fitted.height();
+    QVERIFY2(qAbs(fittedShape / freeShape - 1.0) < 0.1, qPrintable(QStringLiteral("%1 x %2 drawn as %3 x %4")
+                                                                       .arg(free.width())
+                                                                       .arg(free.height())
+                                                                       .arg(fitted.width())
+                                                                       .arg(fitted.height())));
+}
+
+void TestCalcDisplays::newFiguresLayNothingOut_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("days") << int(Days) << "888888";
+    QTest::newRow("exact days") << int(ExactDays) << "888888.8";
+    QTest::newRow("disk size") << int(DiskSize) << "888888";
+    QTest::newRow("exact size") << int(ExactSize) << "16100";
+    QTest::newRow("channels") << int(Channels) << "8888888888";
+    QTest::newRow("bandwidth") << int(BandWidth) << "888.8";
+}
+
+// A figure repaints its label; the window around it keeps its layout.
+void TestCalcDisplays::newFiguresLayNothingOut()
+{
+    QFETCH(int, figure);
+    QFETCH(QString, value);
+    Displays displays(300);
+    QVERIFY(QTest::qWaitForWindowExposed(&displays.window));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    struct LayoutRequests : QObject
+    {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::LayoutRequest ? 1 : 0;
+            return false;
+        }
+    } requests;
+    displays.window.installEventFilter(&requests);
+    for (QWidget *page : displays.pages())
+        page->installEventFilter(&requests);
+    displays.show(Figure(figure), value);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(requests.count, 0);
 }
 
 QTEST_MAIN(TestCalcDisplays)

@@ -58,6 +58,8 @@ private slots:
     void layoutByWidth();
     void layoutFollowsResize();
     void textsThatDoNotFitAreElided();
+    void valuesFitTheCard_data();
+    void valuesFitTheCard();
     void typedMarkupShowsAsWritten();
     void emptyListView();
 };
@@ -223,16 +225,17 @@ void TestDeviceCard::layoutByWidth_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("rateWidth");
     QTest::addColumn<int>("fourthWidth");
-    QTest::addColumn<int>("fifthWidth");
 
-    QTest::newRow("narrow two lines") << 400 << int(DeviceItemWidget::LayoutTwoLines) << 200 << 120 << 134;
-    QTest::newRow("two lines at 459") << 459 << int(DeviceItemWidget::LayoutTwoLines) << 200 << 120 << 193;
-    QTest::newRow("two lines at 460") << 460 << int(DeviceItemWidget::LayoutTwoLines) << 200 << 200 << 114;
-    QTest::newRow("two lines at 639") << 639 << int(DeviceItemWidget::LayoutTwoLines) << 200 << 200 << 293;
-    QTest::newRow("one line at 640") << 640 << int(DeviceItemWidget::LayoutOneLine) << 120 << 120 << 374;
-    QTest::newRow("one line at 740") << 740 << int(DeviceItemWidget::LayoutOneLine) << 120 << 120 << 474;
-    QTest::newRow("wide one line at 741") << 741 << int(DeviceItemWidget::LayoutOneLine) << 200 << 200 << 315;
-    QTest::newRow("wide one line at 1200") << 1200 << int(DeviceItemWidget::LayoutOneLine) << 200 << 200 << 774;
+    QTest::newRow("narrow two lines") << 400 << int(DeviceItemWidget::LayoutTwoLines) << 200 << 120;
+    QTest::newRow("two lines at 459") << 459 << int(DeviceItemWidget::LayoutTwoLines) << 200 << 120;
+    QTest::newRow("two lines at 460") << 460 << int(DeviceItemWidget::LayoutTwoLines) << 200 << 200;
+    QTest::newRow("two lines at 639") << 639 << int(DeviceItemWidget::LayoutTwoLines) << 200 << 200;
+    QTest::newRow("one line at 640") << 640 << int(DeviceItemWidget::LayoutOneLine) << 120 << 120;
+    QTest::newRow("one line at 740") << 740 << int(DeviceItemWidget::LayoutOneLine) << 120 << 120;
+    QTest::newRow("one line at 741") << 741 << int(DeviceItemWidget::LayoutOneLine) << 120 << 120;
+    QTest::newRow("one line at 899") << 899 << int(DeviceItemWidget::LayoutOneLine) << 120 << 120;
+    QTest::newRow("wide one line at 900") << 900 << int(DeviceItemWidget::LayoutOneLine) << 200 << 200;
+    QTest::newRow("wide one line at 1200") << 1200 << int(DeviceItemWidget::LayoutOneLine) << 200 << 200;
 }
 
 void TestDeviceCard::layoutByWidth()
@@ -247,7 +250,6 @@ void TestDeviceCard::layoutByWidth()
     QCOMPARE(card.layoutMode(), mode);
     QTEST(valueLabel(card, "m_labelDeviceBitRate")->minimumWidth(), "rateWidth");
     QTEST(valueLabel(card, "m_labelEncodeType")->minimumWidth(), "fourthWidth");
-    QTEST(valueLabel(card, "m_labelScenceName")->minimumWidth(), "fifthWidth");
     QCOMPARE(valueLabel(card, "m_labelDeviceCounts")->width(), 120);
     QCOMPARE(valueLabel(card, "m_labelDeviceResolution")->width(), 120);
 
@@ -266,6 +268,11 @@ void TestDeviceCard::layoutByWidth()
         QVERIFY(valueRow->indexOf(rate) > valueRow->indexOf(counts));
     QVERIFY(!card.findChild<QFrame *>(QStringLiteral("line1"))->isHidden());
     QCOMPARE(card.findChild<QFrame *>(QStringLiteral("line2"))->isHidden(), !oneLine);
+
+    // The last value takes the rest of its row and ends inside the card.
+    card.layoutAt(QSize(width, 84));
+    QVERIFY2(last->geometry().right() < width, qPrintable(QString::number(last->geometry().right())));
+    QVERIFY(width - 1 - last->geometry().right() <= valueRow->spacing());
 }
 
 void TestDeviceCard::layoutFollowsResize()
@@ -279,11 +286,13 @@ void TestDeviceCard::layoutFollowsResize()
                         QString());
     QCOMPARE(card->layoutMode(), int(DeviceItemWidget::LayoutTwoLines));
     card->resize(800, 60);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCOMPARE(card->layoutMode(), int(DeviceItemWidget::LayoutOneLine));
-    QCOMPARE(valueLabel(*card, "m_labelScenceName")->minimumWidth(), 800 - 426);
+    QVERIFY(valueLabel(*card, "m_labelScenceName")->geometry().right() < 800);
     card->resize(600, 84);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCOMPARE(card->layoutMode(), int(DeviceItemWidget::LayoutTwoLines));
-    QCOMPARE(valueLabel(*card, "m_labelScenceName")->minimumWidth(), 600 - 346);
+    QVERIFY(valueLabel(*card, "m_labelScenceName")->geometry().right() < 600);
     // Switching back and forth keeps every value label in exactly one row.
     auto *firstRow = card->findChild<QHBoxLayout *>(QStringLiteral("m_hlayout2"));
     auto *valueRow = card->findChild<QHBoxLayout *>(QStringLiteral("m_hlayout3"));
@@ -324,6 +333,49 @@ void TestDeviceCard::textsThatDoNotFitAreElided()
     card->resize(2400, 60);
     QCOMPARE(title->shownText(), name);
     QCOMPARE(scene->shownText(), sceneText);
+}
+
+void TestDeviceCard::valuesFitTheCard_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("scene");
+
+    for (int width : {400, 640, 741, 900, 1200}) {
+        QTest::addRow("fixed rate at %d px", width) << width << QString();
+        QTest::addRow("scene at %d px", width) << width << QStringLiteral("A scene much too long for any card");
+    }
+}
+
+// Every value ends inside the card, shortened with an ellipsis where it must
+// and whole in its tool tip; of the encoding, the value always shows whole.
+void TestDeviceCard::valuesFitTheCard()
+{
+    QFETCH(int, width);
+    QFETCH(QString, scene);
+    DeviceItemWidget card(nullptr, QStringLiteral("IPC"), QStringLiteral("Gate(1)"));
+    card.setDeviceData(16, QStringLiteral("3840x2160"), QStringLiteral("25"), 16384.5, 1, 1, QStringLiteral("H.265+"),
+                       scene);
+    card.layoutAt(QSize(width, scene.isEmpty() ? 60 : 84));
+
+    int encodings = 0;
+    for (const char *name : {"m_labelDeviceCounts", "m_labelDeviceBitRate", "m_labelDeviceResolution",
+                             "m_labelEncodeType", "m_labelScenceName"}) {
+        aptui::Label *label = valueLabel(card, name);
+        const QString shown = card.shownValueText(label);
+        const QString context =
+            QStringLiteral("%1 shows \"%2\" of \"%3\"").arg(QLatin1String(name), shown, label->text());
+        QVERIFY2(label->geometry().right() < width, qPrintable(context));
+        QVERIFY2(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width(), qPrintable(context));
+        if (shown != label->text()) {
+            QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(context));
+            QCOMPARE(label->toolTip(), label->text());
+        }
+        if (label->text().endsWith(QLatin1String("H.265+"))) {
+            ++encodings;
+            QVERIFY2(shown.endsWith(QLatin1String(" H.265+")) || shown == QLatin1String("H.265+"), qPrintable(context));
+        }
+    }
+    QCOMPARE(encodings, 1);
 }
 
 void TestDeviceCard::typedMarkupShowsAsWritten()

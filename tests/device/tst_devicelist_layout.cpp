@@ -144,7 +144,7 @@ void TestDeviceListLayout::cardsFitTheList_data()
     QTest::addColumn<int>("pageWidth");
     QTest::addColumn<QString>("language");
     for (const char *language : {"", "zh", "ru"}) {
-        for (int width : {400, 459, 460, 520, 560, 600, 639, 640, 700, 740, 741, 900, 1200})
+        for (int width : {400, 459, 460, 520, 560, 600, 639, 640, 700, 740, 741, 800, 900, 920, 1200})
             QTest::addRow("%d px %s", width, language) << width << QString::fromLatin1(language);
     }
 }
@@ -162,7 +162,9 @@ void TestDeviceListLayout::cardsFitTheList()
         QCoreApplication::installTranslator(&translator);
     }
     DeviceAddPage page;
-    page.addDeviceTypeItem(group(QStringLiteral("IPC"), 8, 2048, 3, QStringLiteral("25"), 1));
+    StructDeviceItem fixedRate = group(QStringLiteral("IPC"), 8, 2048, 3, QStringLiteral("25"), 1);
+    fixedRate.strEncoding = QStringLiteral("H.265+");
+    page.addDeviceTypeItem(fixedRate);
     page.addDeviceTypeItem(group(QStringLiteral("DVR"), 2, 1024.5, 3, QString(), 2));
     // Laid out wide first: the cards must follow the list when it narrows.
     page.resize(1300, 497);
@@ -184,17 +186,25 @@ void TestDeviceListLayout::cardsFitTheList()
                                                           .arg(button.width())
                                                           .arg(button.height())
                                                           .arg(visible.width())));
-        // Texts that do not fit end where the list ends.
+        // Texts that do not fit end where the list ends; the encoding shows whole.
+        const QString encoding =
+            page.model()->index(row).data(DeviceListModel::GroupRole).value<StructDeviceItem>().strEncoding;
+        int encodings = 0;
         for (QLabel *label : card->findChildren<QLabel *>()) {
             if (!label->isVisible() || label->text().isEmpty())
                 continue;
             auto *valueLabel = qobject_cast<aptui::Label *>(label);
-            const QString shown = valueLabel ? valueLabel->shownText() : label->text();
+            const QString shown = valueLabel ? card->shownValueText(valueLabel) : label->text();
+            if (label->text().endsWith(encoding)) {
+                ++encodings;
+                QVERIFY2(shown.endsWith(encoding), qPrintable(shown));
+            }
             const int textRight = label->mapTo(list->viewport(), label->contentsRect().topLeft()).x() +
                                   label->fontMetrics().horizontalAdvance(shown);
             QVERIFY2(textRight <= visible.right() + 1,
                      qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
         }
+        QCOMPARE(encodings, 1);
     }
 }
 

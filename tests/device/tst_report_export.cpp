@@ -108,6 +108,8 @@ private slots:
     void bitrateAndFrameRateCells_data();
     void bitrateAndFrameRateCells();
     void hoursFollowTheNumberDirectly();
+    void exactFiguresBesideTheRoundedOnes_data();
+    void exactFiguresBesideTheRoundedOnes();
     void pdfHoldsEveryCellAsText_data();
     void pdfHoldsEveryCellAsText();
     void exportWritesPdfUnderTheExactName();
@@ -222,13 +224,13 @@ void TestReportExport::sectionsHoldCaptionsAndRowsInIdOrder()
     QCOMPARE(tables.at(1),
              (QList<QStringList>{{QStringLiteral("Disk Space"), QStringLiteral("Recording Time/day"),
                                   QStringLiteral("Recording Time By Day"), QStringLiteral("Recording Time By Week"),
-                                  QStringLiteral("Recording Time By Month")},
+                                  QStringLiteral("Recording Time By Month"), QStringLiteral("Exact")},
                                  {QStringLiteral("8TB"), QStringLiteral("24h"), QStringLiteral("25.3 Day"),
-                                  QStringLiteral("3.6 Week"), QStringLiteral("0.8 Month")}}));
-    QCOMPARE(tables.at(2),
-             (QList<QStringList>{{QStringLiteral("Recording Time"), QStringLiteral("Recording Time/day"),
-                                  QStringLiteral("Required Disk Space")},
-                                 {QStringLiteral("30Day"), QStringLiteral("16h"), QStringLiteral("6.2 TB")}}));
+                                  QStringLiteral("3.6 Week"), QStringLiteral("0.8 Month"), QString()}}));
+    QCOMPARE(tables.at(2), (QList<QStringList>{
+                               {QStringLiteral("Recording Time"), QStringLiteral("Recording Time/day"),
+                                QStringLiteral("Required Disk Space"), QStringLiteral("Exact")},
+                               {QStringLiteral("30Day"), QStringLiteral("16h"), QStringLiteral("6.2 TB"), QString()}}));
     QCOMPARE(tables.at(3),
              (QList<QStringList>{{QStringLiteral("Total device number"), QStringLiteral("Total Band Width")},
                                  {QStringLiteral("12"), QStringLiteral("24.0Mpbs")}}));
@@ -280,6 +282,44 @@ void TestReportExport::hoursFollowTheNumberDirectly()
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(tables.at(1).at(1).at(1), QStringLiteral("8 hrs"));
     QCOMPARE(tables.at(2).at(1).at(1), QStringLiteral("1 hrs"));
+}
+
+void TestReportExport::exactFiguresBesideTheRoundedOnes_data()
+{
+    QTest::addColumn<double>("days");
+    QTest::addColumn<double>("gigabytes");
+    QTest::addColumn<QString>("spaceGiven");
+    QTest::addColumn<QString>("timeGiven");
+
+    QTest::newRow("both figures") << 29.8 << 16100.0 << QStringLiteral("29.8 days · 4.3 weeks · 1.0 months")
+                                  << QStringLiteral("16.1 TB");
+    QTest::newRow("just over 1000 GB") << 0.5 << 1000.2 << QStringLiteral("0.5 days · 0.1 weeks · 0.0 months")
+                                       << QStringLiteral("1.0 TB");
+    QTest::newRow("no figures") << 0.0 << 0.0 << QString() << QString();
+}
+
+// Each capacity section ends in the unrounded figure; the rounded ones stay.
+void TestReportExport::exactFiguresBesideTheRoundedOnes()
+{
+    QFETCH(double, days);
+    QFETCH(double, gigabytes);
+    QMap<long long, StructDeviceItem> devices;
+    devices.insert(1, group(QStringLiteral("Gate(1)"), 1024));
+    Result result = sampleResult();
+    result.exactDays = days;
+    result.exactDiskGB = gigabytes;
+
+    const QList<ReportTable> sections = DeviceReport::tables(devices, result);
+    const ReportTable &space = sections.at(1);
+    const ReportTable &time = sections.at(2);
+    QCOMPARE(space.title, QStringLiteral("Space Given"));
+    QCOMPARE(space.headers.last(), QStringLiteral("Exact"));
+    QCOMPARE(space.rows.at(0).mid(2, 3), (QStringList{result.savedDays, result.savedWeeks, result.savedMonths}));
+    QTEST(space.rows.at(0).last(), "spaceGiven");
+    QCOMPARE(time.title, QStringLiteral("Time Given"));
+    QCOMPARE(time.headers.last(), QStringLiteral("Exact"));
+    QCOMPARE(time.rows.at(0).at(2), result.requiredDiskSpace);
+    QTEST(time.rows.at(0).last(), "timeGiven");
 }
 
 void TestReportExport::pdfHoldsEveryCellAsText_data()

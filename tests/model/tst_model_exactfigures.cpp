@@ -1,0 +1,57 @@
+#include "model/ExactFigures.h"
+
+#include <QTest>
+
+#include <limits>
+
+class TestExactFigures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void retention_data();
+    void retention();
+    void diskSize_data();
+    void diskSize();
+};
+
+void TestExactFigures::retention_data()
+{
+    QTest::addColumn<double>("days");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("29.8 days") << 29.8 << QStringLiteral("29.8 days · 4.3 weeks · 1.0 months");
+    QTest::newRow("under a day") << 0.04 << QStringLiteral("0.0 days · 0.0 weeks · 0.0 months");
+    QTest::newRow("past six digits") << 1.2e7 << QStringLiteral("1.2e+07 days · 1.7e+06 weeks · 400000.0 months");
+    QTest::newRow("no figure") << 0.0 << QString();
+    QTest::newRow("negative") << -3.0 << QString();
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << QString();
+}
+
+void TestExactFigures::retention()
+{
+    QFETCH(double, days);
+    QTEST(ExactFigures::retention(days), "text");
+}
+
+void TestExactFigures::diskSize_data()
+{
+    QTest::addColumn<double>("gigabytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("16.1 TB") << 16100.0 << QStringLiteral("16.1 TB");
+    QTest::newRow("just over 1000 GB") << 1000.2 << QStringLiteral("1.0 TB");
+    QTest::newRow("1000 GB stays in GB") << 1000.0 << QStringLiteral("1000.0 GB");
+    QTest::newRow("999.5 GB") << 999.5 << QStringLiteral("999.5 GB");
+    QTest::newRow("no figure") << 0.0 << QString();
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << QString();
+}
+
+void TestExactFigures::diskSize()
+{
+    QFETCH(double, gigabytes);
+    QTEST(ExactFigures::diskSize(gigabytes), "text");
+}
+
+QTEST_APPLESS_MAIN(TestExactFigures)
+#include "tst_model_exactfigures.moc"
