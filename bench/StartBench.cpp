@@ -4,6 +4,8 @@
 #include "BenchReport.h"
 #include "Watchdog.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -39,10 +41,18 @@ StartBench::StartBench(const QString &runtimeDir, Watchdog &watchdog) : m_runtim
 StartBench::Sample StartBench::startOnce(const QString &program) const
 {
     Sample sample;
-    // The program is single-instance through a lock file and a socket in the temporary folder.
+    // The program is single-instance through a lock file and a socket in the
+    // user's runtime folder; each start gets folders of its own.
     QTemporaryDir tmp;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), tmp.path());
+    const QDir home(tmp.path());
+    for (const char *variable : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+        const QString folder = home.filePath(QString::fromLatin1(variable).toLower());
+        home.mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        environment.insert(QString::fromLatin1(variable), folder);
+    }
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(tmp.path());

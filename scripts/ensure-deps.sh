@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need,
-# when they are missing. Uses sudo when not run as root.
+# when they are missing, and any further packages named as arguments. Uses
+# sudo when not run as root.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-qpa-plugins qt6-translations-l10n libqt6svg6 libgl-dev
     fonts-dejavu-core fonts-wqy-microhei xvfb xauth poppler-utils
+    "$@"
 )
 
 missing=()

@@ -306,6 +306,14 @@
         <source>Total Band Width</source>
         <translation>Total bandwidth</translation>
     </message>
+    <message>
+        <source>Add a device first.</source>
+        <translation>Add a device first.</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -425,6 +433,14 @@
         <source>+ Add</source>
         <translation>+ Add</translation>
     </message>
+    <message>
+        <source>Enter the number of channels, 1 to %1</source>
+        <translation>Enter the number of channels, 1 to %1</translation>
+    </message>
+    <message>
+        <source>Enter the bitrate, 1 to %1 kbps</source>
+        <translation>Enter the bitrate, 1 to %1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -435,6 +451,48 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>ExactFigures</name>
+    <message>
+        <source>%1 days · %2 weeks · %3 months</source>
+        <translation>%1 days · %2 weeks · %3 months</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCsv</name>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>A quoted field is not closed.</translation>
+    </message>
+    <message>
+        <source>The column “%1” is missing.</source>
+        <translation>The column “%1” is missing.</translation>
+    </message>
+    <message>
+        <source>The number of channels must be a whole number of at least 1.</source>
+        <translation>The number of channels must be a whole number of at least 1.</translation>
+    </message>
+    <message>
+        <source>The device type must be IPC or DVR.</source>
+        <translation>The device type must be IPC or DVR.</translation>
+    </message>
+    <message>
+        <source>The bitrate must be a number greater than 0 and at most 204800 kbps.</source>
+        <translation>The bitrate must be a number greater than 0 and at most 204800 kbps.</translation>
+    </message>
+    <message>
+        <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
+        <translation>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</translation>
     </message>
 </context>
 <context>
@@ -516,6 +574,48 @@
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>The plan %1 cannot be read.</source>
+        <translation>The plan %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>The file is not a storage plan.</source>
+        <translation>The file is not a storage plan.</translation>
+    </message>
+    <message>
+        <source>This plan was saved in format version %1 by a newer version of the program; this version reads format version %2 and older. Please update the program to open it.</source>
+        <translation>This plan was saved in format version %1 by a newer version of the program; this version reads format version %2 and older. Please update the program to open it.</translation>
+    </message>
+    <message>
+        <source>The plan is damaged: the field “%1” is missing.</source>
+        <translation>The plan is damaged: the field “%1” is missing.</translation>
+    </message>
+    <message>
+        <source>The plan is damaged: the field “%1” has an invalid value.</source>
+        <translation>The plan is damaged: the field “%1” has an invalid value.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProgress</name>
+    <message>
+        <source>Writing the report…</source>
+        <translation>Writing the report…</translation>
+    </message>
+    <message>
+        <source>Report progress</source>
+        <translation>Report progress</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Stop writing the report</source>
+        <translation>Stop writing the report</translation>
     </message>
 </context>
 <context>
@@ -667,6 +767,10 @@
             <numerusform>%n pictures could not be copied: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeTool</name>
@@ -733,6 +837,26 @@
         <source>Currently the latest version.</source>
         <translation>You have the latest version.</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: %1 could not be written.</source>
+        <translation>The language could not be saved: %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>The new language applies when the program starts again. Restart now?</source>
+        <translation>The new language applies when the program starts again. Restart now?</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
@@ -758,6 +882,10 @@
     <message>
         <source>Display resolution less than 1024*768,are you sure to start the program?</source>
         <translation>The display resolution is below 1024*768. Start the program anyway?</translation>
+    </message>
+    <message>
+        <source>The program could not be restarted. Please start it again yourself.</source>
+        <translation>The program could not be restarted. Please start it again yourself.</translation>
     </message>
 </context>
 <context>
@@ -815,6 +943,24 @@
     <message>
         <source>Program icon</source>
         <translation>Program icon</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::InputTip</name>
+    <message>
+        <source>Whole numbers from %1 to %2</source>
+        <translation>Whole numbers from %1 to %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Numbers from %1 to %2, up to %n decimal place(s)</source>
+        <translation>
+            <numerusform>Numbers from %1 to %2, up to %n decimal place</numerusform>
+            <numerusform>Numbers from %1 to %2, up to %n decimal places</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This input is not accepted here</source>
+        <translation>This input is not accepted here</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,14 @@
         <source>Total Band Width</source>
         <translation>Общая полоса пропускания</translation>
     </message>
+    <message>
+        <source>Add a device first.</source>
+        <translation>Сначала добавьте устройство.</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Точно</translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -425,6 +433,14 @@
         <source>+ Add</source>
         <translation>+ Добавить</translation>
     </message>
+    <message>
+        <source>Enter the number of channels, 1 to %1</source>
+        <translation>Введите число каналов, от 1 до %1</translation>
+    </message>
+    <message>
+        <source>Enter the bitrate, 1 to %1 kbps</source>
+        <translation>Введите битрейт, от 1 до %1 кбит/с</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -435,6 +451,48 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>ExactFigures</name>
+    <message>
+        <source>%1 days · %2 weeks · %3 months</source>
+        <translation>%1 дн. · %2 нед. · %3 мес.</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 ТБ</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 ГБ</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCsv</name>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Поле в кавычках не закрыто.</translation>
+    </message>
+    <message>
+        <source>The column “%1” is missing.</source>
+        <translation>Нет столбца «%1».</translation>
+    </message>
+    <message>
+        <source>The number of channels must be a whole number of at least 1.</source>
+        <translation>Число каналов должно быть целым, не меньше 1.</translation>
+    </message>
+    <message>
+        <source>The device type must be IPC or DVR.</source>
+        <translation>Тип устройства должен быть IPC или DVR.</translation>
+    </message>
+    <message>
+        <source>The bitrate must be a number greater than 0 and at most 204800 kbps.</source>
+        <translation>Битрейт должен быть числом больше 0 и не больше 204800 кбит/с.</translation>
+    </message>
+    <message>
+        <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
+        <translation>Режим должен быть 1 (просмотр), 2 (запись) или 3 (просмотр и запись).</translation>
     </message>
 </context>
 <context>
@@ -516,6 +574,48 @@
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>The plan %1 cannot be read.</source>
+        <translation>Не удаётся прочитать план %1.</translation>
+    </message>
+    <message>
+        <source>The file is not a storage plan.</source>
+        <translation>Этот файл не является планом хранилища.</translation>
+    </message>
+    <message>
+        <source>This plan was saved in format version %1 by a newer version of the program; this version reads format version %2 and older. Please update the program to open it.</source>
+        <translation>Этот план сохранён новой версией программы в формате версии %1; эта версия читает формат версии %2 и старше. Обновите программу, чтобы открыть его.</translation>
+    </message>
+    <message>
+        <source>The plan is damaged: the field “%1” is missing.</source>
+        <translation>План повреждён: нет поля «%1».</translation>
+    </message>
+    <message>
+        <source>The plan is damaged: the field “%1” has an invalid value.</source>
+        <translation>План повреждён: у поля «%1» недопустимое значение.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProgress</name>
+    <message>
+        <source>Writing the report…</source>
+        <translation>Создание отчёта…</translation>
+    </message>
+    <message>
+        <source>Report progress</source>
+        <translation>Ход создания отчёта</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Stop writing the report</source>
+        <translation>Остановить создание отчёта</translation>
     </message>
 </context>
 <context>
@@ -668,6 +768,10 @@
             <numerusform>Не удалось скопировать %n изображений: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Сохранено в %1</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeTool</name>
@@ -734,6 +838,26 @@
         <source>Currently the latest version.</source>
         <translation>Установлена последняя версия.</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: %1 could not be written.</source>
+        <translation>Не удалось сохранить язык: не удалось записать %1.</translation>
+    </message>
+    <message>
+        <source>The new language applies when the program starts again. Restart now?</source>
+        <translation>Новый язык будет применён после перезапуска программы. Перезапустить сейчас?</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Перезапустить</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Позже</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
@@ -759,6 +883,10 @@
     <message>
         <source>Display resolution less than 1024*768,are you sure to start the program?</source>
         <translation>Разрешение экрана меньше 1024*768. Всё равно запустить программу?</translation>
+    </message>
+    <message>
+        <source>The program could not be restarted. Please start it again yourself.</source>
+        <translation>Не удалось перезапустить программу. Запустите её снова вручную.</translation>
     </message>
 </context>
 <context>
@@ -816,6 +944,25 @@
     <message>
         <source>Program icon</source>
         <translation>Значок программы</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::InputTip</name>
+    <message>
+        <source>Whole numbers from %1 to %2</source>
+        <translation>Целые числа от %1 до %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Numbers from %1 to %2, up to %n decimal place(s)</source>
+        <translation>
+            <numerusform>Числа от %1 до %2, не больше %n знака после запятой</numerusform>
+            <numerusform>Числа от %1 до %2, не больше %n знаков после запятой</numerusform>
+            <numerusform>Числа от %1 до %2, не больше %n знаков после запятой</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This input is not accepted here</source>
+        <translation>Здесь такой ввод не принимается</translation>
     </message>
 </context>
 <context>

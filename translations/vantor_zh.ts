@@ -306,6 +306,14 @@
         <source>Total Band Width</source>
         <translation>总带宽</translation>
     </message>
+    <message>
+        <source>Add a device first.</source>
+        <translation>请先添加设备。</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>精确值</translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -425,6 +433,14 @@
         <source>+ Add</source>
         <translation>+ 添加</translation>
     </message>
+    <message>
+        <source>Enter the number of channels, 1 to %1</source>
+        <translation>请输入通道数，1 到 %1</translation>
+    </message>
+    <message>
+        <source>Enter the bitrate, 1 to %1 kbps</source>
+        <translation>请输入码率，1 到 %1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -435,6 +451,48 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>ExactFigures</name>
+    <message>
+        <source>%1 days · %2 weeks · %3 months</source>
+        <translation>%1 天 · %2 周 · %3 月</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCsv</name>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>带引号的字段没有结束。</translation>
+    </message>
+    <message>
+        <source>The column “%1” is missing.</source>
+        <translation>缺少“%1”列。</translation>
+    </message>
+    <message>
+        <source>The number of channels must be a whole number of at least 1.</source>
+        <translation>通道数必须是不小于 1 的整数。</translation>
+    </message>
+    <message>
+        <source>The device type must be IPC or DVR.</source>
+        <translation>设备类型必须是 IPC 或 DVR。</translation>
+    </message>
+    <message>
+        <source>The bitrate must be a number greater than 0 and at most 204800 kbps.</source>
+        <translation>码率必须是大于 0 且不超过 204800 kbps 的数字。</translation>
+    </message>
+    <message>
+        <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
+        <translation>用途必须是 1（预览）、2（录像）或 3（预览和录像）。</translation>
     </message>
 </context>
 <context>
@@ -516,6 +574,48 @@
     <message>
         <source>Error</source>
         <translation>错误</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>The plan %1 cannot be read.</source>
+        <translation>无法读取方案 %1。</translation>
+    </message>
+    <message>
+        <source>The file is not a storage plan.</source>
+        <translation>该文件不是存储方案。</translation>
+    </message>
+    <message>
+        <source>This plan was saved in format version %1 by a newer version of the program; this version reads format version %2 and older. Please update the program to open it.</source>
+        <translation>此方案由较新版本的程序以格式版本 %1 保存；本版本只能读取格式版本 %2 及更早版本。请更新程序后再打开。</translation>
+    </message>
+    <message>
+        <source>The plan is damaged: the field “%1” is missing.</source>
+        <translation>方案已损坏：缺少字段“%1”。</translation>
+    </message>
+    <message>
+        <source>The plan is damaged: the field “%1” has an invalid value.</source>
+        <translation>方案已损坏：字段“%1”的值无效。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProgress</name>
+    <message>
+        <source>Writing the report…</source>
+        <translation>正在生成报告…</translation>
+    </message>
+    <message>
+        <source>Report progress</source>
+        <translation>报告进度</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Stop writing the report</source>
+        <translation>停止生成报告</translation>
     </message>
 </context>
 <context>
@@ -666,6 +766,10 @@
             <numerusform>%n 张图片无法复制：%1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeTool</name>
@@ -732,6 +836,26 @@
         <source>Currently the latest version.</source>
         <translation>当前已是最新版本。</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: %1 could not be written.</source>
+        <translation>无法保存语言：无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>The new language applies when the program starts again. Restart now?</source>
+        <translation>新语言将在程序重新启动后生效。现在重新启动吗？</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重新启动</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>稍后</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
@@ -757,6 +881,10 @@
     <message>
         <source>Display resolution less than 1024*768,are you sure to start the program?</source>
         <translation>显示器分辨率低于 1024*768，确定要启动程序吗？</translation>
+    </message>
+    <message>
+        <source>The program could not be restarted. Please start it again yourself.</source>
+        <translation>无法重新启动程序。请手动重新启动。</translation>
     </message>
 </context>
 <context>
@@ -814,6 +942,23 @@
     <message>
         <source>Program icon</source>
         <translation>程序图标</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::InputTip</name>
+    <message>
+        <source>Whole numbers from %1 to %2</source>
+        <translation>可输入 %1 到 %2 的整数</translation>
+    </message>
+    <message numerus="yes">
+        <source>Numbers from %1 to %2, up to %n decimal place(s)</source>
+        <translation>
+            <numerusform>可输入 %1 到 %2 的数字，最多 %n 位小数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This input is not accepted here</source>
+        <translation>此处不接受该输入</translation>
     </message>
 </context>
 <context>

@@ -13,12 +13,16 @@
 #include <QHelpEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPluginLoader>
+#include <QProcess>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextCodec>
 #include <QToolTip>
+
+Q_LOGGING_CATEGORY(lcApp, "tavo.app")
 
 namespace apt {
 
@@ -51,13 +55,15 @@ QFont baseFont(const QString &family)
 ToolsApplication::ToolsApplication(const QString &appId, int &argc, char **argv)
     : SharedTools::QtSingleApplication(appId, argc, argv)
 {
-    // Relative paths (the licences file) are opened against the program directory.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // Relative paths (the licences file) are opened against the data directory.
+    QDir::setCurrent(FenwaGUIToolkit::GetTargetPath());
+    // Ties the windows to the desktop entry (its name and icon) on desktops that ask.
+    setDesktopFileName(QStringLiteral(TAVO_APP_ID));
 }
 
 QString ToolsApplication::skinFolder()
 {
-    return FenwaGUIToolkit::GetTargetPath() + QStringLiteral("plugins/skins/");
+    return FenwaGUIToolkit::GetPluginPath() + QStringLiteral("skins/");
 }
 
 QString ToolsApplication::defaultSkinName()
@@ -91,7 +97,23 @@ bool ToolsApplication::initApplication()
 void ToolsApplication::loadSetup()
 {
     // A missing or broken file leaves the store empty; every lookup then has a default.
-    (void)ConfigureManager::instance()->load(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+    (void)ConfigureManager::instance()->loadSetup();
+}
+
+void ToolsApplication::restart()
+{
+    // The new process must find the place free, or it would take this one for a running instance.
+    releaseInstance();
+    if (QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments().mid(1))) {
+        // Not quit(): that would ask the user whether to leave.
+        QCoreApplication::exit(0);
+        return;
+    }
+    qCWarning(lcApp).noquote() << "Cannot start" << QCoreApplication::applicationFilePath() << "again";
+    // Carries on as the instance.
+    (void)isRunning();
+    aptui::BaseDialog::showHint(tr("The program could not be restarted. Please start it again yourself."),
+                                QSize(400, 256));
 }
 
 void ToolsApplication::loadFont()

@@ -48,6 +48,11 @@ public:
     static QString skinFolder();
     static QString defaultSkinName();
 
+public slots:
+    // Starts the program anew (same file, same arguments) and leaves this one;
+    // when the new one cannot be started, says so and goes on.
+    void restart();
+
 private:
     void loadSetup();
     void loadFont();

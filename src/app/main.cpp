@@ -1,4 +1,5 @@
 #include "app/ToolsApplication.h"
+#include "host/TargetPath.h"
 #include "mainwindow/VantorMainPage.h"
 #include "model/ModelMetaTypes.h"
 
@@ -13,8 +14,7 @@ int main(int argc, char **argv)
     apt::ToolsApplication app(appId, argc, argv);
     registerModelMetaTypes();
     QCoreApplication::setApplicationName(QStringLiteral("TAVO storage calculator"));
-    QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) +
-                                     QDir::separator() + QStringLiteral("plugins"));
+    QCoreApplication::addLibraryPath(QDir::toNativeSeparators(FenwaGUIToolkit::GetPluginPath()));
 
     if (!app.initApplication()) {
         QCoreApplication::exit(0);
@@ -23,6 +23,7 @@ int main(int argc, char **argv)
 
     auto *window = new VantorMainPage;
     window->connectSignals();
+    QObject::connect(window, &VantorMainPage::signalRestartRequested, &app, &apt::ToolsApplication::restart);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->setGeometry(apt::ToolsApplication::mainWindowGeometry(screen->availableGeometry()));

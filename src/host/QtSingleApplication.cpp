@@ -1,11 +1,25 @@
 #include "host/QtSingleApplication.h"
 
+#include "host/TargetPath.h"
+
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+Q_LOGGING_CATEGORY(lcSingleApp, "tavo.host.singleapp")
 
 namespace SharedTools {
 
@@ -24,6 +38,39 @@ QString keyOf(const QString &appId)
         QCryptographicHash::hash((appId + QLatin1Char('|') + userKey()).toUtf8(), QCryptographicHash::Sha1);
     return QStringLiteral("qtsingleapp-") + QString::fromLatin1(hash.toHex().left(16));
 }
+
+// Whether a live instance answers on the socket; asks that many times, a moment apart.
+bool peerAnswers(const QString &name, int attempts)
+{
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (attempt > 0)
+            QThread::msleep(200);
+        QLocalSocket probe;
+        probe.connectToServer(name);
+        if (probe.waitForConnected(1000))
+            return true;
+    }
+    return false;
+}
+
+// Whether a live process holds the file locked, as a lock file is held while its owner runs.
+bool heldByLiveProcess(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+#else
+    // Without a way to tell, whatever cannot be replaced counts as held.
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+
+const char kCannotTell[] = "another running instance cannot be recognised";
 } // namespace
 
 QtSingleApplication::QtSingleApplication(const QString &appId, int &argc, char **argv)
@@ -43,48 +90,97 @@ QtSingleApplication::~QtSingleApplication()
 
 QString QtSingleApplication::serverName(const QString &appId)
 {
-    return keyOf(appId);
+    const QString folder = FenwaGUIToolkit::GetRuntimePath();
+    return folder.isEmpty() ? QString() : folder + keyOf(appId);
 }
 
 QString QtSingleApplication::lockFilePath(const QString &appId)
 {
-    return QDir::temp().filePath(keyOf(appId) + QStringLiteral(".lock"));
+    const QString folder = FenwaGUIToolkit::GetRuntimePath();
+    return folder.isEmpty() ? QString() : folder + keyOf(appId) + QStringLiteral(".lock");
 }
 
 bool QtSingleApplication::becomePrimary()
 {
+    const QString lockPath = lockFilePath(m_appId);
+    if (lockPath.isEmpty()) {
+        qCWarning(lcSingleApp) << "The user has no private runtime folder -" << kCannotTell;
+        return true;
+    }
+    const QString folder = QFileInfo(lockPath).absolutePath();
+    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        qCWarning(lcSingleApp).noquote() << "Cannot create the folder" << QDir::toNativeSeparators(folder)
+                                         << "for the instance lock -" << kCannotTell;
+        return true;
+    }
     if (!m_lockFile) {
-        m_lockFile = new QLockFile(lockFilePath(m_appId));
+        m_lockFile = new QLockFile(lockPath);
         // Only a dead owner makes a lock stale, never its age.
         m_lockFile->setStaleLockTime(0);
     }
-    if (!m_lockFile->tryLock(0)) {
-        // The lock names a live process. It may still be a stranger that reused
-        // the pid of a crashed instance: only a listening peer proves a live one.
-        // An owner that has just taken the lock may not listen yet: ask a few times.
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            QLocalSocket probe;
-            probe.connectToServer(serverName(m_appId));
-            if (probe.waitForConnected(1000))
-                return false;
-            QThread::msleep(200);
-        }
-        if (!m_lockFile->removeStaleLockFile() || !m_lockFile->tryLock(0))
-            return false;
+    if (m_lockFile->tryLock(0)) {
+        listen();
+        return true;
     }
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket file left by a crash would make listen() fail.
-    QLocalServer::removeServer(serverName(m_appId));
-    m_server->listen(serverName(m_appId));
-    // Peers only probe whether we are alive; drop their connections at once.
-    connect(m_server, &QLocalServer::newConnection, m_server, [server = m_server] {
-        while (QLocalSocket *socket = server->nextPendingConnection()) {
-            socket->disconnectFromServer();
-            socket->deleteLater();
-        }
-    });
+    const QString name = serverName(m_appId);
+    if (m_lockFile->error() != QLockFile::LockFailedError) {
+        if (peerAnswers(name, 1))
+            return false;
+        qCWarning(lcSingleApp).noquote() << "Cannot create the instance lock" << QDir::toNativeSeparators(lockPath)
+                                         << "-" << kCannotTell;
+        listen();
+        return true;
+    }
+    // The lock names a live process. It may still be a stranger that reused the
+    // pid of a crashed instance: only a listening peer proves a live one. An
+    // owner that has just taken the lock may not listen yet: ask a few times.
+    // What is not a lock of ours at all gets one question.
+    qint64 pid = 0;
+    QString hostName;
+    QString appName;
+    const bool ours = m_lockFile->getLockInfo(&pid, &hostName, &appName);
+    if (peerAnswers(name, ours ? 5 : 1))
+        return false;
+    if (!m_lockFile->removeStaleLockFile() || !m_lockFile->tryLock(0)) {
+        // A lock held open is a live instance of ours, even when it does not answer.
+        if (heldByLiveProcess(lockPath))
+            return false;
+        qCWarning(lcSingleApp).noquote() << "Something that is not an instance lock is in the way at"
+                                         << QDir::toNativeSeparators(lockPath) << "and cannot be removed -"
+                                         << kCannotTell;
+    }
+    listen();
     return true;
+}
+
+void QtSingleApplication::listen()
+{
+    const QString name = serverName(m_appId);
+    if (!m_server) {
+        m_server = new QLocalServer(this);
+        m_server->setSocketOptions(QLocalServer::UserAccessOption);
+        // Peers only probe whether we are alive; drop their connections at once.
+        connect(m_server, &QLocalServer::newConnection, m_server, [server = m_server] {
+            while (QLocalSocket *socket = server->nextPendingConnection()) {
+                socket->disconnectFromServer();
+                socket->deleteLater();
+            }
+        });
+    }
+    // A socket file left by a crash would make listen() fail.
+    QLocalServer::removeServer(name);
+    if (!m_server->listen(name))
+        qCWarning(lcSingleApp).noquote() << "Cannot listen on" << QDir::toNativeSeparators(name) << "-"
+                                         << m_server->errorString() << "- a second start may not recognise this one";
+}
+
+void QtSingleApplication::releaseInstance()
+{
+    if (m_server)
+        m_server->close();
+    if (m_lockFile)
+        m_lockFile->unlock();
+    m_primary = false;
 }
 
 bool QtSingleApplication::isRunning(qint64 pid)

@@ -10,8 +10,11 @@ namespace SharedTools {
 
 // An application object that knows whether another live instance with the same
 // application id runs for this user. The first instance holds a lock file and
-// listens on a local socket; a later one sees the lock and confirms through the
-// socket that its owner is alive, so a lock left by a crash never blocks a start.
+// listens on a local socket, both in the user's private runtime folder; a
+// later one sees the lock and confirms through the socket that its owner is
+// alive, so a lock left by a crash never blocks a start. Neither does anything
+// else at the lock's path, nor a lock that cannot be made: the program then
+// starts and says on the terminal that it cannot tell.
 class QtSingleApplication : public QApplication
 {
     Q_OBJECT
@@ -25,12 +28,19 @@ public:
     // accepted for the original's signature; only -1 (any process) is used.
     bool isRunning(qint64 pid = -1);
 
-    // Name of the lock file and the local socket of an application id.
+    // Stops being the instance: frees the lock and stops listening, so that a
+    // program started from now on takes over. isRunning() takes the place
+    // back when it is still free.
+    void releaseInstance();
+
+    // Full paths of the local socket and the lock file of an application id;
+    // empty when the user has no private runtime folder.
     static QString serverName(const QString &appId);
     static QString lockFilePath(const QString &appId);
 
 private:
     bool becomePrimary();
+    void listen();
 
     QString m_appId;
     QLockFile *m_lockFile = nullptr;

@@ -2,13 +2,30 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMutex>
+#include <QStandardPaths>
+
+// Set by the build from the install directories; the defaults are GNU's.
+#ifndef TAVO_PROGRAM_FOLDER
+#define TAVO_PROGRAM_FOLDER "tavo-storage-calculator"
+#endif
+#ifndef TAVO_DATA_FROM_BIN
+#define TAVO_DATA_FROM_BIN "../share/" TAVO_PROGRAM_FOLDER
+#endif
+#ifndef TAVO_PLUGINS_FROM_BIN
+#define TAVO_PLUGINS_FROM_BIN "../lib/" TAVO_PROGRAM_FOLDER "/plugins"
+#endif
+
+Q_LOGGING_CATEGORY(lcPaths, "tavo.host.paths")
 
 namespace FenwaGUIToolkit {
 
 namespace {
 QMutex s_pathMutex;
 QString s_overridePath;
+QString s_userOverridePath;
 
 QString withSeparator(const QString &dir)
 {
@@ -16,6 +33,46 @@ QString withSeparator(const QString &dir)
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return path;
+}
+
+// Where the running program's shipped files are. Worked out once: the
+// program does not move while it runs.
+struct ProgramLayout
+{
+    QString dataDir;
+    QString pluginDir;
+};
+
+ProgramLayout programLayout()
+{
+    // Before the application object exists there is no program directory to ask.
+    if (!QCoreApplication::instance())
+        return {withSeparator(QDir::currentPath()), withSeparator(QDir::currentPath()) + QStringLiteral("plugins/")};
+    static const ProgramLayout layout = [] {
+        const QString programDir = withSeparator(QCoreApplication::applicationDirPath());
+        const QFileInfo installedData(programDir + QStringLiteral(TAVO_DATA_FROM_BIN));
+        // The build tree has no share folder beside bin/: its data lies beside the program.
+        if (!installedData.isDir())
+            return ProgramLayout{programDir, programDir + QStringLiteral("plugins/")};
+        return ProgramLayout{withSeparator(installedData.canonicalFilePath()),
+                             withSeparator(QDir::cleanPath(programDir + QStringLiteral(TAVO_PLUGINS_FROM_BIN)))};
+    }();
+    return layout;
+}
+
+QString stateHome()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    return QStandardPaths::writableLocation(QStandardPaths::GenericStateLocation);
+#else
+    // Qt before 6.7 does not know the state home; the XDG rule is simple enough.
+    if (QStandardPaths::isTestModeEnabled())
+        return QDir::homePath() + QStringLiteral("/.qttest/state");
+    const QString xdg = qEnvironmentVariable("XDG_STATE_HOME");
+    if (QDir::isAbsolutePath(xdg))
+        return xdg;
+    return QDir::homePath() + QStringLiteral("/.local/state");
+#endif
 }
 } // namespace
 
@@ -26,10 +83,7 @@ QString GetTargetPath()
         if (!s_overridePath.isEmpty())
             return s_overridePath;
     }
-    // Before the application object exists there is no program directory to ask.
-    if (!QCoreApplication::instance())
-        return withSeparator(QDir::currentPath());
-    return withSeparator(QCoreApplication::applicationDirPath());
+    return programLayout().dataDir;
 }
 
 QString GetTargetPathFile(const QString &name)
@@ -41,6 +95,89 @@ void SetTargetPath(const QString &path)
 {
     QMutexLocker lock(&s_pathMutex);
     s_overridePath = path.isEmpty() ? QString() : withSeparator(path);
+}
+
+QString GetPluginPath()
+{
+    {
+        QMutexLocker lock(&s_pathMutex);
+        if (!s_overridePath.isEmpty())
+            return s_overridePath + QStringLiteral("plugins/");
+    }
+    return programLayout().pluginDir;
+}
+
+QString ProgramFolderName()
+{
+    return QStringLiteral(TAVO_PROGRAM_FOLDER);
+}
+
+QString GetUserDataPath(UserFolder folder)
+{
+    {
+        QMutexLocker lock(&s_pathMutex);
+        if (!s_userOverridePath.isEmpty())
+            return s_userOverridePath;
+        if (!s_overridePath.isEmpty())
+            return s_overridePath;
+    }
+    QString home;
+    switch (folder) {
+    case UserFolder::Config:
+        home = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        break;
+    case UserFolder::Data:
+        home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        break;
+    case UserFolder::State:
+        home = stateHome();
+        break;
+    }
+    return withSeparator(withSeparator(home) + ProgramFolderName());
+}
+
+UserFolder UserFolderOf(const QString &name)
+{
+    const QString first = QDir::fromNativeSeparators(name).section(QLatin1Char('/'), 0, 0);
+    if (first == QLatin1String("Setup.xml") || first == QLatin1String("Upgrade.xml"))
+        return UserFolder::Config;
+    return UserFolder::Data;
+}
+
+QString GetWritableFile(const QString &name)
+{
+    return GetWritableFile(name, UserFolderOf(name));
+}
+
+QString GetWritableFile(const QString &name, UserFolder folder)
+{
+    const QString path = GetUserDataPath(folder) + name;
+    const QString parent = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(parent))
+        qCWarning(lcPaths).noquote() << "Cannot create the folder" << QDir::toNativeSeparators(parent);
+    return path;
+}
+
+QString GetDataFile(const QString &name)
+{
+    const QString own = GetUserDataPath(UserFolderOf(name)) + name;
+    if (QFileInfo::exists(own))
+        return own;
+    return GetTargetPathFile(name);
+}
+
+void SetUserDataPath(const QString &path)
+{
+    QMutexLocker lock(&s_pathMutex);
+    s_userOverridePath = path.isEmpty() ? QString() : withSeparator(path);
+}
+
+QString GetRuntimePath()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return QString();
+    return withSeparator(withSeparator(runtime) + ProgramFolderName());
 }
 
 } // namespace FenwaGUIToolkit

@@ -234,8 +234,9 @@ void UpdateDialog::onImportScene()
         showStatus(ActionImport, false, detail);
         return;
     }
-    if (!import.install(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Scene.csv")),
-                        FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("ScenePicture")))) {
+    // Into the user's own data folder, where it is read instead of the shipped scenes.
+    if (!import.install(FenwaGUIToolkit::GetWritableFile(QStringLiteral("Scene.csv")),
+                        FenwaGUIToolkit::GetWritableFile(QStringLiteral("ScenePicture")))) {
         showStatus(ActionImport, false, faultText(import.fault()));
         return;
     }

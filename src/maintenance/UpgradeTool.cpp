@@ -2,6 +2,7 @@
 
 #include "host/CCheckBox.h"
 #include "host/TargetPath.h"
+#include "model/ConfigureManager.h"
 #include "model/XmlNode.h"
 
 #include <QFrame>
@@ -19,9 +20,10 @@ namespace {
 
 const char kWarnIcon[] = ":/BatchConfigFunc/Public/Image/Public/warn.png";
 
+// The user's own Upgrade.xml when there is one, else the shipped one.
 QString upgradeFile()
 {
-    return FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Upgrade.xml"));
+    return FenwaGUIToolkit::GetDataFile(QStringLiteral("Upgrade.xml"));
 }
 
 // The "Value" text of a setting; empty when the file or the setting is missing.
@@ -115,7 +117,7 @@ void UpgradeTool::readSettings()
     XmlNode upgradeSettings;
     upgradeSettings.load(upgradeFile());
     XmlNode setup;
-    setup.load(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+    setup.load(apt::ConfigureManager::setupFile());
 
     // Only English and Chinese have an update server.
     const int language = settingValue(setup, QStringLiteral("Translator")).toInt();
@@ -139,8 +141,10 @@ void UpgradeTool::setPrompt(bool on)
     if (value.isNull())
         value = prompt.appendChild(QStringLiteral("Value"));
     value.setText(on ? 1 : 0);
-    if (!root.save(upgradeFile()))
-        qCWarning(lcUpgradeTool) << "Cannot write" << upgradeFile();
+    // The shipped file stays as it is: the user's choice is kept in their own.
+    const QString target = FenwaGUIToolkit::GetWritableFile(QStringLiteral("Upgrade.xml"));
+    if (!root.save(target))
+        qCWarning(lcUpgradeTool) << "Cannot write" << target;
 }
 
 QString UpgradeTool::lastFailure() const

@@ -23,7 +23,8 @@ BitrateConfigData::BitrateConfigData()
     : m_knowledge(BitrateKnowledge::current()),
       m_ipcConfigPath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("IPCBitrateConfig.xml"))),
       m_dvrConfigPath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("DVRBitrateConfig.xml"))),
-      m_scenePath(FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("Scene.csv")))
+      // A Scene.csv the user imported is read instead of the shipped one.
+      m_scenePath(FenwaGUIToolkit::GetDataFile(QStringLiteral("Scene.csv")))
 {
     m_loaded = true;
 }
@@ -77,7 +78,8 @@ QString BitrateConfigData::picturePath(const QString &pictureField) const
     // A row without a picture must not answer the folder itself (or its parent).
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return QString();
-    return FenwaGUIToolkit::GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/') + name;
+    // The user's picture of that name wins over the shipped one.
+    return FenwaGUIToolkit::GetDataFile(QStringLiteral("ScenePicture/") + name);
 }
 
 bool BitrateConfigData::getScenceNames(QStringList &out) const

@@ -1,8 +1,26 @@
 #include "model/ConfigureManager.h"
 
 #include "host/CGenericDS.h"
+#include "host/TargetPath.h"
+#include "model/XmlNode.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcSetup, "tavo.model.setup")
 
 namespace apt {
+
+namespace {
+const char kSetupFile[] = "Setup.xml";
+
+bool parses(const QString &path)
+{
+    FenwaGUIToolkit::CGenericDS root;
+    return root.LoadXML(path);
+}
+} // namespace
 
 ConfigureManager::~ConfigureManager()
 {
@@ -59,6 +77,52 @@ unsigned ConfigureManager::translator() const
     bool ok = false;
     const unsigned value = item->value.toUInt(&ok, 10);
     return ok ? value : 0;
+}
+
+QString ConfigureManager::userSetupFile()
+{
+    const QString name = QString::fromLatin1(kSetupFile);
+    return FenwaGUIToolkit::GetUserDataPath(FenwaGUIToolkit::UserFolderOf(name)) + name;
+}
+
+QString ConfigureManager::setupFile()
+{
+    const QString own = userSetupFile();
+    if (QFileInfo::exists(own) && parses(own))
+        return own;
+    return FenwaGUIToolkit::GetTargetPathFile(QString::fromLatin1(kSetupFile));
+}
+
+bool ConfigureManager::loadSetup()
+{
+    const QString own = userSetupFile();
+    const QString file = setupFile();
+    if (file != own && QFileInfo::exists(own))
+        qCWarning(lcSetup).noquote() << "The settings file" << QDir::toNativeSeparators(own)
+                                     << "cannot be read; the shipped settings apply";
+    return load(file);
+}
+
+bool ConfigureManager::saveTranslator(unsigned language)
+{
+    XmlNode root;
+    root.load(setupFile());
+    // No settings at all to start from: the language is the only one.
+    if (root.isNull() && !root.createRoot(QStringLiteral("Setup")))
+        return false;
+    const QString key = keyName(Translator);
+    XmlNode setting = root.child(key);
+    if (setting.isNull())
+        setting = root.appendChild(key);
+    XmlNode value = setting.child(QStringLiteral("Value"));
+    if (value.isNull())
+        value = setting.appendChild(QStringLiteral("Value"));
+    value.setText(QString::number(language));
+    const QString target = FenwaGUIToolkit::GetWritableFile(QString::fromLatin1(kSetupFile));
+    if (root.save(target))
+        return true;
+    qCWarning(lcSetup).noquote() << "Cannot write the settings file" << QDir::toNativeSeparators(target);
+    return false;
 }
 
 } // namespace apt

@@ -42,6 +42,18 @@ public:
     bool load(const QString &path);
     QString path() const { return m_path; }
 
+    // Loads the program's Setup.xml: the user's own, or the shipped one when the
+    // user has none or theirs does not parse (which is said on the terminal).
+    bool loadSetup();
+    // The Setup.xml to read: the user's own when it exists and parses, else the shipped one.
+    static QString setupFile();
+    // Writes the user's Setup.xml: the settings of setupFile() with "Translator"
+    // set to the language, replacing the old file only once all is written.
+    // False, with the file as it was, when it cannot be written.
+    static bool saveTranslator(unsigned language);
+    // Where saveTranslator() writes.
+    static QString userSetupFile();
+
     // First setting named by the key of that index; none when absent. An index
     // outside the table names the empty key.
     Configure *find(int keyIndex) const;

@@ -1,4 +1,5 @@
 // A second start while the first instance runs shows the hint and is refused.
+#include "PrivateSession.h"
 #include "app/ToolsApplication.h"
 #include "host/TargetPath.h"
 #include "support/DialogAnswerer.h"
@@ -52,6 +53,10 @@ private slots:
 
 int main(int argc, char **argv)
 {
+    // Its own runtime folder, which the first instance inherits.
+    PrivateSession session;
+    if (!session.isValid())
+        return 3;
     // The first instance is another process holding the same id.
     s_appId = QStringLiteral("tavo-test-second-") + QUuid::createUuid().toString(QUuid::Id128);
     QProcess first;

@@ -1,3 +1,4 @@
+#include "PrivateSession.h"
 #include "app/ToolsApplication.h"
 #include "host/ISkinPlugin.h"
 #include "host/TargetPath.h"
@@ -272,6 +273,9 @@ private slots:
 
 int main(int argc, char **argv)
 {
+    PrivateSession session;
+    if (!session.isValid())
+        return 3;
     ToolsApplication app(QStringLiteral("tavo-test-app-") + QUuid::createUuid().toString(QUuid::Id128), argc, argv);
     TestToolsApplication test;
     return QTest::qExec(&test, argc, argv);

@@ -1,9 +1,12 @@
+#include "PrivateSession.h"
 #include "host/QtSingleApplication.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 
@@ -20,14 +23,21 @@ class TestSingleApplication : public QObject
     Q_OBJECT
 
 private:
-    static int probe(const QString &id)
+    static int probe(const QString &id, QByteArray *messages = nullptr)
     {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}: %{message}"));
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TAVO_PROBE), {id, QStringLiteral("check")});
         if (!process.waitForFinished(20000))
             return -1;
+        if (messages)
+            *messages = process.readAllStandardError();
         return process.exitCode();
     }
+
+    QByteArray m_savedRuntimeDir;
 
     static bool startHolder(QProcess &process, const QString &id)
     {
@@ -36,6 +46,13 @@ private:
     }
 
 private slots:
+    void cleanup()
+    {
+        if (!m_savedRuntimeDir.isNull())
+            qputenv("XDG_RUNTIME_DIR", m_savedRuntimeDir);
+        m_savedRuntimeDir = QByteArray();
+    }
+
     void secondProcessIsRefusedWhileTheFirstRuns()
     {
         // This test process is an instance itself.
@@ -90,6 +107,79 @@ private slots:
         QFile::remove(QtSingleApplication::lockFilePath(id));
     }
 
+    void releasedInstanceLetsANewOneStart()
+    {
+        auto *app = qobject_cast<QtSingleApplication *>(qApp);
+        QVERIFY(app);
+        app->releaseInstance();
+        QCOMPARE(probe(app->id()), 0);
+        // Nothing took the place meanwhile: it is ours again.
+        QVERIFY(!app->isRunning());
+        QCOMPARE(probe(app->id()), 1);
+    }
+
+    // Only a live instance of ours refuses a start; whatever else is found at
+    // the lock's place, or keeps the lock from being made, lets the program start
+    // and say on the terminal what it could not do.
+    void whatIsAtTheLockPlace_data()
+    {
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<int>("running");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("nothing") << QStringLiteral("nothing") << 0 << false;
+        QTest::newRow("a file that is no lock") << QStringLiteral("text file") << 0 << false;
+        QTest::newRow("an empty file") << QStringLiteral("empty file") << 0 << false;
+        QTest::newRow("a folder") << QStringLiteral("folder") << 0 << true;
+        QTest::newRow("a file where the lock's folder belongs") << QStringLiteral("file as folder") << 0 << true;
+        QTest::newRow("a live instance") << QStringLiteral("instance") << 1 << false;
+        QTest::newRow("a lock held by a live process that does not answer")
+            << QStringLiteral("held lock") << 1 << false;
+    }
+
+    void whatIsAtTheLockPlace()
+    {
+        QFETCH(QString, found);
+        QFETCH(int, running);
+        QFETCH(bool, warned);
+        // A runtime folder of the row's own, which the probes inherit.
+        QTemporaryDir runtime(QDir::tempPath() + QStringLiteral("/rt-XXXXXX"));
+        QVERIFY(runtime.isValid());
+        m_savedRuntimeDir = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const QString id = freshId("place");
+        const QString lockPath = QtSingleApplication::lockFilePath(id);
+        QVERIFY(lockPath.startsWith(runtime.path() + QLatin1Char('/')));
+        const QString folder = QFileInfo(lockPath).absolutePath();
+        if (found != QLatin1String("file as folder"))
+            QVERIFY(QDir().mkpath(folder));
+
+        QProcess holder;
+        QLockFile held(lockPath);
+        if (found == QLatin1String("text file") || found == QLatin1String("empty file")) {
+            QFile file(lockPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (found == QLatin1String("text file"))
+                file.write("left here by something else\n");
+        } else if (found == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(lockPath));
+        } else if (found == QLatin1String("file as folder")) {
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (found == QLatin1String("instance")) {
+            QVERIFY(startHolder(holder, id));
+        } else if (found == QLatin1String("held lock")) {
+            QVERIFY(held.tryLock(0));
+        }
+
+        QByteArray messages;
+        QCOMPARE(probe(id, &messages), running);
+        QCOMPARE(messages.contains("tavo.host.singleapp"), warned);
+        if (holder.state() != QProcess::NotRunning) {
+            holder.kill();
+            QVERIFY(holder.waitForFinished(20000));
+        }
+    }
+
     void namesDependOnTheId()
     {
         QVERIFY(QtSingleApplication::serverName(QStringLiteral("a")) !=
@@ -97,11 +187,18 @@ private slots:
         QCOMPARE(QtSingleApplication::serverName(QStringLiteral("a")),
                  QtSingleApplication::serverName(QStringLiteral("a")));
         QVERIFY(QtSingleApplication::lockFilePath(QStringLiteral("a")).endsWith(QStringLiteral(".lock")));
+        // Both in the user's private runtime folder, not in the shared temporary one.
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/');
+        QVERIFY(QtSingleApplication::lockFilePath(QStringLiteral("a")).startsWith(runtime));
+        QVERIFY(QtSingleApplication::serverName(QStringLiteral("a")).startsWith(runtime));
     }
 };
 
 int main(int argc, char **argv)
 {
+    PrivateSession session;
+    if (!session.isValid())
+        return 3;
     QtSingleApplication app(freshId("main"), argc, argv);
     TestSingleApplication test;
     return QTest::qExec(&test, argc, argv);
