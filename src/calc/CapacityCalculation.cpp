@@ -12,7 +12,8 @@ CapacityCalculation::CapacityCalculation(QWidget *deviceAddPage, QWidget *emptyL
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("CapacityCalculation"));
-    setMinimumSize(800, 650);
+    // Narrow enough to sit beside the editor on a 1024 pixel screen; wider screens give it more.
+    setMinimumSize(600, 650);
     setupForm(deviceAddPage ? deviceAddPage : new QWidget);
 
     m_emptyListView = emptyListView ? emptyListView : new QWidget;
@@ -127,7 +128,7 @@ void CapacityCalculation::setupForm(QWidget *deviceAddPage)
     m_deviceAddPage = deviceAddPage;
     m_deviceAddPage->setParent(m_widgetDeviceList);
     m_deviceAddPage->setObjectName(QStringLiteral("m_deviceAddPage"));
-    m_deviceAddPage->setMinimumWidth(400);
+    m_deviceAddPage->setMinimumWidth(260);
     m_boardVline = new QFrame(m_widgetDeviceList);
     m_boardVline->setObjectName(QStringLiteral("m_boardVline"));
     m_boardVline->setFrameShape(QFrame::VLine);

@@ -26,6 +26,8 @@ constexpr int kOneLineWidth = 640;
 // whole "Encode Type : H.265+" only from this width on.
 constexpr int kWideOneLineWidth = 900;
 constexpr int kWideTwoLinesWidth = 460;
+// Below this the fixed value widths no longer fit: the values share the width.
+constexpr int kCompactWidth = 400;
 constexpr int kHeaderSpacing = 8;
 constexpr int kMinValueLabelWidth = 10;
 constexpr QChar kEllipsis(0x2026);
@@ -401,6 +403,10 @@ void DeviceItemWidget::applyLayout(int width)
     takeAll(m_hlayout2);
     takeAll(m_hlayout3);
 
+    // A compact card shares its width out; the wider layouts give fixed widths again.
+    for (aptui::Label *label : {m_labelDeviceCounts, m_labelDeviceResolution})
+        label->setFixedWidth(kValueLabelWidth);
+
     if (width >= kOneLineWidth) {
         const bool narrow = width < kWideOneLineWidth;
         m_layoutMode = LayoutOneLine;
@@ -410,6 +416,22 @@ void DeviceItemWidget::applyLayout(int width)
         m_line2->show();
         m_labelDeviceBitRate->setFixedWidth(narrow ? kValueLabelWidth : kWideValueLabelWidth);
         m_labelEncodeType->setFixedWidth(narrow ? kValueLabelWidth : kWideValueLabelWidth);
+    } else if (width < kCompactWidth) {
+        m_layoutMode = LayoutTwoLines;
+        addAll(m_hlayout2, {m_labelDeviceCounts, m_line1, m_labelDeviceBitRate, m_line2});
+        addAll(m_hlayout3, {m_labelDeviceResolution, m_line3, m_labelEncodeType, m_line4, m_labelScenceName});
+        m_line1->show();
+        m_line2->hide();
+        for (aptui::Label *label :
+             {m_labelDeviceCounts, m_labelDeviceBitRate, m_labelDeviceResolution, m_labelEncodeType}) {
+            label->setMinimumWidth(kMinValueLabelWidth);
+            label->setMaximumWidth(QWIDGETSIZE_MAX);
+            label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+        }
+        m_hlayout2->setStretchFactor(m_labelDeviceCounts, 2);
+        m_hlayout2->setStretchFactor(m_labelDeviceBitRate, 3);
+        m_hlayout3->setStretchFactor(m_labelDeviceResolution, 1);
+        m_hlayout3->setStretchFactor(m_labelEncodeType, 1);
     } else {
         const bool narrow = width < kWideTwoLinesWidth;
         m_layoutMode = LayoutTwoLines;

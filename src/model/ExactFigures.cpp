@@ -1,5 +1,7 @@
 #include "model/ExactFigures.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace {
@@ -18,7 +20,10 @@ bool isFigure(double value)
 
 QString oneDecimal(double value)
 {
-    return QString::number(value, value < kPlainLimit ? 'f' : 'e', 1);
+    // In the reader's own way of writing decimals (a comma in Russian).
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, value < kPlainLimit ? 'f' : 'e', 1);
 }
 
 } // namespace
