@@ -22,7 +22,7 @@
 #include <QTextCodec>
 #include <QToolTip>
 
-Q_LOGGING_CATEGORY(lcApp, "tavo.app")
+Q_LOGGING_CATEGORY(lcApp, "tavo.app", QtInfoMsg)
 
 namespace apt {
 

@@ -102,7 +102,7 @@ void CapacityCalculation::setupForm(QWidget *deviceAddPage)
     m_exportBtn->setCursor(Qt::PointingHandCursor);
     m_btnClear = new QPushButton(tr("Clear"), m_CapacityWidget);
     m_btnClear->setObjectName(QStringLiteral("m_btnClear"));
-    m_btnClear->setFocusPolicy(Qt::NoFocus);
+    m_btnClear->setFocusPolicy(Qt::StrongFocus);
     m_btnClear->setCursor(Qt::PointingHandCursor);
     horizontalLayout->addWidget(m_labelCapacityCalculationSection);
     horizontalLayout->addSpacerItem(new QSpacerItem(6, 1, QSizePolicy::Fixed, QSizePolicy::Minimum));

@@ -74,7 +74,10 @@ void DeviceAddPage::setupForm()
     m_listWidgetDiskData = new DeviceListView(this);
     m_listWidgetDiskData->setObjectName(QStringLiteral("m_listWidgetDiskData"));
     m_listWidgetDiskData->setFlow(QListView::TopToBottom);
+    // In the tab order while it holds groups; the focus goes on to the card of
+    // the keyboard's row (the card delegate sees to both).
     m_listWidgetDiskData->setFocusPolicy(Qt::NoFocus);
+    m_listWidgetDiskData->setAccessibleName(tr("Channel groups"));
     m_listWidgetDiskData->setFrameShape(QFrame::NoFrame);
     m_listWidgetDiskData->setFrameShadow(QFrame::Plain);
     m_listWidgetDiskData->setLineWidth(0);

@@ -3,9 +3,11 @@
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceListModel.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QHoverEvent>
 #include <QKeyEvent>
@@ -34,6 +36,7 @@ DeviceCardDelegate::DeviceCardDelegate(QAbstractItemView *view)
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->viewport()->setAttribute(Qt::WA_Hover);
     view->viewport()->installEventFilter(this);
+    view->installEventFilter(this);
     // A scroll or a removed row may bring another row under a resting mouse.
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, &DeviceCardDelegate::scheduleSync);
 
@@ -255,6 +258,12 @@ bool DeviceCardDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, c
 
 bool DeviceCardDelegate::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_view && event->type() == QEvent::FocusIn) {
+        // Tab into the list lands on the keyboard's card.
+        if (DeviceItemWidget *card = cardAt(m_keyIndex))
+            card->deleteButton()->setFocus(static_cast<QFocusEvent *>(event)->reason());
+        return false;
+    }
     if (watched == m_view->viewport()) {
         switch (event->type()) {
         case QEvent::LanguageChange:
@@ -279,6 +288,13 @@ bool DeviceCardDelegate::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        // Delete on a card's button deletes that card's group, as a click does.
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            if (auto *button = qobject_cast<QAbstractButton *>(watched)) {
+                button->click();
+                return true;
+            }
+        }
         if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier)))
                 return moveKeyRow(watched, -1);
@@ -306,8 +322,11 @@ DeviceItemWidget *DeviceCardDelegate::openCard(const QModelIndex &index)
             return nullptr;
         card->deleteButton()->installEventFilter(this);
     }
-    // Only the keyboard's card is in the tab order, so Tab walks the rows.
-    card->deleteButton()->setFocusPolicy(index == m_keyIndex ? Qt::TabFocus : Qt::NoFocus);
+    // The list stands in the tab order for its cards and hands its focus on to
+    // the keyboard's card (eventFilter); from there Tab walks the rows (moveKeyRow). The
+    // buttons themselves stay out of the window's tab order, which would reach
+    // them only after everything else.
+    card->deleteButton()->setFocusPolicy(Qt::ClickFocus);
     return card;
 }
 
@@ -331,8 +350,6 @@ void DeviceCardDelegate::setKeyRow(int row, bool closeLater)
     openCard(index);
     if (!old.isValid() || old == m_keyIndex)
         return;
-    if (DeviceItemWidget *card = cardAt(old))
-        card->deleteButton()->setFocusPolicy(Qt::NoFocus);
     if (old == m_hoverIndex)
         return; // The mouse is still on it.
     if (!closeLater) {
@@ -360,11 +377,28 @@ bool DeviceCardDelegate::moveKeyRow(QObject *deleteButton, int step)
     }
     const int target = row + step;
     if (row < 0 || target < 0 || target >= m_view->model()->rowCount())
-        return false; // Past the first or last row Tab leaves the list.
+        return leaveList(step > 0); // Past the first or last row Tab leaves the list.
     setKeyRow(target, true);
     m_view->scrollTo(m_keyIndex);
     if (DeviceItemWidget *next = cardAt(m_keyIndex))
         next->deleteButton()->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool DeviceCardDelegate::leaveList(bool forward)
+{
+    // The cards are made after everything else, so the window's own tab order
+    // would send the focus back to its start: go on from the list instead.
+    const QWidget *window = m_view->window();
+    QWidget *next = m_view;
+    do {
+        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+    } while (next && next != m_view &&
+             (m_view->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window) ||
+              !next->isEnabled()));
+    if (!next || next == m_view)
+        return false;
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
@@ -381,6 +415,8 @@ void DeviceCardDelegate::sync()
     m_syncQueued = false;
     QAbstractItemModel *model = m_view->model();
     const int rows = model->rowCount();
+    // An empty list is passed over by Tab.
+    m_view->setFocusPolicy(rows == 0 ? Qt::NoFocus : Qt::TabFocus);
     if (rows == 0) {
         m_removedKeyRow = -1;
         return;
@@ -402,6 +438,11 @@ void DeviceCardDelegate::sync()
             setKeyRow(top.row(), false);
     }
     m_removedKeyRow = -1;
+    // The list itself holds the focus only until a card can take it.
+    if (m_view->hasFocus()) {
+        if (DeviceItemWidget *card = cardAt(m_keyIndex))
+            card->deleteButton()->setFocus(Qt::OtherFocusReason);
+    }
 
     if (viewport->underMouse())
         setHoverIndex(m_view->indexAt(viewport->mapFromGlobal(QCursor::pos())));

@@ -69,6 +69,8 @@ private:
     void setHoverIndex(const QModelIndex &index);
     void setKeyRow(int row, bool closeLater);
     bool moveKeyRow(QObject *deleteButton, int step);
+    // Moves the focus to the widget before or after the list; false when there is none.
+    bool leaveList(bool forward);
     void scheduleSync();
     void sync();
 

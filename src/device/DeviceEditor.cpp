@@ -212,6 +212,11 @@ void DeviceEditor::setTextsAsToolTips()
 void DeviceEditor::makeConnections()
 {
     connect(m_ui->m_btnAddDevice, &QPushButton::clicked, this, &DeviceEditor::OnBtnAddDeviceClicked);
+    // Enter in a field adds the group, as the button does (refusals included).
+    for (QLineEdit *field :
+         {m_ui->m_lineEditChannelName, m_ui->m_lineEditScenceRecommandRate, m_ui->m_lineEditChannelCounts})
+        connect(field, &QLineEdit::returnPressed, m_ui->m_btnAddDevice, &QPushButton::click);
+    m_ui->m_btnAddDevice->setAutoDefault(true);
     connect(m_ui->m_radioButtonFixedRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
     connect(m_ui->m_radioButtonVarRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
     // The resolution refill of the fixed-rate refresh has connected its combo already.

@@ -1,5 +1,7 @@
 #include "host/QtSingleApplication.h"
 
+#include "host/HostLogging.h"
+
 #include "host/TargetPath.h"
 
 #include <QCryptographicHash>
@@ -18,8 +20,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 #endif
-
-Q_LOGGING_CATEGORY(lcSingleApp, "tavo.host.singleapp")
 
 namespace SharedTools {
 
@@ -104,13 +104,13 @@ bool QtSingleApplication::becomePrimary()
 {
     const QString lockPath = lockFilePath(m_appId);
     if (lockPath.isEmpty()) {
-        qCWarning(lcSingleApp) << "The user has no private runtime folder -" << kCannotTell;
+        qCWarning(lcHost) << "The user has no private runtime folder -" << kCannotTell;
         return true;
     }
     const QString folder = QFileInfo(lockPath).absolutePath();
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-        qCWarning(lcSingleApp).noquote() << "Cannot create the folder" << QDir::toNativeSeparators(folder)
-                                         << "for the instance lock -" << kCannotTell;
+        qCWarning(lcHost).noquote() << "Cannot create the folder" << QDir::toNativeSeparators(folder)
+                                    << "for the instance lock -" << kCannotTell;
         return true;
     }
     if (!m_lockFile) {
@@ -126,8 +126,8 @@ bool QtSingleApplication::becomePrimary()
     if (m_lockFile->error() != QLockFile::LockFailedError) {
         if (peerAnswers(name, 1))
             return false;
-        qCWarning(lcSingleApp).noquote() << "Cannot create the instance lock" << QDir::toNativeSeparators(lockPath)
-                                         << "-" << kCannotTell;
+        qCWarning(lcHost).noquote() << "Cannot create the instance lock" << QDir::toNativeSeparators(lockPath) << "-"
+                                    << kCannotTell;
         listen();
         return true;
     }
@@ -145,9 +145,8 @@ bool QtSingleApplication::becomePrimary()
         // A lock held open is a live instance of ours, even when it does not answer.
         if (heldByLiveProcess(lockPath))
             return false;
-        qCWarning(lcSingleApp).noquote() << "Something that is not an instance lock is in the way at"
-                                         << QDir::toNativeSeparators(lockPath) << "and cannot be removed -"
-                                         << kCannotTell;
+        qCWarning(lcHost).noquote() << "Something that is not an instance lock is in the way at"
+                                    << QDir::toNativeSeparators(lockPath) << "and cannot be removed -" << kCannotTell;
     }
     listen();
     return true;
@@ -170,8 +169,8 @@ void QtSingleApplication::listen()
     // A socket file left by a crash would make listen() fail.
     QLocalServer::removeServer(name);
     if (!m_server->listen(name))
-        qCWarning(lcSingleApp).noquote() << "Cannot listen on" << QDir::toNativeSeparators(name) << "-"
-                                         << m_server->errorString() << "- a second start may not recognise this one";
+        qCWarning(lcHost).noquote() << "Cannot listen on" << QDir::toNativeSeparators(name) << "-"
+                                    << m_server->errorString() << "- a second start may not recognise this one";
 }
 
 void QtSingleApplication::releaseInstance()

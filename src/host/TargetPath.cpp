@@ -1,5 +1,7 @@
 #include "host/TargetPath.h"
 
+#include "host/HostLogging.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -17,8 +19,6 @@
 #ifndef TAVO_PLUGINS_FROM_BIN
 #define TAVO_PLUGINS_FROM_BIN "../lib/" TAVO_PROGRAM_FOLDER "/plugins"
 #endif
-
-Q_LOGGING_CATEGORY(lcPaths, "tavo.host.paths")
 
 namespace FenwaGUIToolkit {
 
@@ -154,7 +154,7 @@ QString GetWritableFile(const QString &name, UserFolder folder)
     const QString path = GetUserDataPath(folder) + name;
     const QString parent = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(parent))
-        qCWarning(lcPaths).noquote() << "Cannot create the folder" << QDir::toNativeSeparators(parent);
+        qCWarning(lcHost).noquote() << "Cannot create the folder" << QDir::toNativeSeparators(parent);
     return path;
 }
 

@@ -1,5 +1,7 @@
 #include "host/Upgrade.h"
 
+#include "host/HostLogging.h"
+
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -14,9 +16,6 @@
 #include <QVersionNumber>
 
 namespace upgrade {
-
-// Quiet unless asked for with QT_LOGGING_RULES="tavo.upgrade.debug=true".
-Q_LOGGING_CATEGORY(lcUpgrade, "tavo.upgrade", QtInfoMsg)
 
 namespace {
 
@@ -98,7 +97,7 @@ bool Upgrade::checkUpdate(std::string &version, const tagAppProperty &app)
     }
     const QUrl url(address);
     if (!isWebUrl(url)) {
-        qCDebug(lcUpgrade) << "not an http(s) address:" << address;
+        qCDebug(lcHost) << "not an http(s) address:" << address;
         finish(Status::BadAddress, {});
         return false;
     }
@@ -113,7 +112,7 @@ bool Upgrade::checkUpdate(std::string &version, const tagAppProperty &app)
     QString offered;
     QUrl page;
     if (!parseAnswer(body, offered, page)) {
-        qCDebug(lcUpgrade) << "unreadable answer from" << url;
+        qCDebug(lcHost) << "unreadable answer from" << url;
         finish(Status::BadAnswer, {});
         return false;
     }
@@ -185,7 +184,7 @@ Upgrade::Status Upgrade::fetch(const QUrl &address, const tagAppProperty &app, i
     } else if (tooBig) {
         status = Status::BadAnswer;
     } else if (timedOut || reply->error() != QNetworkReply::NoError || httpStatus != 200) {
-        qCDebug(lcUpgrade) << "no answer from" << address << "status" << httpStatus << reply->errorString();
+        qCDebug(lcHost) << "no answer from" << address << "status" << httpStatus << reply->errorString();
         status = Status::NotReachable;
     } else {
         body += reply->read(MaxAnswerBytes + 1 - body.size());

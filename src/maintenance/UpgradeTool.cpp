@@ -14,7 +14,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-Q_LOGGING_CATEGORY(lcUpgradeTool, "tavo.upgrade.tool")
+// The maintenance pages' messages; debug lines only when asked for.
+Q_LOGGING_CATEGORY(lcUpgradeTool, "tavo.maintenance", QtInfoMsg)
 
 namespace {
 

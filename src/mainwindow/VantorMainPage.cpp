@@ -3,6 +3,7 @@
 #include "ui_VantorMainPage.h"
 
 #include "aptui/AboutDialog.h"
+#include "aptui/AccessibleNames.h"
 #include "aptui/CoverWidget.h"
 #include "aptui/Menu.h"
 #include "aptui/TipDialog.h"
@@ -81,6 +82,51 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
 
     setupMaintenanceMenu();
     setupUpdateCheck();
+    setupKeyboardAndNames();
+}
+
+void VantorMainPage::setupKeyboardAndNames()
+{
+    aptui::AccessibleNames::nameFieldsByTheirCaptions(this);
+    // The board scrolls only when the window is very small; its frame needs no focus.
+    ui->scrollArea->setFocusPolicy(Qt::NoFocus);
+    // Editor, then the list, the panel's buttons, the calculator's modes and its inputs.
+    static const char *const order[] = {"m_btnON",
+                                        "m_btnOFF",
+                                        "m_lineEditChannelName",
+                                        "m_comboBoxResolution",
+                                        "m_comboxFrameRate",
+                                        "m_comboxEncodingType",
+                                        "m_comboxSceneComplexity",
+                                        "m_lineEditScenceRecommandRate",
+                                        "m_lineEditChannelCounts",
+                                        "m_btnAddDevice",
+                                        "m_listWidgetDiskData",
+                                        "m_btnClear",
+                                        "exportBtn",
+                                        "calTimeBtn",
+                                        "calDiskBtn",
+                                        "calBandWithBtn",
+                                        "m_lineEditGT",
+                                        "m_radioBtnTB",
+                                        "m_radioBtnGB",
+                                        "m_horizontalSliderTime",
+                                        "m_spinBoxTime",
+                                        "m_lineEditSaveTime",
+                                        "m_radioBtnDay",
+                                        "m_radioBtnWeek",
+                                        "m_radioMonth",
+                                        "m_hSliderDailyTime",
+                                        "m_spinBoxDailyTime"};
+    QWidget *previous = nullptr;
+    for (const char *name : order) {
+        auto *widget = findChild<QWidget *>(QLatin1String(name));
+        if (!widget)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void VantorMainPage::setupMaintenanceMenu()

@@ -85,6 +85,7 @@ protected:
 private:
     void updateCover();
     void setupMaintenanceMenu();
+    void setupKeyboardAndNames();
     void setupLanguageMenu();
     // Keeps the chosen language in the user's setup and offers to restart.
     void onLanguageChosen(QAction *action);

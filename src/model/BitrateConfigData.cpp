@@ -1,5 +1,7 @@
 #include "model/BitrateConfigData.h"
 
+#include "model/ModelLogging.h"
+
 #include "host/TargetPath.h"
 #include "model/BitrateKnowledge.h"
 #include "model/BitrateRow.h"
@@ -65,11 +67,11 @@ void BitrateConfigData::warnUnusableBitrate(int lineNumber, const QStringList &f
     if (BitrateRow::isUsable(fields.at(SceneBitrate).toInt()))
         return;
     // One pass of arg(): a field may itself hold a "%1".
-    qCWarning(lcData).noquote() << QStringLiteral("%1:%2: the bitrate \"%3\" of scene %4 (%5, %6) is not a whole "
-                                                  "number from 1 to %7 kbps; the scene recommends no bitrate there")
-                                       .arg(QDir::toNativeSeparators(m_scenePath), QString::number(lineNumber),
-                                            fields.at(SceneBitrate), fields.at(SceneName), fields.at(SceneEncoding),
-                                            fields.at(SceneResolution), QString::number(BitrateRow::kMaxKbps));
+    qCWarning(lcModel).noquote() << QStringLiteral("%1:%2: the bitrate \"%3\" of scene %4 (%5, %6) is not a whole "
+                                                   "number from 1 to %7 kbps; the scene recommends no bitrate there")
+                                        .arg(QDir::toNativeSeparators(m_scenePath), QString::number(lineNumber),
+                                             fields.at(SceneBitrate), fields.at(SceneName), fields.at(SceneEncoding),
+                                             fields.at(SceneResolution), QString::number(BitrateRow::kMaxKbps));
 }
 
 QString BitrateConfigData::picturePath(const QString &pictureField) const

@@ -1,12 +1,11 @@
 #include "model/BitrateTableFile.h"
 
+#include "model/ModelLogging.h"
+
 #include "model/LocaleTextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-// Warnings on, debug lines off unless asked for, so that a start with sound data prints nothing.
-Q_LOGGING_CATEGORY(lcData, "tavo.data", QtInfoMsg)
 
 namespace {
 
@@ -31,16 +30,16 @@ bool BitrateTableFile::read(const QString &path, QList<double> &points, QList<Bi
     const QString headerLine = lines.value(0);
     QStringList header = LocaleTextFile::fields(headerLine);
     dropPadding(header, kPointCount + 1);
-    qCDebug(lcData).noquote() << "[BitrateTable]" << QFileInfo(path).fileName()
-                              << "header:" << header.join(QLatin1Char('|'));
+    qCDebug(lcModel).noquote() << "[BitrateTable]" << QFileInfo(path).fileName()
+                               << "header:" << header.join(QLatin1Char('|'));
     for (qsizetype i = 1; i < header.size(); ++i)
         points.append(header.at(i).toDouble()); // 0 when it does not parse
     if (points.size() != kPointCount) {
         // One pass of arg(): a field may itself hold a "%1".
-        qCWarning(lcData).noquote() << QStringLiteral("%1:1: the header \"%2\" holds %3 frame-rate points; a "
-                                                      "bitrate table needs exactly %4")
-                                           .arg(file, headerLine, QString::number(points.size()),
-                                                QString::number(kPointCount));
+        qCWarning(lcModel).noquote() << QStringLiteral("%1:1: the header \"%2\" holds %3 frame-rate points; a "
+                                                       "bitrate table needs exactly %4")
+                                            .arg(file, headerLine, QString::number(points.size()),
+                                                 QString::number(kPointCount));
     }
 
     for (qsizetype l = 1; l < lines.size(); ++l) {
@@ -57,7 +56,7 @@ bool BitrateTableFile::read(const QString &path, QList<double> &points, QList<Bi
             const QString &field = fields.at(k + 1);
             const int kbps = field.toInt(); // 0 when it does not parse
             if (!BitrateRow::isUsable(kbps)) {
-                qCWarning(lcData).noquote()
+                qCWarning(lcModel).noquote()
                     << QStringLiteral("%1:%2: the bitrate \"%3\" of %4 at %5 fps is not a whole number from 1 to "
                                       "%6 kbps; no bitrate is recommended from it")
                            .arg(file, QString::number(l + 1), field, row.resolution, header.at(k + 1),

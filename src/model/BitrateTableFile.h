@@ -3,14 +3,9 @@
 #include "model/BitrateRow.h"
 
 #include <QList>
-#include <QLoggingCategory>
 #include <QMap>
 #include <QString>
 #include <QStringList>
-
-// The data files' category ("tavo.data"): warnings name unusable values by file
-// and line; its debug lines are off unless asked for ("tavo.data.debug=true").
-Q_DECLARE_LOGGING_CATEGORY(lcData)
 
 // Reader of the per-encoding bitrate table files ("IPCBitrate", "DVRBitrate").
 class BitrateTableFile

@@ -1,5 +1,7 @@
 #include "model/ConfigureManager.h"
 
+#include "model/ModelLogging.h"
+
 #include "host/CGenericDS.h"
 #include "host/TargetPath.h"
 #include "model/XmlNode.h"
@@ -7,8 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcSetup, "tavo.model.setup")
 
 namespace apt {
 
@@ -98,7 +98,7 @@ bool ConfigureManager::loadSetup()
     const QString own = userSetupFile();
     const QString file = setupFile();
     if (file != own && QFileInfo::exists(own))
-        qCWarning(lcSetup).noquote() << "The settings file" << QDir::toNativeSeparators(own)
+        qCWarning(lcModel).noquote() << "The settings file" << QDir::toNativeSeparators(own)
                                      << "cannot be read; the shipped settings apply";
     return load(file);
 }
@@ -121,7 +121,7 @@ bool ConfigureManager::saveTranslator(unsigned language)
     const QString target = FenwaGUIToolkit::GetWritableFile(QString::fromLatin1(kSetupFile));
     if (root.save(target))
         return true;
-    qCWarning(lcSetup).noquote() << "Cannot write the settings file" << QDir::toNativeSeparators(target);
+    qCWarning(lcModel).noquote() << "Cannot write the settings file" << QDir::toNativeSeparators(target);
     return false;
 }
 

@@ -1,13 +1,13 @@
 #include "model/LanaguageManager.h"
 
+#include "model/ModelLogging.h"
+
 #include "host/TargetPath.h"
 #include "model/ConfigureManager.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTranslator>
-
-Q_LOGGING_CATEGORY(lcLanguage, "tavo.model.language", QtInfoMsg)
 
 namespace apt {
 
@@ -79,8 +79,7 @@ void LanaguageManager::install(const QString &fileName)
         // holds every Qt text this program shows.
         const QString base = baseCatalogue(fileName);
         if (base.isEmpty() || !translator->load(base, translationFolder()))
-            qCWarning(lcLanguage).noquote()
-                << "Cannot load the translation" << fileName << "from" << translationFolder();
+            qCWarning(lcModel).noquote() << "Cannot load the translation" << fileName << "from" << translationFolder();
     }
     QCoreApplication::installTranslator(translator);
     m_translators.append(translator);

@@ -173,7 +173,7 @@ private slots:
 
         QByteArray messages;
         QCOMPARE(probe(id, &messages), running);
-        QCOMPARE(messages.contains("tavo.host.singleapp"), warned);
+        QCOMPARE(messages.contains("tavo.host"), warned);
         if (holder.state() != QProcess::NotRunning) {
             holder.kill();
             QVERIFY(holder.waitForFinished(20000));

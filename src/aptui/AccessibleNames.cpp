@@ -1,0 +1,33 @@
+#include "aptui/AccessibleNames.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+
+namespace aptui {
+
+QString AccessibleNames::captionName(const QString &caption)
+{
+    QString name = Qt::mightBeRichText(caption) ? QTextDocumentFragment::fromHtml(caption).toPlainText() : caption;
+    name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    // A colon at the end, in either width, and the blanks around it.
+    name.remove(QRegularExpression(QStringLiteral("\\s*[:：]\\s*$")));
+    return name.trimmed();
+}
+
+void AccessibleNames::nameFieldsByTheirCaptions(QWidget *root)
+{
+    if (!root)
+        return;
+    const QList<QLabel *> labels = root->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        QWidget *field = label->buddy();
+        if (field && field->accessibleName().isEmpty()) {
+            const QString name = captionName(label->text());
+            if (!name.isEmpty())
+                field->setAccessibleName(name);
+        }
+    }
+}
+
+} // namespace aptui

@@ -1,0 +1,3 @@
+#include "host/HostLogging.h"
+
+Q_LOGGING_CATEGORY(lcHost, "tavo.host", QtInfoMsg)

@@ -1,0 +1,3 @@
+#include "model/ModelLogging.h"
+
+Q_LOGGING_CATEGORY(lcModel, "tavo.model", QtInfoMsg)
