@@ -41,8 +41,16 @@ DeviceTotals::DeviceTotals(const QMap<long long, StructDeviceItem> &items)
 void DeviceTotals::add(const StructDeviceItem &item)
 {
     const double groupRate = item.iChannelCount * item.dBitrate;
-    if (isRecorded(item.iViewMode))
-        m_storageBitrate += groupRate;
+    if (isRecorded(item.iViewMode)) {
+        const double share = qBound(0, item.iRecordingShare, 100) / 100.0;
+        m_storageBitrate += groupRate * share;
+        // Each step of complexity halves or doubles a recommendation.
+        const int complexity = qBound(int(Low), item.iComplexity, int(High));
+        const double low = item.bRateFromTable ? std::ldexp(1.0, Low - complexity) : 1.0;
+        const double high = item.bRateFromTable ? std::ldexp(1.0, High - complexity) : 1.0;
+        m_storageLow += groupRate * low * share;
+        m_storageHigh += groupRate * high * share;
+    }
     if (!isWatchedLive(item.iViewMode))
         return;
     m_bandwidthSum += groupRate;

@@ -17,8 +17,13 @@ public:
     // order gives exactly the sums of the constructor.
     void add(const StructDeviceItem &item);
 
-    // kbps over the groups recorded to disk (view modes 2 and 3), not rounded.
+    // kbps over the groups recorded to disk (view modes 2 and 3), each at its
+    // recording share, not rounded.
     double storageBitrate() const { return m_storageBitrate; }
+    // The same if every group's scene turned out calm (Low complexity) or busy
+    // (High); groups whose rate was typed keep it.
+    double storageBitrateLow() const { return m_storageLow; }
+    double storageBitrateHigh() const { return m_storageHigh; }
     // kbps over the groups watched live (view modes 1 and 3).
     double bandwidthSum() const { return m_bandwidthSum; }
 
@@ -38,6 +43,8 @@ public:
 
 private:
     double m_storageBitrate = 0.0;
+    double m_storageLow = 0.0;
+    double m_storageHigh = 0.0;
     double m_bandwidthSum = 0.0;
     // Wide enough that no number of groups overflows the sums.
     qint64 m_channelCount = 0;

@@ -23,6 +23,14 @@ struct StructDeviceItem
     int iChannelGroupNumber = 0;
     // ViewMode.
     int iViewMode = 0;
+    // Share of the time the group records, in percent: 100 records all the time,
+    // less records on motion. The network carries the full bitrate regardless.
+    int iRecordingShare = 100;
+    // The SceneComplexity the bitrate was worked out for, and whether it is the
+    // tables' recommendation rather than a typed rate: what the best and worst
+    // case of busier or calmer scenes start from.
+    int iComplexity = 1;
+    bool bRateFromTable = false;
 
     friend bool operator==(const StructDeviceItem &a, const StructDeviceItem &b)
     {
@@ -30,7 +38,9 @@ struct StructDeviceItem
                a.strExtraText == b.strExtraText && a.bFlag == b.bFlag && a.strScene == b.strScene &&
                a.strEncoding == b.strEncoding && a.iChannelCount == b.iChannelCount &&
                a.strResolution == b.strResolution && a.strFrameRate == b.strFrameRate && a.dBitrate == b.dBitrate &&
-               a.iChannelGroupNumber == b.iChannelGroupNumber && a.iViewMode == b.iViewMode;
+               a.iChannelGroupNumber == b.iChannelGroupNumber && a.iViewMode == b.iViewMode &&
+               a.iRecordingShare == b.iRecordingShare && a.iComplexity == b.iComplexity &&
+               a.bRateFromTable == b.bRateFromTable;
     }
     friend bool operator!=(const StructDeviceItem &a, const StructDeviceItem &b) { return !(a == b); }
 };

@@ -44,6 +44,8 @@ private slots:
     void unitWordsAreTranslatedInTheListContext();
     void totals_data();
     void totals();
+    void shareAndBusierScenes_data();
+    void shareAndBusierScenes();
     void emptyListReadsZero();
     void countsDoNotOverflow();
 };
@@ -199,6 +201,40 @@ void TestDeviceTotals::totals()
     QTEST(totals.dvrCount(), "dvr");
     QTEST(totals.bandwidthValue(), "value");
     QTEST(totals.bandwidthUnit(), "unit");
+}
+
+void TestDeviceTotals::shareAndBusierScenes_data()
+{
+    QTest::addColumn<int>("share");
+    QTest::addColumn<int>("complexity");
+    QTest::addColumn<bool>("fromTable");
+    QTest::addColumn<double>("storage");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    // 64 cameras at 4096 kbps.
+    QTest::newRow("continuous, medium recommendation") << 100 << 1 << true << 262144.0 << 131072.0 << 524288.0;
+    QTest::newRow("on motion 40 %") << 40 << 1 << true << 104857.6 << 52428.8 << 209715.2;
+    QTest::newRow("already high") << 100 << 2 << true << 262144.0 << 65536.0 << 262144.0;
+    QTest::newRow("typed rate keeps it") << 100 << 1 << false << 262144.0 << 262144.0 << 262144.0;
+}
+
+// The network carries every camera in full; the disk only what is recorded.
+void TestDeviceTotals::shareAndBusierScenes()
+{
+    QFETCH(int, share);
+    QFETCH(int, complexity);
+    QFETCH(bool, fromTable);
+    StructDeviceItem item = group(QStringLiteral("IPC"), 64, 4096, 3);
+    item.iRecordingShare = share;
+    item.iComplexity = complexity;
+    item.bRateFromTable = fromTable;
+    QMap<long long, StructDeviceItem> items;
+    items.insert(1, item);
+    const DeviceTotals totals(items);
+    QTEST(totals.storageBitrate(), "storage");
+    QTEST(totals.storageBitrateLow(), "low");
+    QTEST(totals.storageBitrateHigh(), "high");
+    QCOMPARE(totals.bandwidthSum(), 262144.0);
 }
 
 void TestDeviceTotals::emptyListReadsZero()
