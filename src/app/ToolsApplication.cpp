@@ -5,6 +5,8 @@
 #include "host/GuiInit.h"
 #include "host/ISkinPlugin.h"
 #include "host/TargetPath.h"
+#include "mainwindow/PlanSession.h"
+#include "mainwindow/VantorMainPage.h"
 #include "model/ConfigureManager.h"
 #include "model/LanaguageManager.h"
 
@@ -21,6 +23,9 @@
 #include <QStyleFactory>
 #include <QTextCodec>
 #include <QToolTip>
+#include <QUrl>
+
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcApp, "tavo.app", QtInfoMsg)
 
@@ -32,6 +37,9 @@ const char kToolkitStyleFolder[] = ":/Fenwasuite/Qss/Qss/FenwaGUIToolkit/";
 const char kExcludedStyleSheet[] = "MacSpecial.qss";
 const char kProgramStyleSheet[] = ":/Fenwasuite/Qss/Qss/Vantor/Vantor.qss";
 const char kWindowIcon[] = ":/aptui/complex/Images/System/Complex/calculate.png";
+const char kOpenPlanPrefix[] = "open-plan:";
+// How long a later start waits for the running one to take its plan.
+const int kHandOverTimeoutMs = 5000;
 
 // A plain text that looks like markup is shown as written, not formatted.
 QString toolTipText(const QObject *receiver, const QString &text)
@@ -53,12 +61,14 @@ QFont baseFont(const QString &family)
 } // namespace
 
 ToolsApplication::ToolsApplication(const QString &appId, int &argc, char **argv)
-    : SharedTools::QtSingleApplication(appId, argc, argv)
+    : SharedTools::QtSingleApplication(appId, argc, argv), m_startFolder(QDir::currentPath())
 {
     // Relative paths (the licences file) are opened against the data directory.
     QDir::setCurrent(FenwaGUIToolkit::GetTargetPath());
     // Ties the windows to the desktop entry (its name and icon) on desktops that ask.
     setDesktopFileName(QStringLiteral(TAVO_APP_ID));
+    // Before the event loop runs, so that a plan handed over early waits for the window.
+    connect(this, &QtSingleApplication::messageReceived, this, &ToolsApplication::onMessage);
 }
 
 QString ToolsApplication::skinFolder()
@@ -80,7 +90,11 @@ bool ToolsApplication::initApplication()
     loadLanguage();
 
     if (isRunning()) {
-        showAlreadyRunningHint();
+        // A plan to open goes to the running instance, which comes to the front.
+        const QStringList plans = planFiles();
+        m_handedOver = !plans.isEmpty() && sendMessage(openPlanMessage(plans.first()), kHandOverTimeoutMs);
+        if (!m_handedOver)
+            showAlreadyRunningHint();
         return false;
     }
     if (checkScreen()) {
@@ -94,6 +108,49 @@ bool ToolsApplication::initApplication()
     return true;
 }
 
+QStringList ToolsApplication::planFiles() const
+{
+    QStringList plans;
+    const QStringList given = arguments().mid(1);
+    for (const QString &argument : given) {
+        if (argument.isEmpty() || argument.startsWith(QLatin1Char('-')))
+            continue;
+        // The desktop may hand over a URL of a local file.
+        const QUrl url(argument);
+        const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+        plans.append(QDir::cleanPath(QDir(m_startFolder).absoluteFilePath(path)));
+    }
+    return plans;
+}
+
+QString ToolsApplication::openPlanMessage(const QString &path)
+{
+    return QLatin1String(kOpenPlanPrefix) + path;
+}
+
+void ToolsApplication::attachMainWindow(VantorMainPage *window)
+{
+    m_window = window;
+    window->planSession()->offerRecovery();
+    const QStringList plans = planFiles();
+    if (!plans.isEmpty())
+        window->planSession()->openFile(plans.first());
+    const QStringList handedOver = std::exchange(m_handedOverPlans, {});
+    for (const QString &plan : handedOver)
+        window->openHandedOverPlan(plan);
+}
+
+void ToolsApplication::onMessage(const QString &message)
+{
+    if (!message.startsWith(QLatin1String(kOpenPlanPrefix)))
+        return;
+    const QString plan = message.mid(int(qstrlen(kOpenPlanPrefix)));
+    if (m_window)
+        m_window->openHandedOverPlan(plan);
+    else
+        m_handedOverPlans.append(plan);
+}
+
 void ToolsApplication::loadSetup()
 {
     // A missing or broken file leaves the store empty; every lookup then has a default.
@@ -104,7 +161,14 @@ void ToolsApplication::restart()
 {
     // The new process must find the place free, or it would take this one for a running instance.
     releaseInstance();
-    if (QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments().mid(1))) {
+    QStringList restartArguments;
+    for (const QString &argument : arguments().mid(1)) {
+        if (argument.startsWith(QLatin1Char('-')))
+            restartArguments.append(argument);
+    }
+    if (m_window && !m_window->planSession()->filePath().isEmpty())
+        restartArguments.append(m_window->planSession()->filePath());
+    if (QProcess::startDetached(QCoreApplication::applicationFilePath(), restartArguments)) {
         // Not quit(): that would ask the user whether to leave.
         QCoreApplication::exit(0);
         return;

@@ -18,7 +18,7 @@ int main(int argc, char **argv)
 
     if (!app.initApplication()) {
         QCoreApplication::exit(0);
-        return -1;
+        return app.handedOver() ? 0 : -1;
     }
 
     auto *window = new VantorMainPage;
@@ -29,6 +29,7 @@ int main(int argc, char **argv)
         window->setGeometry(apt::ToolsApplication::mainWindowGeometry(screen->availableGeometry()));
 
     window->show();
+    app.attachMainWindow(window);
     const int exitCode = QApplication::exec();
     delete window;
     return exitCode;

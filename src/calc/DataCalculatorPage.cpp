@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -70,6 +71,20 @@ Widget *named(Widget *widget, const QString &objectName)
     return widget;
 }
 
+// The text when the field would take it, else the fallback.
+QString acceptedText(const QLineEdit *field, const QString &text, const QString &fallback)
+{
+    QString copy = text;
+    int position = 0;
+    const QValidator *validator = field->validator();
+    return !validator || validator->validate(copy, position) != QValidator::Invalid ? text : fallback;
+}
+
+int hoursOrDefault(int hours, int fallback)
+{
+    return hours >= 0 && hours <= kMaxHoursPerDay ? hours : fallback;
+}
+
 QHBoxLayout *newRow()
 {
     auto *row = new QHBoxLayout;
@@ -98,6 +113,7 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
 
     setupFocusAndTips();
     connectInputs();
+    m_announcedInputs = inputs();
 }
 
 DataCalculatorPage::~DataCalculatorPage() = default;
@@ -118,6 +134,75 @@ void DataCalculatorPage::fillResult(Result &result) const
     result.bandWidth = m_result.bandWidth;
     result.exactDays = m_result.exactDays;
     result.exactDiskGB = m_result.exactDiskGB;
+}
+
+PlanCalculatorInputs DataCalculatorPage::inputs() const
+{
+    PlanCalculatorInputs in;
+    in.diskSize = m_lineEditGT->text();
+    in.diskInTerabytes = m_radioBtnTB->isChecked();
+    in.retentionPageHoursPerDay = m_spinBoxTime->value();
+    in.retention = m_lineEditSaveTime->text();
+    in.retentionUnit = m_radioBtnWeek->isChecked() ? PlanCalculatorInputs::Weeks
+                       : m_radioMonth->isChecked() ? PlanCalculatorInputs::Months
+                                                   : PlanCalculatorInputs::Days;
+    in.diskPageHoursPerDay = m_spinBoxDailyTime->value();
+    in.mode = m_tabWidgetSections->currentIndex();
+    return in;
+}
+
+void DataCalculatorPage::setInputs(const PlanCalculatorInputs &in)
+{
+    const PlanCalculatorInputs defaults;
+    const int page = in.mode >= TimePage && in.mode <= BandWidthPageIndex ? in.mode : defaults.mode;
+    {
+        // Quiet while the fields change, so that nothing is computed half-way.
+        const QSignalBlocker quiet[] = {QSignalBlocker(m_lineEditGT),           QSignalBlocker(m_radioBtnTB),
+                                        QSignalBlocker(m_radioBtnGB),           QSignalBlocker(m_spinBoxTime),
+                                        QSignalBlocker(m_horizontalSliderTime), QSignalBlocker(m_lineEditSaveTime),
+                                        QSignalBlocker(m_radioBtnDay),          QSignalBlocker(m_radioBtnWeek),
+                                        QSignalBlocker(m_radioMonth),           QSignalBlocker(m_spinBoxDailyTime),
+                                        QSignalBlocker(m_hSliderDailyTime),     QSignalBlocker(m_tabWidgetSections)};
+        Q_UNUSED(quiet);
+        m_lineEditGT->setText(acceptedText(m_lineEditGT, in.diskSize, defaults.diskSize));
+        (in.diskInTerabytes ? m_radioBtnTB : m_radioBtnGB)->setChecked(true);
+        const int hours = hoursOrDefault(in.retentionPageHoursPerDay, defaults.retentionPageHoursPerDay);
+        m_spinBoxTime->setValue(hours);
+        m_horizontalSliderTime->setValue(hours);
+        m_lineEditSaveTime->setText(acceptedText(m_lineEditSaveTime, in.retention, defaults.retention));
+        (in.retentionUnit == PlanCalculatorInputs::Weeks    ? m_radioBtnWeek
+         : in.retentionUnit == PlanCalculatorInputs::Months ? m_radioMonth
+                                                            : m_radioBtnDay)
+            ->setChecked(true);
+        const int dailyHours = hoursOrDefault(in.diskPageHoursPerDay, defaults.diskPageHoursPerDay);
+        m_spinBoxDailyTime->setValue(dailyHours);
+        m_hSliderDailyTime->setValue(dailyHours);
+        m_tabWidgetSections->setCurrentIndex(page);
+    }
+    // Shown as they are: nothing to announce.
+    m_announcedInputs = inputs();
+    selectModeButton(page == TimePage ? m_calTimeBtn : page == DiskPage ? m_calDiskBtn : m_calBandWithBtn);
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{m_lineEditGT, m_spinBoxTime, m_lineEditSaveTime, m_spinBoxDailyTime})
+        field->setToolTip(field->property("text").toString());
+    // Both displays, so that either page shows its figures when chosen.
+    const TimeFigures figures = computeTime();
+    emit setTime(figures.day, figures.week, figures.month);
+    emit setExactTime(m_result.exactDays);
+    QString size;
+    QString unit;
+    computeDiskSpace(size, unit);
+    emit setDiskSize(size, unit);
+    emit setExactDiskSize(m_result.exactDiskGB);
+}
+
+void DataCalculatorPage::noteInputs()
+{
+    const PlanCalculatorInputs now = inputs();
+    if (now == m_announcedInputs)
+        return;
+    m_announcedInputs = now;
+    emit inputsChanged();
 }
 
 QObject *DataCalculatorPage::getDataDisplayPageSize() const
@@ -196,6 +281,7 @@ void DataCalculatorPage::OnCalculateTypeSelectedChanged(int index)
         OnCalculateTimeDataChanged();
     else if (index == DiskPage)
         OnCalculateDiskSizeDataChanged();
+    noteInputs();
 }
 
 void DataCalculatorPage::OnCalculateTimeDataChanged()
@@ -208,6 +294,7 @@ void DataCalculatorPage::OnCalculateTimeDataChanged()
     const TimeFigures figures = computeTime();
     emit setTime(figures.day, figures.week, figures.month);
     emit setExactTime(m_result.exactDays);
+    noteInputs();
 }
 
 void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
@@ -221,6 +308,7 @@ void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
     computeDiskSpace(size, unit);
     emit setDiskSize(size, unit);
     emit setExactDiskSize(m_result.exactDiskGB);
+    noteInputs();
 }
 
 void DataCalculatorPage::setResults()

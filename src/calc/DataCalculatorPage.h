@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PlanCalculatorInputs.h"
 #include "model/Result.h"
 
 #include <QString>
@@ -39,6 +40,13 @@ public:
     // Copies the page's record into the caller's.
     void fillResult(Result &result) const;
 
+    // The inputs of both calculations as typed and the page in front.
+    PlanCalculatorInputs inputs() const;
+    // Shows the inputs and that page and recomputes every figure once. A text
+    // its field would refuse, or a number out of range, takes the default.
+    // Announces no inputsChanged.
+    void setInputs(const PlanCalculatorInputs &inputs);
+
     // The two result displays, for the main window's wiring.
     QObject *getDataDisplayPageSize() const;
     QObject *getDataDisplayPageTime() const;
@@ -50,6 +58,8 @@ signals:
     // days the disk keeps and the GB the retention needs; 0 where there is none.
     void setExactTime(double days);
     void setExactDiskSize(double gigabytes);
+    // The user changed an input or the page in front.
+    void inputsChanged();
 
 public slots:
     void OnDeviceChanged(double dTotalBitrate);
@@ -77,6 +87,8 @@ private:
     QWidget *buildDiskPage();
     void setupFocusAndTips();
     void connectInputs();
+    // Announces inputsChanged when inputs() differ from the last announced.
+    void noteInputs();
 
     void selectModeButton(QPushButton *selected);
     void setZeroTimeStrings();
@@ -124,4 +136,5 @@ private:
     SizeDisplayPage *m_displayPageSize = nullptr;
 
     BandWidthPage *m_bandWidthPage = nullptr;
+    PlanCalculatorInputs m_announcedInputs;
 };

@@ -9,9 +9,12 @@
 #include "device/DeviceListView.h"
 #include "device/DeviceReport.h"
 #include "device/ReportExport.h"
+#include "device/ReportFile.h"
+#include "device/ReportHint.h"
 #include "device/ReportProgress.h"
 #include "model/DeviceEnums.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QListView>
 #include <QMutexLocker>
@@ -140,6 +143,36 @@ void DeviceAddPage::setDeviceTypeData(QVector<StructDeviceItem> vectData)
     for (const StructDeviceItem &item : std::as_const(vectData))
         addDeviceTypeItem(item, false);
     announceTotals();
+}
+
+void DeviceAddPage::setGroups(const QVector<StructDeviceItem> &groups)
+{
+    storeGroups(groups, true);
+    emit SianalDeviceDelete(0);
+    announceTotals();
+}
+
+void DeviceAddPage::addGroups(const QVector<StructDeviceItem> &groups)
+{
+    storeGroups(groups, false);
+    announceTotals();
+}
+
+void DeviceAddPage::storeGroups(const QVector<StructDeviceItem> &groups, bool replace)
+{
+    QMutexLocker locker(&m_mutex);
+    if (replace) {
+        m_model->clear();
+        m_mapDeviceData.clear();
+    }
+    m_cardDelegate->setRowHeight(width() <= kWideAddPageWidth ? kTwoLinesRowHeight : kWideAddRowHeight);
+    for (const StructDeviceItem &group : groups) {
+        const long long id = ++m_llDeviceId;
+        m_model->insertGroup(id, group);
+        // The highest id goes last: no search through the map.
+        m_mapDeviceData.insert(m_mapDeviceData.cend(), id, group);
+    }
+    m_totals = DeviceTotals(m_mapDeviceData);
 }
 
 void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
@@ -282,13 +315,18 @@ void DeviceAddPage::onExportDeviceItems(Result result)
         emit signalDisvocer();
         return;
     }
-    const QString fileName = aptui::FileChooser::saveFileName(this, tr("Save File"), QString(), tr("File (*.pdf )"));
-    if (fileName.isEmpty())
+    const QDate today = QDate::currentDate();
+    const QString chosen = aptui::FileChooser::saveFileName(
+        this, tr("Save File"), ReportFile::startPath(m_reportTitle, today), tr("File (*.pdf )"));
+    if (chosen.isEmpty())
         return;
+    const QString fileName = ReportFile::withPdfSuffix(chosen);
+    const QString planName = m_reportTitle.isEmpty() ? ReportFile::planNameFromFile(fileName, today) : m_reportTitle;
 
-    // Written on a worker from a copy of the groups: the list may change meanwhile.
+    // Written on a worker from a copy of the groups: the list may change
+    // meanwhile. The texts are made here, in the language of the moment.
     m_reportProgress->setProgress(0, 1);
-    m_reportExport->start(DeviceReport::tables(m_mapDeviceData, result), fileName);
+    m_reportExport->start(DeviceReport::document(m_mapDeviceData, result, planName, today), fileName);
     // A short report is done before a progress strip would be noticed.
     QTimer::singleShot(kProgressDelayMs, m_reportProgress, [this] {
         if (m_reportExport->isRunning())
@@ -301,17 +339,16 @@ bool DeviceAddPage::isExporting() const
     return m_reportExport->isRunning();
 }
 
-void DeviceAddPage::onReportFinished(bool saved, bool cancelled)
+void DeviceAddPage::setReportTitle(const QString &planName)
+{
+    m_reportTitle = planName;
+}
+
+void DeviceAddPage::onReportFinished(ReportOutcome outcome)
 {
     m_reportProgress->hide();
-    if (cancelled)
-        return;
-    aptui::BaseDialog hint(false, false, false, false, true, true, false);
-    hint.setFixedSize(350, 220);
-    hint.setTitle(tr("Hint"));
-    hint.setObjectName(QStringLiteral("Hint"));
-    hint.setBottomVisible(true);
     // The file is checked after writing: only a complete PDF counts as saved.
-    hint.setDefaultText(saved ? tr("Saved.") : tr("Failed to save the file."));
-    hint.exec();
+    if (outcome == ReportOutcome::Saved)
+        ReportFile::rememberFolder(m_reportExport->fileName());
+    ReportHint::exec(outcome, m_reportExport->fileName());
 }

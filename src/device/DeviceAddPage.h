@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/ReportOutcome.h"
 #include "model/BitrateCalculator.h"
 #include "model/BitrateTable.h"
 #include "model/DeviceTotals.h"
@@ -64,9 +65,17 @@ public slots:
     // announced; the caller announces once at the end.
     void addDeviceTypeItem(StructDeviceItem deviceTypeItem, bool isAddOnce = true);
     void setDeviceTypeData(QVector<StructDeviceItem> vectData);
+    // Replaces every group without asking, as when a plan is opened: emits
+    // SianalDeviceDelete(0) as a clear does and announces the totals once.
+    void setGroups(const QVector<StructDeviceItem> &groups);
+    // Appends the groups as they are and announces the totals once.
+    void addGroups(const QVector<StructDeviceItem> &groups);
     void OnDeleteDeviceItem(long long id, int iChannelGroupNumber);
     void onClearDeviceItems();
     void onExportDeviceItems(Result result);
+    // The plan's name for the report's title and offered file name. While it
+    // is empty, the report takes its name from the file chosen for it.
+    void setReportTitle(const QString &planName);
     QMap<long long, StructDeviceItem> getDeviceData();
     void OnGetFramerateStandard();
     // 0 converts the groups to PAL, 1 to NTSC.
@@ -78,9 +87,12 @@ protected:
 private:
     void setupForm();
     void clearAll();
+    // Stores the groups after the ones held, or instead of them, and counts
+    // the totals again; announces nothing.
+    void storeGroups(const QVector<StructDeviceItem> &groups, bool replace);
     void announceTotals();
     void convertStandard(int toStandard);
-    void onReportFinished(bool saved, bool cancelled);
+    void onReportFinished(ReportOutcome outcome);
 
     // Form
     QVBoxLayout *m_verticalLayout = nullptr;
@@ -90,6 +102,7 @@ private:
     DeviceCardDelegate *m_cardDelegate = nullptr;
     ReportProgress *m_reportProgress = nullptr;
     ReportExport *m_reportExport = nullptr;
+    QString m_reportTitle;
 
     BitrateCalculator m_bitrateCalculator;
     BitrateTable m_bitrateTable;

@@ -283,6 +283,32 @@ void DeviceEditor::OnSetFrameByStandard(int index)
     refillFrameRates(index);
 }
 
+void DeviceEditor::setFrameStandard(int standard)
+{
+    if (standard != PAL && standard != NTSC)
+        return;
+    if ((standard == PAL) != m_ui->PalNtscSwitch->isOn())
+        m_ui->PalNtscSwitch->setSwitch(standard == PAL);
+    // The switch was turned without a word, or already showed the standard.
+    if ((standard == PAL) != m_bPal)
+        switchFrameStandard(standard);
+}
+
+void DeviceEditor::setUsedChannelGroupNumbers(const QList<int> &numbers)
+{
+    m_pDeviceInfo->setUsedChannelGroupNumbers(numbers);
+}
+
+QVector<StructDeviceItem> DeviceEditor::numberedGroups(QVector<StructDeviceItem> groups)
+{
+    for (StructDeviceItem &group : groups) {
+        group.iChannelGroupNumber = m_pDeviceInfo->allocChannelGroupNumber();
+        const QString name = group.strChannelName.trimmed().isEmpty() ? defaultChannelName() : group.strChannelName;
+        group.strChannelName = name + QLatin1Char('(') + QString::number(group.iChannelGroupNumber) + QLatin1Char(')');
+    }
+    return groups;
+}
+
 // ---- Fixed-rate mode -------------------------------------------------------
 
 void DeviceEditor::refreshFixedRate()

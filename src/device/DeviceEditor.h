@@ -32,6 +32,9 @@ public:
     ~DeviceEditor() override;
 
     bool isPalStandard() const { return m_bPal; }
+    // The groups with fresh channel-group numbers, each name followed by its
+    // "(n)" as an add gives it; an empty name takes the default.
+    QVector<StructDeviceItem> numberedGroups(QVector<StructDeviceItem> groups);
     bool isFixedRateMode() const;
     int currentScenceNumber() const { return m_iCurrentScence; }
 
@@ -53,6 +56,11 @@ public slots:
     void OnDeleteChannelGroupNumber(int iChannelGroupNumber);
     // 0 PAL, 1 NTSC.
     void OnSetFrameByStandard(int index);
+    // Turns the PAL/NTSC switch as a click would, announcing a change.
+    void setFrameStandard(int standard);
+    // These numbers are in use from now on, as when a plan is opened; the
+    // next add takes the smallest other one.
+    void setUsedChannelGroupNumbers(const QList<int> &numbers);
 
 private slots:
     void OnBtnAddDeviceClicked();

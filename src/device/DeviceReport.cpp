@@ -1,51 +1,212 @@
 #include "device/DeviceReport.h"
 
+#include "model/DeviceEnums.h"
+#include "model/DeviceTotals.h"
 #include "model/ExactFigures.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
+
+// Past this many groups the smallest share one bar.
+constexpr int kChartBars = 16;
+constexpr double kKilo = 1024.0;
 
 QString hoursText(int hours)
 {
     return QString::number(hours) + DeviceReport::tr("h");
 }
 
+// In the reader's own way of writing decimals, as the exact figures are.
+QString oneDecimal(double value)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', 1);
+}
+
+// Written like the bitrate cells, but never in exponent form.
+QString plainNumber(double value)
+{
+    QString text = QString::number(value, 'f', 1);
+    if (text.endsWith(QLatin1String(".0")))
+        text.chop(2);
+    return text;
+}
+
+double storageRate(const StructDeviceItem &item)
+{
+    const bool recorded = item.iViewMode == Recording || item.iViewMode == LiveViewAndRecording;
+    return recorded ? item.iChannelCount * item.dBitrate : 0.0;
+}
+
+QString shareText(double share)
+{
+    const double percent = share * 100.0;
+    // A recorded group never reads as nothing.
+    if (percent > 0.0 && percent < 0.05)
+        return DeviceReport::tr("%1%").arg(QLatin1Char('<') + oneDecimal(0.1));
+    return DeviceReport::tr("%1%").arg(oneDecimal(percent));
+}
+
+// The families of the program's font first; the others hold the glyphs it may
+// lack (Cyrillic, Chinese) on systems without it.
+QFont reportFont()
+{
+    QFont font = QGuiApplication::font();
+    font.setFamilies({font.family(), QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+// A name for the partial file beside the target that nothing else uses. The
+// file is made like any new file, so it gets the permissions the umask (or the
+// folder's default ACL) gives one.
+QString createPartFile(const QFileInfo &target)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString name = QStringLiteral("%1/.%2.%3.part")
+                                 .arg(target.absolutePath(), target.fileName())
+                                 .arg(QRandomGenerator::global()->generate(), 0, 36);
+        QFile part(name);
+        if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return name;
+        if (part.error() != QFileDevice::OpenError || !QFileInfo::exists(name))
+            return QString();
+    }
+    return QString();
+}
+
 } // namespace
+
+ReportDocument DeviceReport::document(const QMap<long long, StructDeviceItem> &devices, const Result &result,
+                                      const QString &planName, const QDate &date)
+{
+    ReportDocument document;
+    document.heading = tr("Storage plan");
+    document.planName = planName.simplified();
+    document.facts = {QLocale().toString(date, QLocale::LongFormat), tr("Version %1").arg(programVersion())};
+
+    const DeviceTotals totals(devices);
+    qint64 channels = 0;
+    for (const StructDeviceItem &item : devices)
+        channels += item.iChannelCount;
+    document.summary = {
+        {tr("Channels"), QString::number(channels)},
+        {tr("Storage bitrate"), oneDecimal(totals.storageBitrate() / kKilo) + QLatin1Char(' ') + tr("Mpbs")},
+        {tr("Bandwidth"), spaceUnit(result.bandWidth)},
+        {tr("Disk for %1").arg(spaceUnit(result.saveTime)), spaceUnit(result.requiredDiskSpace)},
+    };
+
+    document.tables = tables(devices, result);
+    document.chart = chart(devices);
+    document.footer = tr("TAVO storage calculator") + QLatin1Char(' ') + programVersion();
+    document.pageNumber = tr("Page %1 of %2");
+    document.font = reportFont();
+    return document;
+}
 
 QList<ReportTable> DeviceReport::tables(const QMap<long long, StructDeviceItem> &devices, const Result &result)
 {
     QList<QStringList> deviceRows;
     deviceRows.reserve(devices.size());
+    qint64 channels = 0;
+    double bitrate = 0.0;
     for (const StructDeviceItem &item : devices) {
         deviceRows.append({item.strChannelName, QString::number(item.iChannelCount), item.strResolution,
                            item.strFrameRate, item.strEncoding, QString::number(item.dBitrate, 'g', 6)});
+        channels += item.iChannelCount;
+        bitrate += item.iChannelCount * item.dBitrate;
     }
 
     return {
         {tr("Devices"),
          {tr("Device Name"), tr("Device Quantity"), tr("Resolution"), tr("Frame Rate(fps)"), tr("Encoding"),
           tr("Recommended Bitrate(kbps)")},
-         deviceRows},
+         deviceRows,
+         {tr("Total"), QString::number(channels), QString(), QString(), QString(), plainNumber(bitrate)}},
         // The whole-unit figures with the unrounded ones behind them last.
         {tr("Space Given"),
          {tr("Disk Space"), tr("Recording Time/day"), tr("Recording Time By Day"), tr("Recording Time By Week"),
           tr("Recording Time By Month"), tr("Exact")},
-         {{result.diskSize, hoursText(result.recordHoursPerDay), result.savedDays, result.savedWeeks,
-           result.savedMonths, ExactFigures::retention(result.exactDays)}}},
+         {{spaceUnit(result.diskSize), spaceUnit(hoursText(result.recordHoursPerDay)), spaceUnit(result.savedDays),
+           spaceUnit(result.savedWeeks), spaceUnit(result.savedMonths), ExactFigures::retention(result.exactDays)}},
+         {}},
         {tr("Time Given"),
          {tr("Recording Time"), tr("Recording Time/day"), tr("Required Disk Space"), tr("Exact")},
-         {{result.saveTime, hoursText(result.dailyRecordHours), result.requiredDiskSpace,
-           ExactFigures::diskSize(result.exactDiskGB)}}},
+         {{spaceUnit(result.saveTime), spaceUnit(hoursText(result.dailyRecordHours)),
+           spaceUnit(result.requiredDiskSpace), ExactFigures::diskSize(result.exactDiskGB)}},
+         {}},
         {tr("Bandwidth"),
          {tr("Total device number"), tr("Total Band Width")},
-         {{result.channelCount, result.bandWidth}}},
+         {{spaceUnit(result.channelCount), spaceUnit(result.bandWidth)}},
+         {}},
     };
+}
+
+ReportChart DeviceReport::chart(const QMap<long long, StructDeviceItem> &devices)
+{
+    ReportChart chart;
+    chart.title = tr("Storage by channel group");
+    chart.emptyText = tr("No channel group is recorded.");
+
+    QList<const StructDeviceItem *> recorded;
+    double total = 0.0;
+    for (const StructDeviceItem &item : devices) {
+        const double rate = storageRate(item);
+        if (rate > 0.0) {
+            recorded.append(&item);
+            total += rate;
+        }
+    }
+    if (recorded.isEmpty())
+        return chart;
+    std::stable_sort(recorded.begin(), recorded.end(), [](const StructDeviceItem *a, const StructDeviceItem *b) {
+        return storageRate(*a) > storageRate(*b);
+    });
+
+    const int shown = recorded.size() > kChartBars ? kChartBars - 1 : int(recorded.size());
+    for (int i = 0; i < shown; ++i) {
+        const double share = storageRate(*recorded.at(i)) / total;
+        chart.bars.append({recorded.at(i)->strChannelName, shareText(share), share, false});
+    }
+    if (shown < recorded.size()) {
+        const double rest =
+            std::accumulate(recorded.cbegin() + shown, recorded.cend(), 0.0,
+                            [](double sum, const StructDeviceItem *item) { return sum + storageRate(*item); });
+        const int count = int(recorded.size()) - shown;
+        chart.bars.append({tr("Others (%n groups)", nullptr, count), shareText(rest / total), rest / total, true});
+    }
+    return chart;
+}
+
+QString DeviceReport::spaceUnit(const QString &figure)
+{
+    QString spaced;
+    spaced.reserve(figure.size() + 2);
+    for (int i = 0; i < figure.size(); ++i) {
+        spaced.append(figure.at(i));
+        if (figure.at(i).isDigit() && i + 1 < figure.size() && figure.at(i + 1).isLetter())
+            spaced.append(QLatin1Char(' '));
+    }
+    return spaced;
+}
+
+QString DeviceReport::programVersion()
+{
+    const QString version = QCoreApplication::applicationVersion();
+    return version.isEmpty() ? QStringLiteral(TAVO_VERSION) : version;
 }
 
 bool DeviceReport::isPdfFile(const QString &fileName)
@@ -60,44 +221,48 @@ bool DeviceReport::isPdfFile(const QString &fileName)
     return file.seek(file.size() - tail) && file.read(tail).contains("%%EOF");
 }
 
-bool DeviceReport::writePdf(const QList<ReportTable> &tables, const QString &fileName,
-                            const ReportPainter::Progress &progress)
+ReportOutcome DeviceReport::writePdf(const ReportDocument &document, const QString &fileName,
+                                     const ReportPainter::Progress &progress)
 {
     const QFileInfo target(fileName);
     if (fileName.isEmpty() || target.isDir())
-        return false;
+        return ReportOutcome::TargetIsFolder;
+    if (!QFileInfo(target.absolutePath()).isDir())
+        return ReportOutcome::FolderMissing;
 
-    QString partPath;
-    {
-        // A hidden name beside the target; QTemporaryFile appends its random suffix.
-        QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName());
-        part.setAutoRemove(false);
-        if (!part.open())
-            return false;
-        partPath = part.fileName();
-    }
+    const QString partPath = createPartFile(target);
+    if (partPath.isEmpty())
+        return ReportOutcome::FolderNotWritable;
 
     bool complete = false;
+    bool stopped = false;
     {
         QPdfWriter writer(partPath);
         writer.setPageSize(QPageSize(QSizeF(297.0, 210.0), QPageSize::Millimeter));
-        writer.setPageMargins(QMarginsF(10.0, 10.0, 10.0, 10.0), QPageLayout::Millimeter);
+        writer.setPageMargins(QMarginsF(12.0, 10.0, 12.0, 8.0), QPageLayout::Millimeter);
+        writer.setTitle(document.planName.isEmpty() ? document.heading : document.planName);
+        writer.setCreator(document.footer);
         QPainter painter;
         if (painter.begin(&writer)) {
-            complete = ReportPainter(tables).paint(writer, painter, progress);
+            complete = ReportPainter(document).paint(writer, painter, progress);
+            stopped = !complete;
             painter.end();
         }
     }
 
     if (!complete) {
         QFile::remove(partPath);
-        return false;
+        return stopped ? ReportOutcome::Cancelled : ReportOutcome::WriteFailed;
     }
-    if (!isPdfFile(partPath) || !replaceFile(partPath, fileName)) {
+    if (!isPdfFile(partPath)) {
         QFile::remove(partPath);
-        return false;
+        return ReportOutcome::WriteFailed;
     }
-    return true;
+    if (!replaceFile(partPath, fileName)) {
+        QFile::remove(partPath);
+        return ReportOutcome::ReplaceFailed;
+    }
+    return ReportOutcome::Saved;
 }
 
 bool DeviceReport::replaceFile(const QString &from, const QString &to)

@@ -1,34 +1,56 @@
 #pragma once
 
+#include "device/ReportDocument.h"
+#include "device/ReportOutcome.h"
 #include "device/ReportPainter.h"
 #include "device/ReportTable.h"
 #include "model/Result.h"
 #include "model/StructDeviceItem.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QList>
 #include <QMap>
 #include <QString>
 
-// The PDF report of the device list: four sections ("Devices", "Space
-// Given", "Time Given", "Bandwidth"), each a title over a data table, on
-// 297 x 210 mm pages. The two capacity sections end in a column of the
-// unrounded figures.
+// The PDF report of the device list on 297 x 210 mm pages: a title block with
+// the plan's name, date, program version and key figures, then four sections
+// ("Devices", "Space Given", "Time Given", "Bandwidth"), each a title over a
+// data table, with the storage chart after the devices. The two capacity
+// sections end in a column of the unrounded figures.
 class DeviceReport
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceAddPage)
 
 public:
-    // The four sections in report order; the groups are listed in ascending id order.
+    // The whole report in the language of the moment; call on the GUI thread.
+    // An empty plan name leaves the heading alone.
+    static ReportDocument document(const QMap<long long, StructDeviceItem> &devices, const Result &result,
+                                   const QString &planName, const QDate &date = QDate::currentDate());
+
+    // The four sections in report order; the groups are listed in ascending
+    // id order, the devices followed by their totals.
     static QList<ReportTable> tables(const QMap<long long, StructDeviceItem> &devices, const Result &result);
 
-    // Draws the sections into a PDF file of exactly that name. The file is
+    // Each recorded group's share of the storage bitrate, largest first (equal
+    // ones in id order); past 16 groups the 15 largest and one bar for the rest.
+    static ReportChart chart(const QMap<long long, StructDeviceItem> &devices);
+
+    // A blank between a number and the unit written right after it:
+    // "30Day(s)" -> "30 Day(s)", "54.0Mbps" -> "54.0 Mbps". Other texts are
+    // returned as they are.
+    static QString spaceUnit(const QString &figure);
+
+    // QCoreApplication::applicationVersion(), else the version this was built as.
+    static QString programVersion();
+
+    // Draws the report into a PDF file of exactly that name. The file is
     // written beside the target first and only moved into place once it is a
     // complete PDF, so a failure or a stop leaves no partial file and an
-    // existing file untouched. False when the file could not be written or the
-    // progress callback asked to stop. Uses no widgets: runs on any thread.
-    static bool writePdf(const QList<ReportTable> &tables, const QString &fileName,
-                         const ReportPainter::Progress &progress = {});
+    // existing file untouched. The file gets the permissions a new file gets
+    // from the user's umask. Uses no widgets: runs on any thread.
+    static ReportOutcome writePdf(const ReportDocument &document, const QString &fileName,
+                                  const ReportPainter::Progress &progress = {});
 
     // True when the file exists and is a complete PDF.
     static bool isPdfFile(const QString &fileName);

@@ -16,17 +16,18 @@ ReportExport::~ReportExport()
     }
 }
 
-bool ReportExport::start(const QList<ReportTable> &tables, const QString &fileName)
+bool ReportExport::start(const ReportDocument &document, const QString &fileName)
 {
     if (m_thread)
         return false;
     auto cancel = std::make_shared<std::atomic<bool>>(false);
-    auto saved = std::make_shared<bool>(false);
+    auto outcome = std::make_shared<ReportOutcome>(ReportOutcome::WriteFailed);
     m_cancel = cancel;
+    m_fileName = fileName;
     // The destructor waits for the thread, so `this` outlives it.
-    m_thread = QThread::create([this, tables, fileName, cancel, saved] {
+    m_thread = QThread::create([this, document, fileName, cancel, outcome] {
         int lastPercent = -1;
-        *saved = DeviceReport::writePdf(tables, fileName, [&](int done, int total) {
+        *outcome = DeviceReport::writePdf(document, fileName, [&](int done, int total) {
             const int percent = total > 0 ? done * 100 / total : 100;
             if (percent != lastPercent) {
                 lastPercent = percent;
@@ -38,12 +39,12 @@ bool ReportExport::start(const QList<ReportTable> &tables, const QString &fileNa
         });
     });
     m_thread->setObjectName(QStringLiteral("ReportExport"));
-    connect(m_thread, &QThread::finished, this, [this, cancel, saved] {
+    connect(m_thread, &QThread::finished, this, [this, outcome] {
         QThread *thread = m_thread;
         m_thread = nullptr;
         thread->wait();
         thread->deleteLater();
-        emit finished(*saved, cancel->load() && !*saved);
+        emit finished(*outcome);
     });
     m_thread->start(QThread::LowPriority);
     return true;

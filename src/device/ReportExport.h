@@ -1,8 +1,8 @@
 #pragma once
 
-#include "device/ReportTable.h"
+#include "device/ReportDocument.h"
+#include "device/ReportOutcome.h"
 
-#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -24,20 +24,23 @@ public:
     ~ReportExport() override;
 
     // False, doing nothing, while an export runs.
-    bool start(const QList<ReportTable> &tables, const QString &fileName);
+    bool start(const ReportDocument &document, const QString &fileName);
     bool isRunning() const { return m_thread != nullptr; }
+    // The file the last export was started for.
+    QString fileName() const { return m_fileName; }
 
 signals:
     // Data rows drawn so far out of all of them; sent when the share changes by a percent.
     void progress(int done, int total);
-    // saved: the file is complete under its name. cancelled: stopped on request.
-    void finished(bool saved, bool cancelled);
+    // Saved when the file is complete under its name, Cancelled when stopped on request.
+    void finished(ReportOutcome outcome);
 
 public slots:
-    // Stops the running export soon; finished() follows with cancelled set.
+    // Stops the running export soon; finished() follows with Cancelled.
     void cancel();
 
 private:
     QThread *m_thread = nullptr;
     std::shared_ptr<std::atomic<bool>> m_cancel;
+    QString m_fileName;
 };

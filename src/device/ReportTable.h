@@ -4,10 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-// One section of the report: a title over a table of a caption row and data rows.
+// One section of the report: a title over a table of a caption row, data rows
+// and, when given, a bold totals row.
 struct ReportTable
 {
     QString title;
     QStringList headers;
     QList<QStringList> rows;
+    QStringList totals;
 };

@@ -5,6 +5,7 @@
 #include "host/TargetPath.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QThread>
+#include <QTimer>
+#include <QtEndian>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -71,6 +74,14 @@ bool heldByLiveProcess(const QString &path)
 }
 
 const char kCannotTell[] = "another running instance cannot be recognised";
+
+// A message travels as its UTF-8 length (4 bytes, big-endian) and its UTF-8
+// bytes; the instance confirms it with one byte.
+const int kLengthSize = 4;
+const quint32 kMaxMessageSize = 1024 * 1024;
+const char kReceived = '\x06';
+// A peer that neither sends nor leaves is let go after this long.
+const int kPeerTimeoutMs = 10000;
 } // namespace
 
 QtSingleApplication::QtSingleApplication(const QString &appId, int &argc, char **argv)
@@ -158,11 +169,13 @@ void QtSingleApplication::listen()
     if (!m_server) {
         m_server = new QLocalServer(this);
         m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        // Peers only probe whether we are alive; drop their connections at once.
-        connect(m_server, &QLocalServer::newConnection, m_server, [server = m_server] {
-            while (QLocalSocket *socket = server->nextPendingConnection()) {
-                socket->disconnectFromServer();
-                socket->deleteLater();
+        // A peer probes whether we are alive and leaves, or sends one message.
+        connect(m_server, &QLocalServer::newConnection, this, [this] {
+            while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+                connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+                connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
+                QTimer::singleShot(kPeerTimeoutMs, socket, &QObject::deleteLater);
+                readMessage(socket);
             }
         });
     }
@@ -171,6 +184,54 @@ void QtSingleApplication::listen()
     if (!m_server->listen(name))
         qCWarning(lcHost).noquote() << "Cannot listen on" << QDir::toNativeSeparators(name) << "-"
                                     << m_server->errorString() << "- a second start may not recognise this one";
+}
+
+void QtSingleApplication::readMessage(QLocalSocket *socket)
+{
+    if (socket->bytesAvailable() < kLengthSize)
+        return;
+    const quint32 size = qFromBigEndian<quint32>(socket->peek(kLengthSize).constData());
+    if (size > kMaxMessageSize) {
+        socket->abort();
+        return;
+    }
+    if (socket->bytesAvailable() < kLengthSize + qint64(size))
+        return;
+    socket->skip(kLengthSize);
+    const QString message = QString::fromUtf8(socket->read(size));
+    // Confirmed first, so that the sender may end while the message is handled.
+    socket->write(&kReceived, 1);
+    socket->flush();
+    socket->disconnectFromServer();
+    emit messageReceived(message);
+}
+
+bool QtSingleApplication::sendMessage(const QString &message, int timeoutMs)
+{
+    if (m_primary)
+        return false;
+    const QByteArray payload = message.toUtf8();
+    if (quint32(payload.size()) > kMaxMessageSize)
+        return false;
+    const QDeadlineTimer deadline(timeoutMs);
+    QLocalSocket socket;
+    socket.connectToServer(serverName(m_appId));
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
+        return false;
+    char length[kLengthSize];
+    qToBigEndian<quint32>(quint32(payload.size()), length);
+    socket.write(length, kLengthSize);
+    socket.write(payload);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
+    while (socket.bytesAvailable() < 1) {
+        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+            return false;
+    }
+    char answer = 0;
+    return socket.getChar(&answer) && answer == kReceived;
 }
 
 void QtSingleApplication::releaseInstance()

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 class QLockFile;
 
 namespace SharedTools {
@@ -14,7 +15,8 @@ namespace SharedTools {
 // later one sees the lock and confirms through the socket that its owner is
 // alive, so a lock left by a crash never blocks a start. Neither does anything
 // else at the lock's path, nor a lock that cannot be made: the program then
-// starts and says on the terminal that it cannot tell.
+// starts and says on the terminal that it cannot tell. A later start may hand
+// the running instance a message through the same socket.
 class QtSingleApplication : public QApplication
 {
     Q_OBJECT
@@ -33,14 +35,24 @@ public:
     // back when it is still free.
     void releaseInstance();
 
+    // From a later start: hands the message to the running instance. True once
+    // that instance confirmed it within timeoutMs; false when this is the
+    // instance itself or no instance answered.
+    bool sendMessage(const QString &message, int timeoutMs);
+
     // Full paths of the local socket and the lock file of an application id;
     // empty when the user has no private runtime folder.
     static QString serverName(const QString &appId);
     static QString lockFilePath(const QString &appId);
 
+signals:
+    // The running instance got a message from a later start.
+    void messageReceived(const QString &message);
+
 private:
     bool becomePrimary();
     void listen();
+    void readMessage(QLocalSocket *socket);
 
     QString m_appId;
     QLockFile *m_lockFile = nullptr;

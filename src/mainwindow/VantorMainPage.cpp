@@ -19,6 +19,8 @@
 #include "host/TargetPath.h"
 #include "maintenance/UpdateDialog.h"
 #include "maintenance/UpgradeTool.h"
+#include "mainwindow/PlanMenu.h"
+#include "mainwindow/PlanSession.h"
 #include "model/ConfigureManager.h"
 #include "model/XmlNode.h"
 
@@ -68,10 +70,7 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
     m_pBoardHLayout->addWidget(m_pCapacityCalculation);
     ui->m_boardLayout->addLayout(m_pBoardHLayout);
 
-    const QString title = tr("TAVO storage calculator");
-    m_pTitle->setTitle(title);
     m_pTitle->setIcon(QIcon(QString::fromLatin1(kWindowIcon)));
-    setWindowTitle(title);
 
     connect(m_pAboutDialog, &AboutDialog::siganlBtn1Clicked, this, &VantorMainPage::OnMenuHelpClicked);
 
@@ -82,7 +81,49 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
 
     setupMaintenanceMenu();
     setupUpdateCheck();
+    setupPlanSession();
     setupKeyboardAndNames();
+}
+
+void VantorMainPage::setupPlanSession()
+{
+    m_pPlanSession = new PlanSession(
+        {m_pDeviceEditor, m_pDeviceAddPage, m_pCapacityCalculation->getDataCalculatorPage(), m_pCapacityCalculation},
+        this);
+    m_pPlanSession->setProgramVersion(UpgradeTool::versionFromAboutText(m_pAboutDialog->version()));
+    // The File section comes first, above the about panel.
+    m_pPlanMenu = new PlanMenu(m_pPlanSession, m_pAboutMenu, m_pAboutDialog, this);
+    connect(m_pPlanSession, &PlanSession::titleChanged, this, &VantorMainPage::showPlanTitle);
+    showPlanTitle(m_pPlanSession->planName(), m_pPlanSession->isModified());
+}
+
+void VantorMainPage::showPlanTitle(const QString &planName, bool modified)
+{
+    const QString mark = modified ? QStringLiteral("*") : QString();
+    const QString title = tr("%1 — %2", "plan name, program name").arg(planName + mark, tr("TAVO storage calculator"));
+    m_pTitle->setTitle(title);
+    setWindowTitle(title);
+}
+
+void VantorMainPage::openHandedOverPlan(const QString &path)
+{
+    bringToFront();
+    // A question open now is answered first; the plan waits for it.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(200, this, [this, path] { openHandedOverPlan(path); });
+        return;
+    }
+    m_pPlanSession->openFile(path);
+}
+
+void VantorMainPage::bringToFront()
+{
+    // Out of the taskbar as it was before, maximised or not.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void VantorMainPage::setupKeyboardAndNames()
@@ -200,7 +241,8 @@ void VantorMainPage::onLanguageChosen(QAction *action)
     dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
     const bool restart = dialog.exec() == QDialog::Accepted;
     setCover(false);
-    if (restart)
+    // The restart ends this window: the plan's changes are asked about first.
+    if (restart && m_pPlanSession->maybeSave())
         emit signalRestartRequested();
 }
 
@@ -228,6 +270,8 @@ void VantorMainPage::setupUpdateCheck()
 
 VantorMainPage::~VantorMainPage()
 {
+    // The window goes as the program ends normally.
+    m_pPlanSession->endSession();
     endBusyCursor();
     // Stops a running update query before the window goes.
     delete m_pUpgradeTool;
@@ -480,6 +524,14 @@ void VantorMainPage::resizeEvent(QResizeEvent *event)
 
 void VantorMainPage::closeEvent(QCloseEvent *event)
 {
+    // A plan with changes asks about them instead of about leaving.
+    if (m_pPlanSession->isModified()) {
+        if (m_pPlanSession->maybeSave())
+            event->accept();
+        else
+            event->ignore();
+        return;
+    }
     enableCover();
     NM_Vantor::TipDialog dialog(nullptr);
     dialog.setFixedSize(350, 220);

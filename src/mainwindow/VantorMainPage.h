@@ -17,6 +17,8 @@ class CapacityCalculation;
 class DataCalculatorPage;
 class DeviceAddPage;
 class DeviceEditor;
+class PlanMenu;
+class PlanSession;
 class QAction;
 class QHBoxLayout;
 class UpgradeTool;
@@ -46,6 +48,9 @@ public:
     QAction *checkUpdateAction() const { return m_pActionCheckUpdate; }
     // The system menu's language choices; each action's data is its "Translator" number.
     aptui::Menu *languageMenu() const { return m_pLanguageMenu; }
+    // The plan shown as a document, and the system menu's File section.
+    PlanSession *planSession() const { return m_pPlanSession; }
+    PlanMenu *planMenu() const { return m_pPlanMenu; }
 
 signals:
     void signalGetHelp();
@@ -74,6 +79,11 @@ public slots:
     void onUpdateCheckOver(bool needUpdate);
     // The user's own check: prompting is switched back on and the outcome is always told.
     void onCheckUpdate();
+    // "<plan name>[*] — TAVO storage calculator" in the window and its title bar.
+    void showPlanTitle(const QString &planName, bool modified);
+    // A later start handed over a plan: the window comes to the front and
+    // opens it as Open would, once no question is open.
+    void openHandedOverPlan(const QString &path);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -91,7 +101,9 @@ private:
     void onLanguageChosen(QAction *action);
     void checkLanguage(unsigned language);
     void setupUpdateCheck();
+    void setupPlanSession();
     void endBusyCursor();
+    void bringToFront();
 
     Ui::VantorMainPage *ui;
     QHBoxLayout *m_pBoardHLayout = nullptr;
@@ -115,4 +127,6 @@ private:
     aptui::Menu *m_pLanguageMenu = nullptr;
     // The language the next start will use.
     unsigned m_chosenLanguage = 0;
+    PlanSession *m_pPlanSession = nullptr;
+    PlanMenu *m_pPlanMenu = nullptr;
 };

@@ -98,18 +98,44 @@ int DeviceInfoManager::allocChannelGroupNumber()
         m_freedGroupNumbers.erase(m_freedGroupNumbers.begin());
         return number;
     }
-    return m_nextGroupNumber++;
+    const int number = m_nextGroupNumber++;
+    skipUsedGroupNumbers();
+    return number;
 }
 
 void DeviceInfoManager::releaseChannelGroupNumber(int number)
 {
     if (number == 0) {
         m_freedGroupNumbers.clear();
+        m_usedGroupNumbers.clear();
         m_nextGroupNumber = 1;
         return;
     }
     // Numbers start at 1, and one never handed out is not in use anyway.
-    if (number < 0 || number >= m_nextGroupNumber)
+    if (number < 0)
         return;
-    m_freedGroupNumbers.insert(number);
+    if (number < m_nextGroupNumber)
+        m_freedGroupNumbers.insert(number);
+    else
+        m_usedGroupNumbers.erase(number);
+}
+
+void DeviceInfoManager::setUsedChannelGroupNumbers(const QList<int> &numbers)
+{
+    releaseChannelGroupNumber(0);
+    for (const int number : numbers) {
+        if (number > 0)
+            m_usedGroupNumbers.insert(number);
+    }
+    skipUsedGroupNumbers();
+}
+
+void DeviceInfoManager::skipUsedGroupNumbers()
+{
+    // Kept apart rather than as the free numbers below them, which a plan
+    // numbering far apart would make countless.
+    while (!m_usedGroupNumbers.empty() && *m_usedGroupNumbers.begin() == m_nextGroupNumber) {
+        m_usedGroupNumbers.erase(m_usedGroupNumbers.begin());
+        ++m_nextGroupNumber;
+    }
 }

@@ -51,9 +51,14 @@ public:
     int allocChannelGroupNumber();
     // Gives a number back; 0 gives back all of them.
     void releaseChannelGroupNumber(int number);
+    // Forgets every number handed out and takes these as the ones in use, as
+    // when a plan is opened; numbers below 1 and repeats are ignored.
+    void setUsedChannelGroupNumbers(const QList<int> &numbers);
 
 private:
     void loadResolutions(const QString *encoding);
+    // Moves m_nextGroupNumber past the used numbers it has reached.
+    void skipUsedGroupNumbers();
 
     std::unique_ptr<BitrateTable> m_table;
     std::unique_ptr<BitrateConfigData> m_config;
@@ -61,8 +66,10 @@ private:
     QVector<QStringList> m_resolutionsByType;
     QVector<QString> m_scenceNames;
     QMap<QString, ScenceInfo> m_scenceInfos;
-    // One more than the highest number handed out since the last reset.
+    // Every number below it is in use except the freed ones.
     int m_nextGroupNumber = 1;
     // Numbers below it handed back, ready for reuse smallest first.
     std::set<int> m_freedGroupNumbers;
+    // Numbers above it in use (from an opened plan), skipped when reached.
+    std::set<int> m_usedGroupNumbers;
 };

@@ -108,12 +108,28 @@ void commitText(QWidget *widget, const QString &text)
     QCoreApplication::sendEvent(widget, &event);
 }
 
+PlanCalculatorInputs planInputs(const char *diskSize, bool terabytes, int hours, const char *retention, int unit,
+                                int dailyHours, int mode)
+{
+    PlanCalculatorInputs in;
+    in.diskSize = QLatin1String(diskSize);
+    in.diskInTerabytes = terabytes;
+    in.retentionPageHoursPerDay = hours;
+    in.retention = QLatin1String(retention);
+    in.retentionUnit = unit;
+    in.diskPageHoursPerDay = dailyHours;
+    in.mode = mode;
+    return in;
+}
+
 QString dayFigure(const QString &value)
 {
     return DataDisplayPage::dayTemplate().arg(value);
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(PlanCalculatorInputs)
 
 class TestCalcCalculatorPage : public QObject
 {
@@ -137,6 +153,8 @@ private slots:
     void typingRecalculates();
     void typedAndPastedInput_data();
     void typedAndPastedInput();
+    void inputsAsAPlanHoldsThem_data();
+    void inputsAsAPlanHoldsThem();
 
 private:
     QTemporaryDir m_dataDir;
@@ -752,3 +770,38 @@ void TestCalcCalculatorPage::typedAndPastedInput()
 
 QTEST_MAIN(TestCalcCalculatorPage)
 #include "tst_calc_calculatorpage.moc"
+
+void TestCalcCalculatorPage::inputsAsAPlanHoldsThem_data()
+{
+    QTest::addColumn<PlanCalculatorInputs>("given");
+    QTest::addColumn<PlanCalculatorInputs>("shown");
+    using In = PlanCalculatorInputs;
+    const In disk = planInputs("12.5", false, 10, "3", In::Weeks, 8, In::DiskPage);
+    const In retention = planInputs("2", true, 12, "30", In::Months, 24, In::RetentionPage);
+    QTest::newRow("the disk a retention needs") << disk << disk;
+    QTest::newRow("the retention a disk gives") << retention << retention;
+    QTest::newRow("bandwidth") << In() << In();
+    QTest::newRow("half-typed size") << planInputs("12.", true, 24, "", In::Days, 24, In::RetentionPage)
+                                     << planInputs("12.", true, 24, "", In::Days, 24, In::RetentionPage);
+    QTest::newRow("texts the fields refuse") << planInputs("abc", true, 24, "-5", In::Days, 24, In::DiskPage)
+                                             << planInputs("4", true, 24, "1", In::Days, 24, In::DiskPage);
+    QTest::newRow("numbers out of range") << planInputs("4", true, 30, "1", 9, -1, 7) << In();
+}
+
+void TestCalcCalculatorPage::inputsAsAPlanHoldsThem()
+{
+    QFETCH(PlanCalculatorInputs, given);
+    QFETCH(PlanCalculatorInputs, shown);
+    Rig rig;
+    rig.page.OnDeviceChanged(4096);
+    QSignalSpy changes(&rig.page, &DataCalculatorPage::inputsChanged);
+    rig.page.setInputs(given);
+    QCOMPARE(rig.page.inputs(), shown);
+    QCOMPARE(rig.stack()->currentIndex(), shown.mode);
+    // Shown, not changed by the user; both displays hold their figures.
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(rig.lastTime().size(), 3);
+    QCOMPARE(rig.lastSize().size(), 2);
+    rig.saveTime()->setText(QStringLiteral("7"));
+    QCOMPARE(changes.count(), 1);
+}

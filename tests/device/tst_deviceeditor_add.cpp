@@ -21,6 +21,8 @@ private slots:
     void initTestCase();
     void addBuildsTheRecord();
     void groupNumbersAreReused();
+    void numbersAfterAnOpenedPlan_data();
+    void numbersAfterAnOpenedPlan();
     void appStartOnlyOnFirstAdd();
     void addRefusals_data();
     void addRefusals();
@@ -93,6 +95,38 @@ void TestDeviceEditorAdd::groupNumbersAreReused()
     // 0: the list was cleared.
     editor.OnDeleteChannelGroupNumber(0);
     QCOMPARE(addOnce(editor).strChannelName, QStringLiteral("Channel Name(1)"));
+}
+
+void TestDeviceEditorAdd::numbersAfterAnOpenedPlan_data()
+{
+    QTest::addColumn<QList<int>>("used");
+    QTest::addColumn<int>("handedBack");
+    QTest::addColumn<QList<int>>("added");
+    QTest::newRow("none") << QList<int>{} << 0 << QList<int>{1, 2, 3};
+    QTest::newRow("from 1 on") << QList<int>{1, 2, 3} << 0 << QList<int>{4, 5, 6};
+    QTest::newRow("gaps") << QList<int>{2, 3, 6} << 0 << QList<int>{1, 4, 5, 7};
+    QTest::newRow("far apart") << QList<int>{1, 2147483000} << 0 << QList<int>{2, 3, 4};
+    QTest::newRow("repeats and numbers below 1") << QList<int>{0, -4, 1, 1} << 0 << QList<int>{2, 3};
+    QTest::newRow("one handed back") << QList<int>{1, 2, 3} << 2 << QList<int>{2, 4};
+    QTest::newRow("one beyond the next handed back") << QList<int>{1, 3} << 3 << QList<int>{2, 3, 4};
+}
+
+void TestDeviceEditorAdd::numbersAfterAnOpenedPlan()
+{
+    QFETCH(QList<int>, used);
+    QFETCH(int, handedBack);
+    QFETCH(QList<int>, added);
+    EditorDataDir dir;
+    QVERIFY(dir.isReady());
+    DeviceEditor editor;
+    addOnce(editor);
+    editor.setUsedChannelGroupNumbers(used);
+    if (handedBack != 0)
+        editor.OnDeleteChannelGroupNumber(handedBack);
+    QList<int> numbers;
+    for (int i = 0; i < added.size(); ++i)
+        numbers.append(addOnce(editor).iChannelGroupNumber);
+    QCOMPARE(numbers, added);
 }
 
 void TestDeviceEditorAdd::appStartOnlyOnFirstAdd()

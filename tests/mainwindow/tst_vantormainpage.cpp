@@ -41,10 +41,11 @@ private slots:
     {
         VantorMainPage window;
         QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(window.windowTitle(), QStringLiteral("TAVO storage calculator"));
+        // The plan's name before the program's.
+        QCOMPARE(window.windowTitle(), QStringLiteral("Untitled — TAVO storage calculator"));
         QCOMPARE(window.objectName(), QStringLiteral("VantorMainPage"));
         QCOMPARE(window.titleBar()->findChild<QLabel *>(QStringLiteral("m_labelTitle"))->text(),
-                 QStringLiteral("TAVO storage calculator"));
+                 QStringLiteral("Untitled — TAVO storage calculator"));
         QCOMPARE(window.aboutMenu()->objectName(), QStringLiteral("aboutMenu"));
         QVERIFY(window.aboutMenu()->windowFlags().testFlag(Qt::Popup));
         QVERIFY(window.aboutMenu()->testAttribute(Qt::WA_TranslucentBackground));

@@ -1,0 +1,422 @@
+#include "mainwindow/PlanSession.h"
+
+#include "aptui/BaseDialog.h"
+#include "aptui/FileChooser.h"
+#include "aptui/TipDialog.h"
+#include "calc/CapacityCalculation.h"
+#include "calc/DataCalculatorPage.h"
+#include "device/DeviceAddPage.h"
+#include "device/DeviceEditor.h"
+#include "host/CFile.h"
+#include "mainwindow/SaveChangesDialog.h"
+#include "model/DeviceEnums.h"
+#include "model/GroupCsv.h"
+#include "model/LocaleTextFile.h"
+#include "model/PlanRecovery.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QThread>
+
+#include <utility>
+
+Q_LOGGING_CATEGORY(lcPlan, "tavo.mainwindow.plan", QtInfoMsg)
+
+namespace {
+
+// Larger files are refused unread: no plan or group list comes near.
+const qint64 kMaxFileSize = 64 * 1024 * 1024;
+// A change is copied for recovery once the user paused this long.
+const int kRecoveryDelayMs = 1000;
+// Matching every group against the document's for its unknown fields costs
+// the product of both counts; past this the fields of the groups are let go.
+const qint64 kMaxGroupPairs = 4000000;
+const char kCsvExtension[] = ".csv";
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString withExtension(const QString &path, const QString &extension)
+{
+    return path.endsWith(extension, Qt::CaseInsensitive) ? path : path + extension;
+}
+
+// A spreadsheet of a language that writes decimal commas separates by semicolons.
+bool separatedBySemicolons(const QByteArray &bytes)
+{
+    const QString header = LocaleTextFile::decode(bytes.left(4096)).section(QLatin1Char('\n'), 0, 0);
+    return header.contains(QLatin1Char(';')) && !header.contains(QLatin1Char(','));
+}
+
+} // namespace
+
+PlanSession::PlanSession(const Pages &pages, QWidget *window) : QObject(window), m_pages(pages), m_window(window)
+{
+    m_blank = capture();
+    m_document = m_blank;
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(kRecoveryDelayMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &PlanSession::writeRecovery);
+
+    connect(m_pages.groups, &DeviceAddPage::SignalDeviceChanged, this, &PlanSession::markModified);
+    connect(m_pages.editor, &DeviceEditor::signalCurrentFrameStandard, this, &PlanSession::markModified);
+    connect(m_pages.calculator, &DataCalculatorPage::inputsChanged, this, &PlanSession::markModified);
+}
+
+PlanSession::~PlanSession()
+{
+    waitForRecoveryWriter();
+    // Finished; its own clean-up would come too late.
+    delete m_recoveryWriter;
+}
+
+QString PlanSession::planFilter()
+{
+    return tr("TAVO storage plans (*.tavoplan)");
+}
+
+QString PlanSession::csvFilter()
+{
+    return tr("CSV files (*.csv)");
+}
+
+QString PlanSession::planName() const
+{
+    if (!m_document.name().trimmed().isEmpty())
+        return m_document.name();
+    if (!m_filePath.isEmpty())
+        return QFileInfo(m_filePath).completeBaseName();
+    return tr("Untitled");
+}
+
+PlanDocument PlanSession::capture() const
+{
+    PlanDocument plan = m_document;
+    plan.setVideoStandard(m_pages.editor->isPalStandard() ? PAL : NTSC);
+    const QVector<StructDeviceItem> groups = m_pages.groups->getDeviceData().values();
+    if (groups != plan.groups()) {
+        if (qint64(groups.size()) * plan.groups().size() > kMaxGroupPairs)
+            plan.setGroups({});
+        plan.setGroups(groups);
+    }
+    plan.setCalculator(m_pages.calculator->inputs());
+    if (!m_programVersion.isEmpty())
+        plan.setProgramVersion(m_programVersion);
+    return plan;
+}
+
+void PlanSession::apply(const PlanDocument &plan)
+{
+    m_applying = true;
+    // The standard first: the switch converts the groups it finds, and those
+    // of the plan are in its standard already.
+    m_pages.editor->setFrameStandard(plan.videoStandard());
+    m_pages.groups->setGroups(plan.groups());
+    QList<int> numbers;
+    numbers.reserve(plan.groups().size());
+    for (const StructDeviceItem &group : plan.groups())
+        numbers.append(group.iChannelGroupNumber);
+    m_pages.editor->setUsedChannelGroupNumbers(numbers);
+    if (plan.groups().isEmpty())
+        m_pages.panel->showNullPage();
+    else
+        m_pages.panel->showNormalPage();
+    m_pages.calculator->setInputs(plan.calculator());
+    m_applying = false;
+}
+
+void PlanSession::markModified()
+{
+    if (m_applying)
+        return;
+    if (!m_modified) {
+        m_modified = true;
+        announceTitle();
+    }
+    m_recoveryTimer.start();
+}
+
+void PlanSession::setState(const PlanDocument &plan, const QString &path, bool modified)
+{
+    m_document = plan;
+    m_filePath = path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    m_modified = modified;
+    announceTitle();
+}
+
+void PlanSession::announceTitle()
+{
+    const QString name = planName();
+    emit titleChanged(name, m_modified);
+    // The report is titled after the plan; an untitled one leaves it to the report's file name.
+    const bool untitled = m_document.name().trimmed().isEmpty() && m_filePath.isEmpty();
+    const QString reportTitle = untitled ? QString() : name;
+    if (reportTitle != m_reportTitle) {
+        m_reportTitle = reportTitle;
+        m_pages.groups->setReportTitle(reportTitle);
+    }
+}
+
+void PlanSession::showHint(const QString &text)
+{
+    aptui::BaseDialog::showHint(text, QSize(400, 256));
+}
+
+QString PlanSession::startFolder() const
+{
+    if (!m_filePath.isEmpty())
+        return QFileInfo(m_filePath).absolutePath();
+    const QStringList recent = m_recent.paths();
+    if (!recent.isEmpty())
+        return QFileInfo(recent.first()).absolutePath();
+    return QDir::homePath();
+}
+
+bool PlanSession::newPlan()
+{
+    if (!maybeSave())
+        return false;
+    apply(m_blank);
+    setState(m_blank, QString(), false);
+    dropRecoveryCopy();
+    return true;
+}
+
+bool PlanSession::open()
+{
+    const QString path = aptui::FileChooser::openFileName(m_window, tr("Open Plan"), startFolder(), planFilter());
+    return !path.isEmpty() && openFile(path);
+}
+
+bool PlanSession::openFile(const QString &path)
+{
+    PlanDocument plan;
+    if (!readPlan(path, plan) || !maybeSave())
+        return false;
+    apply(plan);
+    m_recent.add(path);
+    emit recentPlansChanged();
+    setState(plan, path, false);
+    dropRecoveryCopy();
+    return true;
+}
+
+bool PlanSession::refuseTooLarge(const QString &path)
+{
+    // Refused before reading: a wrong file of any size must not freeze the window.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= kMaxFileSize)
+        return false;
+    showHint(tr("The file %1 is too large to open (%2 MB; at most %3 MB).")
+                 .arg(native(path))
+                 .arg(info.size() / (1024 * 1024))
+                 .arg(kMaxFileSize / (1024 * 1024)));
+    return true;
+}
+
+bool PlanSession::readPlan(const QString &path, PlanDocument &plan)
+{
+    if (refuseTooLarge(path))
+        return false;
+    if (plan.load(path) == PlanDocument::None)
+        return true;
+    showHint(plan.error() == PlanDocument::Unreadable
+                 ? plan.errorText()
+                 : tr("The plan %1 was not opened. %2").arg(native(path), plan.errorText()));
+    return false;
+}
+
+bool PlanSession::readFile(const QString &path, QByteArray &bytes)
+{
+    if (refuseTooLarge(path))
+        return false;
+    QFile file(path);
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        showHint(tr("The file %1 cannot be read.").arg(native(path)));
+        return false;
+    }
+    return true;
+}
+
+bool PlanSession::save()
+{
+    return m_filePath.isEmpty() ? saveAs() : writeTo(m_filePath);
+}
+
+bool PlanSession::saveAs()
+{
+    const QString start =
+        m_filePath.isEmpty() ? QDir(startFolder()).filePath(planName() + PlanDocument::fileExtension()) : m_filePath;
+    const QString path = aptui::FileChooser::saveFileName(m_window, tr("Save Plan As"), start, planFilter());
+    return !path.isEmpty() && writeTo(withExtension(path, PlanDocument::fileExtension()));
+}
+
+bool PlanSession::writeTo(const QString &path)
+{
+    PlanDocument plan = capture();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (!plan.created().isValid())
+        plan.setCreated(now);
+    plan.setModified(now);
+    const bool existed = QFileInfo::exists(path);
+    if (!plan.save(path)) {
+        showHint(existed ? tr("The plan could not be saved to %1. The file there is as it was before, and the plan "
+                              "keeps its unsaved changes.")
+                               .arg(native(path))
+                         : tr("The plan could not be saved to %1. It keeps its unsaved changes.").arg(native(path)));
+        return false;
+    }
+    m_recent.add(path);
+    emit recentPlansChanged();
+    setState(plan, path, false);
+    dropRecoveryCopy();
+    return true;
+}
+
+bool PlanSession::maybeSave()
+{
+    if (!m_modified)
+        return true;
+    SaveChangesDialog question(planName());
+    question.move(m_window->x() + (m_window->width() - question.width()) / 2,
+                  m_window->y() + (m_window->height() - question.height()) / 2);
+    switch (question.ask()) {
+    case SaveChangesDialog::Save:
+        return save();
+    case SaveChangesDialog::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PlanSession::exportGroups()
+{
+    const QVector<StructDeviceItem> groups = m_pages.groups->getDeviceData().values();
+    if (groups.isEmpty()) {
+        showHint(tr("The plan has no channel groups to export."));
+        return false;
+    }
+    const QString start = QDir(startFolder()).filePath(planName() + QLatin1String(kCsvExtension));
+    const QString chosen = aptui::FileChooser::saveFileName(m_window, tr("Export Groups to CSV"), start, csvFilter());
+    if (chosen.isEmpty())
+        return false;
+    const QString path = withExtension(chosen, QLatin1String(kCsvExtension));
+    if (!FenwaGUIToolkit::CFile::WriteAll(path, GroupCsv::write(groups))) {
+        showHint(tr("The groups could not be written to %1. Any file there is as it was before.").arg(native(path)));
+        return false;
+    }
+    return true;
+}
+
+bool PlanSession::importGroups()
+{
+    const QString path =
+        aptui::FileChooser::openFileName(m_window, tr("Import Groups from CSV"), startFolder(), csvFilter());
+    QByteArray bytes;
+    if (path.isEmpty() || !readFile(path, bytes))
+        return false;
+    if (separatedBySemicolons(bytes)) {
+        showHint(tr("%1 separates its columns with semicolons. Save it from the spreadsheet as CSV with commas "
+                    "and import it again.")
+                     .arg(native(path)));
+        return false;
+    }
+    QVector<StructDeviceItem> groups;
+    int line = 0;
+    QString error;
+    if (!GroupCsv::read(bytes, groups, line, error)) {
+        showHint(tr("No groups were imported from %1. Line %2: %3").arg(native(path)).arg(line).arg(error));
+        return false;
+    }
+    if (groups.isEmpty()) {
+        showHint(tr("%1 holds no channel groups.").arg(native(path)));
+        return false;
+    }
+    m_pages.groups->addGroups(m_pages.editor->numberedGroups(groups));
+    m_pages.panel->showNormalPage();
+    return true;
+}
+
+void PlanSession::writeRecovery()
+{
+    if (!m_modified)
+        return;
+    // One copy at a time; a change meanwhile is copied once this one is done.
+    if (m_recoveryWriter) {
+        m_recoveryPending = true;
+        return;
+    }
+    // Taken here, written on a worker: a large plan takes a while to write.
+    const PlanDocument plan = capture();
+    const QByteArray marker = PlanRecovery::marker(m_filePath);
+    m_recoveryWriter = QThread::create([plan, marker] {
+        if (!PlanRecovery::write(plan, marker))
+            qCWarning(lcPlan).noquote() << "Cannot write the recovery copy" << native(PlanRecovery::copyPath());
+    });
+    connect(m_recoveryWriter, &QThread::finished, this, [this] {
+        m_recoveryWriter->deleteLater();
+        m_recoveryWriter = nullptr;
+        if (std::exchange(m_recoveryPending, false))
+            writeRecovery();
+    });
+    m_recoveryWriter->start();
+}
+
+void PlanSession::waitForRecoveryWriter()
+{
+    m_recoveryTimer.stop();
+    m_recoveryPending = false;
+    if (m_recoveryWriter)
+        m_recoveryWriter->wait();
+}
+
+void PlanSession::dropRecoveryCopy()
+{
+    waitForRecoveryWriter();
+    PlanRecovery::removeCopy();
+}
+
+bool PlanSession::offerRecovery()
+{
+    QString originalPath;
+    if (!PlanRecovery::findAbandoned(&originalPath))
+        return false;
+    NM_Vantor::TipDialog question(nullptr);
+    question.setObjectName(QStringLiteral("recoveryDialog"));
+    question.setFixedSize(350, 220);
+    question.setTitle(tr("Restore Plan"));
+    question.setText(tr("The program did not end normally. Restore the plan you were working on?"));
+    question.setConfirmButtonText(tr("Restore"));
+    question.setCancelButtonText(tr("Discard"));
+    question.move(m_window->x() + (m_window->width() - question.width()) / 2,
+                  m_window->y() + (m_window->height() - question.height()) / 2);
+    PlanDocument plan;
+    if (question.exec() != QDialog::Accepted) {
+        PlanRecovery::clear();
+        return false;
+    }
+    if (plan.load(PlanRecovery::copyPath()) != PlanDocument::None) {
+        showHint(tr("The plan could not be restored. %1").arg(plan.errorText()));
+        PlanRecovery::clear();
+        return false;
+    }
+    apply(plan);
+    setState(plan, originalPath, true);
+    // From now on the copy is this session's.
+    writeRecovery();
+    return true;
+}
+
+void PlanSession::endSession()
+{
+    waitForRecoveryWriter();
+    PlanRecovery::clear();
+}

@@ -1,0 +1,31 @@
+#include "mainwindow/SaveChangesDialog.h"
+
+#include <QPushButton>
+
+SaveChangesDialog::SaveChangesDialog(const QString &planName, QWidget *parent) : NM_Vantor::TipDialog(parent)
+{
+    setObjectName(QStringLiteral("saveChangesDialog"));
+    setFixedSize(350, 220);
+    setTitle(tr("Save Changes"));
+    setText(tr("Save changes to “%1”?").arg(planName));
+    setConfirmButtonText(tr("Save"));
+    setCancelButtonText(tr("Cancel"));
+    m_btnDiscard = new QPushButton(tr("Discard"), this);
+    m_btnDiscard->setObjectName(QStringLiteral("btnDiscard"));
+    m_btnDiscard->setMinimumSize(72, 30);
+    m_btnDiscard->setAutoDefault(false);
+    addBottomWidget(m_btnDiscard);
+    connect(m_btnDiscard, &QPushButton::clicked, this, [this] { done(Discard); });
+}
+
+SaveChangesDialog::Answer SaveChangesDialog::ask()
+{
+    switch (exec()) {
+    case Save:
+        return Save;
+    case Discard:
+        return Discard;
+    default:
+        return Cancel;
+    }
+}
