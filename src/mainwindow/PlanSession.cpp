@@ -31,9 +31,6 @@ namespace {
 const qint64 kMaxFileSize = 64 * 1024 * 1024;
 // A change is copied for recovery once the user paused this long.
 const int kRecoveryDelayMs = 1000;
-// Matching every group against the document's for its unknown fields costs
-// the product of both counts; past this the fields of the groups are let go.
-const qint64 kMaxGroupPairs = 4000000;
 const char kCsvExtension[] = ".csv";
 
 QString native(const QString &path)
@@ -99,11 +96,8 @@ PlanDocument PlanSession::capture() const
     PlanDocument plan = m_document;
     plan.setVideoStandard(m_pages.editor->isPalStandard() ? PAL : NTSC);
     const QVector<StructDeviceItem> groups = m_pages.groups->getDeviceData().values();
-    if (groups != plan.groups()) {
-        if (qint64(groups.size()) * plan.groups().size() > kMaxGroupPairs)
-            plan.setGroups({});
+    if (groups != plan.groups())
         plan.setGroups(groups);
-    }
     plan.setCalculator(m_pages.calculator->inputs());
     if (!m_programVersion.isEmpty())
         plan.setProgramVersion(m_programVersion);

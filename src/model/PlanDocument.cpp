@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMultiHash>
+#include <QPair>
 #include <QStringList>
 
 #include <climits>
@@ -252,13 +254,21 @@ QString PlanDocument::fileExtension()
 
 void PlanDocument::setGroups(const QVector<StructDeviceItem> &groups)
 {
+    // Only groups that came with unknown fields need a match; they are found
+    // by name and number first, so a plan of any size is handed back at once.
+    QMultiHash<QPair<QString, int>, qsizetype> carriers;
+    for (qsizetype j = 0; j < m_groups.size(); ++j) {
+        if (!m_groupExtra.at(j).isEmpty())
+            carriers.insert({m_groups.at(j).strChannelName, m_groups.at(j).iChannelGroupNumber}, j);
+    }
     QVector<QJsonObject> extra(groups.size());
-    QVector<bool> taken(m_groups.size(), false);
-    for (qsizetype i = 0; i < groups.size(); ++i) {
-        for (qsizetype j = 0; j < m_groups.size(); ++j) {
-            if (!taken.at(j) && !m_groupExtra.at(j).isEmpty() && m_groups.at(j) == groups.at(i)) {
-                extra[i] = m_groupExtra.at(j);
-                taken[j] = true;
+    for (qsizetype i = 0; i < groups.size() && !carriers.isEmpty(); ++i) {
+        const StructDeviceItem &group = groups.at(i);
+        auto it = carriers.find({group.strChannelName, group.iChannelGroupNumber});
+        for (; it != carriers.end() && it.key() == qMakePair(group.strChannelName, group.iChannelGroupNumber); ++it) {
+            if (m_groups.at(it.value()) == group) {
+                extra[i] = m_groupExtra.at(it.value());
+                carriers.erase(it);
                 break;
             }
         }

@@ -1,0 +1,122 @@
+#pragma once
+
+// What the report suites share: sample groups and results, and the text of a
+// PDF as a reader finds it.
+#include "device/DeviceReport.h"
+#include "model/DeviceEnums.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTranslator>
+
+namespace ReportFixture {
+
+inline const QString kFixture = QStringLiteral("../device/list");
+inline const QDate kDate(2024, 5, 1);
+
+inline StructDeviceItem group(const QString &name, double kbps, const QString &frameRate = QStringLiteral("25"),
+                              int channels = 4, int viewMode = LiveViewAndRecording)
+{
+    StructDeviceItem item;
+    item.strDeviceType = QStringLiteral("IPC");
+    item.strChannelName = name;
+    item.strEncoding = QStringLiteral("H.265");
+    item.strResolution = QStringLiteral("1080P");
+    item.strFrameRate = frameRate;
+    item.iChannelCount = channels;
+    item.dBitrate = kbps;
+    item.iViewMode = viewMode;
+    return item;
+}
+
+inline QMap<long long, StructDeviceItem> groups(int count, const QString &name = QStringLiteral("Gate"))
+{
+    QMap<long long, StructDeviceItem> devices;
+    for (int i = 1; i <= count; ++i)
+        devices.insert(i, group(QStringLiteral("%1(%2)").arg(name).arg(i), 1024));
+    return devices;
+}
+
+inline Result sampleResult()
+{
+    Result result;
+    result.diskSize = QStringLiteral("8TB");
+    result.recordHoursPerDay = 24;
+    result.savedDays = QStringLiteral("25.3 Day");
+    result.savedWeeks = QStringLiteral("3.6 Week");
+    result.savedMonths = QStringLiteral("0.8 Month");
+    result.saveTime = QStringLiteral("30Day");
+    result.dailyRecordHours = 16;
+    result.requiredDiskSpace = QStringLiteral("6.2 TB");
+    result.channelCount = QStringLiteral("12");
+    result.ipcCount = QStringLiteral("12");
+    result.dvrCount = QStringLiteral("0");
+    result.bandWidth = QStringLiteral("24.0Mpbs");
+    return result;
+}
+
+// Each section's caption row followed by its data rows.
+inline QList<QList<QStringList>> dataTables(const QList<ReportTable> &tables)
+{
+    QList<QList<QStringList>> out;
+    for (const ReportTable &table : tables)
+        out.append(QList<QStringList>{table.headers} + table.rows);
+    return out;
+}
+
+inline int pdfPageCount(const QByteArray &pdf)
+{
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(pdf));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+inline QStringList texts(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *text : list)
+        out.append(QString::fromUtf8(text));
+    return out;
+}
+
+// The text of each page, as a reader copying it out finds it.
+inline QStringList pdfPages(const QString &fileName)
+{
+    QProcess extract;
+    extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    if (!extract.waitForFinished())
+        return {};
+    return QString::fromUtf8(extract.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+}
+
+// Translates texts of the device list's context, to see that they are looked up there.
+class ListTranslator : public QTranslator
+{
+public:
+    explicit ListTranslator(QHash<QString, QString> texts) : m_texts(std::move(texts)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        return qstrcmp(context, "DeviceAddPage") == 0 ? m_texts.value(QString::fromUtf8(sourceText)) : QString();
+    }
+
+private:
+    QHash<QString, QString> m_texts;
+};
+
+struct Hint
+{
+    QString objectName;
+    QString title;
+    QString text;
+    QSize size;
+    bool confirmShown = false;
+    bool cancelShown = false;
+    QStringList extraButtons;
+};
+
+} // namespace ReportFixture
