@@ -219,10 +219,6 @@
         <translation>Notice</translation>
     </message>
     <message>
-        <source>Saved.</source>
-        <translation>The report has been saved.</translation>
-    </message>
-    <message>
         <source>Failed to save the file.</source>
         <translation>The report could not be saved.</translation>
     </message>
@@ -313,6 +309,93 @@
     <message>
         <source>Exact</source>
         <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Channel groups</source>
+        <translation>Channel groups</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>Storage plan</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Storage bitrate</source>
+        <translation>Storage bitrate</translation>
+    </message>
+    <message>
+        <source>Disk for %1</source>
+        <translation>Disk for %1</translation>
+    </message>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>TAVO storage calculator</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Storage by channel group</source>
+        <translation>Storage by channel group</translation>
+    </message>
+    <message>
+        <source>No channel group is recorded.</source>
+        <translation>No channel group is recorded.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Others (%n groups)</source>
+        <translation>
+            <numerusform>Others (%n group)</numerusform>
+            <numerusform>Others (%n groups)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved to:</source>
+        <translation>Saved to:</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Choose a file name.</source>
+        <translation>%1 is a folder. Choose a file name.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>No file can be created in the folder %1. Is it read-only?</source>
+        <translation>No file can be created in the folder %1. Is it read-only?</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to its end. Is the disk full?</source>
+        <translation>%1 could not be written to its end. Is the disk full?</translation>
+    </message>
+    <message>
+        <source>The earlier %1 could not be replaced and is left as it was.</source>
+        <translation>The earlier %1 could not be replaced and is left as it was.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Show in folder</translation>
     </message>
 </context>
 <context>
@@ -451,6 +534,36 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArray</name>
+    <message>
+        <source>A drive holds from %1 to %2 TB.</source>
+        <translation>A drive holds from %1 to %2 TB.</translation>
+    </message>
+    <message>
+        <source>An array has from 1 to %1 drives.</source>
+        <translation>An array has from 1 to %1 drives.</translation>
+    </message>
+    <message>
+        <source>The spares must leave drives for the data.</source>
+        <translation>The spares must leave drives for the data.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This RAID level needs at least %n drive(s) besides the spares.</source>
+        <translation>
+            <numerusform>This RAID level needs at least %n drive besides the spares.</numerusform>
+            <numerusform>This RAID level needs at least %n drives besides the spares.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>RAID 10 needs an even number of drives besides the spares.</source>
+        <translation>RAID 10 needs an even number of drives besides the spares.</translation>
+    </message>
+    <message>
+        <source>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</source>
+        <translation>RAID 1 holds one drive's capacity: choose larger drives or another level.</translation>
     </message>
 </context>
 <context>
@@ -600,6 +713,132 @@
     </message>
 </context>
 <context>
+    <name>PlanMenu</name>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Recent Plans</source>
+        <translation>Recent plans</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>Export Groups to CSV…</source>
+        <translation>Export groups to CSV…</translation>
+    </message>
+    <message>
+        <source>Import Groups from CSV…</source>
+        <translation>Import groups from CSV…</translation>
+    </message>
+    <message>
+        <source>No Recent Plans</source>
+        <translation>No recent plans</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSession</name>
+    <message>
+        <source>TAVO storage plans (*.tavoplan)</source>
+        <translation>TAVO storage plans (*.tavoplan)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Open plan</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
+        <translation>The file %1 is too large to open (%2 MB; at most %3 MB).</translation>
+    </message>
+    <message>
+        <source>The plan %1 was not opened. %2</source>
+        <translation>The plan %1 was not opened. %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation>Save plan as</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to %1. The file there is as it was before, and the plan keeps its unsaved changes.</source>
+        <translation>The plan could not be saved to %1. The file there is as it was before, and the plan keeps its unsaved changes.</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to %1. It keeps its unsaved changes.</source>
+        <translation>The plan could not be saved to %1. It keeps its unsaved changes.</translation>
+    </message>
+    <message>
+        <source>The plan has no channel groups to export.</source>
+        <translation>The plan has no channel groups to export.</translation>
+    </message>
+    <message>
+        <source>Export Groups to CSV</source>
+        <translation>Export groups to CSV</translation>
+    </message>
+    <message>
+        <source>The groups could not be written to %1. Any file there is as it was before.</source>
+        <translation>The groups could not be written to %1. Any file there is as it was before.</translation>
+    </message>
+    <message>
+        <source>Import Groups from CSV</source>
+        <translation>Import groups from CSV</translation>
+    </message>
+    <message>
+        <source>%1 separates its columns with semicolons. Save it from the spreadsheet as CSV with commas and import it again.</source>
+        <translation>%1 separates its columns with semicolons. Save it from the spreadsheet as CSV with commas and import it again.</translation>
+    </message>
+    <message>
+        <source>No groups were imported from %1. Line %2: %3</source>
+        <translation>No groups were imported from %1. Line %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 holds no channel groups.</source>
+        <translation>%1 holds no channel groups.</translation>
+    </message>
+    <message>
+        <source>Restore Plan</source>
+        <translation>Restore plan</translation>
+    </message>
+    <message>
+        <source>The program did not end normally. Restore the plan you were working on?</source>
+        <translation>The program did not end normally. Restore the plan you were working on?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>The plan could not be restored. %1</source>
+        <translation>The plan could not be restored. %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportProgress</name>
     <message>
         <source>Writing the report…</source>
@@ -616,6 +855,29 @@
     <message>
         <source>Stop writing the report</source>
         <translation>Stop writing the report</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>Save changes to “%1”?</source>
+        <translation>Save changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
     </message>
 </context>
 <context>
@@ -856,6 +1118,11 @@
     <message>
         <source>Later</source>
         <translation>Later</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <comment>plan name, program name</comment>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>

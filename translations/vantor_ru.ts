@@ -219,10 +219,6 @@
         <translation>Сообщение</translation>
     </message>
     <message>
-        <source>Saved.</source>
-        <translation>Сохранено.</translation>
-    </message>
-    <message>
         <source>Failed to save the file.</source>
         <translation>Не удалось сохранить файл.</translation>
     </message>
@@ -313,6 +309,94 @@
     <message>
         <source>Exact</source>
         <translation>Точно</translation>
+    </message>
+    <message>
+        <source>Channel groups</source>
+        <translation>Группы каналов</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>План хранения</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Storage bitrate</source>
+        <translation>Битрейт записи</translation>
+    </message>
+    <message>
+        <source>Disk for %1</source>
+        <translation>Диск на %1</translation>
+    </message>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>Калькулятор хранилища TAVO</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Итого</translation>
+    </message>
+    <message>
+        <source>Storage by channel group</source>
+        <translation>Доля записи по группам каналов</translation>
+    </message>
+    <message>
+        <source>No channel group is recorded.</source>
+        <translation>Ни одна группа каналов не записывается.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Others (%n groups)</source>
+        <translation>
+            <numerusform>Прочие (%n группа)</numerusform>
+            <numerusform>Прочие (%n группы)</numerusform>
+            <numerusform>Прочие (%n групп)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved to:</source>
+        <translation>Сохранено в:</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Choose a file name.</source>
+        <translation>%1 — это папка. Выберите имя файла.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <source>No file can be created in the folder %1. Is it read-only?</source>
+        <translation>В папке %1 нельзя создать файл. Возможно, она доступна только для чтения?</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to its end. Is the disk full?</source>
+        <translation>Не удалось записать %1 до конца. Возможно, диск заполнен?</translation>
+    </message>
+    <message>
+        <source>The earlier %1 could not be replaced and is left as it was.</source>
+        <translation>Прежний файл %1 не удалось заменить, он оставлен без изменений.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Показать в папке</translation>
     </message>
 </context>
 <context>
@@ -451,6 +535,37 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArray</name>
+    <message>
+        <source>A drive holds from %1 to %2 TB.</source>
+        <translation>Ёмкость диска — от %1 до %2 ТБ.</translation>
+    </message>
+    <message>
+        <source>An array has from 1 to %1 drives.</source>
+        <translation>В массиве от 1 до %1 дисков.</translation>
+    </message>
+    <message>
+        <source>The spares must leave drives for the data.</source>
+        <translation>Резервные диски должны оставлять диски для данных.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This RAID level needs at least %n drive(s) besides the spares.</source>
+        <translation>
+            <numerusform>Для этого уровня RAID нужен хотя бы %n диск помимо резервных.</numerusform>
+            <numerusform>Для этого уровня RAID нужно хотя бы %n диска помимо резервных.</numerusform>
+            <numerusform>Для этого уровня RAID нужно хотя бы %n дисков помимо резервных.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>RAID 10 needs an even number of drives besides the spares.</source>
+        <translation>Для RAID 10 нужно чётное число дисков помимо резервных.</translation>
+    </message>
+    <message>
+        <source>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</source>
+        <translation>RAID 1 даёт ёмкость одного диска: выберите диски больше или другой уровень.</translation>
     </message>
 </context>
 <context>
@@ -600,6 +715,132 @@
     </message>
 </context>
 <context>
+    <name>PlanMenu</name>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Открыть…</translation>
+    </message>
+    <message>
+        <source>Recent Plans</source>
+        <translation>Недавние планы</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Сохранить как…</translation>
+    </message>
+    <message>
+        <source>Export Groups to CSV…</source>
+        <translation>Экспорт групп в CSV…</translation>
+    </message>
+    <message>
+        <source>Import Groups from CSV…</source>
+        <translation>Импорт групп из CSV…</translation>
+    </message>
+    <message>
+        <source>No Recent Plans</source>
+        <translation>Нет недавних планов</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSession</name>
+    <message>
+        <source>TAVO storage plans (*.tavoplan)</source>
+        <translation>Планы хранилища TAVO (*.tavoplan)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Без названия</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Открыть план</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
+        <translation>Файл %1 слишком велик (%2 МБ; не больше %3 МБ).</translation>
+    </message>
+    <message>
+        <source>The plan %1 was not opened. %2</source>
+        <translation>План %1 не открыт. %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Не удаётся прочитать файл %1.</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation>Сохранить план как</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to %1. The file there is as it was before, and the plan keeps its unsaved changes.</source>
+        <translation>Не удалось сохранить план в %1. Файл там остался прежним, несохранённые изменения плана сохраняются.</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to %1. It keeps its unsaved changes.</source>
+        <translation>Не удалось сохранить план в %1. Несохранённые изменения сохраняются.</translation>
+    </message>
+    <message>
+        <source>The plan has no channel groups to export.</source>
+        <translation>В плане нет групп каналов для экспорта.</translation>
+    </message>
+    <message>
+        <source>Export Groups to CSV</source>
+        <translation>Экспорт групп в CSV</translation>
+    </message>
+    <message>
+        <source>The groups could not be written to %1. Any file there is as it was before.</source>
+        <translation>Не удалось записать группы в %1. Имеющийся там файл не изменён.</translation>
+    </message>
+    <message>
+        <source>Import Groups from CSV</source>
+        <translation>Импорт групп из CSV</translation>
+    </message>
+    <message>
+        <source>%1 separates its columns with semicolons. Save it from the spreadsheet as CSV with commas and import it again.</source>
+        <translation>В %1 столбцы разделены точкой с запятой. Сохраните его в таблице как CSV с запятыми и импортируйте снова.</translation>
+    </message>
+    <message>
+        <source>No groups were imported from %1. Line %2: %3</source>
+        <translation>Из %1 не импортировано ни одной группы. Строка %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 holds no channel groups.</source>
+        <translation>В %1 нет групп каналов.</translation>
+    </message>
+    <message>
+        <source>Restore Plan</source>
+        <translation>Восстановить план</translation>
+    </message>
+    <message>
+        <source>The program did not end normally. Restore the plan you were working on?</source>
+        <translation>Программа завершилась некорректно. Восстановить план, с которым вы работали?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Отказаться</translation>
+    </message>
+    <message>
+        <source>The plan could not be restored. %1</source>
+        <translation>Не удалось восстановить план. %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportProgress</name>
     <message>
         <source>Writing the report…</source>
@@ -616,6 +857,29 @@
     <message>
         <source>Stop writing the report</source>
         <translation>Остановить создание отчёта</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>Сохранить изменения</translation>
+    </message>
+    <message>
+        <source>Save changes to “%1”?</source>
+        <translation>Сохранить изменения в «%1»?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не сохранять</translation>
     </message>
 </context>
 <context>
@@ -857,6 +1121,11 @@
     <message>
         <source>Later</source>
         <translation>Позже</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <comment>plan name, program name</comment>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>

@@ -219,10 +219,6 @@
         <translation>提示</translation>
     </message>
     <message>
-        <source>Saved.</source>
-        <translation>保存成功。</translation>
-    </message>
-    <message>
         <source>Failed to save the file.</source>
         <translation>保存文件失败。</translation>
     </message>
@@ -313,6 +309,92 @@
     <message>
         <source>Exact</source>
         <translation>精确值</translation>
+    </message>
+    <message>
+        <source>Channel groups</source>
+        <translation>通道组</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>存储方案</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>Storage bitrate</source>
+        <translation>存储码率</translation>
+    </message>
+    <message>
+        <source>Disk for %1</source>
+        <translation>保存 %1 所需硬盘</translation>
+    </message>
+    <message>
+        <source>TAVO storage calculator</source>
+        <translation>TAVO 存储计算器</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>Storage by channel group</source>
+        <translation>各通道组的存储占比</translation>
+    </message>
+    <message>
+        <source>No channel group is recorded.</source>
+        <translation>没有录像的通道组。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Others (%n groups)</source>
+        <translation>
+            <numerusform>其他（%n 组）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved to:</source>
+        <translation>已保存到：</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Choose a file name.</source>
+        <translation>%1 是文件夹。请选择文件名。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>No file can be created in the folder %1. Is it read-only?</source>
+        <translation>无法在文件夹 %1 中创建文件。它是否为只读？</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to its end. Is the disk full?</source>
+        <translation>%1 未能完整写入。磁盘是否已满？</translation>
+    </message>
+    <message>
+        <source>The earlier %1 could not be replaced and is left as it was.</source>
+        <translation>无法替换原有的 %1，它保持不变。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>在文件夹中显示</translation>
     </message>
 </context>
 <context>
@@ -451,6 +533,35 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArray</name>
+    <message>
+        <source>A drive holds from %1 to %2 TB.</source>
+        <translation>硬盘容量为 %1 到 %2 TB。</translation>
+    </message>
+    <message>
+        <source>An array has from 1 to %1 drives.</source>
+        <translation>阵列包含 1 到 %1 块硬盘。</translation>
+    </message>
+    <message>
+        <source>The spares must leave drives for the data.</source>
+        <translation>热备盘之外必须留有存放数据的硬盘。</translation>
+    </message>
+    <message numerus="yes">
+        <source>This RAID level needs at least %n drive(s) besides the spares.</source>
+        <translation>
+            <numerusform>此 RAID 级别除热备盘外至少需要 %n 块硬盘。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>RAID 10 needs an even number of drives besides the spares.</source>
+        <translation>RAID 10 除热备盘外需要偶数块硬盘。</translation>
+    </message>
+    <message>
+        <source>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</source>
+        <translation>RAID 1 只提供一块硬盘的容量：请选择更大的硬盘或其他级别。</translation>
     </message>
 </context>
 <context>
@@ -600,6 +711,132 @@
     </message>
 </context>
 <context>
+    <name>PlanMenu</name>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>打开…</translation>
+    </message>
+    <message>
+        <source>Recent Plans</source>
+        <translation>最近的方案</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>另存为…</translation>
+    </message>
+    <message>
+        <source>Export Groups to CSV…</source>
+        <translation>导出通道组到 CSV…</translation>
+    </message>
+    <message>
+        <source>Import Groups from CSV…</source>
+        <translation>从 CSV 导入通道组…</translation>
+    </message>
+    <message>
+        <source>No Recent Plans</source>
+        <translation>没有最近的方案</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSession</name>
+    <message>
+        <source>TAVO storage plans (*.tavoplan)</source>
+        <translation>TAVO 存储方案 (*.tavoplan)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>打开方案</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
+        <translation>文件 %1 太大，无法打开（%2 MB；最大 %3 MB）。</translation>
+    </message>
+    <message>
+        <source>The plan %1 was not opened. %2</source>
+        <translation>未打开方案 %1。%2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation>方案另存为</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to %1. The file there is as it was before, and the plan keeps its unsaved changes.</source>
+        <translation>无法将方案保存到 %1。该处文件保持原样，方案中未保存的更改仍然保留。</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved to %1. It keeps its unsaved changes.</source>
+        <translation>无法将方案保存到 %1。未保存的更改仍然保留。</translation>
+    </message>
+    <message>
+        <source>The plan has no channel groups to export.</source>
+        <translation>方案中没有可导出的通道组。</translation>
+    </message>
+    <message>
+        <source>Export Groups to CSV</source>
+        <translation>导出通道组到 CSV</translation>
+    </message>
+    <message>
+        <source>The groups could not be written to %1. Any file there is as it was before.</source>
+        <translation>无法将通道组写入 %1。该处已有的文件保持原样。</translation>
+    </message>
+    <message>
+        <source>Import Groups from CSV</source>
+        <translation>从 CSV 导入通道组</translation>
+    </message>
+    <message>
+        <source>%1 separates its columns with semicolons. Save it from the spreadsheet as CSV with commas and import it again.</source>
+        <translation>%1 用分号分隔各列。请在电子表格中另存为以逗号分隔的 CSV 后再导入。</translation>
+    </message>
+    <message>
+        <source>No groups were imported from %1. Line %2: %3</source>
+        <translation>未从 %1 导入任何通道组。第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>%1 holds no channel groups.</source>
+        <translation>%1 中没有通道组。</translation>
+    </message>
+    <message>
+        <source>Restore Plan</source>
+        <translation>恢复方案</translation>
+    </message>
+    <message>
+        <source>The program did not end normally. Restore the plan you were working on?</source>
+        <translation>程序上次没有正常退出。要恢复您正在编辑的方案吗？</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>The plan could not be restored. %1</source>
+        <translation>无法恢复方案。%1</translation>
+    </message>
+</context>
+<context>
     <name>ReportProgress</name>
     <message>
         <source>Writing the report…</source>
@@ -616,6 +853,29 @@
     <message>
         <source>Stop writing the report</source>
         <translation>停止生成报告</translation>
+    </message>
+</context>
+<context>
+    <name>SaveChangesDialog</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>保存更改</translation>
+    </message>
+    <message>
+        <source>Save changes to “%1”?</source>
+        <translation>要保存对“%1”的更改吗？</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不保存</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1115,11 @@
     <message>
         <source>Later</source>
         <translation>稍后</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <comment>plan name, program name</comment>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
