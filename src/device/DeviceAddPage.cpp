@@ -284,6 +284,7 @@ void DeviceAddPage::convertStandard(int toStandard)
 void DeviceAddPage::announceTotals()
 {
     emit SignalDeviceChanged(m_totals.storageBitrate());
+    emit signalStorageRange(m_totals.storageBitrateLow(), m_totals.storageBitrateHigh());
 
     QString channelCount = m_totals.channelCount();
     QString ipcCount = m_totals.ipcCount();

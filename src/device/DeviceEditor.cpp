@@ -21,7 +21,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStandardItemModel>
 #include <QTextEdit>
 
 #include <cmath>
@@ -34,6 +33,10 @@ const int kCollapsedWidth = 60;
 const int kChannelNameLength = 20;
 const int kMaxChannelCount = 1024;
 const int kMaxRate = 204800;
+// Recording shares in percent; 100 records all the time.
+const int kContinuousShare = 100;
+const int kDefaultMotionShare = 30;
+const int kOnMotion = 1;
 // Frame-rate list positions from which the entries stand for fractions of a
 // frame per second, whatever their text says.
 const int kFirstFractionPosition = 18;
@@ -70,6 +73,7 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     m_ui->m_checkBoxSpread->hide();
     m_ui->m_lineEditChannelName->setText(defaultChannelName());
     m_ui->m_lineEditChannelCounts->setText(QStringLiteral("1"));
+    m_ui->m_lineEditRecordingShare->setText(QString::number(kDefaultMotionShare));
 
     const QStringList deviceTypes = m_pDeviceInfo->getDeviceTypes();
     for (int i = 0; i < deviceTypes.size(); ++i)
@@ -102,9 +106,9 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     m_ui->m_radioButtonFixedRate->hide();
     m_ui->m_radioButtonVarRate->hide();
 
-    fillComplexity();
+    m_ui->fillComplexity();
     m_ui->m_comboxSceneComplexity->setCurrentIndex(Medium);
-    prepareHintEdit();
+    m_ui->prepareHintEdit();
     m_ui->hintEdit->hide();
     m_iPreviousComplexity = Medium;
 
@@ -112,7 +116,7 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     m_ui->viewOrRecordingCmbx->hide();
     m_ui->viewOrRecordingLabel->hide();
 
-    setTextsAsToolTips();
+    m_ui->setTextsAsToolTips();
     makeConnections();
 
     setFixedWidth(kPanelWidth);
@@ -120,8 +124,10 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
         new CustomizedIntValidator(0, kMaxChannelCount, m_ui->m_lineEditChannelCounts));
     m_ui->m_lineEditScenceRecommandRate->setValidator(
         new CustomizedIntValidator(0, kMaxRate, m_ui->m_lineEditScenceRecommandRate));
+    m_ui->m_lineEditRecordingShare->setValidator(
+        new CustomizedIntValidator(1, kContinuousShare, m_ui->m_lineEditRecordingShare));
     m_ui->m_lineEditChannelName->setMaxLength(kChannelNameLength);
-    for (QLineEdit *field : requiredFields()) {
+    for (QLineEdit *field : numberFields()) {
         new aptui::InputTip(field);
         // Any new value, typed or recommended, ends the mark of a missing one.
         connect(field, &QLineEdit::textChanged, this, [field] {
@@ -168,53 +174,12 @@ void DeviceEditor::clearResolutions()
 
 // ---- Construction steps ----------------------------------------------------
 
-void DeviceEditor::fillComplexity()
-{
-    const QString names[] = {tr("Low"), tr("Medium"), tr("High")};
-    const QString tips[] = {
-        tr("Low: scenarios with limited details, limited movement, e.g. stairway, warehouse, meeting room."),
-        tr("Medium: scenarios with medium details, medium movements, e.g. reception, schoolyard parking lot."),
-        tr("High: scenarios with lots of details, lots of movements, or low light, e.g. station, intersection, "
-           "square."),
-    };
-    auto *model = new QStandardItemModel(m_ui->m_comboxSceneComplexity);
-    for (int i = 0; i < 3; ++i) {
-        auto *item = new QStandardItem(names[i]);
-        item->setToolTip(tips[i]);
-        model->appendRow(item);
-    }
-    m_ui->m_comboxSceneComplexity->setModel(model);
-}
-
-void DeviceEditor::prepareHintEdit()
-{
-    m_ui->hintEdit->setEnabled(false);
-    m_ui->hintEdit->setText(
-        tr("Notes: For some extremely complex scenarios with lots of details and movements, the bitrate "
-           "is likely to be far higher than recommended value."));
-    m_ui->hintEdit->adjustSize();
-    m_ui->hintEdit->setStyleSheet(QStringLiteral("QTextEdit{background-color:white; border:none}"));
-}
-
-void DeviceEditor::setTextsAsToolTips()
-{
-    QWidget *form = m_ui->m_verticalWidgetAddBorder;
-    for (QLabel *caption : form->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
-        caption->setToolTip(caption->text());
-    for (QComboBox *combo : form->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly))
-        combo->setToolTip(combo->currentText());
-    for (QLineEdit *edit : form->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
-        edit->setToolTip(edit->text());
-    for (QRadioButton *choice : form->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
-        choice->setToolTip(choice->text());
-}
-
 void DeviceEditor::makeConnections()
 {
     connect(m_ui->m_btnAddDevice, &QPushButton::clicked, this, &DeviceEditor::OnBtnAddDeviceClicked);
     // Enter in a field adds the group, as the button does (refusals included).
-    for (QLineEdit *field :
-         {m_ui->m_lineEditChannelName, m_ui->m_lineEditScenceRecommandRate, m_ui->m_lineEditChannelCounts})
+    for (QLineEdit *field : {m_ui->m_lineEditChannelName, m_ui->m_lineEditScenceRecommandRate,
+                             m_ui->m_lineEditChannelCounts, m_ui->m_lineEditRecordingShare})
         connect(field, &QLineEdit::returnPressed, m_ui->m_btnAddDevice, &QPushButton::click);
     m_ui->m_btnAddDevice->setAutoDefault(true);
     connect(m_ui->m_radioButtonFixedRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
@@ -234,6 +199,7 @@ void DeviceEditor::makeConnections()
     connect(m_ui->PalNtscSwitch, &aptui::Switch::signalOFF, this, &DeviceEditor::OnFrametareStandardNTSC);
     connect(m_ui->m_comboxSceneComplexity, &QComboBox::currentIndexChanged, this,
             &DeviceEditor::OnCalRecommenderBitrateBySceneComplexity, Qt::UniqueConnection);
+    connect(m_ui->m_comboxRecordingMode, &QComboBox::currentIndexChanged, this, &DeviceEditor::OnRecordingModeChanged);
 }
 
 // ---- Public slots ----------------------------------------------------------
@@ -354,7 +320,8 @@ void DeviceEditor::calculateFixedRate()
 
     // 0 or less: the table has no recommendation, and the field stays empty.
     int bitrate = m_pBitrateTable->getBitrate(resolution, currentDeviceType(), frameRate);
-    switch (m_ui->m_comboxSceneComplexity->currentIndex()) {
+    const int complexity = m_ui->m_comboxSceneComplexity->currentIndex();
+    switch (complexity) {
     case Low:
         bitrate /= 2;
         break;
@@ -365,7 +332,22 @@ void DeviceEditor::calculateFixedRate()
     default:
         break;
     }
-    setScenceRecommandRateText(bitrate > 0 ? QString::number(bitrate) : QString());
+    // Before the complexities are filled in, the table value stands unscaled.
+    recommend(bitrate > 0 ? QString::number(bitrate) : QString(),
+              complexity == Low || complexity == High ? complexity : Medium);
+}
+
+void DeviceEditor::recommend(const QString &rate, int complexity)
+{
+    setScenceRecommandRateText(rate);
+    m_strRecommendedRate = rate;
+    m_iRecommendedComplexity = complexity;
+}
+
+bool DeviceEditor::isRateFromTable() const
+{
+    return !m_strRecommendedRate.isEmpty() && m_ui->m_lineEditScenceRecommandRate->text() == m_strRecommendedRate &&
+           m_iRecommendedComplexity >= Low && m_iRecommendedComplexity <= High;
 }
 
 double DeviceEditor::currentFrameRate() const
@@ -437,11 +419,33 @@ void DeviceEditor::OnCalRecommenderBitrateBySceneComplexity(int index)
     // A typed rate is scaled too. An empty field has no rate to scale and stays
     // empty rather than turning into a recommendation of 0.
     const QString text = m_ui->m_lineEditScenceRecommandRate->text();
+    // A recommendation scaled is the one for the new complexity; a typed rate
+    // scaled is still typed, and the old recommendation no longer applies.
+    const bool recommended = !text.isEmpty() && text == m_strRecommendedRate;
+    const int recommendedComplexity = m_iRecommendedComplexity + index - m_iPreviousComplexity;
+    m_strRecommendedRate.clear();
     if (!text.isEmpty()) {
         const double scaled = text.toDouble() * std::pow(2.0, index - m_iPreviousComplexity);
-        setScenceRecommandRateText(QString::number(static_cast<long long>(std::trunc(scaled))));
+        const QString scaledText = QString::number(static_cast<long long>(std::trunc(scaled)));
+        if (recommended)
+            recommend(scaledText, recommendedComplexity);
+        else
+            setScenceRecommandRateText(scaledText);
     }
     m_iPreviousComplexity = index;
+}
+
+void DeviceEditor::OnRecordingModeChanged(int index)
+{
+    QLineEdit *share = m_ui->m_lineEditRecordingShare;
+    const bool onMotion = index == kOnMotion;
+    m_ui->m_labelRecordingShare->setVisible(onMotion);
+    share->setVisible(onMotion);
+    if (!onMotion) {
+        // A share out of sight neither stops an add nor keeps a note about it.
+        markInvalid(share, false);
+        aptui::InputTip::of(share)->dismiss();
+    }
 }
 
 void DeviceEditor::OnEncodingTypeChanged(int index)
@@ -539,22 +543,39 @@ void DeviceEditor::refreshScenceRate()
     // -1 means that the scene list has no row for this combination; neither it
     // nor 0 is a recommendation, and the field stays empty.
     const int bitrate = m_pDeviceInfo->getScenceBitrate(scence, encoding, resolution);
-    setScenceRecommandRateText(bitrate > 0 ? QString::number(bitrate) : QString());
+    // The scene list recommends for a scene of medium complexity.
+    recommend(bitrate > 0 ? QString::number(bitrate) : QString(), Medium);
 }
 
 // ---- Adding ----------------------------------------------------------------
 
+QList<QLineEdit *> DeviceEditor::numberFields() const
+{
+    return {m_ui->m_lineEditScenceRecommandRate, m_ui->m_lineEditChannelCounts, m_ui->m_lineEditRecordingShare};
+}
+
 QList<QLineEdit *> DeviceEditor::requiredFields() const
 {
-    // In the order of the form.
-    return {m_ui->m_lineEditScenceRecommandRate, m_ui->m_lineEditChannelCounts};
+    QList<QLineEdit *> fields = numberFields();
+    if (m_ui->m_comboxRecordingMode->currentIndex() != kOnMotion)
+        fields.removeOne(m_ui->m_lineEditRecordingShare);
+    return fields;
+}
+
+bool DeviceEditor::hasValue(const QLineEdit *field) const
+{
+    if (field != m_ui->m_lineEditRecordingShare)
+        return field->text().toDouble() > 0;
+    bool ok = false;
+    const int share = field->text().toInt(&ok, 10);
+    return ok && share >= 1 && share <= kContinuousShare;
 }
 
 bool DeviceEditor::checkRequiredFields()
 {
     QLineEdit *firstMissing = nullptr;
     for (QLineEdit *field : requiredFields()) {
-        const bool missing = !(field->text().toDouble() > 0);
+        const bool missing = !hasValue(field);
         markInvalid(field, missing);
         if (missing && !firstMissing)
             firstMissing = field;
@@ -562,9 +583,11 @@ bool DeviceEditor::checkRequiredFields()
     if (!firstMissing)
         return true;
 
-    const QString message = firstMissing == m_ui->m_lineEditChannelCounts
-                                ? tr("Enter the number of channels, 1 to %1").arg(kMaxChannelCount)
-                                : tr("Enter the bitrate, 1 to %1 kbps").arg(kMaxRate);
+    QString message = tr("Enter the bitrate, 1 to %1 kbps").arg(kMaxRate);
+    if (firstMissing == m_ui->m_lineEditChannelCounts)
+        message = tr("Enter the number of channels, 1 to %1").arg(kMaxChannelCount);
+    else if (firstMissing == m_ui->m_lineEditRecordingShare)
+        message = tr("Enter the share of time, 1 to %1 %").arg(kContinuousShare);
     firstMissing->setFocus(Qt::OtherFocusReason);
     aptui::InputTip::of(firstMissing)->showMessage(message);
     return false;
@@ -595,6 +618,12 @@ void DeviceEditor::OnBtnAddDeviceClicked()
         item.strScene = m_pDeviceInfo->getScenceName(m_iCurrentScence);
     }
     item.strDeviceType = m_ui->m_comboBoxDeviceType->currentText();
+    item.iRecordingShare = m_ui->m_comboxRecordingMode->currentIndex() == kOnMotion
+                               ? m_ui->m_lineEditRecordingShare->text().toInt(nullptr, 10)
+                               : kContinuousShare;
+    item.bRateFromTable = isRateFromTable();
+    item.iComplexity =
+        item.bRateFromTable ? m_iRecommendedComplexity : qMax(int(Low), m_ui->m_comboxSceneComplexity->currentIndex());
 
     if (!m_bAppStarted) {
         emit signalAppStart();

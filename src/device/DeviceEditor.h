@@ -73,18 +73,27 @@ private slots:
     void OnFrametareStandardPAL();
     void OnFrametareStandardNTSC();
     void OnCalRecommenderBitrateBySceneComplexity(int index);
+    // Shows the share field for "On motion" only.
+    void OnRecordingModeChanged(int index);
 
 private:
-    void fillComplexity();
-    void prepareHintEdit();
-    void setTextsAsToolTips();
     void makeConnections();
 
-    // The fields an add needs a positive number in.
+    // The number fields, in the order of the form, and those of them an add
+    // needs a value in: the share only while the group records on motion.
+    QList<QLineEdit *> numberFields() const;
     QList<QLineEdit *> requiredFields() const;
+    bool hasValue(const QLineEdit *field) const;
     // Marks each required field without a value, says what the first one
     // misses and gives it the focus; true when none misses anything.
     bool checkRequiredFields();
+
+    // Shows a recommendation of the tables (empty for none) worked out for
+    // the complexity, and remembers it as such.
+    void recommend(const QString &rate, int complexity);
+    // Whether the rate field still holds the last recommendation, of a
+    // complexity the tables know.
+    bool isRateFromTable() const;
 
     void refreshFixedRate();
     void calculateFixedRate();
@@ -112,6 +121,10 @@ private:
     int m_iCurrentScence = 0;
     bool m_bAppStarted = false;
     int m_iPreviousComplexity = 1;
+    // The last recommendation shown and the complexity it stands for; a
+    // typed rate, or one scaled from a typed rate, matches it no longer.
+    QString m_strRecommendedRate;
+    int m_iRecommendedComplexity = 1;
     bool m_bPal = true;
 
     std::unique_ptr<DeviceEditorForm> m_ui;

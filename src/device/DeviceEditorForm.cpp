@@ -13,6 +13,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStandardItemModel>
 #include <QStringList>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -155,6 +157,25 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
         addRow(grid, "m_labelChannelCounts", QCoreApplication::translate("DeviceEditor", "Channel Counts :"),
                m_lineEditChannelCounts);
 
+    m_comboxRecordingMode = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboxRecordingMode->setObjectName(QStringLiteral("m_comboxRecordingMode"));
+    m_comboxRecordingMode->addItems({QCoreApplication::translate("DeviceEditor", "Continuous"),
+                                     QCoreApplication::translate("DeviceEditor", "On motion")});
+    m_comboxRecordingMode->setAccessibleName(QCoreApplication::translate("DeviceEditor", "Recording"));
+    m_labelRecordingMode = addRow(grid, "m_labelRecordingMode",
+                                  QCoreApplication::translate("DeviceEditor", "Recording :"), m_comboxRecordingMode);
+
+    m_lineEditRecordingShare = new FenwaGUIToolkit::CLineEdit(m_verticalWidgetAddBorder);
+    m_lineEditRecordingShare->setObjectName(QStringLiteral("m_lineEditRecordingShare"));
+    m_lineEditRecordingShare->setAccessibleName(
+        QCoreApplication::translate("DeviceEditor", "Share of recording time in percent"));
+    m_labelRecordingShare =
+        addRow(grid, "m_labelRecordingShare", QCoreApplication::translate("DeviceEditor", "Share of time (%)"),
+               m_lineEditRecordingShare);
+    // Recording starts continuous.
+    m_labelRecordingShare->hide();
+    m_lineEditRecordingShare->hide();
+
     auto *actions = new QHBoxLayout();
     actions->setObjectName(QStringLiteral("horizontalLayoutActions"));
     m_checkBoxSpread = new QCheckBox(m_verticalWidgetAddBorder);
@@ -180,4 +201,52 @@ QLabel *DeviceEditorForm::addRow(QGridLayout *grid, const char *labelName, const
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
     return caption;
+}
+
+void DeviceEditorForm::fillComplexity()
+{
+    const QString names[] = {QCoreApplication::translate("DeviceEditor", "Low"),
+                             QCoreApplication::translate("DeviceEditor", "Medium"),
+                             QCoreApplication::translate("DeviceEditor", "High")};
+    const QString tips[] = {
+        QCoreApplication::translate(
+            "DeviceEditor",
+            "Low: scenarios with limited details, limited movement, e.g. stairway, warehouse, meeting room."),
+        QCoreApplication::translate(
+            "DeviceEditor",
+            "Medium: scenarios with medium details, medium movements, e.g. reception, schoolyard parking lot."),
+        QCoreApplication::translate("DeviceEditor",
+                                    "High: scenarios with lots of details, lots of movements, or low light, e.g. "
+                                    "station, intersection, square."),
+    };
+    auto *model = new QStandardItemModel(m_comboxSceneComplexity);
+    for (int i = 0; i < 3; ++i) {
+        auto *item = new QStandardItem(names[i]);
+        item->setToolTip(tips[i]);
+        model->appendRow(item);
+    }
+    m_comboxSceneComplexity->setModel(model);
+}
+
+void DeviceEditorForm::prepareHintEdit()
+{
+    hintEdit->setEnabled(false);
+    hintEdit->setText(QCoreApplication::translate(
+        "DeviceEditor", "Notes: For some extremely complex scenarios with lots of details and movements, "
+                        "the bitrate is likely to be far higher than recommended value."));
+    hintEdit->adjustSize();
+    hintEdit->setStyleSheet(QStringLiteral("QTextEdit{background-color:white; border:none}"));
+}
+
+void DeviceEditorForm::setTextsAsToolTips()
+{
+    QWidget *form = m_verticalWidgetAddBorder;
+    for (QLabel *caption : form->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        caption->setToolTip(caption->text());
+    for (QComboBox *combo : form->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly))
+        combo->setToolTip(combo->currentText());
+    for (QLineEdit *edit : form->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
+        edit->setToolTip(edit->text());
+    for (QRadioButton *choice : form->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+        choice->setToolTip(choice->text());
 }

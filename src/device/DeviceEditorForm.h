@@ -22,11 +22,18 @@ class CRadioButton;
 // The controls of the "Add Device" panel, laid out as a designer form: a title
 // row with the video-standard switch, then one labelled row per input. Every
 // control carries the object name the style sheet addresses. The panel owns
-// the widgets; this only builds them and keeps the pointers.
+// the widgets; this builds them, keeps the pointers and fills in the fixed
+// texts when the panel asks for them.
 class DeviceEditorForm
 {
 public:
     void setupUi(QWidget *DeviceEditor);
+    // The complexity choices with their explanations as tool tips.
+    void fillComplexity();
+    // The note under the complexity.
+    void prepareHintEdit();
+    // Captions, choices and fields show their text as their tool tip.
+    void setTextsAsToolTips();
 
     QWidget *m_verticalWidgetAddBorder = nullptr;
     QFrame *verticalFrame = nullptr;
@@ -55,6 +62,11 @@ public:
     FenwaGUIToolkit::CLineEdit *m_lineEditScenceRecommandRate = nullptr;
     QLabel *m_labelChannelCounts = nullptr;
     FenwaGUIToolkit::CLineEdit *m_lineEditChannelCounts = nullptr;
+    // Continuous or on motion, and for on motion the share of the time recorded.
+    QLabel *m_labelRecordingMode = nullptr;
+    FenwaGUIToolkit::CComboBox *m_comboxRecordingMode = nullptr;
+    QLabel *m_labelRecordingShare = nullptr;
+    FenwaGUIToolkit::CLineEdit *m_lineEditRecordingShare = nullptr;
     FenwaGUIToolkit::CPushButton *m_btnAddDevice = nullptr;
     QCheckBox *m_checkBoxSpread = nullptr;
 

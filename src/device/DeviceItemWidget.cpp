@@ -30,6 +30,8 @@ constexpr int kWideTwoLinesWidth = 460;
 constexpr int kCompactWidth = 400;
 constexpr int kHeaderSpacing = 8;
 constexpr int kMinValueLabelWidth = 10;
+// A group recording all of the time shows no share.
+constexpr int kContinuousShare = 100;
 constexpr QChar kEllipsis(0x2026);
 
 QFrame *makeSeparator(QWidget *parent, const QString &name, int maximumHeight)
@@ -141,8 +143,19 @@ void DeviceItemWidget::setupForm()
     m_labelChannelGroupName->setTextFormat(Qt::PlainText);
     m_labelChannelGroupName->setElideMode(Qt::ElideRight);
     m_labelChannelGroupName->setMinimumHeight(28);
-    m_labelChannelGroupName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_hlayout1->addWidget(m_labelChannelGroupName, 1);
+    // As wide as the name, shortened only where the row has no room for it,
+    // so that the recording share stands right after the name.
+    m_labelChannelGroupName->setMinimumWidth(kMinValueLabelWidth);
+    m_labelChannelGroupName->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    m_hlayout1->addWidget(m_labelChannelGroupName);
+    m_labelRecording = new QLabel(this);
+    m_labelRecording->setObjectName(QStringLiteral("m_labelRecording"));
+    m_labelRecording->setTextFormat(Qt::PlainText);
+    m_labelRecording->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    m_labelRecording->hide();
+    // Its outline hugs the text rather than filling the row's height.
+    m_hlayout1->addWidget(m_labelRecording, 0, Qt::AlignVCenter);
+    m_hlayout1->addStretch(1);
     m_btnDelete = new QToolButton(this);
     m_btnDelete->setObjectName(QStringLiteral("m_btnDelete"));
     m_btnDelete->setFixedSize(24, 24);
@@ -362,9 +375,19 @@ void DeviceItemWidget::updateFrameRateAndRate(const QString &frameRate, double b
     setLabelText(m_labelDeviceBitRate, convertedRateText(bitrate));
 }
 
+QString DeviceItemWidget::recordingText(const StructDeviceItem &item)
+{
+    return item.iRecordingShare >= kContinuousShare ? QString() : tr("On motion %1 %").arg(item.iRecordingShare);
+}
+
 void DeviceItemWidget::showGroup(long long id, const StructDeviceItem &item, bool rateConverted)
 {
     setHeader(item.strDeviceType, item.strChannelName, item.strExtraText);
+    const QString recording = recordingText(item);
+    m_labelRecording->setText(recording);
+    m_labelRecording->setToolTip(
+        recording.isEmpty() ? QString() : tr("Records on motion, %1 % of the time").arg(item.iRecordingShare));
+    m_labelRecording->setVisible(!recording.isEmpty());
     setDeviceData(item.iChannelCount, item.strResolution, item.strFrameRate, item.dBitrate, id,
                   item.iChannelGroupNumber, item.strEncoding, item.strScene);
     if (rateConverted)

@@ -21,8 +21,9 @@ class Label;
 namespace NM_Vantor {
 
 // The card of one channel group in the device list: type icon, group name,
-// delete button and five value labels, laid out on one line from 640 pixels
-// of width and on two lines below.
+// the recording share of a group recorded on motion, delete button and five
+// value labels, laid out on one line from 640 pixels of width and on two
+// lines below.
 class DeviceItemWidget : public QWidget
 {
     Q_OBJECT
@@ -51,6 +52,9 @@ public:
     // drawn into another widget gets no resize events.
     void layoutAt(const QSize &size);
 
+    // What the header says after the name of a group that records on motion,
+    // "On motion 40 %"; empty for a group that records all the time.
+    static QString recordingText(const StructDeviceItem &item);
     // The five value texts in label order for such a card, and their tool
     // tips (empty where a label shows none).
     static QStringList valueTexts(const StructDeviceItem &item, bool rateConverted);
@@ -141,6 +145,7 @@ private:
     QLabel *m_labelDeviceTypeIconIPC = nullptr;
     QLabel *m_labelDeviceTypeIconDVR = nullptr;
     aptui::Label *m_labelChannelGroupName = nullptr;
+    QLabel *m_labelRecording = nullptr;
     QToolButton *m_btnDelete = nullptr;
     aptui::Label *m_labelDeviceCounts = nullptr;
     QFrame *m_line1 = nullptr;

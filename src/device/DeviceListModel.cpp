@@ -20,9 +20,16 @@ QVariant DeviceListModel::data(const QModelIndex &index, int role) const
     const Row &row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return row.item.strChannelName + QStringLiteral(": ") +
+    case Qt::AccessibleTextRole: {
+        // Read in the order the card shows it: the name, the share of a group
+        // recorded on motion, the values.
+        QString title = row.item.strChannelName;
+        const QString recording = DeviceItemWidget::recordingText(row.item);
+        if (!recording.isEmpty())
+            title += QStringLiteral(", ") + recording;
+        return title + QStringLiteral(": ") +
                DeviceItemWidget::valueTexts(row.item, row.rateConverted).join(QStringLiteral(", "));
+    }
     case IdRole:
         return row.id;
     case GroupRole:

@@ -141,6 +141,8 @@ void VantorMainPage::setupKeyboardAndNames()
                                         "m_comboxSceneComplexity",
                                         "m_lineEditScenceRecommandRate",
                                         "m_lineEditChannelCounts",
+                                        "m_comboxRecordingMode",
+                                        "m_lineEditRecordingShare",
                                         "m_btnAddDevice",
                                         "m_listWidgetDiskData",
                                         "m_btnClear",

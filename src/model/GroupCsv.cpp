@@ -8,17 +8,32 @@
 
 namespace {
 
-enum Column { Name, Channels, DeviceTypeColumn, Encoding, Resolution, FrameRate, Scene, Bitrate, ViewModeColumn };
-const int kColumnCount = ViewModeColumn + 1;
+enum Column {
+    Name,
+    Channels,
+    DeviceTypeColumn,
+    Encoding,
+    Resolution,
+    FrameRate,
+    Scene,
+    Bitrate,
+    ViewModeColumn,
+    RecordingShare
+};
+const int kColumnCount = RecordingShare + 1;
 
-const char *const kColumnNames[kColumnCount] = {"Name",       "Channels", "Device Type",    "Encoding", "Resolution",
-                                                "Frame Rate", "Scene",    "Bitrate (kbps)", "View Mode"};
+const char *const kColumnNames[kColumnCount] = {"Name",       "Channels",           "Device Type", "Encoding",
+                                                "Resolution", "Frame Rate",         "Scene",       "Bitrate (kbps)",
+                                                "View Mode",  "Recording Share (%)"};
 
-// A group has either a frame rate or a scene, so a sheet may carry only one.
+// A group has either a frame rate or a scene, so a sheet may carry only one;
+// sheets written before groups recorded on motion have no share.
 bool isOptional(int column)
 {
-    return column == FrameRate || column == Scene;
+    return column == FrameRate || column == Scene || column == RecordingShare;
 }
+
+const int kContinuousShare = 100;
 
 const double kMaxBitrate = 204800;
 
@@ -147,6 +162,7 @@ QByteArray GroupCsv::write(const QVector<StructDeviceItem> &groups)
         // Fixed notation, the shortest that reads back as the same double.
         row[Bitrate] = QString::number(g.dBitrate, 'f', QLocale::FloatingPointShortest);
         row[ViewModeColumn] = QString::number(g.iViewMode);
+        row[RecordingShare] = QString::number(g.iRecordingShare);
         for (QString &field : row)
             field = quoted(field);
         out += row.join(QLatin1Char(',')).toUtf8() + "\r\n";
@@ -215,6 +231,12 @@ bool GroupCsv::read(const QByteArray &bytes, QVector<StructDeviceItem> &groups, 
         if (!ok || g.iViewMode < LiveView || g.iViewMode > LiveViewAndRecording)
             return refuse(record.line,
                           tr("The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording)."));
+
+        // An empty cell, like a missing column, means a group recorded all the time.
+        const QString share = field(RecordingShare).trimmed();
+        g.iRecordingShare = share.isEmpty() ? kContinuousShare : share.toInt(&ok);
+        if (!share.isEmpty() && (!ok || g.iRecordingShare < 1 || g.iRecordingShare > kContinuousShare))
+            return refuse(record.line, tr("The recording share must be a whole number from 1 to 100 (percent)."));
         out.append(g);
     }
     groups = out;

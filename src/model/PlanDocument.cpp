@@ -200,7 +200,9 @@ bool readGroup(ObjectReader &r, StructDeviceItem &g)
                     r.text("scene", g.strScene) && r.integer("channels", 1, INT_MAX, g.iChannelCount, true) &&
                     r.number("bitrateKbps", 0, kMaxBitrate, g.dBitrate, true) &&
                     r.integer("viewMode", LiveView, LiveViewAndRecording, g.iViewMode, true) &&
-                    r.text("extraText", g.strExtraText) && r.boolean("flag", g.bFlag);
+                    r.text("extraText", g.strExtraText) && r.boolean("flag", g.bFlag) &&
+                    r.integer("recordingShare", 1, 100, g.iRecordingShare) &&
+                    r.integer("complexity", Low, High, g.iComplexity) && r.boolean("rateFromTable", g.bRateFromTable);
     if (ok)
         g.strDeviceType = deviceTypeNames().at(type);
     return ok;
@@ -220,6 +222,15 @@ QJsonObject groupObject(const StructDeviceItem &g, QJsonObject object)
     object.insert(QStringLiteral("viewMode"), g.iViewMode);
     object.insert(QStringLiteral("extraText"), g.strExtraText);
     object.insert(QStringLiteral("flag"), g.bFlag);
+    // Written only where they differ from what their absence means, so that a
+    // plan of continuous groups with typed rates is the file it always was.
+    const StructDeviceItem absent;
+    if (g.iRecordingShare != absent.iRecordingShare)
+        object.insert(QStringLiteral("recordingShare"), g.iRecordingShare);
+    if (g.iComplexity != absent.iComplexity)
+        object.insert(QStringLiteral("complexity"), g.iComplexity);
+    if (g.bRateFromTable != absent.bRateFromTable)
+        object.insert(QStringLiteral("rateFromTable"), g.bRateFromTable);
     return object;
 }
 

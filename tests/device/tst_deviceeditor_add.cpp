@@ -26,6 +26,8 @@ private slots:
     void appStartOnlyOnFirstAdd();
     void addRefusals_data();
     void addRefusals();
+    void recordingShareAndRateOrigin_data();
+    void recordingShareAndRateOrigin();
     void scenceMode();
     void scenceWithoutRowLeavesRateEmpty_data();
     void scenceWithoutRowLeavesRateEmpty();
@@ -205,6 +207,57 @@ void TestDeviceEditorAdd::addRefusals()
     const StructDeviceItem item = addOnce(editor);
     QCOMPARE(item.iChannelGroupNumber, 1);
     QCOMPARE(item.strChannelName, QStringLiteral("Channel Name(1)"));
+}
+
+void TestDeviceEditorAdd::recordingShareAndRateOrigin_data()
+{
+    QTest::addColumn<int>("mode");      // 0 continuous, 1 on motion
+    QTest::addColumn<QString>("share"); // typed over the default; null: untouched
+    QTest::addColumn<int>("complexity");
+    QTest::addColumn<QString>("rate");      // typed before the complexity is chosen; null: the recommendation
+    QTest::addColumn<int>("expectedShare"); // 0: refused
+    QTest::addColumn<int>("expectedComplexity");
+    QTest::addColumn<bool>("fromTable");
+
+    QTest::newRow("continuous, recommended") << 0 << QString() << 1 << QString() << 100 << 1 << true;
+    QTest::newRow("a share out of sight counts not") << 0 << QStringLiteral("0") << 1 << QString() << 100 << 1 << true;
+    QTest::newRow("on motion at its default") << 1 << QString() << 1 << QString() << 30 << 1 << true;
+    QTest::newRow("on motion, 40 %, busy scene") << 1 << QStringLiteral("40") << 2 << QString() << 40 << 2 << true;
+    QTest::newRow("share 0 refused") << 1 << QStringLiteral("0") << 1 << QString() << 0 << 0 << false;
+    QTest::newRow("typed rate") << 0 << QString() << 1 << QStringLiteral("3000") << 100 << 1 << false;
+    QTest::newRow("typed rate scaled stays typed")
+        << 0 << QString() << 0 << QStringLiteral("3000") << 100 << 0 << false;
+}
+
+void TestDeviceEditorAdd::recordingShareAndRateOrigin()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, share);
+    QFETCH(int, complexity);
+    QFETCH(QString, rate);
+    QFETCH(int, expectedShare);
+    QFETCH(int, expectedComplexity);
+    QFETCH(bool, fromTable);
+
+    EditorDataDir dir;
+    QVERIFY(dir.isReady());
+    DeviceEditor editor;
+    combo(editor, "m_comboxRecordingMode")->setCurrentIndex(mode);
+    QCOMPARE(edit(editor, "m_lineEditRecordingShare")->isVisibleTo(&editor), mode == 1);
+    if (!share.isNull())
+        edit(editor, "m_lineEditRecordingShare")->setText(share);
+    if (!rate.isNull())
+        edit(editor, "m_lineEditScenceRecommandRate")->setText(rate);
+    combo(editor, "m_comboxSceneComplexity")->setCurrentIndex(complexity);
+
+    QSignalSpy added(&editor, &DeviceEditor::signalAddDevice);
+    const StructDeviceItem item = addOnce(editor);
+    QCOMPARE(added.count(), expectedShare > 0 ? 1 : 0);
+    if (expectedShare == 0)
+        return;
+    QCOMPARE(item.iRecordingShare, expectedShare);
+    QCOMPARE(item.iComplexity, expectedComplexity);
+    QCOMPARE(item.bRateFromTable, fromTable);
 }
 
 void TestDeviceEditorAdd::scenceMode()

@@ -40,11 +40,13 @@ StructDeviceItem group(const QString &name, int channels, const char *type, doub
     return g;
 }
 
-// Fixed-rate and scene groups, odd doubles, names a CSV must quote.
+// Fixed-rate and scene groups, odd doubles, names a CSV must quote, a group
+// recorded on motion.
 Groups mixedGroups()
 {
-    return {group(QStringLiteral("Gate, \"north\""), 4, "IPC", 1536.5, 3, "25"),
-            group(kChinese, 16, "DVR", 0.1 + 0.2, 2, "", "Parking"),
+    StructDeviceItem onMotion = group(kChinese, 16, "DVR", 0.1 + 0.2, 2, "", "Parking");
+    onMotion.iRecordingShare = 40;
+    return {group(QStringLiteral("Gate, \"north\""), 4, "IPC", 1536.5, 3, "25"), onMotion,
             group(QStringLiteral("Two\nlines"), 1, "IPC", 204800, 1, "60"),
             group(QStringLiteral("\"quoted\""), 2, "DVR", 1.0 / 3, 3, "30")};
 }
@@ -107,6 +109,8 @@ private slots:
         groups[0].iChannelGroupNumber = 3;
         groups[1].bFlag = true;
         groups[1].strExtraText = QStringLiteral("extra, \"text\"");
+        groups[1].iComplexity = 2;
+        groups[1].bRateFromTable = true;
         full.setGroups(groups);
 
         QTest::newRow("new plan") << PlanDocument();
@@ -204,6 +208,8 @@ private slots:
         damaged("bitrate 204800.5", "\"bitrateKbps\": 3072", "\"bitrateKbps\": 204800.5", "groups[0].bitrateKbps");
         damaged("bitrate as text", "\"bitrateKbps\": 3072", "\"bitrateKbps\": \"3072\"", "groups[0].bitrateKbps");
         damaged("device type missing", "\"deviceType\": \"IPC\",", "", "groups[0].deviceType");
+        damaged("recording share 101", "\"viewMode\": 3", "\"viewMode\": 3, \"recordingShare\": 101",
+                "groups[0].recordingShare");
         damaged("view mode 4", "\"viewMode\": 3", "\"viewMode\": 4", "groups[0].viewMode");
         damaged("hours 25", "PerDay\": 12", "PerDay\": 25", "calculator.retentionPageHoursPerDay");
         damaged("unknown mode", "\"disk\"", "\"speed\"", "calculator.mode");
@@ -336,6 +342,8 @@ private slots:
         bad("device type NVR", "A,1,NVR,H.265,1080P,25,,1024,3", "device type");
         bad("view mode 4", "A,1,IPC,H.265,1080P,25,,1024,4", "view mode");
         bad("view mode missing", "A,1,IPC,H.265,1080P,25,,1024", "view mode");
+        bad("recording share 0", "A,1,IPC,H.265,1080P,25,,1024,3,0", "recording share");
+        bad("recording share 101", "A,1,IPC,H.265,1080P,25,,1024,3,101", "recording share");
         bad("quote not closed", "\"A,1,IPC,H.265,1080P,25,,1024,3\r\nB,1,IPC,H.265,1080P,25,,1024,3", "quoted");
     }
 
