@@ -120,20 +120,7 @@ DataCalculatorPage::~DataCalculatorPage() = default;
 
 void DataCalculatorPage::fillResult(Result &result) const
 {
-    result.diskSize = m_result.diskSize;
-    result.recordHoursPerDay = m_result.recordHoursPerDay;
-    result.savedDays = m_result.savedDays;
-    result.savedWeeks = m_result.savedWeeks;
-    result.savedMonths = m_result.savedMonths;
-    result.saveTime = m_result.saveTime;
-    result.dailyRecordHours = m_result.dailyRecordHours;
-    result.requiredDiskSpace = m_result.requiredDiskSpace;
-    result.channelCount = m_result.channelCount;
-    result.ipcCount = m_result.ipcCount;
-    result.dvrCount = m_result.dvrCount;
-    result.bandWidth = m_result.bandWidth;
-    result.exactDays = m_result.exactDays;
-    result.exactDiskGB = m_result.exactDiskGB;
+    result = m_result;
 }
 
 PlanCalculatorInputs DataCalculatorPage::inputs() const

@@ -86,6 +86,22 @@ QString DiskArray::faultText(Fault fault, int level)
     return QString();
 }
 
+QString DiskArray::levelName(int level)
+{
+    switch (level) {
+    case Raid1:
+        return tr("RAID 1");
+    case Raid5:
+        return tr("RAID 5");
+    case Raid6:
+        return tr("RAID 6");
+    case Raid10:
+        return tr("RAID 10");
+    default:
+        return tr("No RAID");
+    }
+}
+
 double DiskArray::rawTB() const
 {
     return check() == NoFault ? m_drives * m_driveTB : 0.0;

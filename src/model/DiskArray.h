@@ -53,6 +53,9 @@ public:
     // pass kMaxDrives.
     static int drivesNeeded(double gigabytes, double driveTB, int level, int spares, Fault &fault);
 
+    // "No RAID", "RAID 1", … for the level, translated.
+    static QString levelName(int level);
+
     // The fewest active drives a level takes.
     static int minimumActiveDrives(int level);
 

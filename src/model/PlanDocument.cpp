@@ -43,7 +43,15 @@ const QStringList &retentionUnitNames()
 
 const QStringList &modeNames()
 {
-    static const QStringList names{QStringLiteral("retention"), QStringLiteral("disk"), QStringLiteral("bandwidth")};
+    static const QStringList names{QStringLiteral("retention"), QStringLiteral("disk"), QStringLiteral("bandwidth"),
+                                   QStringLiteral("diskArray")};
+    return names;
+}
+
+const QStringList &arrayLevelNames()
+{
+    static const QStringList names{QStringLiteral("none"), QStringLiteral("raid1"), QStringLiteral("raid5"),
+                                   QStringLiteral("raid6"), QStringLiteral("raid10")};
     return names;
 }
 
@@ -186,7 +194,9 @@ bool readCalculator(ObjectReader &r, PlanCalculatorInputs &in)
                     r.integer("retentionPageHoursPerDay", 0, kMaxHoursPerDay, in.retentionPageHoursPerDay) &&
                     r.text("retention", in.retention) &&
                     r.choice("retentionUnit", retentionUnitNames(), in.retentionUnit) &&
-                    r.integer("diskPageHoursPerDay", 0, kMaxHoursPerDay, in.diskPageHoursPerDay);
+                    r.integer("diskPageHoursPerDay", 0, kMaxHoursPerDay, in.diskPageHoursPerDay) &&
+                    r.text("arrayDriveTB", in.arrayDriveTB) && r.text("arrayDrives", in.arrayDrives) &&
+                    r.choice("arrayLevel", arrayLevelNames(), in.arrayLevel) && r.text("arraySpares", in.arraySpares);
     in.diskInTerabytes = terabytes != 0;
     return ok;
 }
@@ -243,6 +253,14 @@ QJsonObject calculatorObject(const PlanCalculatorInputs &in, QJsonObject object)
     object.insert(QStringLiteral("retention"), in.retention);
     object.insert(QStringLiteral("retentionUnit"), nameOf(retentionUnitNames(), in.retentionUnit));
     object.insert(QStringLiteral("diskPageHoursPerDay"), in.diskPageHoursPerDay);
+    // Written only once set, so that a plan that never used the array is the
+    // file it always was.
+    if (!in.arrayAtDefaults()) {
+        object.insert(QStringLiteral("arrayDriveTB"), in.arrayDriveTB);
+        object.insert(QStringLiteral("arrayDrives"), in.arrayDrives);
+        object.insert(QStringLiteral("arrayLevel"), nameOf(arrayLevelNames(), in.arrayLevel));
+        object.insert(QStringLiteral("arraySpares"), in.arraySpares);
+    }
     return object;
 }
 

@@ -29,13 +29,54 @@ struct Result
     double exactDays = 0.0;
     double exactDiskGB = 0.0;
 
+    // Scene activity: the same two figures should every group whose rate came
+    // from the tables turn out calm (Low) or busy (High) complexity. Calm
+    // scenes keep the most days and need the least disk; 0 where there is no
+    // figure.
+    double calmDays = 0.0;
+    double busyDays = 0.0;
+    double calmDiskGB = 0.0;
+    double busyDiskGB = 0.0;
+
+    // The disk array, for the report's section on it: shown once the planner
+    // has set one up or has its page in front.
+    bool arrayShown = false;
+    double arrayDriveTB = 0.0;
+    int arrayDrives = 0;
+    int arrayLevel = 0; // DiskArray::Level
+    int arraySpares = 0;
+    // Why the array cannot exist, translated; empty when it can.
+    QString arrayFault;
+    double arrayRawTB = 0.0;
+    double arrayUsableTB = 0.0;
+    double arrayUsableTiB = 0.0;
+    // Days the array keeps at dailyRecordHours a day: at the current total,
+    // for calm and for busy scenes.
+    double arrayDays = 0.0;
+    double arrayCalmDays = 0.0;
+    double arrayBusyDays = 0.0;
+    // Drives of that size, level and spares the wanted retention (saveTime)
+    // needs; 0 with arrayNeedFault saying why when no such array exists.
+    int arrayDrivesNeeded = 0;
+    int arrayDrivesNeededCalm = 0;
+    int arrayDrivesNeededBusy = 0;
+    QString arrayNeedFault;
+
     friend bool operator==(const Result &a, const Result &b)
     {
         return a.diskSize == b.diskSize && a.recordHoursPerDay == b.recordHoursPerDay && a.savedDays == b.savedDays &&
                a.savedWeeks == b.savedWeeks && a.savedMonths == b.savedMonths && a.saveTime == b.saveTime &&
                a.dailyRecordHours == b.dailyRecordHours && a.requiredDiskSpace == b.requiredDiskSpace &&
                a.channelCount == b.channelCount && a.ipcCount == b.ipcCount && a.dvrCount == b.dvrCount &&
-               a.bandWidth == b.bandWidth && a.exactDays == b.exactDays && a.exactDiskGB == b.exactDiskGB;
+               a.bandWidth == b.bandWidth && a.exactDays == b.exactDays && a.exactDiskGB == b.exactDiskGB &&
+               a.calmDays == b.calmDays && a.busyDays == b.busyDays && a.calmDiskGB == b.calmDiskGB &&
+               a.busyDiskGB == b.busyDiskGB && a.arrayShown == b.arrayShown && a.arrayDriveTB == b.arrayDriveTB &&
+               a.arrayDrives == b.arrayDrives && a.arrayLevel == b.arrayLevel && a.arraySpares == b.arraySpares &&
+               a.arrayFault == b.arrayFault && a.arrayRawTB == b.arrayRawTB && a.arrayUsableTB == b.arrayUsableTB &&
+               a.arrayUsableTiB == b.arrayUsableTiB && a.arrayDays == b.arrayDays &&
+               a.arrayCalmDays == b.arrayCalmDays && a.arrayBusyDays == b.arrayBusyDays &&
+               a.arrayDrivesNeeded == b.arrayDrivesNeeded && a.arrayDrivesNeededCalm == b.arrayDrivesNeededCalm &&
+               a.arrayDrivesNeededBusy == b.arrayDrivesNeededBusy && a.arrayNeedFault == b.arrayNeedFault;
     }
     friend bool operator!=(const Result &a, const Result &b) { return !(a == b); }
 };
