@@ -9,4 +9,8 @@ namespace aptui {
 // name or property changed needs this to take its new look.
 void repolish(QWidget *widget);
 
+// Sets the "invalid" property the style sheet marks a field by, and restyles
+// the field when it changed.
+void markInvalid(QWidget *field, bool invalid);
+
 } // namespace aptui

@@ -10,7 +10,9 @@
 
 class BandWidthPage;
 class BitrateCalculator;
+class DataCalculatorForm;
 class DataDisplayPage;
+class DiskArrayPage;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -26,9 +28,10 @@ class CSlider;
 } // namespace FenwaGUIToolkit
 
 // The calculator column of the capacity panel: how long a disk keeps video
-// (page 0), the disk a retention needs (page 1) and the bandwidth summary
-// (page 2), for the total bitrate the device list announces. Every current
-// input and result is kept in one Result record for the report.
+// (page 0), the disk a retention needs (page 1), the bandwidth summary
+// (page 2) and a disk array (page 3), for the total bitrate the device list
+// announces, with what calm or busy scenes would make of each figure. Every
+// current input and result is kept in one Result record for the report.
 class DataCalculatorPage : public QWidget
 {
     Q_OBJECT
@@ -58,11 +61,18 @@ signals:
     // days the disk keeps and the GB the retention needs; 0 where there is none.
     void setExactTime(double days);
     void setExactDiskSize(double gigabytes);
+    // Right after those: the same figures for busy and for calm scenes; 0
+    // where there is none.
+    void setTimeRange(double busyDays, double calmDays);
+    void setDiskSizeRange(double calmGB, double busyGB);
     // The user changed an input or the page in front.
     void inputsChanged();
 
 public slots:
     void OnDeviceChanged(double dTotalBitrate);
+    // The storage bitrate should every scene turn out calm or busy; comes
+    // right after OnDeviceChanged.
+    void onStorageRange(double calmKbps, double busyKbps);
     void onDeviceChangedToBandWidth(QString &channelCount, QString &IPCCount, QString &DVRCount, QString &bandWidth,
                                     QString &unit);
     void OnSwitchBarChanged(bool state);
@@ -82,10 +92,9 @@ private:
         QString month;
     };
 
-    void setupForm();
-    QWidget *buildTimePage();
-    QWidget *buildDiskPage();
-    void setupFocusAndTips();
+    void emitRanges();
+    // Hands the current load to the disk array page.
+    void updateArray();
     void connectInputs();
     // Announces inputsChanged when inputs() differ from the last announced.
     void noteInputs();
@@ -104,37 +113,14 @@ private:
     double computeDiskSpace(QString &size, QString &unit);
 
     double m_totalBitrate = 0.0;
+    double m_calmBitrate = 0.0;
+    double m_busyBitrate = 0.0;
     Result m_result;
     // The page's own bitrate service, built with it like those of the other pages.
     std::unique_ptr<BitrateCalculator> m_calculator;
 
-    QPushButton *m_calTimeBtn = nullptr;
-    QPushButton *m_calDiskBtn = nullptr;
-    QPushButton *m_calBandWithBtn = nullptr;
     QPushButton *m_selectedModeButton = nullptr;
-    QStackedWidget *m_tabWidgetSections = nullptr;
+    std::unique_ptr<DataCalculatorForm> m_ui;
 
-    QLabel *m_labelDiskSize = nullptr;
-    FenwaGUIToolkit::CLineEdit *m_lineEditGT = nullptr;
-    FenwaGUIToolkit::CRadioButton *m_radioBtnTB = nullptr;
-    FenwaGUIToolkit::CRadioButton *m_radioBtnGB = nullptr;
-    QLabel *m_labelRecordTim = nullptr;
-    QLabel *m_labelHour = nullptr;
-    FenwaGUIToolkit::CSlider *m_horizontalSliderTime = nullptr;
-    aptui::LineEditInterger *m_spinBoxTime = nullptr;
-    DataDisplayPage *m_displayPageTime = nullptr;
-
-    QLabel *m_labelSaveTime = nullptr;
-    FenwaGUIToolkit::CLineEdit *m_lineEditSaveTime = nullptr;
-    FenwaGUIToolkit::CRadioButton *m_radioBtnDay = nullptr;
-    FenwaGUIToolkit::CRadioButton *m_radioBtnWeek = nullptr;
-    FenwaGUIToolkit::CRadioButton *m_radioMonth = nullptr;
-    QLabel *m_labelDailyRecordTime = nullptr;
-    QLabel *m_labelDailyHour = nullptr;
-    FenwaGUIToolkit::CSlider *m_hSliderDailyTime = nullptr;
-    aptui::LineEditInterger *m_spinBoxDailyTime = nullptr;
-    SizeDisplayPage *m_displayPageSize = nullptr;
-
-    BandWidthPage *m_bandWidthPage = nullptr;
     PlanCalculatorInputs m_announcedInputs;
 };

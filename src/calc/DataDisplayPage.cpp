@@ -62,6 +62,11 @@ void DataDisplayPage::displayExactTime(double days)
     m_labelExactTime->setText(ExactFigures::retention(days));
 }
 
+void DataDisplayPage::displayTimeRange(double busyDays, double calmDays)
+{
+    m_labelTimeRange->setText(ExactFigures::retentionRange(busyDays, calmDays));
+}
+
 void DataDisplayPage::setupForm()
 {
     setObjectName(QStringLiteral("DataDisplayPage"));
@@ -106,6 +111,14 @@ void DataDisplayPage::setupForm()
     auto *exactHolder = new FigureHolder(m_labelExactTime, this);
     exactHolder->setLineRoom(kExactLines);
     layout->addWidget(exactHolder);
+
+    m_labelTimeRange = makeLabel(QStringLiteral("m_labelTimeRange"), QString(), this);
+    m_labelTimeRange->setTextFormat(Qt::PlainText);
+    m_labelTimeRange->setWordWrap(true);
+    m_labelTimeRange->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto *rangeHolder = new FigureHolder(m_labelTimeRange, this);
+    rangeHolder->setLineRoom(kExactLines);
+    layout->addWidget(rangeHolder);
 
     layout->addStretch(1);
 }

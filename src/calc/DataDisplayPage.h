@@ -22,6 +22,9 @@ public slots:
     void displayTime(const QString &day, const QString &week, const QString &month);
     // The unrounded days under the whole-unit figures; 0 clears the line.
     void displayExactTime(double days);
+    // What busy and calm scenes would make of the days; a single figure
+    // clears the line.
+    void displayTimeRange(double busyDays, double calmDays);
 
 private:
     void setupForm();
@@ -44,4 +47,5 @@ private:
     QLabel *m_labelDiskplayMonthTip = nullptr;
     QFrame *m_diskplayLine1 = nullptr;
     QLabel *m_labelExactTime = nullptr;
+    QLabel *m_labelTimeRange = nullptr;
 };

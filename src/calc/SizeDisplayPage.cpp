@@ -40,6 +40,16 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
     // One line holds any size; a longer text is scaled down to it.
     exactHolder->setLineRoom(1);
     layout->addWidget(exactHolder);
+
+    m_labelSizeRange = new QLabel(this);
+    m_labelSizeRange->setObjectName(QStringLiteral("m_labelSizeRange"));
+    m_labelSizeRange->setTextFormat(Qt::PlainText);
+    m_labelSizeRange->setWordWrap(true);
+    m_labelSizeRange->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto *rangeHolder = new FigureHolder(m_labelSizeRange, this);
+    // The words after the figures may wrap in a narrow column.
+    rangeHolder->setLineRoom(2);
+    layout->addWidget(rangeHolder);
     layout->addStretch(1);
 }
 
@@ -58,4 +68,9 @@ void SizeDisplayPage::displaySize(const QString &size, const QString &unit)
 void SizeDisplayPage::displayExactSize(double gigabytes)
 {
     m_labelExactSize->setText(ExactFigures::diskSize(gigabytes));
+}
+
+void SizeDisplayPage::displaySizeRange(double calmGB, double busyGB)
+{
+    m_labelSizeRange->setText(ExactFigures::diskSizeRange(calmGB, busyGB));
 }

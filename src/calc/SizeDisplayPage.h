@@ -21,10 +21,14 @@ public slots:
     void displaySize(const QString &size, const QString &unit);
     // The unrounded size under the whole-unit figure; 0 clears the line.
     void displayExactSize(double gigabytes);
+    // What calm and busy scenes would make of the size; a single figure
+    // clears the line.
+    void displaySizeRange(double calmGB, double busyGB);
 
 private:
     QLabel *m_labelDisplaySizeTitle = nullptr;
     QWidget *m_WidgetSizeBack = nullptr;
     QLabel *m_labelDisplaySize = nullptr;
     QLabel *m_labelExactSize = nullptr;
+    QLabel *m_labelSizeRange = nullptr;
 };

@@ -42,21 +42,12 @@ const int kOnMotion = 1;
 const int kFirstFractionPosition = 18;
 const double kFractionRates[] = {0.5, 0.25, 0.125, 0.0625};
 const int kFrameRatePositions = 22;
-// The dynamic property the style sheet marks a missing value by.
-const char kInvalidProperty[] = "invalid";
 
 QString defaultChannelName()
 {
     return DeviceEditor::tr("Channel Name");
 }
 
-void markInvalid(QLineEdit *field, bool invalid)
-{
-    if (field->property(kInvalidProperty).toBool() == invalid)
-        return;
-    field->setProperty(kInvalidProperty, invalid);
-    aptui::repolish(field);
-}
 } // namespace
 
 DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
@@ -131,9 +122,9 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
         new aptui::InputTip(field);
         // Any new value, typed or recommended, ends the mark of a missing one.
         connect(field, &QLineEdit::textChanged, this, [field] {
-            if (!field->property(kInvalidProperty).toBool())
+            if (!field->property("invalid").toBool())
                 return;
-            markInvalid(field, false);
+            aptui::markInvalid(field, false);
             aptui::InputTip::of(field)->dismiss();
         });
     }
@@ -443,7 +434,7 @@ void DeviceEditor::OnRecordingModeChanged(int index)
     share->setVisible(onMotion);
     if (!onMotion) {
         // A share out of sight neither stops an add nor keeps a note about it.
-        markInvalid(share, false);
+        aptui::markInvalid(share, false);
         aptui::InputTip::of(share)->dismiss();
     }
 }
@@ -576,7 +567,7 @@ bool DeviceEditor::checkRequiredFields()
     QLineEdit *firstMissing = nullptr;
     for (QLineEdit *field : requiredFields()) {
         const bool missing = !hasValue(field);
-        markInvalid(field, missing);
+        aptui::markInvalid(field, missing);
         if (missing && !firstMissing)
             firstMissing = field;
     }

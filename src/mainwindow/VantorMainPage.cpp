@@ -150,6 +150,7 @@ void VantorMainPage::setupKeyboardAndNames()
                                         "calTimeBtn",
                                         "calDiskBtn",
                                         "calBandWithBtn",
+                                        "calArrayBtn",
                                         "m_lineEditGT",
                                         "m_radioBtnTB",
                                         "m_radioBtnGB",
@@ -160,7 +161,11 @@ void VantorMainPage::setupKeyboardAndNames()
                                         "m_radioBtnWeek",
                                         "m_radioMonth",
                                         "m_hSliderDailyTime",
-                                        "m_spinBoxDailyTime"};
+                                        "m_spinBoxDailyTime",
+                                        "m_lineEditDriveSize",
+                                        "m_lineEditDriveCount",
+                                        "m_comboRaidLevel",
+                                        "m_lineEditSpares"};
     QWidget *previous = nullptr;
     for (const char *name : order) {
         auto *widget = findChild<QWidget *>(QLatin1String(name));
@@ -314,6 +319,10 @@ void VantorMainPage::connectSignals()
     // The exact figures behind the whole-unit ones.
     connect(calculator, &DataCalculatorPage::setExactTime, timeDisplay, &DataDisplayPage::displayExactTime);
     connect(calculator, &DataCalculatorPage::setExactDiskSize, sizeDisplay, &SizeDisplayPage::displayExactSize);
+    // And what scene activity can make of them.
+    connect(m_pDeviceAddPage, &DeviceAddPage::signalStorageRange, calculator, &DataCalculatorPage::onStorageRange);
+    connect(calculator, &DataCalculatorPage::setTimeRange, timeDisplay, &DataDisplayPage::displayTimeRange);
+    connect(calculator, &DataCalculatorPage::setDiskSizeRange, sizeDisplay, &SizeDisplayPage::displaySizeRange);
     connect(m_pDeviceEditor, &DeviceEditor::signalCurrentFrameStandard, m_pDeviceAddPage,
             &DeviceAddPage::OnFrametareStandardChanged);
     connect(m_pCapacityCalculation, &CapacityCalculation::signalClear, m_pDeviceAddPage,

@@ -16,4 +16,18 @@ public:
     static QString retention(double days);
     // "999.5 GB"; above 1000 GB in TB: "16.1 TB"
     static QString diskSize(double gigabytes);
+
+    // What scene activity can make of a figure, lower bound first:
+    // "14.2–58.0 days depending on scene activity". Empty when either bound
+    // is no figure or both read the same.
+    static QString retentionRange(double fewestDays, double mostDays);
+    // "12.1–40.3 TB depending on scene activity"; both bounds in the unit the
+    // larger one takes.
+    static QString diskSizeRange(double leastGB, double mostGB);
+    // "3–5 drives depending on scene activity"; whole drive counts.
+    static QString driveCountRange(int fewest, int most);
+
+    // A figure with one decimal in the reader's own notation, past six whole
+    // digits in exponent form; empty for no figure.
+    static QString oneDecimal(double value);
 };

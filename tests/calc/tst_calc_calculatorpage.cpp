@@ -44,9 +44,10 @@ void TestCalcCalculatorPage::initialState()
 {
     Rig rig;
     QCOMPARE(rig.stack()->currentIndex(), 2);
-    QCOMPARE(rig.stack()->count(), 3);
+    QCOMPARE(rig.stack()->count(), 4);
     QCOMPARE(rig.stack()->widget(2)->findChild<QWidget *>(QStringLiteral("widget"))->metaObject()->className(),
              "BandWidthPage");
+    QCOMPARE(rig.stack()->widget(3)->metaObject()->className(), "DiskArrayPage");
     QCOMPARE(rig.child<QPushButton>("calBandWithBtn")->styleSheet(), kSelected);
     QCOMPARE(rig.child<QPushButton>("calTimeBtn")->styleSheet(), kUnselected);
     QCOMPARE(rig.child<QPushButton>("calDiskBtn")->styleSheet(), kUnselected);

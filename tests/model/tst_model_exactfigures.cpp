@@ -13,6 +13,8 @@ private slots:
     void retention();
     void diskSize_data();
     void diskSize();
+    void ranges_data();
+    void ranges();
 };
 
 void TestExactFigures::retention_data()
@@ -51,6 +53,36 @@ void TestExactFigures::diskSize()
 {
     QFETCH(double, gigabytes);
     QTEST(ExactFigures::diskSize(gigabytes), "text");
+}
+
+void TestExactFigures::ranges_data()
+{
+    QTest::addColumn<int>("kind"); // 0 days, 1 disk, 2 drives
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("second");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("days, either order") << 0 << 58.04 << 14.2 << QStringLiteral("14.2\u201358.0 days");
+    QTest::newRow("days that read the same") << 0 << 29.81 << 29.84 << QString();
+    QTest::newRow("days without a bound") << 0 << 0.0 << 29.8 << QString();
+    QTest::newRow("disk across 1000 GB in TB") << 1 << 800.0 << 1600.0 << QStringLiteral("0.8\u20131.6 TB");
+    QTest::newRow("disk in GB") << 1 << 120.0 << 480.0 << QStringLiteral("120.0\u2013480.0 GB");
+    QTest::newRow("disk not a number") << 1 << std::numeric_limits<double>::quiet_NaN() << 4.0 << QString();
+    QTest::newRow("drives") << 2 << 11.0 << 8.0 << QStringLiteral("8\u201311 drives");
+    QTest::newRow("drives the same") << 2 << 8.0 << 8.0 << QString();
+}
+
+void TestExactFigures::ranges()
+{
+    QFETCH(int, kind);
+    QFETCH(double, first);
+    QFETCH(double, second);
+    QFETCH(QString, text);
+    const QString range = kind == 0   ? ExactFigures::retentionRange(first, second)
+                          : kind == 1 ? ExactFigures::diskSizeRange(first, second)
+                                      : ExactFigures::driveCountRange(int(first), int(second));
+    QCOMPARE(range.section(QStringLiteral(" depending"), 0, 0), text);
+    QCOMPARE(range.isEmpty(), text.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestExactFigures)

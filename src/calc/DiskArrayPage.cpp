@@ -1,0 +1,276 @@
+#include "calc/DiskArrayPage.h"
+
+#include "aptui/CustomizedIntValidator.h"
+#include "aptui/DecimalValidator.h"
+#include "aptui/InputTip.h"
+#include "aptui/Repolish.h"
+#include "host/CComboBox.h"
+#include "host/CLineEdit.h"
+#include "model/BitrateCalculator.h"
+#include "model/DiskArray.h"
+#include "model/ExactFigures.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const int kDriveSizeDecimals = 2;
+
+QLabel *makeFigure(const QString &objectName, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+// The text when the field would take it, else the fallback.
+QString acceptedText(const QLineEdit *field, const QString &text, const QString &fallback)
+{
+    QString copy = text;
+    int position = 0;
+    return field->validator()->validate(copy, position) == QValidator::Acceptable ? text : fallback;
+}
+
+double daysKept(double kbps, double usableTB, int hoursPerDay)
+{
+    if (!(kbps > 0.0) || hoursPerDay <= 0 || !(usableTB > 0.0))
+        return 0.0;
+    const double days = BitrateCalculator::hoursForDiskSize(kbps, usableTB * 1000.0) / hoursPerDay;
+    return std::isfinite(days) && days > 0.0 ? days : 0.0;
+}
+
+} // namespace
+
+DiskArrayPage::DiskArrayPage(QWidget *parent) : QWidget(parent)
+{
+    setupForm();
+    setInputs(PlanCalculatorInputs());
+
+    for (QLineEdit *field :
+         std::initializer_list<QLineEdit *>{m_lineEditDriveSize, m_lineEditDriveCount, m_lineEditSpares}) {
+        new aptui::InputTip(field);
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            recompute();
+            emit inputsChanged();
+        });
+    }
+    connect(m_comboRaidLevel, &QComboBox::currentIndexChanged, this, [this] {
+        recompute();
+        emit inputsChanged();
+    });
+}
+
+void DiskArrayPage::setupForm()
+{
+    setObjectName(QStringLiteral("m_pageCalArray"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+
+    auto *grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->setColumnStretch(1, 1);
+
+    m_lineEditDriveSize = addField(grid, QStringLiteral("m_lineEditDriveSize"), tr("Drive size (TB) :"));
+    m_lineEditDriveSize->setValidator(
+        new aptui::DecimalValidator(0, DiskArray::kMaxDriveTB, kDriveSizeDecimals, m_lineEditDriveSize));
+    m_lineEditDriveCount = addField(grid, QStringLiteral("m_lineEditDriveCount"), tr("Drives :"));
+    m_lineEditDriveCount->setValidator(new CustomizedIntValidator(0, DiskArray::kMaxDrives, m_lineEditDriveCount));
+
+    m_comboRaidLevel = new FenwaGUIToolkit::CComboBox(this);
+    m_comboRaidLevel->setObjectName(QStringLiteral("m_comboRaidLevel"));
+    for (int level = DiskArray::NoRaid; level <= DiskArray::Raid10; ++level)
+        m_comboRaidLevel->addItem(DiskArray::levelName(level));
+    auto *levelCaption = new QLabel(tr("RAID level :"), this);
+    levelCaption->setObjectName(QStringLiteral("m_labelRaidLevel"));
+    levelCaption->setBuddy(m_comboRaidLevel);
+    const int levelRow = grid->rowCount();
+    grid->addWidget(levelCaption, levelRow, 0);
+    grid->addWidget(m_comboRaidLevel, levelRow, 1);
+
+    m_lineEditSpares = addField(grid, QStringLiteral("m_lineEditSpares"), tr("Hot spares :"));
+    m_lineEditSpares->setValidator(new CustomizedIntValidator(0, DiskArray::kMaxDrives - 1, m_lineEditSpares));
+    layout->addLayout(grid);
+
+    m_labelArrayFault = makeFigure(QStringLiteral("m_labelArrayFault"), this);
+    layout->addWidget(m_labelArrayFault);
+
+    m_widgetArrayFigures = new QWidget(this);
+    m_widgetArrayFigures->setObjectName(QStringLiteral("m_widgetArrayFigures"));
+    // Paint the style sheet's card on this plain container.
+    m_widgetArrayFigures->setAttribute(Qt::WA_StyledBackground, true);
+    auto *figures = new QVBoxLayout(m_widgetArrayFigures);
+    figures->setContentsMargins(10, 10, 10, 10);
+    figures->setSpacing(4);
+    m_labelArrayCapacity = makeFigure(QStringLiteral("m_labelArrayCapacity"), m_widgetArrayFigures);
+    m_labelArrayDays = makeFigure(QStringLiteral("m_labelArrayDays"), m_widgetArrayFigures);
+    m_labelArrayDaysRange = makeFigure(QStringLiteral("m_labelArrayDaysRange"), m_widgetArrayFigures);
+    m_labelArrayNeed = makeFigure(QStringLiteral("m_labelArrayNeed"), m_widgetArrayFigures);
+    m_labelArrayNeedRange = makeFigure(QStringLiteral("m_labelArrayNeedRange"), m_widgetArrayFigures);
+    figures->addWidget(m_labelArrayCapacity);
+    figures->addSpacing(6);
+    figures->addWidget(m_labelArrayDays);
+    figures->addWidget(m_labelArrayDaysRange);
+    figures->addSpacing(6);
+    figures->addWidget(m_labelArrayNeed);
+    figures->addWidget(m_labelArrayNeedRange);
+    layout->addWidget(m_widgetArrayFigures);
+    layout->addStretch(1);
+}
+
+FenwaGUIToolkit::CLineEdit *DiskArrayPage::addField(QGridLayout *grid, const QString &name, const QString &caption)
+{
+    auto *edit = new FenwaGUIToolkit::CLineEdit(this);
+    edit->setObjectName(name);
+    auto *label = new QLabel(caption, this);
+    label->setObjectName(QStringLiteral("m_label") + name.mid(int(qstrlen("m_lineEdit"))));
+    label->setBuddy(edit);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    return edit;
+}
+
+void DiskArrayPage::setInputs(const PlanCalculatorInputs &in)
+{
+    const PlanCalculatorInputs defaults;
+    {
+        const QSignalBlocker quiet[] = {QSignalBlocker(m_lineEditDriveSize), QSignalBlocker(m_lineEditDriveCount),
+                                        QSignalBlocker(m_comboRaidLevel), QSignalBlocker(m_lineEditSpares)};
+        Q_UNUSED(quiet);
+        m_lineEditDriveSize->setText(acceptedText(m_lineEditDriveSize, in.arrayDriveTB, defaults.arrayDriveTB));
+        m_lineEditDriveCount->setText(acceptedText(m_lineEditDriveCount, in.arrayDrives, defaults.arrayDrives));
+        m_comboRaidLevel->setCurrentIndex(in.arrayLevel >= DiskArray::NoRaid && in.arrayLevel <= DiskArray::Raid10
+                                              ? in.arrayLevel
+                                              : defaults.arrayLevel);
+        m_lineEditSpares->setText(acceptedText(m_lineEditSpares, in.arraySpares, defaults.arraySpares));
+    }
+    recompute();
+}
+
+void DiskArrayPage::writeInputs(PlanCalculatorInputs &in) const
+{
+    in.arrayDriveTB = m_lineEditDriveSize->text();
+    in.arrayDrives = m_lineEditDriveCount->text();
+    in.arrayLevel = m_comboRaidLevel->currentIndex();
+    in.arraySpares = m_lineEditSpares->text();
+}
+
+void DiskArrayPage::setLoad(const Load &load)
+{
+    m_load = load;
+    recompute();
+}
+
+void DiskArrayPage::fillResult(Result &result) const
+{
+    result.arrayDriveTB = m_figures.arrayDriveTB;
+    result.arrayDrives = m_figures.arrayDrives;
+    result.arrayLevel = m_figures.arrayLevel;
+    result.arraySpares = m_figures.arraySpares;
+    result.arrayFault = m_figures.arrayFault;
+    result.arrayRawTB = m_figures.arrayRawTB;
+    result.arrayUsableTB = m_figures.arrayUsableTB;
+    result.arrayUsableTiB = m_figures.arrayUsableTiB;
+    result.arrayDays = m_figures.arrayDays;
+    result.arrayCalmDays = m_figures.arrayCalmDays;
+    result.arrayBusyDays = m_figures.arrayBusyDays;
+    result.arrayDrivesNeeded = m_figures.arrayDrivesNeeded;
+    result.arrayDrivesNeededCalm = m_figures.arrayDrivesNeededCalm;
+    result.arrayDrivesNeededBusy = m_figures.arrayDrivesNeededBusy;
+    result.arrayNeedFault = m_figures.arrayNeedFault;
+}
+
+void DiskArrayPage::recompute()
+{
+    // "8." is a decimal on its way and counts as 8; an empty field as 0.
+    const double driveTB = m_lineEditDriveSize->text().toDouble();
+    const int drives = m_lineEditDriveCount->text().toInt();
+    const int level = m_comboRaidLevel->currentIndex();
+    const int spares = m_lineEditSpares->text().toInt();
+    const DiskArray array(driveTB, drives, level, spares);
+    const DiskArray::Fault fault = array.check();
+
+    Result &f = m_figures;
+    f = Result();
+    f.arrayDriveTB = driveTB;
+    f.arrayDrives = drives;
+    f.arrayLevel = level;
+    f.arraySpares = spares;
+    f.arrayFault = DiskArray::faultText(fault, level);
+    markFaultField(fault);
+    if (fault == DiskArray::NoFault) {
+        f.arrayRawTB = array.rawTB();
+        f.arrayUsableTB = array.usableTB();
+        f.arrayUsableTiB = DiskArray::toTiB(f.arrayUsableTB);
+        f.arrayDays = daysKept(m_load.kbps, f.arrayUsableTB, m_load.hoursPerDay);
+        f.arrayCalmDays = daysKept(m_load.calmKbps, f.arrayUsableTB, m_load.hoursPerDay);
+        f.arrayBusyDays = daysKept(m_load.busyKbps, f.arrayUsableTB, m_load.hoursPerDay);
+    }
+
+    // The drives the retention needs; a drive size out of range has no answer.
+    if (m_load.kbps > 0.0 && m_load.retentionHours > 0) {
+        const auto need = [&](double kbps, QString *why) {
+            DiskArray::Fault needFault = DiskArray::NoFault;
+            const double gigabytes = BitrateCalculator::diskSizeForHours(kbps, m_load.retentionHours);
+            const int count = DiskArray::drivesNeeded(gigabytes, driveTB, level, spares, needFault);
+            if (why)
+                *why = DiskArray::faultText(needFault, level);
+            return count;
+        };
+        f.arrayDrivesNeeded = need(m_load.kbps, &f.arrayNeedFault);
+        f.arrayDrivesNeededCalm = need(m_load.calmKbps, nullptr);
+        f.arrayDrivesNeededBusy = need(m_load.busyKbps, nullptr);
+    }
+    showFigures();
+}
+
+void DiskArrayPage::showFigures()
+{
+    const Result &f = m_figures;
+    m_labelArrayFault->setText(f.arrayFault);
+    m_labelArrayFault->setVisible(!f.arrayFault.isEmpty());
+    m_widgetArrayFigures->setVisible(f.arrayFault.isEmpty());
+    if (!f.arrayFault.isEmpty())
+        return;
+
+    m_labelArrayCapacity->setText(tr("Raw capacity: %1 TB\nUsable: %2 TB (%3 TiB)")
+                                      .arg(ExactFigures::oneDecimal(f.arrayRawTB),
+                                           ExactFigures::oneDecimal(f.arrayUsableTB),
+                                           ExactFigures::oneDecimal(f.arrayUsableTiB)));
+    if (!(m_load.kbps > 0.0)) {
+        m_labelArrayDays->setText(tr("Add a device to see how long the array keeps video."));
+        m_labelArrayDaysRange->clear();
+        m_labelArrayNeed->clear();
+        m_labelArrayNeedRange->clear();
+    } else {
+        m_labelArrayDays->setText(
+            f.arrayDays > 0.0
+                ? tr("Keeps %1 days at %2 h a day").arg(ExactFigures::oneDecimal(f.arrayDays)).arg(m_load.hoursPerDay)
+                : tr("Records no hours a day."));
+        m_labelArrayDaysRange->setText(ExactFigures::retentionRange(f.arrayBusyDays, f.arrayCalmDays));
+        m_labelArrayNeed->setText(
+            f.arrayDrivesNeeded > 0 ? tr("For %1: %n drive(s)", nullptr, f.arrayDrivesNeeded).arg(m_load.retentionText)
+                                    : f.arrayNeedFault);
+        m_labelArrayNeedRange->setText(ExactFigures::driveCountRange(f.arrayDrivesNeededCalm, f.arrayDrivesNeededBusy));
+    }
+    for (QLabel *label : {m_labelArrayDaysRange, m_labelArrayNeed, m_labelArrayNeedRange})
+        label->setVisible(!label->text().isEmpty());
+}
+
+void DiskArrayPage::markFaultField(int fault)
+{
+    aptui::markInvalid(m_lineEditDriveSize, fault == DiskArray::DriveSizeOutOfRange);
+    aptui::markInvalid(m_lineEditDriveCount, fault == DiskArray::DriveCountOutOfRange ||
+                                                 fault == DiskArray::TooFewDrives || fault == DiskArray::OddDriveCount);
+    aptui::markInvalid(m_lineEditSpares, fault == DiskArray::SparesOutOfRange);
+}
