@@ -1,6 +1,8 @@
 #include "aptui/AccessibleNames.h"
 
+#include <QAbstractSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
@@ -24,8 +26,13 @@ void AccessibleNames::nameFieldsByTheirCaptions(QWidget *root)
         QWidget *field = label->buddy();
         if (field && field->accessibleName().isEmpty()) {
             const QString name = captionName(label->text());
-            if (!name.isEmpty())
-                field->setAccessibleName(name);
+            if (name.isEmpty())
+                continue;
+            field->setAccessibleName(name);
+            // A spin box's editor is a field of its own to a screen reader.
+            if (qobject_cast<QAbstractSpinBox *>(field))
+                for (QLineEdit *editor : field->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
+                    editor->setAccessibleName(name);
         }
     }
 }

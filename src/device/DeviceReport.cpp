@@ -1,5 +1,7 @@
 #include "device/DeviceReport.h"
 
+#include "device/ReportArraySection.h"
+#include "device/ReportFigures.h"
 #include "model/DeviceEnums.h"
 #include "model/DeviceTotals.h"
 #include "model/ExactFigures.h"
@@ -21,18 +23,11 @@ namespace {
 // Past this many groups the smallest share one bar.
 constexpr int kChartBars = 16;
 constexpr double kKilo = 1024.0;
+constexpr int kContinuousShare = 100;
 
 QString hoursText(int hours)
 {
-    return QString::number(hours) + DeviceReport::tr("h");
-}
-
-// In the reader's own way of writing decimals, as the exact figures are.
-QString oneDecimal(double value)
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', 1);
+    return hours < 0 ? ReportFigures::none() : QString::number(hours) + DeviceReport::tr("h");
 }
 
 // Written like the bitrate cells, but never in exponent form.
@@ -44,10 +39,29 @@ QString plainNumber(double value)
     return text;
 }
 
+bool isRecorded(const StructDeviceItem &item)
+{
+    return item.iViewMode == Recording || item.iViewMode == LiveViewAndRecording;
+}
+
+int recordingShare(const StructDeviceItem &item)
+{
+    return qBound(0, item.iRecordingShare, kContinuousShare);
+}
+
+// What the group puts on disk, as the storage bitrate counts it: a group
+// recorded on motion stores its share of the time.
 double storageRate(const StructDeviceItem &item)
 {
-    const bool recorded = item.iViewMode == Recording || item.iViewMode == LiveViewAndRecording;
-    return recorded ? item.iChannelCount * item.dBitrate : 0.0;
+    return isRecorded(item) ? item.iChannelCount * item.dBitrate * recordingShare(item) / kContinuousShare : 0.0;
+}
+
+QString recordingText(const StructDeviceItem &item)
+{
+    if (!isRecorded(item))
+        return DeviceReport::tr("Not recorded");
+    const int share = recordingShare(item);
+    return share == kContinuousShare ? DeviceReport::tr("Continuous") : DeviceReport::tr("On motion, %1 %").arg(share);
 }
 
 QString shareText(double share)
@@ -55,8 +69,8 @@ QString shareText(double share)
     const double percent = share * 100.0;
     // A recorded group never reads as nothing.
     if (percent > 0.0 && percent < 0.05)
-        return DeviceReport::tr("%1%").arg(QLatin1Char('<') + oneDecimal(0.1));
-    return DeviceReport::tr("%1%").arg(oneDecimal(percent));
+        return DeviceReport::tr("%1%").arg(QLatin1Char('<') + ReportFigures::oneDecimal(0.1));
+    return DeviceReport::tr("%1%").arg(ReportFigures::oneDecimal(percent));
 }
 
 // The families of the program's font first; the others hold the glyphs it may
@@ -104,10 +118,13 @@ ReportDocument DeviceReport::document(const QMap<long long, StructDeviceItem> &d
         channels += item.iChannelCount;
     document.summary = {
         {tr("Channels"), QString::number(channels)},
-        {tr("Storage bitrate"), oneDecimal(totals.storageBitrate() / kKilo) + QLatin1Char(' ') + tr("Mpbs")},
+        {tr("Storage bitrate"),
+         ReportFigures::oneDecimal(totals.storageBitrate() / kKilo) + QLatin1Char(' ') + tr("Mpbs")},
         {tr("Bandwidth"), spaceUnit(result.bandWidth)},
         {tr("Disk for %1").arg(spaceUnit(result.saveTime)), spaceUnit(result.requiredDiskSpace)},
     };
+    if (ReportArraySection::shown(result))
+        document.summary.append(ReportArraySection::summary(result));
 
     document.tables = tables(devices, result);
     document.chart = chart(devices);
@@ -125,34 +142,41 @@ QList<ReportTable> DeviceReport::tables(const QMap<long long, StructDeviceItem> 
     double bitrate = 0.0;
     for (const StructDeviceItem &item : devices) {
         deviceRows.append({item.strChannelName, QString::number(item.iChannelCount), item.strResolution,
-                           item.strFrameRate, item.strEncoding, QString::number(item.dBitrate, 'g', 6)});
+                           item.strFrameRate, item.strEncoding, QString::number(item.dBitrate, 'g', 6),
+                           recordingText(item)});
         channels += item.iChannelCount;
         bitrate += item.iChannelCount * item.dBitrate;
     }
 
-    return {
+    QList<ReportTable> sections{
         {tr("Devices"),
          {tr("Device Name"), tr("Device Quantity"), tr("Resolution"), tr("Frame Rate(fps)"), tr("Encoding"),
-          tr("Recommended Bitrate(kbps)")},
+          tr("Recommended Bitrate(kbps)"), tr("Recording")},
          deviceRows,
-         {tr("Total"), QString::number(channels), QString(), QString(), QString(), plainNumber(bitrate)}},
-        // The whole-unit figures with the unrounded ones behind them last.
+         {tr("Total"), QString::number(channels), QString(), QString(), QString(), plainNumber(bitrate), QString()}},
+        // The whole-unit figures, the unrounded ones behind them, then what
+        // calmer and busier scenes would make of them.
         {tr("Space Given"),
          {tr("Disk Space"), tr("Recording Time/day"), tr("Recording Time By Day"), tr("Recording Time By Week"),
-          tr("Recording Time By Month"), tr("Exact")},
+          tr("Recording Time By Month"), tr("Exact"), tr("Scene Activity")},
          {{spaceUnit(result.diskSize), spaceUnit(hoursText(result.recordHoursPerDay)), spaceUnit(result.savedDays),
-           spaceUnit(result.savedWeeks), spaceUnit(result.savedMonths), ExactFigures::retention(result.exactDays)}},
+           spaceUnit(result.savedWeeks), spaceUnit(result.savedMonths), ExactFigures::retention(result.exactDays),
+           ReportFigures::daysRange(result.busyDays, result.calmDays)}},
          {}},
         {tr("Time Given"),
-         {tr("Recording Time"), tr("Recording Time/day"), tr("Required Disk Space"), tr("Exact")},
+         {tr("Recording Time"), tr("Recording Time/day"), tr("Required Disk Space"), tr("Exact"), tr("Scene Activity")},
          {{spaceUnit(result.saveTime), spaceUnit(hoursText(result.dailyRecordHours)),
-           spaceUnit(result.requiredDiskSpace), ExactFigures::diskSize(result.exactDiskGB)}},
+           spaceUnit(result.requiredDiskSpace), ExactFigures::diskSize(result.exactDiskGB),
+           ReportFigures::diskRange(result.calmDiskGB, result.busyDiskGB)}},
          {}},
         {tr("Bandwidth"),
          {tr("Total device number"), tr("Total Band Width")},
          {{spaceUnit(result.channelCount), spaceUnit(result.bandWidth)}},
          {}},
     };
+    if (ReportArraySection::shown(result))
+        sections.append(ReportArraySection::table(result, spaceUnit(result.saveTime)));
+    return sections;
 }
 
 ReportChart DeviceReport::chart(const QMap<long long, StructDeviceItem> &devices)

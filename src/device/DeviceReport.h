@@ -16,8 +16,9 @@
 // The PDF report of the device list on 297 x 210 mm pages: a title block with
 // the plan's name, date, program version and key figures, then four sections
 // ("Devices", "Space Given", "Time Given", "Bandwidth"), each a title over a
-// data table, with the storage chart after the devices. The two capacity
-// sections end in a column of the unrounded figures.
+// data table, with the storage chart after the devices, and a fifth on the
+// disk array once the planner has one. The two capacity sections end in the
+// unrounded figures and what calmer or busier scenes would make of them.
 class DeviceReport
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceAddPage)
@@ -28,12 +29,13 @@ public:
     static ReportDocument document(const QMap<long long, StructDeviceItem> &devices, const Result &result,
                                    const QString &planName, const QDate &date = QDate::currentDate());
 
-    // The four sections in report order; the groups are listed in ascending
-    // id order, the devices followed by their totals.
+    // The sections in report order; the groups are listed in ascending id
+    // order, the devices followed by their totals.
     static QList<ReportTable> tables(const QMap<long long, StructDeviceItem> &devices, const Result &result);
 
-    // Each recorded group's share of the storage bitrate, largest first (equal
-    // ones in id order); past 16 groups the 15 largest and one bar for the rest.
+    // Each recorded group's share of the storage bitrate, a group recorded on
+    // motion at its share of the time, largest first (equal ones in id order);
+    // past 16 groups the 15 largest and one bar for the rest.
     static ReportChart chart(const QMap<long long, StructDeviceItem> &devices);
 
     // A blank between a number and the unit written right after it:

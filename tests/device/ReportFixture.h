@@ -4,6 +4,7 @@
 // PDF as a reader finds it.
 #include "device/DeviceReport.h"
 #include "model/DeviceEnums.h"
+#include "model/DiskArray.h"
 
 #include <QDate>
 #include <QDir>
@@ -56,6 +57,27 @@ inline Result sampleResult()
     result.ipcCount = QStringLiteral("12");
     result.dvrCount = QStringLiteral("0");
     result.bandWidth = QStringLiteral("24.0Mpbs");
+    return result;
+}
+
+// 6 drives of 8 TB in RAID 5 with a spare: 32 TB for video.
+inline Result arrayResult()
+{
+    Result result = sampleResult();
+    result.arrayShown = true;
+    result.arrayDriveTB = 8.0;
+    result.arrayDrives = 6;
+    result.arrayLevel = DiskArray::Raid5;
+    result.arraySpares = 1;
+    result.arrayRawTB = 48.0;
+    result.arrayUsableTB = 32.0;
+    result.arrayUsableTiB = 29.1038;
+    result.arrayDays = 31.4;
+    result.arrayCalmDays = 36.2;
+    result.arrayBusyDays = 28.7;
+    result.arrayDrivesNeeded = 5;
+    result.arrayDrivesNeededCalm = 4;
+    result.arrayDrivesNeededBusy = 7;
     return result;
 }
 

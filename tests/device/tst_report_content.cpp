@@ -41,8 +41,8 @@ private slots:
     void cleanup();
 
     void sectionsHoldCaptionsAndRowsInIdOrder();
-    void bitrateAndFrameRateCells_data();
-    void bitrateAndFrameRateCells();
+    void deviceCells_data();
+    void deviceCells();
     void hoursInTheListsLanguage();
     void unitsSpacedFromNumbers_data();
     void unitsSpacedFromNumbers();
@@ -50,8 +50,6 @@ private slots:
     void devicesEndInTotals();
     void chartSharesLargestFirst_data();
     void chartSharesLargestFirst();
-    void exactFiguresBesideTheRoundedOnes_data();
-    void exactFiguresBesideTheRoundedOnes();
     void pdfHoldsEveryCellAsText_data();
     void pdfHoldsEveryCellAsText();
     void titleBlockOnTheFirstPage_data();
@@ -113,53 +111,64 @@ void TestReportContent::sectionsHoldCaptionsAndRowsInIdOrder()
     // The figures read with a blank before their units ("8 TB", not "8TB").
     const QList<QList<QStringList>> tables = dataTables(sections);
     QCOMPARE(tables.size(), 4);
-    QCOMPARE(tables.at(0),
-             (QList<QStringList>{{QStringLiteral("Device Name"), QStringLiteral("Device Quantity"),
-                                  QStringLiteral("Resolution"), QStringLiteral("Frame Rate(fps)"),
-                                  QStringLiteral("Encoding"), QStringLiteral("Recommended Bitrate(kbps)")},
-                                 {QStringLiteral("Zeta(1)"), QStringLiteral("4"), QStringLiteral("1080P"),
-                                  QStringLiteral("25"), QStringLiteral("H.265"), QStringLiteral("2048")},
-                                 {QStringLiteral("Alpha(2)"), QStringLiteral("4"), QStringLiteral("1080P"),
-                                  QStringLiteral("25"), QStringLiteral("H.265"), QStringLiteral("1024")},
-                                 {QStringLiteral("Mid(3)"), QStringLiteral("4"), QStringLiteral("1080P"),
-                                  QStringLiteral("25"), QStringLiteral("H.265"), QStringLiteral("512")}}));
+    QCOMPARE(tables.at(0), (QList<QStringList>{{QStringLiteral("Device Name"), QStringLiteral("Device Quantity"),
+                                                QStringLiteral("Resolution"), QStringLiteral("Frame Rate(fps)"),
+                                                QStringLiteral("Encoding"), QStringLiteral("Recommended Bitrate(kbps)"),
+                                                QStringLiteral("Recording")},
+                                               texts({"Zeta(1)", "4", "1080P", "25", "H.265", "2048", "Continuous"}),
+                                               texts({"Alpha(2)", "4", "1080P", "25", "H.265", "1024", "Continuous"}),
+                                               texts({"Mid(3)", "4", "1080P", "25", "H.265", "512", "Continuous"})}));
     QCOMPARE(tables.at(1),
              (QList<QStringList>{{QStringLiteral("Disk Space"), QStringLiteral("Recording Time/day"),
                                   QStringLiteral("Recording Time By Day"), QStringLiteral("Recording Time By Week"),
-                                  QStringLiteral("Recording Time By Month"), QStringLiteral("Exact")},
-                                 {QStringLiteral("8 TB"), QStringLiteral("24 h"), QStringLiteral("25.3 Day"),
-                                  QStringLiteral("3.6 Week"), QStringLiteral("0.8 Month"), QString()}}));
-    QCOMPARE(tables.at(2), (QList<QStringList>{{QStringLiteral("Recording Time"), QStringLiteral("Recording Time/day"),
-                                                QStringLiteral("Required Disk Space"), QStringLiteral("Exact")},
-                                               {QStringLiteral("30 Day"), QStringLiteral("16 h"),
-                                                QStringLiteral("6.2 TB"), QString()}}));
+                                  QStringLiteral("Recording Time By Month"), QStringLiteral("Exact"),
+                                  QStringLiteral("Scene Activity")},
+                                 texts({"8 TB", "24 h", "25.3 Day", "3.6 Week", "0.8 Month", "", "—"})}));
+    QCOMPARE(tables.at(2), (QList<QStringList>{texts({"Recording Time", "Recording Time/day", "Required Disk Space",
+                                                      "Exact", "Scene Activity"}),
+                                               texts({"30 Day", "16 h", "6.2 TB", "", "—"})}));
     QCOMPARE(tables.at(3),
              (QList<QStringList>{{QStringLiteral("Total device number"), QStringLiteral("Total Band Width")},
                                  {QStringLiteral("12"), QStringLiteral("24.0 Mpbs")}}));
 }
 
-void TestReportContent::bitrateAndFrameRateCells_data()
+void TestReportContent::deviceCells_data()
 {
     QTest::addColumn<double>("bitrate");
     QTest::addColumn<QString>("frameRate");
+    QTest::addColumn<int>("viewMode");
+    QTest::addColumn<int>("share");
     QTest::addColumn<QString>("bitrateCell");
-    QTest::newRow("fraction kept") << 1536.5 << QStringLiteral("25") << QStringLiteral("1536.5");
-    QTest::newRow("whole without decimals") << 4096.0 << QStringLiteral("30") << QStringLiteral("4096");
-    QTest::newRow("six significant digits") << 1234.5678 << QStringLiteral("25") << QStringLiteral("1234.57");
-    QTest::newRow("scene group without frame rate") << 2048.0 << QStringLiteral("") << QStringLiteral("2048");
+    QTest::addColumn<QString>("recordingCell");
+    QTest::newRow("fraction kept") << 1536.5 << QStringLiteral("25") << int(LiveViewAndRecording) << 100
+                                   << QStringLiteral("1536.5") << QStringLiteral("Continuous");
+    QTest::newRow("whole without decimals") << 4096.0 << QStringLiteral("30") << int(Recording) << 40
+                                            << QStringLiteral("4096") << QStringLiteral("On motion, 40 %");
+    QTest::newRow("six significant digits") << 1234.5678 << QStringLiteral("25") << int(LiveViewAndRecording) << 1
+                                            << QStringLiteral("1234.57") << QStringLiteral("On motion, 1 %");
+    QTest::newRow("scene group without frame rate") << 2048.0 << QStringLiteral("") << int(Recording) << 100
+                                                    << QStringLiteral("2048") << QStringLiteral("Continuous");
+    QTest::newRow("watched live only") << 2048.0 << QStringLiteral("25") << int(LiveView) << 40
+                                       << QStringLiteral("2048") << QStringLiteral("Not recorded");
 }
 
-void TestReportContent::bitrateAndFrameRateCells()
+// The recording column follows the bitrate; the network carries the full rate.
+void TestReportContent::deviceCells()
 {
     QFETCH(double, bitrate);
     QFETCH(QString, frameRate);
+    QFETCH(int, viewMode);
+    QFETCH(int, share);
+    StructDeviceItem item = group(QStringLiteral("Gate(1)"), bitrate, frameRate, 4, viewMode);
+    item.iRecordingShare = share;
     QMap<long long, StructDeviceItem> devices;
-    devices.insert(1, group(QStringLiteral("Gate(1)"), bitrate, frameRate));
+    devices.insert(1, item);
 
     const QList<QList<QStringList>> tables = dataTables(DeviceReport::tables(devices, sampleResult()));
     QCOMPARE(tables.at(0).size(), 2);
     QCOMPARE(tables.at(0).at(1).at(3), frameRate);
     QTEST(tables.at(0).at(1).at(5), "bitrateCell");
+    QTEST(tables.at(0).at(1).at(6), "recordingCell");
 }
 
 // The hour unit is the device list's translation, now set off by a blank
@@ -209,19 +218,19 @@ void TestReportContent::devicesEndInTotals_data()
     QTest::addColumn<QList<StructDeviceItem>>("items");
     QTest::addColumn<QStringList>("totals");
     QTest::newRow("one group") << QList<StructDeviceItem>{group(QStringLiteral("A(1)"), 1024)}
-                               << texts({"Total", "4", "", "", "", "4096"});
+                               << texts({"Total", "4", "", "", "", "4096", ""});
     QTest::newRow("fractions summed")
         << QList<StructDeviceItem>{group(QStringLiteral("A(1)"), 1536.5, QStringLiteral("25"), 3),
                                    group(QStringLiteral("B(2)"), 512.25, QStringLiteral("25"), 2)}
-        << texts({"Total", "5", "", "", "", "5634"});
+        << texts({"Total", "5", "", "", "", "5634", ""});
     QTest::newRow("live-only groups count too")
         << QList<StructDeviceItem>{group(QStringLiteral("A(1)"), 1000, QStringLiteral("25"), 8, LiveView),
                                    group(QStringLiteral("B(2)"), 500, QStringLiteral("25"), 2, Recording)}
-        << texts({"Total", "10", "", "", "", "9000"});
+        << texts({"Total", "10", "", "", "", "9000", ""});
     QTest::newRow("large, never in exponent form")
         << QList<StructDeviceItem>{group(QStringLiteral("A(1)"), 16384, QStringLiteral("25"), 5000),
                                    group(QStringLiteral("B(2)"), 16384, QStringLiteral("25"), 5000)}
-        << texts({"Total", "10000", "", "", "", "163840000"});
+        << texts({"Total", "10000", "", "", "", "163840000", ""});
 }
 
 void TestReportContent::devicesEndInTotals()
@@ -249,6 +258,10 @@ void TestReportContent::chartSharesLargestFirst_data()
     QTest::newRow("equal shares in id order")
         << QList<StructDeviceItem>{rec("A(1)", 2, 512), rec("B(2)", 1, 1024), rec("C(3)", 4, 256)}
         << texts({"A(1)", "B(2)", "C(3)"}) << texts({"33.3%", "33.3%", "33.3%"});
+    QList<StructDeviceItem> onMotion{rec("Door(1)", 1, 1024), rec("Hall(2)", 1, 1024)};
+    onMotion[0].iRecordingShare = 50;
+    QTest::newRow("on motion stores its share")
+        << onMotion << texts({"Hall(2)", "Door(1)"}) << texts({"66.7%", "33.3%"});
     QTest::newRow("live view is not stored")
         << QList<StructDeviceItem>{rec("Live(1)", 8, 4096, LiveView), rec("Rec(2)", 1, 512, Recording)}
         << texts({"Rec(2)"}) << texts({"100.0%"});
@@ -305,47 +318,11 @@ void TestReportContent::chartSharesLargestFirst()
         QCOMPARE(qRound(shares * 1000), 1000);
 }
 
-void TestReportContent::exactFiguresBesideTheRoundedOnes_data()
-{
-    QTest::addColumn<double>("days");
-    QTest::addColumn<double>("gigabytes");
-    QTest::addColumn<QString>("spaceGiven");
-    QTest::addColumn<QString>("timeGiven");
-
-    QTest::newRow("both figures") << 29.8 << 16100.0 << QStringLiteral("29.8 days · 4.3 weeks · 1.0 months")
-                                  << QStringLiteral("16.1 TB");
-    QTest::newRow("just over 1000 GB") << 0.5 << 1000.2 << QStringLiteral("0.5 days · 0.1 weeks · 0.0 months")
-                                       << QStringLiteral("1.0 TB");
-    QTest::newRow("no figures") << 0.0 << 0.0 << QString() << QString();
-}
-
-// Each capacity section ends in the unrounded figure; the rounded ones stay.
-void TestReportContent::exactFiguresBesideTheRoundedOnes()
-{
-    QFETCH(double, days);
-    QFETCH(double, gigabytes);
-    Result result = sampleResult();
-    result.exactDays = days;
-    result.exactDiskGB = gigabytes;
-
-    const QList<ReportTable> sections = DeviceReport::tables(groups(1), result);
-    const ReportTable &space = sections.at(1);
-    const ReportTable &time = sections.at(2);
-    QCOMPARE(space.title, QStringLiteral("Space Given"));
-    QCOMPARE(space.headers.last(), QStringLiteral("Exact"));
-    QCOMPARE(space.rows.at(0).mid(2, 3), (QStringList{result.savedDays, result.savedWeeks, result.savedMonths}));
-    QTEST(space.rows.at(0).last(), "spaceGiven");
-    QCOMPARE(time.title, QStringLiteral("Time Given"));
-    QCOMPARE(time.headers.last(), QStringLiteral("Exact"));
-    QCOMPARE(time.rows.at(0).at(2), result.requiredDiskSpace);
-    QTEST(time.rows.at(0).last(), "timeGiven");
-}
-
 void TestReportContent::pdfHoldsEveryCellAsText_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("name");
-    QTest::newRow("typed markup stays text") << 1 << QStringLiteral("<b>Gate&Door</b>");
+    QTest::newRow("typed markup stays text") << 1 << QStringLiteral("<b>Gate&Co</b>");
     QTest::newRow("over several pages") << 120 << QStringLiteral("Entrance");
 }
 
@@ -438,8 +415,9 @@ void TestReportContent::titleBlockOnTheFirstPage()
 void TestReportContent::titlesStayWithTheirTables_data()
 {
     QTest::addColumn<int>("count");
-    // Counts around the places where a section, the chart or the totals meet a page end.
-    for (const int count : {1, 2, 8, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 40, 44, 45, 46, 47, 48, 60, 200})
+    // Counts on both sides of where a section, the chart or the totals move on
+    // to the next page; the disk array is last.
+    for (const int count : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 21, 22, 27, 28, 31, 32, 51, 52, 57, 58, 61, 62, 200})
         QTest::addRow("%d groups", count) << count;
 }
 
@@ -451,7 +429,7 @@ void TestReportContent::titlesStayWithTheirTables()
     if (!m_pdfToText)
         QSKIP("pdftotext is not installed.");
     const QString fileName = m_out->filePath(QStringLiteral("breaks.pdf"));
-    QCOMPARE(DeviceReport::writePdf(DeviceReport::document(groups(count), sampleResult(), QString(), kDate), fileName),
+    QCOMPARE(DeviceReport::writePdf(DeviceReport::document(groups(count), arrayResult(), QString(), kDate), fileName),
              ReportOutcome::Saved);
     const QStringList pages = pdfPages(fileName);
     QVERIFY(!pages.isEmpty());
@@ -467,7 +445,8 @@ void TestReportContent::titlesStayWithTheirTables()
         {QStringLiteral("Storage by channel group"), QStringLiteral("Gate("), QStringLiteral("%")},
         {QStringLiteral("Space Given"), QStringLiteral("Disk Space"), QStringLiteral("8 TB")},
         {QStringLiteral("Time Given"), QStringLiteral("Recording Time"), QStringLiteral("30 Day")},
-        {QStringLiteral("Bandwidth"), QStringLiteral("Total device number"), QStringLiteral("24.0 Mpbs")}};
+        {QStringLiteral("Bandwidth"), QStringLiteral("Total device number"), QStringLiteral("24.0 Mpbs")},
+        {QStringLiteral("Disk Array"), QStringLiteral("Drives"), QStringLiteral("6 × 8 TB")}};
     const QRegularExpression totals(QStringLiteral("Total\\s+%1\\s").arg(count * 4));
     int seen = 0;
     for (int p = 0; p < pages.size(); ++p) {

@@ -112,7 +112,7 @@ private slots:
         QFETCH(int, language);
         open(language);
         part<QAbstractButton>("m_btnAddDevice")->click();
-        for (const char *mode : {"calTimeBtn", "calDiskBtn", "calBandWithBtn"}) {
+        for (const char *mode : {"calTimeBtn", "calDiskBtn", "calBandWithBtn", "calArrayBtn"}) {
             part<QAbstractButton>(mode)->click();
             QApplication::processEvents();
             QVERIFY(!part<QScrollArea>("scrollArea")->horizontalScrollBar()->isVisible());
@@ -138,15 +138,20 @@ private slots:
         QFETCH(int, language);
         open(language);
         part<QAbstractButton>("m_btnAddDevice")->click();
-        QApplication::processEvents();
-        for (QWidget *widget : m_window->findChildren<QWidget *>()) {
-            if (!widget->isVisible() || !isControl(widget))
-                continue;
-            const QString name = accessibleName(widget);
-            QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
-            // Never the program's inner words.
-            for (const char *word : {"CalTime", "CalDisk", "CalBandWith", "Fixted", "Kpbs", "Mpbs"})
-                QVERIFY2(!name.contains(QLatin1String(word)), qPrintable(name));
+        // The share field shows for a group recorded on motion.
+        part<QComboBox>("m_comboxRecordingMode")->setCurrentIndex(1);
+        for (const char *mode : {"calTimeBtn", "calDiskBtn", "calArrayBtn"}) {
+            part<QAbstractButton>(mode)->click();
+            QApplication::processEvents();
+            for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+                if (!widget->isVisible() || !isControl(widget))
+                    continue;
+                const QString name = accessibleName(widget);
+                QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
+                // Never the program's inner words.
+                for (const char *word : {"CalTime", "CalDisk", "CalBandWith", "Fixted", "Kpbs", "Mpbs"})
+                    QVERIFY2(!name.contains(QLatin1String(word)), qPrintable(name));
+            }
         }
         // A card reads as its whole text: name and every value.
         auto *list = part<QAbstractItemView>("m_listWidgetDiskData");
