@@ -153,8 +153,7 @@ private slots:
         CapacityCalculation *panel = m_window->getCapacityCalculation();
         panel->findChild<QAbstractButton *>(QStringLiteral("calDiskBtn"))->click();
         panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditSaveTime"))->setText(QStringLiteral("30"));
-        QCOMPARE(labelText(panel, "m_labelSizeRange"),
-                 QStringLiteral("17.4\u201369.8 TB depending on scene activity"));
+        QCOMPARE(labelText(panel, "m_labelSizeRange"), QStringLiteral("17.4\u201369.8 TB depending on scene activity"));
         panel->findChild<QAbstractButton *>(QStringLiteral("calArrayBtn"))->click();
         panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditDriveSize"))->setText(QStringLiteral("8"));
         panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditDriveCount"))->setText(QStringLiteral("8"));
@@ -172,7 +171,8 @@ private slots:
         QVERIFY(qAbs(r.arrayBusyDays - 17.19) < 0.01);
         QVERIFY(qAbs(r.arrayCalmDays - 68.78) < 0.01);
         QVERIFY(labelText(panel, "m_labelArrayNeed").contains(QStringLiteral(": 8 drive")));
-        QCOMPARE(labelText(panel, "m_labelArrayNeedRange"), QStringLiteral("6\u201312 drives depending on scene activity"));
+        QCOMPARE(labelText(panel, "m_labelArrayNeedRange"),
+                 QStringLiteral("6\u201312 drives depending on scene activity"));
 
         // An array that cannot exist says why instead of figures.
         panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditSpares"))->setText(QStringLiteral("8"));
