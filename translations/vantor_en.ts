@@ -152,6 +152,10 @@
         <source>record time each day :</source>
         <translation>Recording hours per day:</translation>
     </message>
+    <message>
+        <source>Disk Array</source>
+        <translation>Array</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -397,6 +401,104 @@
         <source>Show in folder</source>
         <translation>Show in folder</translation>
     </message>
+    <message>
+        <source>Not recorded</source>
+        <translation>Not recorded</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>On motion, %1 %</source>
+        <translation>On motion, %1 %</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Scene Activity</source>
+        <translation>Scene activity</translation>
+    </message>
+    <message>
+        <source>%1 × %2 TB</source>
+        <translation>%1 × %2 TB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 + %n spare(s)</source>
+        <translation>
+            <numerusform>%1 + %n spare</numerusform>
+            <numerusform>%1 + %n spares</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Disk Array</source>
+        <translation>Disk array</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>%1 TB (%2 TiB)</source>
+        <translation>%1 TB (%2 TiB)</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Drives</translation>
+    </message>
+    <message>
+        <source>RAID Level</source>
+        <translation>RAID level</translation>
+    </message>
+    <message>
+        <source>Hot Spares</source>
+        <translation>Hot spares</translation>
+    </message>
+    <message>
+        <source>Raw Capacity</source>
+        <translation>Raw capacity</translation>
+    </message>
+    <message>
+        <source>Usable Capacity</source>
+        <translation>Usable capacity</translation>
+    </message>
+    <message>
+        <source>Kept at %1 h/day</source>
+        <translation>Kept at %1 h a day</translation>
+    </message>
+    <message>
+        <source>Drives for %1</source>
+        <translation>Drives for %1</translation>
+    </message>
+    <message>
+        <source>Disk array</source>
+        <translation>Disk array</translation>
+    </message>
+    <message>
+        <source>Cannot be built</source>
+        <translation>Cannot be built</translation>
+    </message>
+    <message>
+        <source>%1, keeps %2</source>
+        <translation>%1, keeps %2</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 days</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s)</source>
+        <translation>
+            <numerusform>%n drive</numerusform>
+            <numerusform>%n drives</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -524,6 +626,30 @@
         <source>Enter the bitrate, 1 to %1 kbps</source>
         <translation>Enter the bitrate, 1 to %1 kbps</translation>
     </message>
+    <message>
+        <source>Enter the share of time, 1 to %1 %</source>
+        <translation>Enter the share of time, 1 to %1 %</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>On motion</source>
+        <translation>On motion</translation>
+    </message>
+    <message>
+        <source>Recording :</source>
+        <translation>Recording:</translation>
+    </message>
+    <message>
+        <source>Share of recording time in percent</source>
+        <translation>Share of recording time in percent</translation>
+    </message>
+    <message>
+        <source>Share of time (%) :</source>
+        <translation>Share of time (%):</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -563,7 +689,71 @@
     </message>
     <message>
         <source>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</source>
-        <translation>RAID 1 holds one drive's capacity: choose larger drives or another level.</translation>
+        <translation>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</translation>
+    </message>
+    <message>
+        <source>RAID 1</source>
+        <translation>RAID 1</translation>
+    </message>
+    <message>
+        <source>RAID 5</source>
+        <translation>RAID 5</translation>
+    </message>
+    <message>
+        <source>RAID 6</source>
+        <translation>RAID 6</translation>
+    </message>
+    <message>
+        <source>RAID 10</source>
+        <translation>RAID 10</translation>
+    </message>
+    <message>
+        <source>No RAID</source>
+        <translation>No RAID</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArrayPage</name>
+    <message>
+        <source>Drive size (TB) :</source>
+        <translation>Drive size (TB):</translation>
+    </message>
+    <message>
+        <source>Drives :</source>
+        <translation>Drives:</translation>
+    </message>
+    <message>
+        <source>RAID level :</source>
+        <translation>RAID level:</translation>
+    </message>
+    <message>
+        <source>Hot spares :</source>
+        <translation>Hot spares:</translation>
+    </message>
+    <message>
+        <source>Raw capacity: %1 TB
+Usable: %2 TB (%3 TiB)</source>
+        <translation>Raw capacity: %1 TB
+Usable: %2 TB (%3 TiB)</translation>
+    </message>
+    <message>
+        <source>Add a device to see how long the array keeps video.</source>
+        <translation>Add a device to see how long the array keeps video.</translation>
+    </message>
+    <message>
+        <source>Keeps %1 days at %2 h a day</source>
+        <translation>Keeps %1 days at %2 h a day</translation>
+    </message>
+    <message>
+        <source>Records no hours a day.</source>
+        <translation>Records no hours a day.</translation>
+    </message>
+    <message numerus="yes">
+        <source>For %1: %n drive(s)</source>
+        <translation>
+            <numerusform>For %1: %n drive</numerusform>
+            <numerusform>For %1: %n drives</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -579,6 +769,22 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1–%2 days depending on scene activity</source>
+        <translation>%1–%2 days depending on scene activity</translation>
+    </message>
+    <message>
+        <source>%1–%2 TB depending on scene activity</source>
+        <translation>%1–%2 TB depending on scene activity</translation>
+    </message>
+    <message>
+        <source>%1–%2 GB depending on scene activity</source>
+        <translation>%1–%2 GB depending on scene activity</translation>
+    </message>
+    <message>
+        <source>%1–%2 drives depending on scene activity</source>
+        <translation>%1–%2 drives depending on scene activity</translation>
     </message>
 </context>
 <context>
@@ -606,6 +812,10 @@
     <message>
         <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
         <translation>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</translation>
+    </message>
+    <message>
+        <source>The recording share must be a whole number from 1 to 100 (percent).</source>
+        <translation>The recording share must be a whole number from 1 to 100 (percent).</translation>
     </message>
 </context>
 <context>
@@ -661,6 +871,14 @@
     <message>
         <source>Scene Type : %1</source>
         <translation>Scene: %1</translation>
+    </message>
+    <message>
+        <source>On motion %1 %</source>
+        <translation>On motion %1 %</translation>
+    </message>
+    <message>
+        <source>Records on motion, %1 % of the time</source>
+        <translation>Records on motion, %1 % of the time</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,10 @@
         <source>record time each day :</source>
         <translation>Запись в сутки :</translation>
     </message>
+    <message>
+        <source>Disk Array</source>
+        <translation>Массив</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -398,6 +402,106 @@
         <source>Show in folder</source>
         <translation>Показать в папке</translation>
     </message>
+    <message>
+        <source>Not recorded</source>
+        <translation>Без записи</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Постоянно</translation>
+    </message>
+    <message>
+        <source>On motion, %1 %</source>
+        <translation>По движению, %1 %</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Scene Activity</source>
+        <translation>Активность сцены</translation>
+    </message>
+    <message>
+        <source>%1 × %2 TB</source>
+        <translation>%1 × %2 ТБ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 + %n spare(s)</source>
+        <translation>
+            <numerusform>%1 + %n запасной</numerusform>
+            <numerusform>%1 + %n запасных</numerusform>
+            <numerusform>%1 + %n запасных</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Disk Array</source>
+        <translation>Дисковый массив</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Проблема</translation>
+    </message>
+    <message>
+        <source>%1 TB (%2 TiB)</source>
+        <translation>%1 ТБ (%2 ТиБ)</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 ТБ</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Диски</translation>
+    </message>
+    <message>
+        <source>RAID Level</source>
+        <translation>Уровень RAID</translation>
+    </message>
+    <message>
+        <source>Hot Spares</source>
+        <translation>Горячий резерв</translation>
+    </message>
+    <message>
+        <source>Raw Capacity</source>
+        <translation>Общая ёмкость</translation>
+    </message>
+    <message>
+        <source>Usable Capacity</source>
+        <translation>Полезная ёмкость</translation>
+    </message>
+    <message>
+        <source>Kept at %1 h/day</source>
+        <translation>Хранение при %1 ч в сутки</translation>
+    </message>
+    <message>
+        <source>Drives for %1</source>
+        <translation>Дисков на %1</translation>
+    </message>
+    <message>
+        <source>Disk array</source>
+        <translation>Дисковый массив</translation>
+    </message>
+    <message>
+        <source>Cannot be built</source>
+        <translation>Невозможен</translation>
+    </message>
+    <message>
+        <source>%1, keeps %2</source>
+        <translation>%1, хранит %2</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 сут.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s)</source>
+        <translation>
+            <numerusform>%n диск</numerusform>
+            <numerusform>%n диска</numerusform>
+            <numerusform>%n дисков</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -525,6 +629,30 @@
         <source>Enter the bitrate, 1 to %1 kbps</source>
         <translation>Введите битрейт, от 1 до %1 кбит/с</translation>
     </message>
+    <message>
+        <source>Enter the share of time, 1 to %1 %</source>
+        <translation>Введите долю времени, от 1 до %1 %</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Постоянно</translation>
+    </message>
+    <message>
+        <source>On motion</source>
+        <translation>По движению</translation>
+    </message>
+    <message>
+        <source>Recording :</source>
+        <translation>Запись:</translation>
+    </message>
+    <message>
+        <source>Share of recording time in percent</source>
+        <translation>Доля времени записи в процентах</translation>
+    </message>
+    <message>
+        <source>Share of time (%) :</source>
+        <translation>Доля времени (%):</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -567,6 +695,71 @@
         <source>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</source>
         <translation>RAID 1 даёт ёмкость одного диска: выберите диски больше или другой уровень.</translation>
     </message>
+    <message>
+        <source>RAID 1</source>
+        <translation>RAID 1</translation>
+    </message>
+    <message>
+        <source>RAID 5</source>
+        <translation>RAID 5</translation>
+    </message>
+    <message>
+        <source>RAID 6</source>
+        <translation>RAID 6</translation>
+    </message>
+    <message>
+        <source>RAID 10</source>
+        <translation>RAID 10</translation>
+    </message>
+    <message>
+        <source>No RAID</source>
+        <translation>Без RAID</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArrayPage</name>
+    <message>
+        <source>Drive size (TB) :</source>
+        <translation>Размер диска (ТБ):</translation>
+    </message>
+    <message>
+        <source>Drives :</source>
+        <translation>Дисков:</translation>
+    </message>
+    <message>
+        <source>RAID level :</source>
+        <translation>Уровень RAID:</translation>
+    </message>
+    <message>
+        <source>Hot spares :</source>
+        <translation>Горячий резерв:</translation>
+    </message>
+    <message>
+        <source>Raw capacity: %1 TB
+Usable: %2 TB (%3 TiB)</source>
+        <translation>Общая ёмкость: %1 ТБ
+Полезная: %2 ТБ (%3 ТиБ)</translation>
+    </message>
+    <message>
+        <source>Add a device to see how long the array keeps video.</source>
+        <translation>Добавьте устройство, чтобы узнать срок хранения на массиве.</translation>
+    </message>
+    <message>
+        <source>Keeps %1 days at %2 h a day</source>
+        <translation>Хранит %1 сут. при %2 ч в сутки</translation>
+    </message>
+    <message>
+        <source>Records no hours a day.</source>
+        <translation>Запись 0 ч в сутки.</translation>
+    </message>
+    <message numerus="yes">
+        <source>For %1: %n drive(s)</source>
+        <translation>
+            <numerusform>На %1: %n диск</numerusform>
+            <numerusform>На %1: %n диска</numerusform>
+            <numerusform>На %1: %n дисков</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExactFigures</name>
@@ -581,6 +774,22 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 ГБ</translation>
+    </message>
+    <message>
+        <source>%1–%2 days depending on scene activity</source>
+        <translation>%1–%2 сут. в зависимости от активности сцены</translation>
+    </message>
+    <message>
+        <source>%1–%2 TB depending on scene activity</source>
+        <translation>%1–%2 ТБ в зависимости от активности сцены</translation>
+    </message>
+    <message>
+        <source>%1–%2 GB depending on scene activity</source>
+        <translation>%1–%2 ГБ в зависимости от активности сцены</translation>
+    </message>
+    <message>
+        <source>%1–%2 drives depending on scene activity</source>
+        <translation>%1–%2 дисков в зависимости от активности сцены</translation>
     </message>
 </context>
 <context>
@@ -608,6 +817,10 @@
     <message>
         <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
         <translation>Режим должен быть 1 (просмотр), 2 (запись) или 3 (просмотр и запись).</translation>
+    </message>
+    <message>
+        <source>The recording share must be a whole number from 1 to 100 (percent).</source>
+        <translation>Доля записи должна быть целым числом от 1 до 100 (процентов).</translation>
     </message>
 </context>
 <context>
@@ -663,6 +876,14 @@
     <message>
         <source>Scene Type : %1</source>
         <translation>Сцена : %1</translation>
+    </message>
+    <message>
+        <source>On motion %1 %</source>
+        <translation>Движение %1 %</translation>
+    </message>
+    <message>
+        <source>Records on motion, %1 % of the time</source>
+        <translation>Запись по движению, %1 % времени</translation>
     </message>
 </context>
 <context>

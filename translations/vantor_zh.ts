@@ -152,6 +152,10 @@
         <source>record time each day :</source>
         <translation>每天录像：</translation>
     </message>
+    <message>
+        <source>Disk Array</source>
+        <translation>磁盘阵列</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -396,6 +400,102 @@
         <source>Show in folder</source>
         <translation>在文件夹中显示</translation>
     </message>
+    <message>
+        <source>Not recorded</source>
+        <translation>不录像</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>连续录像</translation>
+    </message>
+    <message>
+        <source>On motion, %1 %</source>
+        <translation>移动侦测，%1 %</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>Scene Activity</source>
+        <translation>场景活跃度</translation>
+    </message>
+    <message>
+        <source>%1 × %2 TB</source>
+        <translation>%1 × %2 TB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 + %n spare(s)</source>
+        <translation>
+            <numerusform>%1 + %n 块热备盘</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Disk Array</source>
+        <translation>磁盘阵列</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>%1 TB (%2 TiB)</source>
+        <translation>%1 TB（%2 TiB）</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>硬盘</translation>
+    </message>
+    <message>
+        <source>RAID Level</source>
+        <translation>RAID 级别</translation>
+    </message>
+    <message>
+        <source>Hot Spares</source>
+        <translation>热备盘</translation>
+    </message>
+    <message>
+        <source>Raw Capacity</source>
+        <translation>原始容量</translation>
+    </message>
+    <message>
+        <source>Usable Capacity</source>
+        <translation>可用容量</translation>
+    </message>
+    <message>
+        <source>Kept at %1 h/day</source>
+        <translation>每天 %1 小时可保存</translation>
+    </message>
+    <message>
+        <source>Drives for %1</source>
+        <translation>%1 所需硬盘</translation>
+    </message>
+    <message>
+        <source>Disk array</source>
+        <translation>磁盘阵列</translation>
+    </message>
+    <message>
+        <source>Cannot be built</source>
+        <translation>无法组建</translation>
+    </message>
+    <message>
+        <source>%1, keeps %2</source>
+        <translation>%1，可保存 %2</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 天</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s)</source>
+        <translation>
+            <numerusform>%n 块硬盘</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -523,6 +623,30 @@
         <source>Enter the bitrate, 1 to %1 kbps</source>
         <translation>请输入码率，1 到 %1 kbps</translation>
     </message>
+    <message>
+        <source>Enter the share of time, 1 to %1 %</source>
+        <translation>请输入录像时间占比，1 至 %1 %</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>连续录像</translation>
+    </message>
+    <message>
+        <source>On motion</source>
+        <translation>移动侦测</translation>
+    </message>
+    <message>
+        <source>Recording :</source>
+        <translation>录像方式：</translation>
+    </message>
+    <message>
+        <source>Share of recording time in percent</source>
+        <translation>录像时间占比（百分比）</translation>
+    </message>
+    <message>
+        <source>Share of time (%) :</source>
+        <translation>时间占比（%）：</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -563,6 +687,69 @@
         <source>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</source>
         <translation>RAID 1 只提供一块硬盘的容量：请选择更大的硬盘或其他级别。</translation>
     </message>
+    <message>
+        <source>RAID 1</source>
+        <translation>RAID 1</translation>
+    </message>
+    <message>
+        <source>RAID 5</source>
+        <translation>RAID 5</translation>
+    </message>
+    <message>
+        <source>RAID 6</source>
+        <translation>RAID 6</translation>
+    </message>
+    <message>
+        <source>RAID 10</source>
+        <translation>RAID 10</translation>
+    </message>
+    <message>
+        <source>No RAID</source>
+        <translation>无 RAID</translation>
+    </message>
+</context>
+<context>
+    <name>DiskArrayPage</name>
+    <message>
+        <source>Drive size (TB) :</source>
+        <translation>单盘容量（TB）：</translation>
+    </message>
+    <message>
+        <source>Drives :</source>
+        <translation>硬盘数量：</translation>
+    </message>
+    <message>
+        <source>RAID level :</source>
+        <translation>RAID 级别：</translation>
+    </message>
+    <message>
+        <source>Hot spares :</source>
+        <translation>热备盘：</translation>
+    </message>
+    <message>
+        <source>Raw capacity: %1 TB
+Usable: %2 TB (%3 TiB)</source>
+        <translation>原始容量：%1 TB
+可用容量：%2 TB（%3 TiB）</translation>
+    </message>
+    <message>
+        <source>Add a device to see how long the array keeps video.</source>
+        <translation>添加设备后即可查看阵列可保存录像的时长。</translation>
+    </message>
+    <message>
+        <source>Keeps %1 days at %2 h a day</source>
+        <translation>每天录像 %2 小时可保存 %1 天</translation>
+    </message>
+    <message>
+        <source>Records no hours a day.</source>
+        <translation>每天录像 0 小时。</translation>
+    </message>
+    <message numerus="yes">
+        <source>For %1: %n drive(s)</source>
+        <translation>
+            <numerusform>保存 %1：%n 块硬盘</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExactFigures</name>
@@ -577,6 +764,22 @@
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1–%2 days depending on scene activity</source>
+        <translation>视场景活跃度为 %1–%2 天</translation>
+    </message>
+    <message>
+        <source>%1–%2 TB depending on scene activity</source>
+        <translation>视场景活跃度为 %1–%2 TB</translation>
+    </message>
+    <message>
+        <source>%1–%2 GB depending on scene activity</source>
+        <translation>视场景活跃度为 %1–%2 GB</translation>
+    </message>
+    <message>
+        <source>%1–%2 drives depending on scene activity</source>
+        <translation>视场景活跃度为 %1–%2 块硬盘</translation>
     </message>
 </context>
 <context>
@@ -604,6 +807,10 @@
     <message>
         <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
         <translation>用途必须是 1（预览）、2（录像）或 3（预览和录像）。</translation>
+    </message>
+    <message>
+        <source>The recording share must be a whole number from 1 to 100 (percent).</source>
+        <translation>录像占比必须是 1 到 100 之间的整数（百分比）。</translation>
     </message>
 </context>
 <context>
@@ -659,6 +866,14 @@
     <message>
         <source>Scene Type : %1</source>
         <translation>场景类型：%1</translation>
+    </message>
+    <message>
+        <source>On motion %1 %</source>
+        <translation>移动侦测 %1 %</translation>
+    </message>
+    <message>
+        <source>Records on motion, %1 % of the time</source>
+        <translation>移动侦测录像，占 %1 % 时间</translation>
     </message>
 </context>
 <context>

@@ -170,7 +170,7 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     m_lineEditRecordingShare->setAccessibleName(
         QCoreApplication::translate("DeviceEditor", "Share of recording time in percent"));
     m_labelRecordingShare =
-        addRow(grid, "m_labelRecordingShare", QCoreApplication::translate("DeviceEditor", "Share of time (%)"),
+        addRow(grid, "m_labelRecordingShare", QCoreApplication::translate("DeviceEditor", "Share of time (%) :"),
                m_lineEditRecordingShare);
     // Recording starts continuous.
     m_labelRecordingShare->hide();
