@@ -426,7 +426,11 @@ void DeviceItemWidget::applyLayout(int width)
     takeAll(m_hlayout2);
     takeAll(m_hlayout3);
 
-    // A compact card shares its width out; the wider layouts give fixed widths again.
+    // A compact card shares its width out; the wider layouts give fixed widths
+    // again, and a fixed width only holds in a layout for a widget whose size
+    // policy is not Ignored.
+    for (aptui::Label *label : {m_labelDeviceCounts, m_labelDeviceBitRate, m_labelDeviceResolution, m_labelEncodeType})
+        label->setSizePolicy(QSizePolicy::Fixed, label->sizePolicy().verticalPolicy());
     for (aptui::Label *label : {m_labelDeviceCounts, m_labelDeviceResolution})
         label->setFixedWidth(kValueLabelWidth);
 

@@ -99,6 +99,8 @@ private slots:
     }
     void cleanup() { m_data.reset(); }
 
+    void paintedCardValuesStayApart_data();
+    void paintedCardValuesStayApart();
     void rowHeights();
     void cardsFitTheList_data();
     void cardsFitTheList();
@@ -116,6 +118,34 @@ private slots:
 private:
     std::unique_ptr<ModelDataDir> m_data;
 };
+
+void TestDeviceListLayout::paintedCardValuesStayApart_data()
+{
+    QTest::addColumn<int>("width");
+    // Compact, two lines, wide two lines, one line, wide one line.
+    for (int width : {380, 420, 540, 700, 900})
+        QTest::addRow("%d px", width) << width;
+}
+
+// The list paints most rows with a card that is never shown; its values lie
+// side by side as on a shown card, never over each other.
+void TestDeviceListLayout::paintedCardValuesStayApart()
+{
+    QFETCH(int, width);
+    QVERIFY(SkinStyle::apply());
+    const StructDeviceItem item = group(QStringLiteral("IPC"), 64, 4096, 3, QStringLiteral("25"), 1);
+    DeviceItemWidget painted(nullptr, QString(), QString());
+    painted.showGroup(1, item, false);
+    painted.layoutAt(QSize(width, 84));
+    QList<QLabel *> values;
+    for (QLabel *label : painted.findChildren<QLabel *>())
+        if (label->isVisibleTo(&painted) && !label->text().isEmpty())
+            values.append(label);
+    for (int a = 0; a < values.size(); ++a)
+        for (int b = a + 1; b < values.size(); ++b)
+            QVERIFY2(!values.at(a)->geometry().intersects(values.at(b)->geometry()),
+                     qPrintable(values.at(a)->objectName() + QLatin1Char('/') + values.at(b)->objectName()));
+}
 
 void TestDeviceListLayout::rowHeights()
 {
