@@ -1,6 +1,8 @@
 // What the calculator's fields take, refuse and hand to a plan.
 #include "CalculatorRig.h"
 
+#include <QComboBox>
+
 using namespace CalculatorRig;
 
 class TestCalcInputs : public QObject
@@ -15,6 +17,8 @@ private slots:
     void typedAndPastedInput();
     void inputsAsAPlanHoldsThem_data();
     void inputsAsAPlanHoldsThem();
+    void diskArrayInput_data();
+    void diskArrayInput();
 
 private:
     QTemporaryDir m_dataDir;
@@ -238,6 +242,88 @@ void TestCalcInputs::inputsAsAPlanHoldsThem_data()
     QTest::newRow("texts the fields refuse") << planInputs("abc", true, 24, "-5", In::Days, 24, In::DiskPage)
                                              << planInputs("4", true, 24, "1", In::Days, 24, In::DiskPage);
     QTest::newRow("numbers out of range") << planInputs("4", true, 30, "1", 9, -1, 7) << In();
+    In array = planInputs("4", true, 24, "30", In::Days, 24, In::DiskArrayPage);
+    array.arrayDriveTB = QStringLiteral("1.92");
+    array.arrayDrives = QStringLiteral("6");
+    array.arrayLevel = In::Raid10;
+    array.arraySpares = QStringLiteral("2");
+    QTest::newRow("disk array") << array << array;
+    In refusedArray = array;
+    refusedArray.arrayDriveTB = QStringLiteral("1.925");
+    refusedArray.arrayDrives = QStringLiteral("10000");
+    refusedArray.arrayLevel = 9;
+    In arrayDefaults = planInputs("4", true, 24, "30", In::Days, 24, In::DiskArrayPage);
+    arrayDefaults.arraySpares = array.arraySpares;
+    QTest::newRow("array texts the fields refuse") << refusedArray << arrayDefaults;
+}
+
+void TestCalcInputs::diskArrayInput_data()
+{
+    // The array starts as four 8 TB drives in RAID 5 without spares; the
+    // input is typed over the field's text.
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("tip");
+    QTest::addColumn<QString>("fault"); // a word of it; empty for none
+
+    const QString size = QStringLiteral("m_lineEditDriveSize");
+    const QString drives = QStringLiteral("m_lineEditDriveCount");
+    const QString spares = QStringLiteral("m_lineEditSpares");
+    QTest::newRow("1.92 TB drives") << 2 << size << "1.92"
+                                    << "1.92" << false << "";
+    QTest::newRow("a 1000 TB drive refused") << 2 << size << "1000"
+                                             << "100" << true << "";
+    QTest::newRow("a 0 TB drive") << 2 << size << "0"
+                                  << "0" << false << "TB";
+    QTest::newRow("10000 drives refused") << 2 << drives << "10000"
+                                          << "100" << true << "";
+    QTest::newRow("no drives") << 2 << drives << "0"
+                               << "0" << false << "drives";
+    QTest::newRow("as many spares as drives") << 2 << spares << "4"
+                                              << "4" << false << "spares";
+    QTest::newRow("RAID 5 with two drives") << 2 << drives << "2"
+                                            << "2" << false << "3";
+    QTest::newRow("RAID 10 with five drives") << 4 << drives << "5"
+                                              << "5" << false << "even";
+    QTest::newRow("RAID 1 with two drives") << 1 << drives << "2"
+                                            << "2" << false << "";
+}
+
+void TestCalcInputs::diskArrayInput()
+{
+    QFETCH(int, level);
+    QFETCH(QString, field);
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(bool, tip);
+    QFETCH(QString, fault);
+
+    Rig rig;
+    rig.click("calArrayBtn");
+    rig.page.OnDeviceChanged(4096);
+    rig.page.onStorageRange(2048, 8192);
+    rig.child<QComboBox>("m_comboRaidLevel")->setCurrentIndex(level);
+    auto *editor = rig.child<QLineEdit>(qPrintable(field));
+    QSignalSpy shown(aptui::InputTip::of(editor), &aptui::InputTip::shown);
+    editor->selectAll();
+    typeText(editor, input);
+
+    QCOMPARE(editor->text(), text);
+    QCOMPARE(!shown.isEmpty(), tip);
+    const Result r = rig.result();
+    QVERIFY(r.arrayShown);
+    QVERIFY2(fault.isEmpty() ? r.arrayFault.isEmpty() : r.arrayFault.contains(fault), qPrintable(r.arrayFault));
+    // The field the fault lies in is marked.
+    QCOMPARE(editor->property("invalid").toBool(), !fault.isEmpty());
+    // Figures only for an array that can exist, and never a sign or a non-number.
+    QCOMPARE(r.arrayUsableTB > 0, fault.isEmpty());
+    QCOMPARE(rig.child<QLabel>("m_labelArrayFault")->isVisibleTo(&rig.page), !fault.isEmpty());
+    for (QLabel *label : rig.child<QWidget>("m_widgetArrayFigures")->findChildren<QLabel *>()) {
+        for (const char *bad : {"nan", "inf", "-"})
+            QVERIFY2(!label->text().contains(QLatin1String(bad)), qPrintable(label->text()));
+    }
 }
 
 void TestCalcInputs::inputsAsAPlanHoldsThem()
