@@ -1,6 +1,5 @@
 #include "device/DeviceEditor.h"
 
-#include "aptui/CustomizedIntValidator.h"
 #include "aptui/InputTip.h"
 #include "aptui/Repolish.h"
 #include "aptui/Switch.h"
@@ -30,13 +29,12 @@ namespace {
 const int kPanelWidth = 400;
 const int kExpandedWidth = 390;
 const int kCollapsedWidth = 60;
-const int kChannelNameLength = 20;
-const int kMaxChannelCount = 1024;
-const int kMaxRate = 204800;
+const int kMaxChannelCount = DeviceEditorForm::kMaxChannelCount;
+const int kMaxRate = DeviceEditorForm::kMaxRate;
 // Recording shares in percent; 100 records all the time.
-const int kContinuousShare = 100;
+const int kContinuousShare = DeviceEditorForm::kContinuousShare;
 const int kDefaultMotionShare = 30;
-const int kOnMotion = 1;
+const int kOnMotion = DeviceEditorForm::kOnMotion;
 // Frame-rate list positions from which the entries stand for fractions of a
 // frame per second, whatever their text says.
 const int kFirstFractionPosition = 18;
@@ -84,10 +82,7 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     if (scences.isEmpty())
         m_ui->m_radioButtonVarRate->hide();
 
-    m_ui->PalNtscSwitch->setFixedSize(84, 24);
-    m_ui->PalNtscSwitch->setOnText(tr("PAL"));
-    m_ui->PalNtscSwitch->setOffText(tr("NTSC"));
-    m_ui->PalNtscSwitch->switchOff();
+    m_ui->prepareStandardSwitch();
 
     refreshFixedRate();
     OnSetFrameByStandard(PAL);
@@ -111,15 +106,8 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     makeConnections();
 
     setFixedWidth(kPanelWidth);
-    m_ui->m_lineEditChannelCounts->setValidator(
-        new CustomizedIntValidator(0, kMaxChannelCount, m_ui->m_lineEditChannelCounts));
-    m_ui->m_lineEditScenceRecommandRate->setValidator(
-        new CustomizedIntValidator(0, kMaxRate, m_ui->m_lineEditScenceRecommandRate));
-    m_ui->m_lineEditRecordingShare->setValidator(
-        new CustomizedIntValidator(1, kContinuousShare, m_ui->m_lineEditRecordingShare));
-    m_ui->m_lineEditChannelName->setMaxLength(kChannelNameLength);
-    for (QLineEdit *field : numberFields()) {
-        new aptui::InputTip(field);
+    m_ui->setInputRules();
+    for (QLineEdit *field : m_ui->numberFields()) {
         // Any new value, typed or recommended, ends the mark of a missing one.
         connect(field, &QLineEdit::textChanged, this, [field] {
             if (!field->property("invalid").toBool())
@@ -540,33 +528,11 @@ void DeviceEditor::refreshScenceRate()
 
 // ---- Adding ----------------------------------------------------------------
 
-QList<QLineEdit *> DeviceEditor::numberFields() const
-{
-    return {m_ui->m_lineEditScenceRecommandRate, m_ui->m_lineEditChannelCounts, m_ui->m_lineEditRecordingShare};
-}
-
-QList<QLineEdit *> DeviceEditor::requiredFields() const
-{
-    QList<QLineEdit *> fields = numberFields();
-    if (m_ui->m_comboxRecordingMode->currentIndex() != kOnMotion)
-        fields.removeOne(m_ui->m_lineEditRecordingShare);
-    return fields;
-}
-
-bool DeviceEditor::hasValue(const QLineEdit *field) const
-{
-    if (field != m_ui->m_lineEditRecordingShare)
-        return field->text().toDouble() > 0;
-    bool ok = false;
-    const int share = field->text().toInt(&ok, 10);
-    return ok && share >= 1 && share <= kContinuousShare;
-}
-
 bool DeviceEditor::checkRequiredFields()
 {
     QLineEdit *firstMissing = nullptr;
-    for (QLineEdit *field : requiredFields()) {
-        const bool missing = !hasValue(field);
+    for (QLineEdit *field : m_ui->requiredFields()) {
+        const bool missing = !m_ui->hasValue(field);
         aptui::markInvalid(field, missing);
         if (missing && !firstMissing)
             firstMissing = field;

@@ -79,11 +79,6 @@ private slots:
 private:
     void makeConnections();
 
-    // The number fields, in the order of the form, and those of them an add
-    // needs a value in: the share only while the group records on motion.
-    QList<QLineEdit *> numberFields() const;
-    QList<QLineEdit *> requiredFields() const;
-    bool hasValue(const QLineEdit *field) const;
     // Marks each required field without a value, says what the first one
     // misses and gives it the focus; true when none misses anything.
     bool checkRequiredFields();

@@ -1,5 +1,7 @@
 #include "device/DeviceEditorForm.h"
 
+#include "aptui/CustomizedIntValidator.h"
+#include "aptui/InputTip.h"
 #include "aptui/Switch.h"
 #include "device/ScenceSelector.h"
 #include "host/CComboBox.h"
@@ -249,4 +251,46 @@ void DeviceEditorForm::setTextsAsToolTips()
         edit->setToolTip(edit->text());
     for (QRadioButton *choice : form->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
         choice->setToolTip(choice->text());
+}
+
+void DeviceEditorForm::setInputRules()
+{
+    m_lineEditChannelCounts->setValidator(new CustomizedIntValidator(0, kMaxChannelCount, m_lineEditChannelCounts));
+    m_lineEditScenceRecommandRate->setValidator(new CustomizedIntValidator(0, kMaxRate, m_lineEditScenceRecommandRate));
+    m_lineEditRecordingShare->setValidator(new CustomizedIntValidator(1, kContinuousShare, m_lineEditRecordingShare));
+    m_lineEditChannelName->setMaxLength(kChannelNameLength);
+    for (QLineEdit *field :
+         {static_cast<QLineEdit *>(m_lineEditScenceRecommandRate), static_cast<QLineEdit *>(m_lineEditChannelCounts),
+          static_cast<QLineEdit *>(m_lineEditRecordingShare)})
+        new aptui::InputTip(field);
+}
+
+void DeviceEditorForm::prepareStandardSwitch()
+{
+    PalNtscSwitch->setFixedSize(84, 24);
+    PalNtscSwitch->setOnText(QCoreApplication::translate("DeviceEditor", "PAL"));
+    PalNtscSwitch->setOffText(QCoreApplication::translate("DeviceEditor", "NTSC"));
+    PalNtscSwitch->switchOff();
+}
+
+QList<QLineEdit *> DeviceEditorForm::numberFields() const
+{
+    return {m_lineEditScenceRecommandRate, m_lineEditChannelCounts, m_lineEditRecordingShare};
+}
+
+QList<QLineEdit *> DeviceEditorForm::requiredFields() const
+{
+    QList<QLineEdit *> fields = numberFields();
+    if (m_comboxRecordingMode->currentIndex() != kOnMotion)
+        fields.removeOne(m_lineEditRecordingShare);
+    return fields;
+}
+
+bool DeviceEditorForm::hasValue(const QLineEdit *field) const
+{
+    if (field != m_lineEditRecordingShare)
+        return field->text().toDouble() > 0;
+    bool ok = false;
+    const int share = field->text().toInt(&ok, 10);
+    return ok && share >= 1 && share <= kContinuousShare;
 }

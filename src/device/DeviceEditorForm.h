@@ -6,6 +6,7 @@ class QCheckBox;
 class QFrame;
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QTextEdit;
 class QWidget;
 class ScenceSelector;
@@ -27,7 +28,27 @@ class CRadioButton;
 class DeviceEditorForm
 {
 public:
+    // What the number fields take.
+    static constexpr int kMaxChannelCount = 1024;
+    static constexpr int kMaxRate = 204800;
+    // Recording shares in percent; 100 records all the time.
+    static constexpr int kContinuousShare = 100;
+    // The position of "On motion" among the recording choices.
+    static constexpr int kOnMotion = 1;
+    static constexpr int kChannelNameLength = 20;
+
     void setupUi(QWidget *DeviceEditor);
+    // Validators, a refusal tip on each number field, the name's length.
+    void setInputRules();
+    // The PAL/NTSC switch's size and words, NTSC on.
+    void prepareStandardSwitch();
+
+    // The number fields, in the order of the form, and those of them an add
+    // needs a value in: the share only while the group records on motion.
+    QList<QLineEdit *> numberFields() const;
+    QList<QLineEdit *> requiredFields() const;
+    // A positive number; for the share a whole one up to 100.
+    bool hasValue(const QLineEdit *field) const;
     // The complexity choices with their explanations as tool tips.
     void fillComplexity();
     // The note under the complexity.
