@@ -104,21 +104,8 @@ void DataDisplayPage::setupForm()
     addBlock(QStringLiteral("m_widgetDiskplayByMonth"), m_widgetDiskplayByMonth, m_labelDiskplayMonthMethod,
              m_labelByMonth, m_labelDiskplayMonthTip, m_diskplayLine1);
 
-    m_labelExactTime = makeLabel(QStringLiteral("m_labelExactTime"), QString(), this);
-    m_labelExactTime->setTextFormat(Qt::PlainText);
-    m_labelExactTime->setWordWrap(true);
-    m_labelExactTime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto *exactHolder = new FigureHolder(m_labelExactTime, this);
-    exactHolder->setLineRoom(kExactLines);
-    layout->addWidget(exactHolder);
-
-    m_labelTimeRange = makeLabel(QStringLiteral("m_labelTimeRange"), QString(), this);
-    m_labelTimeRange->setTextFormat(Qt::PlainText);
-    m_labelTimeRange->setWordWrap(true);
-    m_labelTimeRange->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto *rangeHolder = new FigureHolder(m_labelTimeRange, this);
-    rangeHolder->setLineRoom(kExactLines);
-    layout->addWidget(rangeHolder);
+    m_labelExactTime = FigureHolder::addNote(layout, QStringLiteral("m_labelExactTime"), kExactLines, this);
+    m_labelTimeRange = FigureHolder::addNote(layout, QStringLiteral("m_labelTimeRange"), kExactLines, this);
 
     layout->addStretch(1);
 }

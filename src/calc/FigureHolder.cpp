@@ -1,6 +1,7 @@
 #include "calc/FigureHolder.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBoxLayout>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -29,6 +30,19 @@ FigureHolder::FigureHolder(QLabel *label, QWidget *parent, const QMargins &margi
 }
 
 FigureHolder::~FigureHolder() = default;
+
+QLabel *FigureHolder::addNote(QBoxLayout *layout, const QString &objectName, int lines, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto *holder = new FigureHolder(label, parent);
+    holder->setLineRoom(lines);
+    layout->addWidget(holder);
+    return label;
+}
 
 void FigureHolder::setLineRoom(int lines)
 {

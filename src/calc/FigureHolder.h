@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QBoxLayout;
 class QLabel;
 class QTextDocument;
 
@@ -20,6 +21,11 @@ public:
     // The label becomes the holder's child; margins are kept around it.
     FigureHolder(QLabel *label, QWidget *parent, const QMargins &margins = QMargins());
     ~FigureHolder() override;
+
+    // A note under the figures: a centred, word-wrapping plain-text label of
+    // that object name in a holder with room for `lines` lines, added to
+    // `layout`. Answers the label.
+    static QLabel *addNote(QBoxLayout *layout, const QString &objectName, int lines, QWidget *parent);
 
     // Keeps room for that many lines of the label's font whatever its text,
     // so that a word-wrapping label can change its text without a new layout.

@@ -31,25 +31,10 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
 
     layout->addWidget(m_WidgetSizeBack);
 
-    m_labelExactSize = new QLabel(this);
-    m_labelExactSize->setObjectName(QStringLiteral("m_labelExactSize"));
-    m_labelExactSize->setTextFormat(Qt::PlainText);
-    m_labelExactSize->setWordWrap(true);
-    m_labelExactSize->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto *exactHolder = new FigureHolder(m_labelExactSize, this);
-    // One line holds any size; a longer text is scaled down to it.
-    exactHolder->setLineRoom(1);
-    layout->addWidget(exactHolder);
-
-    m_labelSizeRange = new QLabel(this);
-    m_labelSizeRange->setObjectName(QStringLiteral("m_labelSizeRange"));
-    m_labelSizeRange->setTextFormat(Qt::PlainText);
-    m_labelSizeRange->setWordWrap(true);
-    m_labelSizeRange->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto *rangeHolder = new FigureHolder(m_labelSizeRange, this);
-    // The words after the figures may wrap in a narrow column.
-    rangeHolder->setLineRoom(2);
-    layout->addWidget(rangeHolder);
+    // One line holds any size; a longer text is scaled down to it. The words
+    // after the range may wrap in a narrow column.
+    m_labelExactSize = FigureHolder::addNote(layout, QStringLiteral("m_labelExactSize"), 1, this);
+    m_labelSizeRange = FigureHolder::addNote(layout, QStringLiteral("m_labelSizeRange"), 2, this);
     layout->addStretch(1);
 }
 
