@@ -99,6 +99,10 @@ qreal FigureHolder::fitScale(const QRect &room)
 {
     if (room.isEmpty() || m_label->text().isEmpty())
         return 1.0;
+    // Most texts fit as they are, and the label knows its own size from the
+    // layout it paints with: no second document for them.
+    if (fitsAsItIs(room))
+        return 1.0;
     const QFont font = m_label->font();
     const int options = int(m_label->alignment()) | (m_label->wordWrap() ? Qt::TextWordWrap : 0);
     if (!m_document || m_documentText != m_label->text() || m_documentFont != font || m_documentOptions != options) {
@@ -145,6 +149,21 @@ qreal FigureHolder::fitScale(const QRect &room)
     }
     m_fitScale = low;
     return m_fitScale;
+}
+
+bool FigureHolder::fitsAsItIs(const QRect &room) const
+{
+    const QMargins frame = m_label->contentsMargins();
+    const int extraWidth = frame.left() + frame.right() + 2 * m_label->margin();
+    const int extraHeight = frame.top() + frame.bottom() + 2 * m_label->margin();
+    if (m_label->wordWrap()) {
+        const int height = m_label->heightForWidth(room.width() + extraWidth);
+        // Without an answer the label does not say: lay it out here.
+        return height >= 0 && height - extraHeight <= room.height() &&
+               m_label->minimumSizeHint().width() - extraWidth <= room.width();
+    }
+    const QSize natural = m_label->sizeHint() - QSize(extraWidth, extraHeight);
+    return natural.width() <= room.width() && natural.height() <= room.height();
 }
 
 bool FigureHolder::fitsAt(qreal scale, const QRect &room)

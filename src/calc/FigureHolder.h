@@ -44,6 +44,8 @@ private:
     // Lays the label's text out as the label does; answers the scale at which
     // it fits the label's room, 1 when it fits as it is.
     qreal fitScale(const QRect &room);
+    // Whether the label's own size says its text fits the room unscaled.
+    bool fitsAsItIs(const QRect &room) const;
     bool fitsAt(qreal scale, const QRect &room);
     void paintScaled(qreal scale, const QRect &room);
 
