@@ -240,12 +240,10 @@ void DataCalculatorPage::updateArray()
     load.busyKbps = m_busyBitrate;
     load.hoursPerDay = m_ui->m_spinBoxDailyTime->value();
     load.retentionHours = retentionHours();
-    load.retentionText = m_ui->m_lineEditSaveTime->text().toInt() == 0
-                             ? QStringLiteral("0")
-                             : QString::number(m_ui->m_lineEditSaveTime->text().toInt()) + QLatin1Char(' ') +
-                                   (m_ui->m_radioBtnWeek->isChecked() ? tr("Week(s)")
-                                    : m_ui->m_radioMonth->isChecked() ? tr("Month(s)")
-                                                                      : tr("Day(s)"));
+    const int count = m_ui->m_lineEditSaveTime->text().toInt();
+    load.retentionText = m_ui->m_radioBtnWeek->isChecked() ? tr("%n week(s)", nullptr, count)
+                         : m_ui->m_radioMonth->isChecked() ? tr("%n month(s)", nullptr, count)
+                                                           : tr("%n day(s)", nullptr, count);
     m_ui->m_diskArrayPage->setLoad(load);
 }
 
