@@ -307,10 +307,14 @@ void TestCalcInputs::diskArrayInput()
     rig.child<QComboBox>("m_comboRaidLevel")->setCurrentIndex(level);
     auto *editor = rig.child<QLineEdit>(qPrintable(field));
     QSignalSpy shown(aptui::InputTip::of(editor), &aptui::InputTip::shown);
+    QSignalSpy changes(&rig.page, &DataCalculatorPage::inputsChanged);
     editor->selectAll();
     typeText(editor, input);
 
     QCOMPARE(editor->text(), text);
+    // A plan holding the array has changed.
+    QVERIFY(!changes.isEmpty());
+    QCOMPARE(rig.page.inputs().arrayDrives, rig.child<QLineEdit>("m_lineEditDriveCount")->text());
     QCOMPARE(!shown.isEmpty(), tip);
     const Result r = rig.result();
     QVERIFY(r.arrayShown);
