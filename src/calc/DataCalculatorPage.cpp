@@ -204,6 +204,7 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
         m_result.recordHoursPerDay = m_ui->m_spinBoxTime->value();
         setZeroTimeStrings();
         m_result.calmDiskGB = m_result.busyDiskGB = 0.0;
+        emitRanges();
         updateArray();
         return;
     }
@@ -214,6 +215,7 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
         OnCalculateTimeDataChanged();
     qCDebug(lcCalc, "setResults()");
     setResults();
+    emitRanges();
     updateArray();
 }
 
@@ -221,9 +223,6 @@ void DataCalculatorPage::onStorageRange(double calmKbps, double busyKbps)
 {
     m_calmBitrate = calmKbps;
     m_busyBitrate = busyKbps;
-    setResults();
-    emitRanges();
-    updateArray();
 }
 
 void DataCalculatorPage::emitRanges()

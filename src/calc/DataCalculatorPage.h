@@ -71,7 +71,7 @@ signals:
 public slots:
     void OnDeviceChanged(double dTotalBitrate);
     // The storage bitrate should every scene turn out calm or busy; comes
-    // right after OnDeviceChanged.
+    // right before OnDeviceChanged, which works the figures out with it.
     void onStorageRange(double calmKbps, double busyKbps);
     void onDeviceChangedToBandWidth(QString &channelCount, QString &IPCCount, QString &DVRCount, QString &bandWidth,
                                     QString &unit);

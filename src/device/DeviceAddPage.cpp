@@ -283,8 +283,9 @@ void DeviceAddPage::convertStandard(int toStandard)
 
 void DeviceAddPage::announceTotals()
 {
-    emit SignalDeviceChanged(m_totals.storageBitrate());
+    // The bounds first, so that the calculator works out every figure once.
     emit signalStorageRange(m_totals.storageBitrateLow(), m_totals.storageBitrateHigh());
+    emit SignalDeviceChanged(m_totals.storageBitrate());
 
     QString channelCount = m_totals.channelCount();
     QString ipcCount = m_totals.ipcCount();

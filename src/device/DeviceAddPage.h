@@ -54,7 +54,7 @@ public:
 signals:
     void SignalDeviceChanged(double dTotalBitrate);
     // The storage bitrate, in kbps, should every scene turn out calm or busy
-    // (DeviceTotals::storageBitrateLow and High); right after SignalDeviceChanged.
+    // (DeviceTotals::storageBitrateLow and High); right before SignalDeviceChanged.
     void signalStorageRange(double lowKbps, double highKbps);
     void SianalDeviceDelete(int iChannelGroupNumber);
     void SignalFramerateStandard(int index);

@@ -107,15 +107,6 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
 
     setFixedWidth(kPanelWidth);
     m_ui->setInputRules();
-    for (QLineEdit *field : m_ui->numberFields()) {
-        // Any new value, typed or recommended, ends the mark of a missing one.
-        connect(field, &QLineEdit::textChanged, this, [field] {
-            if (!field->property("invalid").toBool())
-                return;
-            aptui::markInvalid(field, false);
-            aptui::InputTip::of(field)->dismiss();
-        });
-    }
 
     // Leaves the panel in NTSC; nobody can listen to the announcement yet.
     OnFrametareStandardNTSC();
@@ -416,15 +407,7 @@ void DeviceEditor::OnCalRecommenderBitrateBySceneComplexity(int index)
 
 void DeviceEditor::OnRecordingModeChanged(int index)
 {
-    QLineEdit *share = m_ui->m_lineEditRecordingShare;
-    const bool onMotion = index == kOnMotion;
-    m_ui->m_labelRecordingShare->setVisible(onMotion);
-    share->setVisible(onMotion);
-    if (!onMotion) {
-        // A share out of sight neither stops an add nor keeps a note about it.
-        aptui::markInvalid(share, false);
-        aptui::InputTip::of(share)->dismiss();
-    }
+    m_ui->showRecordingShare(index == kOnMotion);
 }
 
 void DeviceEditor::OnEncodingTypeChanged(int index)

@@ -2,6 +2,7 @@
 
 #include "aptui/CustomizedIntValidator.h"
 #include "aptui/InputTip.h"
+#include "aptui/Repolish.h"
 #include "aptui/Switch.h"
 #include "device/ScenceSelector.h"
 #include "host/CComboBox.h"
@@ -259,10 +260,27 @@ void DeviceEditorForm::setInputRules()
     m_lineEditScenceRecommandRate->setValidator(new CustomizedIntValidator(0, kMaxRate, m_lineEditScenceRecommandRate));
     m_lineEditRecordingShare->setValidator(new CustomizedIntValidator(1, kContinuousShare, m_lineEditRecordingShare));
     m_lineEditChannelName->setMaxLength(kChannelNameLength);
-    for (QLineEdit *field :
-         {static_cast<QLineEdit *>(m_lineEditScenceRecommandRate), static_cast<QLineEdit *>(m_lineEditChannelCounts),
-          static_cast<QLineEdit *>(m_lineEditRecordingShare)})
+    for (QLineEdit *field : numberFields()) {
         new aptui::InputTip(field);
+        QObject::connect(field, &QLineEdit::textChanged, field, [field] {
+            if (field->property("invalid").toBool())
+                clearMissingMark(field);
+        });
+    }
+}
+
+void DeviceEditorForm::showRecordingShare(bool onMotion)
+{
+    m_labelRecordingShare->setVisible(onMotion);
+    m_lineEditRecordingShare->setVisible(onMotion);
+    if (!onMotion)
+        clearMissingMark(m_lineEditRecordingShare);
+}
+
+void DeviceEditorForm::clearMissingMark(QLineEdit *field)
+{
+    aptui::markInvalid(field, false);
+    aptui::InputTip::of(field)->dismiss();
 }
 
 void DeviceEditorForm::prepareStandardSwitch()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/StructDeviceItem.h"
+
 #include <QString>
 
 class QCheckBox;
@@ -32,14 +34,18 @@ public:
     static constexpr int kMaxChannelCount = 1024;
     static constexpr int kMaxRate = 204800;
     // Recording shares in percent; 100 records all the time.
-    static constexpr int kContinuousShare = 100;
+    static constexpr int kContinuousShare = StructDeviceItem::kContinuousShare;
     // The position of "On motion" among the recording choices.
     static constexpr int kOnMotion = 1;
     static constexpr int kChannelNameLength = 20;
 
     void setupUi(QWidget *DeviceEditor);
-    // Validators, a refusal tip on each number field, the name's length.
+    // Validators, a refusal tip on each number field, the name's length; any
+    // new value, typed or recommended, ends a field's mark of a missing one.
     void setInputRules();
+    // The share row for a group recorded on motion; a share out of sight
+    // neither stops an add nor keeps a note about it.
+    void showRecordingShare(bool onMotion);
     // The PAL/NTSC switch's size and words, NTSC on.
     void prepareStandardSwitch();
 
@@ -92,6 +98,7 @@ public:
     QCheckBox *m_checkBoxSpread = nullptr;
 
 private:
+    static void clearMissingMark(QLineEdit *field);
     // A caption with the field as its buddy, as the next row of the grid.
     QLabel *addRow(QGridLayout *grid, const char *labelName, const QString &text, QWidget *field);
 };

@@ -31,7 +31,7 @@ constexpr int kCompactWidth = 400;
 constexpr int kHeaderSpacing = 8;
 constexpr int kMinValueLabelWidth = 10;
 // A group recording all of the time shows no share.
-constexpr int kContinuousShare = 100;
+constexpr int kContinuousShare = StructDeviceItem::kContinuousShare;
 constexpr QChar kEllipsis(0x2026);
 
 QFrame *makeSeparator(QWidget *parent, const QString &name, int maximumHeight)

@@ -23,7 +23,7 @@ namespace {
 // Past this many groups the smallest share one bar.
 constexpr int kChartBars = 16;
 constexpr double kKilo = 1024.0;
-constexpr int kContinuousShare = 100;
+constexpr int kContinuousShare = StructDeviceItem::kContinuousShare;
 
 QString hoursText(int hours)
 {
@@ -39,28 +39,11 @@ QString plainNumber(double value)
     return text;
 }
 
-bool isRecorded(const StructDeviceItem &item)
-{
-    return item.iViewMode == Recording || item.iViewMode == LiveViewAndRecording;
-}
-
-int recordingShare(const StructDeviceItem &item)
-{
-    return qBound(0, item.iRecordingShare, kContinuousShare);
-}
-
-// What the group puts on disk, as the storage bitrate counts it: a group
-// recorded on motion stores its share of the time.
-double storageRate(const StructDeviceItem &item)
-{
-    return isRecorded(item) ? item.iChannelCount * item.dBitrate * recordingShare(item) / kContinuousShare : 0.0;
-}
-
 QString recordingText(const StructDeviceItem &item)
 {
-    if (!isRecorded(item))
+    if (item.iViewMode != Recording && item.iViewMode != LiveViewAndRecording)
         return DeviceReport::tr("Not recorded");
-    const int share = recordingShare(item);
+    const int share = qBound(0, item.iRecordingShare, kContinuousShare);
     return share == kContinuousShare ? DeviceReport::tr("Continuous") : DeviceReport::tr("On motion, %1 %").arg(share);
 }
 
@@ -69,8 +52,8 @@ QString shareText(double share)
     const double percent = share * 100.0;
     // A recorded group never reads as nothing.
     if (percent > 0.0 && percent < 0.05)
-        return DeviceReport::tr("%1%").arg(QLatin1Char('<') + ReportFigures::oneDecimal(0.1));
-    return DeviceReport::tr("%1%").arg(ReportFigures::oneDecimal(percent));
+        return DeviceReport::tr("%1%").arg(QLatin1Char('<') + ExactFigures::oneDecimal(0.1));
+    return DeviceReport::tr("%1%").arg(ExactFigures::oneDecimal(percent));
 }
 
 // The families of the program's font first; the others hold the glyphs it may
@@ -119,7 +102,7 @@ ReportDocument DeviceReport::document(const QMap<long long, StructDeviceItem> &d
     document.summary = {
         {tr("Channels"), QString::number(channels)},
         {tr("Storage bitrate"),
-         ReportFigures::oneDecimal(totals.storageBitrate() / kKilo) + QLatin1Char(' ') + tr("Mpbs")},
+         ExactFigures::oneDecimal(totals.storageBitrate() / kKilo) + QLatin1Char(' ') + tr("Mpbs")},
         {tr("Bandwidth"), spaceUnit(result.bandWidth)},
         {tr("Disk for %1").arg(spaceUnit(result.saveTime)), spaceUnit(result.requiredDiskSpace)},
     };
@@ -188,7 +171,7 @@ ReportChart DeviceReport::chart(const QMap<long long, StructDeviceItem> &devices
     QList<const StructDeviceItem *> recorded;
     double total = 0.0;
     for (const StructDeviceItem &item : devices) {
-        const double rate = storageRate(item);
+        const double rate = DeviceTotals::storageRate(item);
         if (rate > 0.0) {
             recorded.append(&item);
             total += rate;
@@ -197,18 +180,18 @@ ReportChart DeviceReport::chart(const QMap<long long, StructDeviceItem> &devices
     if (recorded.isEmpty())
         return chart;
     std::stable_sort(recorded.begin(), recorded.end(), [](const StructDeviceItem *a, const StructDeviceItem *b) {
-        return storageRate(*a) > storageRate(*b);
+        return DeviceTotals::storageRate(*a) > DeviceTotals::storageRate(*b);
     });
 
     const int shown = recorded.size() > kChartBars ? kChartBars - 1 : int(recorded.size());
     for (int i = 0; i < shown; ++i) {
-        const double share = storageRate(*recorded.at(i)) / total;
+        const double share = DeviceTotals::storageRate(*recorded.at(i)) / total;
         chart.bars.append({recorded.at(i)->strChannelName, shareText(share), share, false});
     }
     if (shown < recorded.size()) {
-        const double rest =
-            std::accumulate(recorded.cbegin() + shown, recorded.cend(), 0.0,
-                            [](double sum, const StructDeviceItem *item) { return sum + storageRate(*item); });
+        const double rest = std::accumulate(
+            recorded.cbegin() + shown, recorded.cend(), 0.0,
+            [](double sum, const StructDeviceItem *item) { return sum + DeviceTotals::storageRate(*item); });
         const int count = int(recorded.size()) - shown;
         chart.bars.append({tr("Others (%n groups)", nullptr, count), shareText(rest / total), rest / total, true});
     }

@@ -2,6 +2,7 @@
 
 #include "device/ReportFigures.h"
 #include "model/DiskArray.h"
+#include "model/ExactFigures.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ ReportTable ReportArraySection::table(const Result &result, const QString &reten
     if (ReportFigures::isFigure(result.arrayUsableTB)) {
         const QString terabytes = ReportFigures::trimmed(result.arrayUsableTB, 1);
         usable = ReportFigures::isFigure(result.arrayUsableTiB)
-                     ? tr("%1 TB (%2 TiB)").arg(terabytes, ReportFigures::oneDecimal(result.arrayUsableTiB))
+                     ? tr("%1 TB (%2 TiB)").arg(terabytes, ExactFigures::oneDecimal(result.arrayUsableTiB))
                      : tr("%1 TB").arg(terabytes);
     }
     const QString raw = ReportFigures::isFigure(result.arrayRawTB)

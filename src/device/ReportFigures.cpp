@@ -23,11 +23,6 @@ bool ReportFigures::isFigure(double value)
     return std::isfinite(value) && value > 0.0;
 }
 
-QString ReportFigures::oneDecimal(double value)
-{
-    return ExactFigures::oneDecimal(value);
-}
-
 QString ReportFigures::trimmed(double value, int decimals)
 {
     if (!std::isfinite(value) || value < 0.0)

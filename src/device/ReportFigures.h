@@ -17,9 +17,6 @@ public:
     // Stands for a figure there is none of.
     static QString none();
 
-    // One decimal in the reader's notation, past six whole digits in exponent
-    // form; empty for a negative or no number.
-    static QString oneDecimal(double value);
     // At most `decimals` decimals, trailing zeros dropped: "8", "1.92".
     static QString trimmed(double value, int decimals);
 

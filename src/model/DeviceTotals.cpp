@@ -38,19 +38,24 @@ DeviceTotals::DeviceTotals(const QMap<long long, StructDeviceItem> &items)
         add(item);
 }
 
+double DeviceTotals::storageRate(const StructDeviceItem &item)
+{
+    if (!isRecorded(item.iViewMode))
+        return 0.0;
+    return item.iChannelCount * item.dBitrate *
+           (qBound(0, item.iRecordingShare, StructDeviceItem::kContinuousShare) /
+            double(StructDeviceItem::kContinuousShare));
+}
+
 void DeviceTotals::add(const StructDeviceItem &item)
 {
     const double groupRate = item.iChannelCount * item.dBitrate;
-    if (isRecorded(item.iViewMode)) {
-        const double share = qBound(0, item.iRecordingShare, 100) / 100.0;
-        m_storageBitrate += groupRate * share;
-        // Each step of complexity halves or doubles a recommendation.
-        const int complexity = qBound(int(Low), item.iComplexity, int(High));
-        const double low = item.bRateFromTable ? std::ldexp(1.0, Low - complexity) : 1.0;
-        const double high = item.bRateFromTable ? std::ldexp(1.0, High - complexity) : 1.0;
-        m_storageLow += groupRate * low * share;
-        m_storageHigh += groupRate * high * share;
-    }
+    const double stored = storageRate(item);
+    m_storageBitrate += stored;
+    // Each step of complexity halves or doubles a recommendation.
+    const int complexity = qBound(int(Low), item.iComplexity, int(High));
+    m_storageLow += item.bRateFromTable ? stored * std::ldexp(1.0, Low - complexity) : stored;
+    m_storageHigh += item.bRateFromTable ? stored * std::ldexp(1.0, High - complexity) : stored;
     if (!isWatchedLive(item.iViewMode))
         return;
     m_bandwidthSum += groupRate;

@@ -36,6 +36,10 @@ public:
     QString bandwidthValue() const;
     QString bandwidthUnit() const;
 
+    // What one group puts on disk, in kbps: count × bitrate at its recording
+    // share; 0 for a group watched live only.
+    static double storageRate(const StructDeviceItem &item);
+
     // Writes kbps as "%0.1f" rounded up to a tenth of Kpbs, Mpbs or Gpbs
     // (divisor 1024); gigabit values above 999.9 read "999.9". The unit words
     // are translated in the device list's context.

@@ -33,7 +33,7 @@ bool isOptional(int column)
     return column == FrameRate || column == Scene || column == RecordingShare;
 }
 
-const int kContinuousShare = 100;
+const int kContinuousShare = StructDeviceItem::kContinuousShare;
 
 const double kMaxBitrate = 204800;
 

@@ -211,7 +211,7 @@ bool readGroup(ObjectReader &r, StructDeviceItem &g)
                     r.number("bitrateKbps", 0, kMaxBitrate, g.dBitrate, true) &&
                     r.integer("viewMode", LiveView, LiveViewAndRecording, g.iViewMode, true) &&
                     r.text("extraText", g.strExtraText) && r.boolean("flag", g.bFlag) &&
-                    r.integer("recordingShare", 1, 100, g.iRecordingShare) &&
+                    r.integer("recordingShare", 1, StructDeviceItem::kContinuousShare, g.iRecordingShare) &&
                     r.integer("complexity", Low, High, g.iComplexity) && r.boolean("rateFromTable", g.bRateFromTable);
     if (ok)
         g.strDeviceType = deviceTypeNames().at(type);

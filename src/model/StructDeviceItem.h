@@ -23,9 +23,11 @@ struct StructDeviceItem
     int iChannelGroupNumber = 0;
     // ViewMode.
     int iViewMode = 0;
-    // Share of the time the group records, in percent: 100 records all the time,
-    // less records on motion. The network carries the full bitrate regardless.
-    int iRecordingShare = 100;
+    // Share of the time the group records, in percent: kContinuousShare records
+    // all the time, less records on motion. The network carries the full
+    // bitrate regardless.
+    static constexpr int kContinuousShare = 100;
+    int iRecordingShare = kContinuousShare;
     // The SceneComplexity the bitrate was worked out for, and whether it is the
     // tables' recommendation rather than a typed rate: what the best and worst
     // case of busier or calmer scenes start from.

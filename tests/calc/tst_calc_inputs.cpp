@@ -302,8 +302,8 @@ void TestCalcInputs::diskArrayInput()
 
     Rig rig;
     rig.click("calArrayBtn");
-    rig.page.OnDeviceChanged(4096);
     rig.page.onStorageRange(2048, 8192);
+    rig.page.OnDeviceChanged(4096);
     rig.child<QComboBox>("m_comboRaidLevel")->setCurrentIndex(level);
     auto *editor = rig.child<QLineEdit>(qPrintable(field));
     QSignalSpy shown(aptui::InputTip::of(editor), &aptui::InputTip::shown);
