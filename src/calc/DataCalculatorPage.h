@@ -8,24 +8,9 @@
 
 #include <memory>
 
-class BandWidthPage;
 class BitrateCalculator;
 class DataCalculatorForm;
-class DataDisplayPage;
-class DiskArrayPage;
-class QLabel;
 class QPushButton;
-class QStackedWidget;
-class SizeDisplayPage;
-
-namespace aptui {
-class LineEditInterger;
-}
-namespace FenwaGUIToolkit {
-class CLineEdit;
-class CRadioButton;
-class CSlider;
-} // namespace FenwaGUIToolkit
 
 // The calculator column of the capacity panel: how long a disk keeps video
 // (page 0), the disk a retention needs (page 1), the bandwidth summary
