@@ -8,6 +8,7 @@
 #include "device/DeviceListModel.h"
 #include "device/DeviceListView.h"
 #include "device/DeviceReport.h"
+#include "device/GroupListCommand.h"
 #include "device/ReportExport.h"
 #include "device/ReportFile.h"
 #include "device/ReportHint.h"
@@ -20,6 +21,7 @@
 #include <QMutexLocker>
 #include <QResizeEvent>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -74,12 +76,11 @@ void DeviceAddPage::setupForm()
     // The panel around the page keeps the distance; the cards get all the width.
     m_horizontalLayout->setContentsMargins(0, 0, 0, 0);
 
-    m_listWidgetDiskData = new DeviceListView(this);
+    auto *view = new DeviceListView(this);
+    m_listWidgetDiskData = view;
     m_listWidgetDiskData->setObjectName(QStringLiteral("m_listWidgetDiskData"));
     m_listWidgetDiskData->setFlow(QListView::TopToBottom);
-    // In the tab order while it holds groups; the focus goes on to the card of
-    // the keyboard's row (the card delegate sees to both).
-    m_listWidgetDiskData->setFocusPolicy(Qt::NoFocus);
+    // In the tab order while it holds groups (the view sees to it).
     m_listWidgetDiskData->setAccessibleName(tr("Channel groups"));
     m_listWidgetDiskData->setFrameShape(QFrame::NoFrame);
     m_listWidgetDiskData->setFrameShadow(QFrame::Plain);
@@ -96,6 +97,11 @@ void DeviceAddPage::setupForm()
     m_listWidgetDiskData->setModel(m_model);
     m_cardDelegate = new DeviceCardDelegate(m_listWidgetDiskData);
     connect(m_cardDelegate, &DeviceCardDelegate::deleteClicked, this, &DeviceAddPage::OnDeleteDeviceItem);
+    connect(view, &DeviceListView::deleteRequested, this, &DeviceAddPage::onDeleteRequested);
+    connect(view, &DeviceListView::editRequested, this,
+            [this](int row) { emit signalEditRequested(m_model->idAt(row), m_model->groupAt(row)); });
+    connect(view, &DeviceListView::duplicateRequested, this,
+            [this](int row) { emit signalDuplicateRequested(m_model->idAt(row), m_model->groupAt(row)); });
 
     m_reportProgress = new ReportProgress(this);
     m_reportProgress->hide();
@@ -111,30 +117,35 @@ QAbstractItemView *DeviceAddPage::listView() const
     return m_listWidgetDiskData;
 }
 
-NM_Vantor::DeviceItemWidget *DeviceAddPage::cardForRow(int row)
+const NM_Vantor::DeviceItemWidget *DeviceAddPage::cardForRow(int row) const
 {
     return m_cardDelegate->cardForRow(row);
 }
 
+QVector<StructDeviceItem> DeviceAddPage::groups() const
+{
+    return m_model->groups();
+}
+
 void DeviceAddPage::addDeviceTypeItem(StructDeviceItem deviceTypeItem, bool isAddOnce)
 {
-    {
-        // Not held while announcing: a receiver may resize the page.
-        QMutexLocker locker(&m_mutex);
-        const long long id = ++m_llDeviceId;
-        if (m_mapDeviceData.contains(id))
-            return;
-
-        // The rows share the height an added card has always been given.
-        m_cardDelegate->setRowHeight(width() <= kWideAddPageWidth ? kTwoLinesRowHeight : kWideAddRowHeight);
-        m_model->insertGroup(id, deviceTypeItem);
-        m_mapDeviceData.insert(id, deviceTypeItem);
-        // The new group has the highest id: added last, it sums in the map's
-        // order, exactly as a count over all groups would.
-        m_totals.add(deviceTypeItem);
+    const long long id = ++m_llDeviceId;
+    if (m_mapDeviceData.contains(id))
+        return;
+    // The rows share the height an added card has always been given.
+    m_cardDelegate->setRowHeight(width() <= kWideAddPageWidth ? kTwoLinesRowHeight : kWideAddRowHeight);
+    if (isAddOnce) {
+        GroupListChange change;
+        change.inserted.append({m_model->rowCount(), {id, deviceTypeItem, false}});
+        //: Undo history: the command that added one channel group ("Undo Add group").
+        perform(tr("Add group"), change);
+        return;
     }
-    if (isAddOnce)
-        announceTotals();
+    // Part of a bulk load, which announces once at the end.
+    QMutexLocker locker(&m_mutex);
+    m_model->insertGroup(id, deviceTypeItem);
+    m_mapDeviceData.insert(id, deviceTypeItem);
+    m_totals.add(deviceTypeItem);
 }
 
 void DeviceAddPage::setDeviceTypeData(QVector<StructDeviceItem> vectData)
@@ -152,12 +163,6 @@ void DeviceAddPage::setGroups(const QVector<StructDeviceItem> &groups)
     announceTotals();
 }
 
-void DeviceAddPage::addGroups(const QVector<StructDeviceItem> &groups)
-{
-    storeGroups(groups, false);
-    announceTotals();
-}
-
 void DeviceAddPage::storeGroups(const QVector<StructDeviceItem> &groups, bool replace)
 {
     QMutexLocker locker(&m_mutex);
@@ -166,24 +171,78 @@ void DeviceAddPage::storeGroups(const QVector<StructDeviceItem> &groups, bool re
         m_mapDeviceData.clear();
     }
     m_cardDelegate->setRowHeight(width() <= kWideAddPageWidth ? kTwoLinesRowHeight : kWideAddRowHeight);
+    QVector<DeviceListModel::Row> rows;
+    rows.reserve(groups.size());
     for (const StructDeviceItem &group : groups) {
         const long long id = ++m_llDeviceId;
-        m_model->insertGroup(id, group);
+        rows.append({id, group, false});
         // The highest id goes last: no search through the map.
         m_mapDeviceData.insert(m_mapDeviceData.cend(), id, group);
     }
+    m_model->appendRows(rows);
     m_totals = DeviceTotals(m_mapDeviceData);
+}
+
+void DeviceAddPage::addGroups(const QVector<StructDeviceItem> &groups)
+{
+    if (groups.isEmpty()) {
+        announceTotals();
+        return;
+    }
+    GroupListChange change;
+    change.inserted.reserve(groups.size());
+    for (const StructDeviceItem &group : groups)
+        change.inserted.append({m_model->rowCount() + int(change.inserted.size()), {++m_llDeviceId, group, false}});
+    //: Undo history: groups read from a CSV file ("Undo Import 3 groups").
+    perform(tr("Import %n group(s)", nullptr, int(groups.size())), change);
 }
 
 void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 {
-    // Removing the row deletes its card, should it have one.
-    m_model->removeGroup(id);
-    m_mapDeviceData.remove(id);
-    m_totals = DeviceTotals(m_mapDeviceData);
+    const int row = m_model->rowOf(id);
+    if (row < 0) {
+        // Nothing to take back: the figures are told again as they are.
+        emit SianalDeviceDelete(iChannelGroupNumber);
+        announceTotals();
+        return;
+    }
+    GroupListChange change;
+    change.removed.append({row, m_model->rowAt(row)});
+    //: Undo history: the command that deleted one channel group ("Undo Delete group").
+    perform(tr("Delete group"), change);
+}
 
-    emit SianalDeviceDelete(iChannelGroupNumber);
-    announceTotals();
+void DeviceAddPage::onDeleteRequested(int row)
+{
+    if (row >= 0 && row < m_model->rowCount())
+        OnDeleteDeviceItem(m_model->idAt(row), m_model->groupAt(row).iChannelGroupNumber);
+}
+
+void DeviceAddPage::OnEditDeviceItem(long long id, StructDeviceItem item)
+{
+    const int row = m_model->rowOf(id);
+    if (row < 0)
+        return;
+    const DeviceListModel::Row before = m_model->rowAt(row);
+    if (before.item == item)
+        return;
+    GroupListChange change;
+    change.replaced.append({before, {id, item, false}});
+    //: Undo history: the command that changed one channel group ("Undo Edit group").
+    perform(tr("Edit group"), change);
+}
+
+void DeviceAddPage::duplicateGroup(long long id, StructDeviceItem copy)
+{
+    const int row = m_model->rowOf(id);
+    if (row < 0)
+        return;
+    GroupListChange change;
+    change.inserted.append({row + 1, {++m_llDeviceId, copy, false}});
+    //: Undo history: the command that copied a channel group ("Undo Duplicate group").
+    perform(tr("Duplicate group"), change);
+    // The keyboard goes on from the copy.
+    m_listWidgetDiskData->setCurrentIndex(m_model->index(row + 1));
 }
 
 void DeviceAddPage::onClearDeviceItems()
@@ -199,7 +258,13 @@ void DeviceAddPage::onClearDeviceItems()
     emit signalCover();
     if (dialog.exec() == QDialog::Accepted) {
         emit signalDisvocer();
-        clearAll();
+        GroupListChange change;
+        change.clearsAll = true;
+        change.removed.reserve(m_model->rowCount());
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            change.removed.append({row, m_model->rowAt(row)});
+        //: Undo history: the command that removed every channel group ("Undo Clear").
+        perform(tr("Clear all groups"), change);
     }
     emit signalDisvocer();
 }
@@ -211,6 +276,100 @@ void DeviceAddPage::clearAll()
     m_totals = DeviceTotals(m_mapDeviceData);
 
     emit SianalDeviceDelete(0);
+    announceTotals();
+}
+
+void DeviceAddPage::perform(const QString &text, const GroupListChange &change)
+{
+    if (m_undoStack)
+        m_undoStack->push(new GroupListCommand(this, text, change));
+    else
+        applyChange(change, true, false);
+}
+
+void DeviceAddPage::insertPlaced(const QVector<GroupListChange::Placed> &placed)
+{
+    // Rows that all go to the end come in with one notification.
+    bool atEnd = true;
+    for (int i = 0; i < placed.size() && atEnd; ++i)
+        atEnd = placed.at(i).position == m_model->rowCount() + i;
+    if (atEnd) {
+        QVector<DeviceListModel::Row> rows;
+        rows.reserve(placed.size());
+        for (const GroupListChange::Placed &one : placed)
+            rows.append(one.row);
+        m_model->appendRows(rows);
+    } else {
+        for (const GroupListChange::Placed &one : placed)
+            m_model->insertRow(one.position, one.row);
+    }
+    for (const GroupListChange::Placed &one : placed)
+        m_mapDeviceData.insert(one.row.id, one.row.item);
+}
+
+void DeviceAddPage::removeRows(const QVector<GroupListChange::Placed> &placed)
+{
+    if (placed.size() == m_model->rowCount()) {
+        m_model->clear();
+        m_mapDeviceData.clear();
+        return;
+    }
+    for (const GroupListChange::Placed &one : placed) {
+        m_model->removeGroup(one.row.id);
+        m_mapDeviceData.remove(one.row.id);
+    }
+}
+
+void DeviceAddPage::applyChange(const GroupListChange &change, bool forward, bool replay)
+{
+    {
+        // Not held while announcing: a receiver may resize the page.
+        QMutexLocker locker(&m_mutex);
+        const bool oneAppended =
+            forward && change.removed.isEmpty() && change.replaced.isEmpty() && change.inserted.size() == 1 &&
+            change.inserted.constFirst().position == m_model->rowCount() &&
+            (m_mapDeviceData.isEmpty() || m_mapDeviceData.lastKey() < change.inserted.constFirst().row.id);
+        if (forward) {
+            removeRows(change.removed);
+            insertPlaced(change.inserted);
+            for (const GroupListChange::Replaced &one : change.replaced) {
+                m_model->replaceRow(one.after);
+                m_mapDeviceData.insert(one.after.id, one.after.item);
+            }
+        } else {
+            for (const GroupListChange::Replaced &one : change.replaced) {
+                m_model->replaceRow(one.before);
+                m_mapDeviceData.insert(one.before.id, one.before.item);
+            }
+            removeRows(change.inserted);
+            insertPlaced(change.removed);
+        }
+        // A new group with the highest id sums in the map's order, exactly as
+        // a count over all groups would.
+        if (oneAppended)
+            m_totals.add(change.inserted.constFirst().row.item);
+        else
+            m_totals = DeviceTotals(m_mapDeviceData);
+    }
+
+    if (replay) {
+        const int standard = forward ? change.standardAfter : change.standardBefore;
+        if (standard >= 0 && change.standardBefore != change.standardAfter) {
+            m_replaying = true;
+            emit signalFrameStandardRestored(standard);
+            m_replaying = false;
+        }
+        QList<int> numbers;
+        numbers.reserve(m_mapDeviceData.size());
+        for (const StructDeviceItem &item : std::as_const(m_mapDeviceData))
+            numbers.append(item.iChannelGroupNumber);
+        emit signalGroupNumbersRestored(numbers);
+    } else if (forward && change.clearsAll) {
+        emit SianalDeviceDelete(0);
+    } else if (forward) {
+        for (const GroupListChange::Placed &one : change.removed)
+            emit SianalDeviceDelete(one.row.item.iChannelGroupNumber);
+    }
     announceTotals();
 }
 
@@ -232,11 +391,19 @@ void DeviceAddPage::OnFrametareStandardChanged(int index)
 
 void DeviceAddPage::convertStandard(int toStandard)
 {
+    // Undoing or redoing a switch turns the editor's switch back, which
+    // asks for this conversion: the change itself brings the groups.
+    if (m_replaying)
+        return;
     const bool toPal = toStandard == PAL;
     const int fromStandard = toPal ? NTSC : PAL;
 
-    for (auto it = m_mapDeviceData.begin(); it != m_mapDeviceData.end(); ++it) {
-        StructDeviceItem &item = it.value();
+    GroupListChange change;
+    change.standardBefore = fromStandard;
+    change.standardAfter = toStandard;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const DeviceListModel::Row before = m_model->rowAt(row);
+        StructDeviceItem item = before.item;
         m_bitrateCalculator.setEncodeType(item.strEncoding);
         m_bitrateTable.setEncodeType(item.strEncoding);
 
@@ -274,11 +441,15 @@ void DeviceAddPage::convertStandard(int toStandard)
                 item.dBitrate = m_bitrateTable.getBitrate(item.strResolution, deviceType, newRate);
             }
         }
-
-        m_model->updateFrameRateAndRate(it.key(), item.strFrameRate, item.dBitrate);
+        change.replaced.append({before, {before.id, item, true}});
     }
-    m_totals = DeviceTotals(m_mapDeviceData);
-    announceTotals();
+    perform(toPal ?
+                  //: Undo history: the switch of every group to the PAL video standard ("Undo Switch to PAL").
+                tr("Switch to PAL")
+                  :
+                  //: Undo history: the switch of every group to the NTSC video standard ("Undo Switch to NTSC").
+                tr("Switch to NTSC"),
+            change);
 }
 
 void DeviceAddPage::announceTotals()

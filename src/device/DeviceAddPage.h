@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/GroupListChange.h"
 #include "device/ReportOutcome.h"
 #include "model/BitrateCalculator.h"
 #include "model/BitrateTable.h"
@@ -18,6 +19,7 @@ class DeviceListModel;
 class ReportExport;
 class ReportProgress;
 class QAbstractItemView;
+class QUndoStack;
 class QHBoxLayout;
 class QListView;
 class QVBoxLayout;
@@ -31,7 +33,8 @@ class DeviceItemWidget;
 // capacity calculator, the channel counts and the network bandwidth text.
 // Groups are kept under page-local 64-bit ids that are never reused. The list
 // is a view on a model of the groups whose delegate draws the cards, so that
-// an add costs the same with ten groups or thousands.
+// an add costs the same with ten groups or thousands. Given an undo stack,
+// every change the user makes goes onto it as a command.
 class DeviceAddPage : public QWidget
 {
     Q_OBJECT
@@ -43,11 +46,22 @@ public:
     // The id the next group gets is one more than this.
     long long lastDeviceId() const { return m_llDeviceId; }
 
-    // The list, its rows and the real card of a row, as the mouse over the
-    // row brings it up; none for a row that is not there.
+    // The list, its rows, and the card a row is drawn from (shared by all
+    // rows, set up for this one; none for a row that is not there).
     QAbstractItemView *listView() const;
     DeviceListModel *model() const { return m_model; }
-    NM_Vantor::DeviceItemWidget *cardForRow(int row);
+    const NM_Vantor::DeviceItemWidget *cardForRow(int row) const;
+    // The groups in the order the list shows them.
+    QVector<StructDeviceItem> groups() const;
+
+    // Adds, edits, duplicates, deletes, clears, imports and conversions go
+    // onto this stack from now on; none keeps them final.
+    void setUndoStack(QUndoStack *stack) { m_undoStack = stack; }
+    QUndoStack *undoStack() const { return m_undoStack; }
+    // Does the change (forward) or takes it back, and announces the totals.
+    // A replay (undo, or a redo after it) also tells which channel-group
+    // numbers and which video standard the list stands for now.
+    void applyChange(const GroupListChange &change, bool forward, bool replay);
     // A report is being written; the outcome is told when it is done.
     bool isExporting() const;
 
@@ -62,6 +76,13 @@ signals:
     void signalDisvocer();
     void signalDeviceChangedToBandwith(QString &channelCount, QString &IPCCount, QString &DVRCount, QString &bandWidth,
                                        QString &unit);
+    // The user asked to edit or duplicate the group.
+    void signalEditRequested(long long id, StructDeviceItem item);
+    void signalDuplicateRequested(long long id, StructDeviceItem item);
+    // After an undo or redo: the channel-group numbers in use, and the video
+    // standard the groups are in (0 PAL, 1 NTSC).
+    void signalGroupNumbersRestored(const QList<int> &numbers);
+    void signalFrameStandardRestored(int standard);
 
 public slots:
     // With isAddOnce false the group is stored and shown but nothing is
@@ -74,6 +95,10 @@ public slots:
     // Appends the groups as they are and announces the totals once.
     void addGroups(const QVector<StructDeviceItem> &groups);
     void OnDeleteDeviceItem(long long id, int iChannelGroupNumber);
+    // The group becomes the item, keeping its id and place.
+    void OnEditDeviceItem(long long id, StructDeviceItem item);
+    // Puts the copy, numbered already, right below the group.
+    void duplicateGroup(long long id, StructDeviceItem copy);
     void onClearDeviceItems();
     void onExportDeviceItems(Result result);
     // The plan's name for the report's title and offered file name. While it
@@ -95,6 +120,11 @@ private:
     void storeGroups(const QVector<StructDeviceItem> &groups, bool replace);
     void announceTotals();
     void convertStandard(int toStandard);
+    // Onto the undo stack, or done at once without one.
+    void perform(const QString &text, const GroupListChange &change);
+    void insertPlaced(const QVector<GroupListChange::Placed> &placed);
+    void removeRows(const QVector<GroupListChange::Placed> &placed);
+    void onDeleteRequested(int row);
     void onReportFinished(ReportOutcome outcome);
 
     // Form
@@ -109,6 +139,10 @@ private:
 
     BitrateCalculator m_bitrateCalculator;
     BitrateTable m_bitrateTable;
+    QUndoStack *m_undoStack = nullptr;
+    // Set while a change is undone or redone: the standard switch it makes
+    // in the editor is no new conversion.
+    bool m_replaying = false;
     QMap<long long, StructDeviceItem> m_mapDeviceData;
     // Kept up to date on every add; a delete, a clear or a conversion counts
     // the groups again.

@@ -3,17 +3,13 @@
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceListModel.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCursor>
-#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QHoverEvent>
-#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -25,6 +21,8 @@ namespace {
 // stretches them to its width.
 constexpr int kRowWidthHint = 50;
 constexpr int kDefaultRowHeight = 84;
+constexpr int kButtonHovered = 1;
+constexpr int kButtonPressed = 2;
 
 } // namespace
 
@@ -32,23 +30,9 @@ DeviceCardDelegate::DeviceCardDelegate(QAbstractItemView *view)
     : QStyledItemDelegate(view), m_view(view), m_rowHeight(kDefaultRowHeight)
 {
     view->setItemDelegate(this);
-    // Cards are opened by the delegate only, never by a click or a key.
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setMouseTracking(true);
     view->viewport()->setAttribute(Qt::WA_Hover);
     view->viewport()->installEventFilter(this);
-    view->installEventFilter(this);
-    // A scroll or a removed row may bring another row under a resting mouse.
-    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, &DeviceCardDelegate::scheduleSync);
-
-    QAbstractItemModel *model = view->model();
-    Q_ASSERT(model);
-    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex &, int first, int last) {
-        if (m_keyIndex.isValid() && m_keyIndex.row() >= first && m_keyIndex.row() <= last)
-            m_removedKeyRow = first;
-    });
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &DeviceCardDelegate::scheduleSync);
-    connect(model, &QAbstractItemModel::rowsInserted, this, &DeviceCardDelegate::scheduleSync);
-    connect(model, &QAbstractItemModel::modelReset, this, &DeviceCardDelegate::scheduleSync);
 }
 
 DeviceCardDelegate::~DeviceCardDelegate() = default;
@@ -61,14 +45,38 @@ void DeviceCardDelegate::setRowHeight(int height)
     emit sizeHintChanged(QModelIndex());
 }
 
-DeviceItemWidget *DeviceCardDelegate::cardForRow(int row)
+const DeviceItemWidget *DeviceCardDelegate::cardForRow(int row) const
 {
-    QAbstractItemModel *model = m_view->model();
+    const QAbstractItemModel *model = m_view->model();
     if (row < 0 || row >= model->rowCount())
         return nullptr;
     const QModelIndex index = model->index(row, 0);
-    setHoverIndex(index);
-    return cardAt(index);
+    QStyleOptionViewItem option = optionFor(index);
+    initItemOption(&option, index);
+    return stampFor(index, cardRect(option).size());
+}
+
+QStyleOptionViewItem DeviceCardDelegate::optionFor(const QModelIndex &index) const
+{
+    QStyleOptionViewItem option;
+    option.initFrom(m_view->viewport());
+    option.widget = m_view;
+    option.rect = m_view->visualRect(index);
+    return option;
+}
+
+QRect DeviceCardDelegate::deleteButtonRect(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return QRect();
+    QStyleOptionViewItem option = optionFor(index);
+    initItemOption(&option, index);
+    const QRect rect = cardRect(option);
+    if (rect.isEmpty())
+        return QRect();
+    const DeviceItemWidget *stamp = stampFor(index, rect.size());
+    const QToolButton *button = stamp->deleteButton();
+    return QRect(button->mapTo(stamp, QPoint(0, 0)) + rect.topLeft(), button->size());
 }
 
 void DeviceCardDelegate::initItemOption(QStyleOptionViewItem *option, const QModelIndex &index) const
@@ -81,13 +89,20 @@ void DeviceCardDelegate::initItemOption(QStyleOptionViewItem *option, const QMod
 
 QRect DeviceCardDelegate::cardRect(const QStyleOptionViewItem &itemOption) const
 {
-    // The rectangle an item view gives any widget on an item, so that painted
-    // and real cards lie exactly where the cards have always been.
+    // The rectangle an item view gives any widget on an item, so that the
+    // cards lie exactly where they have always been.
     QStyleOptionViewItem option = itemOption;
     option.showDecorationSelected = true;
     const QWidget *widget = option.widget;
     const QStyle *style = widget ? widget->style() : QApplication::style();
     return style->subElementRect(QStyle::SE_ItemViewItemText, &option, widget);
+}
+
+int DeviceCardDelegate::buttonState(const QModelIndex &index) const
+{
+    if (m_pressedButton.isValid() && m_pressedButton == index && m_hoveredButton == index)
+        return kButtonPressed;
+    return m_hoveredButton.isValid() && m_hoveredButton == index ? kButtonHovered : 0;
 }
 
 DeviceItemWidget *DeviceCardDelegate::stampFor(const QModelIndex &index, const QSize &size) const
@@ -101,6 +116,11 @@ DeviceItemWidget *DeviceCardDelegate::stampFor(const QModelIndex &index, const Q
                        index.data(DeviceListModel::GroupRole).value<StructDeviceItem>(),
                        index.data(DeviceListModel::RateConvertedRole).toBool());
     m_stamp->layoutAt(size);
+    // The style sheet's hover and pressed looks of the button follow these.
+    const int state = buttonState(index);
+    QToolButton *button = m_stamp->deleteButton();
+    button->setAttribute(Qt::WA_UnderMouse, state != 0);
+    button->setDown(state == kButtonPressed);
     return m_stamp.get();
 }
 
@@ -133,19 +153,21 @@ void DeviceCardDelegate::drawRow(QPainter *painter, const QStyleOptionViewItem &
     painter->translate(rect.topLeft());
     stamp->render(painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter->restore();
+    if (itemOption.state & QStyle::State_HasFocus) {
+        // The keyboard's row: the list draws no focus frame of its own.
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        QPen pen(itemOption.palette.color(QPalette::Active, QPalette::Highlight), 1.5);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(itemOption.rect).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+        painter->restore();
+    }
 }
 
 void DeviceCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QStyleOptionViewItem itemOption = option;
-    if (cardAt(index)) {
-        // The real card draws itself on top of the row.
-        initItemOption(&itemOption, index);
-        const QWidget *widget = option.widget;
-        const QStyle *style = widget ? widget->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &itemOption, painter, widget);
-        return;
-    }
     const QColor backdrop = opaqueBackdrop();
     if (!backdrop.isValid() || option.rect.isEmpty()) {
         initItemOption(&itemOption, index);
@@ -160,15 +182,15 @@ void DeviceCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     const auto item = index.data(DeviceListModel::GroupRole).value<StructDeviceItem>();
     constexpr auto stateBits = QStyle::State_Enabled | QStyle::State_Active | QStyle::State_Selected |
                                QStyle::State_MouseOver | QStyle::State_HasFocus;
-    const QString key = QStringLiteral("%1/%2x%3/%4/%5/%6/%7/%8")
+    const QString key = QStringLiteral("%1/%2x%3/%4/%5/%6/%7/%8/%9")
                             .arg(index.data(DeviceListModel::IdRole).toLongLong())
                             .arg(option.rect.width())
                             .arg(option.rect.height())
                             .arg(int(option.state & stateBits))
                             .arg(ratio)
                             .arg(index.data(DeviceListModel::RateConvertedRole).toBool())
-                            .arg(item.strFrameRate)
-                            .arg(item.dBitrate, 0, 'g', 17);
+                            .arg(buttonState(index))
+                            .arg(index.data(Qt::DisplayRole).toString(), item.strDeviceType);
     if (const QPixmap *image = m_rowImages.object(key)) {
         painter->drawPixmap(option.rect.topLeft(), *image);
         return;
@@ -194,50 +216,13 @@ QSize DeviceCardDelegate::sizeHint(const QStyleOptionViewItem &, const QModelInd
     return QSize(kRowWidthHint, m_rowHeight);
 }
 
-QWidget *DeviceCardDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
-{
-    const auto item = index.data(DeviceListModel::GroupRole).value<StructDeviceItem>();
-    auto *card = new DeviceItemWidget(parent, item.strDeviceType, item.strChannelName, item.strExtraText);
-    connect(card, &DeviceItemWidget::signalDeleteClicked, this, &DeviceCardDelegate::deleteClicked);
-    return card;
-}
-
-void DeviceCardDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
-{
-    if (auto *card = qobject_cast<DeviceItemWidget *>(editor)) {
-        card->showGroup(index.data(DeviceListModel::IdRole).toLongLong(),
-                        index.data(DeviceListModel::GroupRole).value<StructDeviceItem>(),
-                        index.data(DeviceListModel::RateConvertedRole).toBool());
-    }
-}
-
-void DeviceCardDelegate::setModelData(QWidget *, QAbstractItemModel *, const QModelIndex &) const
-{
-    // A card edits nothing; its only action is the delete signal.
-}
-
-void DeviceCardDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                                              const QModelIndex &index) const
-{
-    QStyleOptionViewItem itemOption = option;
-    initItemOption(&itemOption, index);
-    editor->setGeometry(cardRect(itemOption));
-}
-
-void DeviceCardDelegate::destroyEditor(QWidget *editor, const QModelIndex &) const
-{
-    // At once, as the list has always removed its cards: the card of a deleted
-    // group is gone when the delete returns.
-    delete editor;
-}
-
 bool DeviceCardDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                                    const QModelIndex &index)
 {
     if (!event || !view || event->type() != QEvent::ToolTip || !index.isValid())
         return QStyledItemDelegate::helpEvent(event, view, option, index);
 
-    // A painted card answers as the real one would: the tool tip of the part
+    // A painted card answers as a real one would: the tool tip of the part
     // under the mouse, made from the row's data.
     QStyleOptionViewItem itemOption = option;
     initItemOption(&itemOption, index);
@@ -256,194 +241,87 @@ bool DeviceCardDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, c
     return true;
 }
 
+void DeviceCardDelegate::updateRow(const QModelIndex &index)
+{
+    if (index.isValid())
+        m_view->update(index);
+}
+
+void DeviceCardDelegate::setHoveredButton(const QModelIndex &index)
+{
+    if (index == m_hoveredButton)
+        return;
+    updateRow(m_hoveredButton);
+    m_hoveredButton = index;
+    updateRow(m_hoveredButton);
+}
+
+bool DeviceCardDelegate::editorEvent(QEvent *event, QAbstractItemModel *, const QStyleOptionViewItem &,
+                                     const QModelIndex &index)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const bool onButton = deleteButtonRect(index).contains(mouse->position().toPoint());
+    if (mouse->button() != Qt::LeftButton)
+        return onButton;
+    switch (type) {
+    case QEvent::MouseButtonPress:
+        if (!onButton)
+            return false;
+        m_pressedButton = index;
+        // The row of the button becomes the current one, so that the list
+        // goes on from there once the group is gone.
+        m_view->setCurrentIndex(index);
+        updateRow(index);
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const QPersistentModelIndex pressed = m_pressedButton;
+        m_pressedButton = QPersistentModelIndex();
+        updateRow(pressed);
+        if (!onButton || !pressed.isValid() || pressed != index)
+            return onButton;
+        const long long id = index.data(DeviceListModel::IdRole).toLongLong();
+        const int number = index.data(DeviceListModel::GroupRole).value<StructDeviceItem>().iChannelGroupNumber;
+        // Once the view is done with this click: the row goes away.
+        QMetaObject::invokeMethod(
+            this, [this, id, number] { emit deleteClicked(id, number); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        // The second click of a double click is no click of the button: the
+        // row under it may be another group's by now.
+        return onButton;
+    }
+}
+
 bool DeviceCardDelegate::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_view && event->type() == QEvent::FocusIn) {
-        // Tab into the list lands on the keyboard's card.
-        if (DeviceItemWidget *card = cardAt(m_keyIndex))
-            card->deleteButton()->setFocus(static_cast<QFocusEvent *>(event)->reason());
+    if (watched != m_view->viewport())
         return false;
+    switch (event->type()) {
+    case QEvent::LanguageChange:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::LayoutDirectionChange:
+        // The cards read differently now.
+        m_rowImages.clear();
+        break;
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove: {
+        const QPoint pos = static_cast<QHoverEvent *>(event)->position().toPoint();
+        const QModelIndex index = m_view->indexAt(pos);
+        setHoveredButton(deleteButtonRect(index).contains(pos) ? index : QModelIndex());
+        break;
     }
-    if (watched == m_view->viewport()) {
-        switch (event->type()) {
-        case QEvent::LanguageChange:
-        case QEvent::StyleChange:
-        case QEvent::FontChange:
-        case QEvent::PaletteChange:
-        case QEvent::LayoutDirectionChange:
-            // The cards read differently now.
-            m_rowImages.clear();
-            break;
-        case QEvent::HoverEnter:
-        case QEvent::HoverMove:
-            setHoverIndex(m_view->indexAt(static_cast<QHoverEvent *>(event)->position().toPoint()));
-            break;
-        case QEvent::HoverLeave:
-            setHoverIndex(QModelIndex());
-            break;
-        default:
-            break;
-        }
-        return false;
+    case QEvent::HoverLeave:
+    case QEvent::Leave:
+        setHoveredButton(QModelIndex());
+        break;
+    default:
+        break;
     }
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        // Delete on a card's button deletes that card's group, as a click does.
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            if (auto *button = qobject_cast<QAbstractButton *>(watched)) {
-                button->click();
-                return true;
-            }
-        }
-        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier)))
-                return moveKeyRow(watched, -1);
-            if (key->key() == Qt::Key_Tab)
-                return moveKeyRow(watched, 1);
-        }
-    }
-    // Cards are no editors that commit or close on focus changes: nothing of
-    // the base class's editor handling applies.
     return false;
-}
-
-DeviceItemWidget *DeviceCardDelegate::cardAt(const QModelIndex &index) const
-{
-    return index.isValid() ? qobject_cast<DeviceItemWidget *>(m_view->indexWidget(index)) : nullptr;
-}
-
-DeviceItemWidget *DeviceCardDelegate::openCard(const QModelIndex &index)
-{
-    DeviceItemWidget *card = cardAt(index);
-    if (!card) {
-        m_view->openPersistentEditor(index);
-        card = cardAt(index);
-        if (!card)
-            return nullptr;
-        card->deleteButton()->installEventFilter(this);
-    }
-    // The list stands in the tab order for its cards and hands its focus on to
-    // the keyboard's card (eventFilter); from there Tab walks the rows (moveKeyRow). The
-    // buttons themselves stay out of the window's tab order, which would reach
-    // them only after everything else.
-    card->deleteButton()->setFocusPolicy(Qt::ClickFocus);
-    return card;
-}
-
-void DeviceCardDelegate::setHoverIndex(const QModelIndex &index)
-{
-    if (index == m_hoverIndex)
-        return;
-    const QPersistentModelIndex old = m_hoverIndex;
-    m_hoverIndex = index;
-    if (old.isValid() && old != m_keyIndex)
-        m_view->closePersistentEditor(old);
-    if (index.isValid())
-        openCard(index);
-}
-
-void DeviceCardDelegate::setKeyRow(int row, bool closeLater)
-{
-    const QModelIndex index = m_view->model()->index(row, 0);
-    const QPersistentModelIndex old = m_keyIndex;
-    m_keyIndex = index;
-    openCard(index);
-    if (!old.isValid() || old == m_keyIndex)
-        return;
-    if (old == m_hoverIndex)
-        return; // The mouse is still on it.
-    if (!closeLater) {
-        m_view->closePersistentEditor(old);
-        return;
-    }
-    // The old card is still handling the key that moved the keyboard on.
-    QMetaObject::invokeMethod(
-        this,
-        [this, old] {
-            if (old.isValid() && old != m_keyIndex && old != m_hoverIndex)
-                m_view->closePersistentEditor(old);
-        },
-        Qt::QueuedConnection);
-}
-
-bool DeviceCardDelegate::moveKeyRow(QObject *deleteButton, int step)
-{
-    auto *button = qobject_cast<QWidget *>(deleteButton);
-    auto *card = button ? qobject_cast<DeviceItemWidget *>(button->parentWidget()) : nullptr;
-    int row = -1;
-    for (const QPersistentModelIndex &index : {m_keyIndex, m_hoverIndex}) {
-        if (card && index.isValid() && cardAt(index) == card)
-            row = index.row();
-    }
-    const int target = row + step;
-    if (row < 0 || target < 0 || target >= m_view->model()->rowCount())
-        return leaveList(step > 0); // Past the first or last row Tab leaves the list.
-    setKeyRow(target, true);
-    m_view->scrollTo(m_keyIndex);
-    if (DeviceItemWidget *next = cardAt(m_keyIndex))
-        next->deleteButton()->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
-}
-
-bool DeviceCardDelegate::leaveList(bool forward)
-{
-    // The cards are made after everything else, so the window's own tab order
-    // would send the focus back to its start: go on from the list instead.
-    const QWidget *window = m_view->window();
-    QWidget *next = m_view;
-    do {
-        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
-    } while (next && next != m_view &&
-             (m_view->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window) ||
-              !next->isEnabled()));
-    if (!next || next == m_view)
-        return false;
-    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
-}
-
-void DeviceCardDelegate::scheduleSync()
-{
-    if (m_syncQueued)
-        return;
-    m_syncQueued = true;
-    QMetaObject::invokeMethod(this, &DeviceCardDelegate::sync, Qt::QueuedConnection);
-}
-
-void DeviceCardDelegate::sync()
-{
-    m_syncQueued = false;
-    QAbstractItemModel *model = m_view->model();
-    const int rows = model->rowCount();
-    // An empty list is passed over by Tab.
-    m_view->setFocusPolicy(rows == 0 ? Qt::NoFocus : Qt::TabFocus);
-    if (rows == 0) {
-        m_removedKeyRow = -1;
-        return;
-    }
-    QWidget *viewport = m_view->viewport();
-    // Asking for a rectangle runs the view's pending layout first.
-    m_view->visualRect(model->index(0, 0));
-
-    const DeviceItemWidget *keyCard = cardAt(m_keyIndex);
-    const bool keyInUse = keyCard && keyCard->isAncestorOf(QApplication::focusWidget());
-    if (!m_keyIndex.isValid()) {
-        // The keyboard stays where its row was, or starts at the top.
-        setKeyRow(m_removedKeyRow >= 0 ? qMin(m_removedKeyRow, rows - 1) : 0, false);
-    } else if (!keyInUse && !viewport->rect().intersects(m_view->visualRect(m_keyIndex))) {
-        // A card scrolled out of sight is out of the tab order too: Tab must
-        // find a row on screen.
-        const QModelIndex top = m_view->indexAt(QPoint(viewport->width() / 2, 0));
-        if (top.isValid())
-            setKeyRow(top.row(), false);
-    }
-    m_removedKeyRow = -1;
-    // The list itself holds the focus only until a card can take it.
-    if (m_view->hasFocus()) {
-        if (DeviceItemWidget *card = cardAt(m_keyIndex))
-            card->deleteButton()->setFocus(Qt::OtherFocusReason);
-    }
-
-    if (viewport->underMouse())
-        setHoverIndex(m_view->indexAt(viewport->mapFromGlobal(QCursor::pos())));
 }

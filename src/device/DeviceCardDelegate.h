@@ -14,11 +14,11 @@ namespace NM_Vantor {
 class DeviceItemWidget;
 }
 
-// Shows the rows of a DeviceListModel as the cards of their groups. One
-// hidden card, set up for each row in turn, paints every row; the row under
-// the mouse and the row the keyboard is on get a real card as persistent
-// editor, so that their delete buttons can be clicked, tabbed to and read by
-// screen readers. Thousands of rows thus cost a handful of widgets.
+// Paints the rows of a DeviceListModel as the cards of their groups and finds
+// the delete button of a row under the mouse. No row has a widget of its own:
+// one hidden card, set up for each row in turn, is the template every row is
+// drawn from, so nothing is made or destroyed as the mouse, the focus or a
+// dialog comes and goes, and thousands of rows cost one card.
 class DeviceCardDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -32,58 +32,50 @@ public:
     void setRowHeight(int height);
     int rowHeight() const { return m_rowHeight; }
 
-    // The real card of the row, brought up as the mouse over the row brings
-    // it; none for a row that is not there.
-    NM_Vantor::DeviceItemWidget *cardForRow(int row);
+    // The card the row is drawn from, set up for that row; none for a row that
+    // is not there. It is shared by all rows and never shown.
+    const NM_Vantor::DeviceItemWidget *cardForRow(int row) const;
+    // Where the row's delete button is drawn, in the view's viewport.
+    QRect deleteButtonRect(const QModelIndex &index) const;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
-    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
-                              const QModelIndex &index) const override;
-    void destroyEditor(QWidget *editor, const QModelIndex &index) const override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
 
 signals:
-    // A card's delete button was clicked.
+    // A row's delete button was clicked; told once the click is over.
     void deleteClicked(long long id, int channelGroupNumber);
 
 protected:
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                     const QModelIndex &index) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The item as the list draws it under a card: no text of its own.
     void initItemOption(QStyleOptionViewItem *option, const QModelIndex &index) const;
     QRect cardRect(const QStyleOptionViewItem &itemOption) const;
+    QStyleOptionViewItem optionFor(const QModelIndex &index) const;
     // The list's background colour when it is opaque; invalid otherwise.
     QColor opaqueBackdrop() const;
     // The row's background and its card, drawn in place.
     void drawRow(QPainter *painter, const QStyleOptionViewItem &itemOption, const QModelIndex &index) const;
-    // The hidden card, showing the row at that size.
+    // The hidden card, showing the row at that size, its delete button as
+    // the mouse leaves it.
     NM_Vantor::DeviceItemWidget *stampFor(const QModelIndex &index, const QSize &size) const;
-    NM_Vantor::DeviceItemWidget *openCard(const QModelIndex &index);
-    NM_Vantor::DeviceItemWidget *cardAt(const QModelIndex &index) const;
-    void setHoverIndex(const QModelIndex &index);
-    void setKeyRow(int row, bool closeLater);
-    bool moveKeyRow(QObject *deleteButton, int step);
-    // Moves the focus to the widget before or after the list; false when there is none.
-    bool leaveList(bool forward);
-    void scheduleSync();
-    void sync();
+    // The button's look: 1 under the mouse, 2 held down.
+    int buttonState(const QModelIndex &index) const;
+    void setHoveredButton(const QModelIndex &index);
+    void updateRow(const QModelIndex &index);
 
     QAbstractItemView *m_view = nullptr;
     int m_rowHeight = 0;
     mutable std::unique_ptr<NM_Vantor::DeviceItemWidget> m_stamp;
     // Images of the rows last drawn, by row, size, state and content.
     mutable QCache<QString, QPixmap> m_rowImages;
-    // The row under the mouse and the row whose delete button is in the tab
-    // order; each has a real card.
-    QPersistentModelIndex m_hoverIndex;
-    QPersistentModelIndex m_keyIndex;
-    // Where the keyboard's row was when it was removed.
-    int m_removedKeyRow = -1;
-    bool m_syncQueued = false;
+    // The row whose delete button is under the mouse, and the one it was
+    // pressed on.
+    QPersistentModelIndex m_hoveredButton;
+    QPersistentModelIndex m_pressedButton;
 };

@@ -1,7 +1,5 @@
 #include "device/DeviceEditor.h"
 
-#include "aptui/InputTip.h"
-#include "aptui/Repolish.h"
 #include "aptui/Switch.h"
 #include "device/DeviceEditorForm.h"
 #include "device/ScenceSelector.h"
@@ -18,9 +16,9 @@
 #include "model/ScenceItem.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTextEdit>
 
 #include <cmath>
 #include <limits>
@@ -29,22 +27,7 @@ namespace {
 const int kPanelWidth = 400;
 const int kExpandedWidth = 390;
 const int kCollapsedWidth = 60;
-const int kMaxChannelCount = DeviceEditorForm::kMaxChannelCount;
-const int kMaxRate = DeviceEditorForm::kMaxRate;
-// Recording shares in percent; 100 records all the time.
-const int kContinuousShare = DeviceEditorForm::kContinuousShare;
-const int kDefaultMotionShare = 30;
 const int kOnMotion = DeviceEditorForm::kOnMotion;
-// Frame-rate list positions from which the entries stand for fractions of a
-// frame per second, whatever their text says.
-const int kFirstFractionPosition = 18;
-const double kFractionRates[] = {0.5, 0.25, 0.125, 0.0625};
-const int kFrameRatePositions = 22;
-
-QString defaultChannelName()
-{
-    return DeviceEditor::tr("Channel Name");
-}
 
 } // namespace
 
@@ -59,16 +42,10 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
 
     // Until the connections are made below, nothing here runs a slot except the
     // resolution refill of the fixed-rate refresh, which connects itself.
-    m_ui->m_checkBoxSpread->hide();
-    m_ui->m_lineEditChannelName->setText(defaultChannelName());
-    m_ui->m_lineEditChannelCounts->setText(QStringLiteral("1"));
-    m_ui->m_lineEditRecordingShare->setText(QString::number(kDefaultMotionShare));
-
+    m_ui->prepareStartUp();
     const QStringList deviceTypes = m_pDeviceInfo->getDeviceTypes();
     for (int i = 0; i < deviceTypes.size(); ++i)
         m_ui->m_comboBoxDeviceType->addItem(deviceTypes.at(i), i + 1);
-    m_ui->m_lableDeviceType->hide();
-    m_ui->m_comboBoxDeviceType->hide();
 
     m_ui->m_radioButtonFixedRate->setChecked(true);
     // Fixed-rate mode shows no scenes; the selector builds its buttons when it is first shown.
@@ -79,8 +56,6 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     for (int i = 0; i < scenceNames.size(); ++i)
         scences.append(SCENCE_ITEM{i, scenceNames.at(i)});
     m_ui->m_scenceSelector->setScenceData(scences);
-    if (scences.isEmpty())
-        m_ui->m_radioButtonVarRate->hide();
 
     m_ui->prepareStandardSwitch();
 
@@ -88,19 +63,12 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     OnSetFrameByStandard(PAL);
     calculateFixedRate();
 
-    m_ui->label->hide();
-    m_ui->m_radioButtonFixedRate->hide();
-    m_ui->m_radioButtonVarRate->hide();
-
     m_ui->fillComplexity();
     m_ui->m_comboxSceneComplexity->setCurrentIndex(Medium);
     m_ui->prepareHintEdit();
-    m_ui->hintEdit->hide();
     m_iPreviousComplexity = Medium;
 
     m_ui->viewOrRecordingCmbx->setCurrentIndex(0);
-    m_ui->viewOrRecordingCmbx->hide();
-    m_ui->viewOrRecordingLabel->hide();
 
     m_ui->setTextsAsToolTips();
     makeConnections();
@@ -147,6 +115,7 @@ void DeviceEditor::clearResolutions()
 void DeviceEditor::makeConnections()
 {
     connect(m_ui->m_btnAddDevice, &QPushButton::clicked, this, &DeviceEditor::OnBtnAddDeviceClicked);
+    connect(m_ui->m_btnCancelEdit, &QPushButton::clicked, this, &DeviceEditor::cancelEdit);
     // Enter in a field adds the group, as the button does (refusals included).
     for (QLineEdit *field : {m_ui->m_lineEditChannelName, m_ui->m_lineEditScenceRecommandRate,
                              m_ui->m_lineEditChannelCounts, m_ui->m_lineEditRecordingShare})
@@ -211,6 +180,9 @@ void DeviceEditor::OnSpreadChanged(bool spread)
 
 void DeviceEditor::OnDeleteChannelGroupNumber(int iChannelGroupNumber)
 {
+    // The edited group is gone, alone or with every other.
+    if (m_llEditedId != 0 && (iChannelGroupNumber == 0 || iChannelGroupNumber == m_iEditedNumber))
+        cancelEdit();
     m_pDeviceInfo->releaseChannelGroupNumber(iChannelGroupNumber);
 }
 
@@ -239,8 +211,7 @@ QVector<StructDeviceItem> DeviceEditor::numberedGroups(QVector<StructDeviceItem>
 {
     for (StructDeviceItem &group : groups) {
         group.iChannelGroupNumber = m_pDeviceInfo->allocChannelGroupNumber();
-        const QString name = group.strChannelName.trimmed().isEmpty() ? defaultChannelName() : group.strChannelName;
-        group.strChannelName = name + QLatin1Char('(') + QString::number(group.iChannelGroupNumber) + QLatin1Char(')');
+        group.strChannelName = DeviceEditorForm::numberedName(group.strChannelName, group.iChannelGroupNumber);
     }
     return groups;
 }
@@ -251,11 +222,7 @@ void DeviceEditor::refreshFixedRate()
 {
     emit signalGetFrameStandard();
 
-    m_ui->m_scenceSelector->hide();
-    m_ui->m_labelFrameRate->show();
-    m_ui->m_comboxFrameRate->show();
-    m_ui->m_labelEncodeTypeLabel->show();
-    m_ui->m_comboxEncodingType->show();
+    m_ui->showScenceRows(false);
     m_ui->m_labelScenceRecommandRate->setText(tr("Recommend Rate :"));
 
     refillEncodings(offeredEncodings());
@@ -284,7 +251,7 @@ void DeviceEditor::calculateFixedRate()
         return;
 
     const QString resolution = m_ui->m_comboBoxResolution->currentText();
-    const double frameRate = currentFrameRate();
+    const double frameRate = m_ui->frameRate();
     m_pBitrateTable->setEncodeType(m_ui->m_comboxEncodingType->currentText());
     m_pBitrateTable->setFrameStandard(m_bPal ? PAL : NTSC);
 
@@ -318,16 +285,6 @@ bool DeviceEditor::isRateFromTable() const
 {
     return !m_strRecommendedRate.isEmpty() && m_ui->m_lineEditScenceRecommandRate->text() == m_strRecommendedRate &&
            m_iRecommendedComplexity >= Low && m_iRecommendedComplexity <= High;
-}
-
-double DeviceEditor::currentFrameRate() const
-{
-    const int position = m_ui->m_comboxFrameRate->currentIndex();
-    if (position < 0 || m_ui->m_comboxFrameRate->count() > kFrameRatePositions)
-        return 0.0;
-    if (position >= kFirstFractionPosition)
-        return kFractionRates[position - kFirstFractionPosition];
-    return m_ui->m_comboxFrameRate->currentText().toDouble();
 }
 
 int DeviceEditor::currentDeviceType() const
@@ -469,11 +426,7 @@ void DeviceEditor::OnRateSelected()
 
 void DeviceEditor::enterScenceMode()
 {
-    m_ui->m_scenceSelector->show();
-    m_ui->m_labelFrameRate->hide();
-    m_ui->m_comboxFrameRate->hide();
-    m_ui->m_labelEncodeTypeLabel->show();
-    m_ui->m_comboxEncodingType->show();
+    m_ui->showScenceRows(true);
     OnScenceChanged(0);
 }
 
@@ -511,75 +464,140 @@ void DeviceEditor::refreshScenceRate()
 
 // ---- Adding ----------------------------------------------------------------
 
-bool DeviceEditor::checkRequiredFields()
-{
-    QLineEdit *firstMissing = nullptr;
-    for (QLineEdit *field : m_ui->requiredFields()) {
-        const bool missing = !m_ui->hasValue(field);
-        aptui::markInvalid(field, missing);
-        if (missing && !firstMissing)
-            firstMissing = field;
-    }
-    if (!firstMissing)
-        return true;
-
-    QString message = tr("Enter the bitrate, 1 to %1 kbps").arg(kMaxRate);
-    if (firstMissing == m_ui->m_lineEditChannelCounts)
-        message = tr("Enter the number of channels, 1 to %1").arg(kMaxChannelCount);
-    else if (firstMissing == m_ui->m_lineEditRecordingShare)
-        message = tr("Enter the share of time, 1 to %1 %").arg(kContinuousShare);
-    firstMissing->setFocus(Qt::OtherFocusReason);
-    aptui::InputTip::of(firstMissing)->showMessage(message);
-    return false;
-}
-
 void DeviceEditor::OnBtnAddDeviceClicked()
 {
     // A group without channels or without a rate is not added, and uses up no
     // channel-group number.
-    if (!checkRequiredFields())
+    if (!m_ui->checkRequiredFields())
         return;
 
-    StructDeviceItem item;
-    item.dBitrate = m_ui->m_lineEditScenceRecommandRate->text().toDouble();
-    item.iChannelCount = m_ui->m_lineEditChannelCounts->text().toInt(nullptr, 10);
-    item.strEncoding = m_ui->m_comboxEncodingType->currentText();
-    item.bFlag = false;
-    item.iChannelGroupNumber = m_pDeviceInfo->allocChannelGroupNumber();
-    QString name = m_ui->m_lineEditChannelName->text();
-    if (name.trimmed().isEmpty())
-        name = defaultChannelName();
-    item.strChannelName = name + QLatin1Char('(') + QString::number(item.iChannelGroupNumber) + QLatin1Char(')');
-    item.strExtraText = QString();
-    item.strResolution = m_ui->m_comboBoxResolution->currentText();
-    if (isFixedRateMode()) {
-        item.strFrameRate = m_ui->m_comboxFrameRate->currentText();
-    } else {
-        item.strScene = m_pDeviceInfo->getScenceName(m_iCurrentScence);
+    if (m_llEditedId != 0) {
+        const long long id = m_llEditedId;
+        emit signalEditDevice(id, itemFromFields(m_iEditedNumber));
+        // Unless a receiver has moved on to another group or ended the edit.
+        if (m_llEditedId == id)
+            cancelEdit();
+        return;
     }
-    item.strDeviceType = m_ui->m_comboBoxDeviceType->currentText();
-    item.iRecordingShare = m_ui->m_comboxRecordingMode->currentIndex() == kOnMotion
-                               ? m_ui->m_lineEditRecordingShare->text().toInt(nullptr, 10)
-                               : kContinuousShare;
-    item.bRateFromTable = isRateFromTable();
-    item.iComplexity =
-        item.bRateFromTable ? m_iRecommendedComplexity : qMax(int(Low), m_ui->m_comboxSceneComplexity->currentIndex());
 
+    const StructDeviceItem item = itemFromFields(m_pDeviceInfo->allocChannelGroupNumber());
     if (!m_bAppStarted) {
         emit signalAppStart();
         m_bAppStarted = true;
     }
-
-    switch (m_ui->viewOrRecordingCmbx->currentIndex()) {
-    case 1:
-        item.iViewMode = LiveView;
-        break;
-    case 2:
-        item.iViewMode = Recording;
-        break;
-    default:
-        item.iViewMode = LiveViewAndRecording;
-        break;
-    }
     emit signalAddDevice(item);
+}
+
+StructDeviceItem DeviceEditor::itemFromFields(int channelGroupNumber) const
+{
+    StructDeviceItem item = m_ui->describedItem();
+    item.iChannelGroupNumber = channelGroupNumber;
+    item.strChannelName = DeviceEditorForm::numberedName(m_ui->m_lineEditChannelName->text(), channelGroupNumber);
+    if (!isFixedRateMode()) {
+        item.strFrameRate.clear();
+        item.strScene = m_pDeviceInfo->getScenceName(m_iCurrentScence);
+    }
+    item.bRateFromTable = isRateFromTable();
+    item.iComplexity =
+        item.bRateFromTable ? m_iRecommendedComplexity : qMax(int(Low), m_ui->m_comboxSceneComplexity->currentIndex());
+    return item;
+}
+
+// ---- Editing a group -------------------------------------------------------
+
+void DeviceEditor::editGroup(long long id, const StructDeviceItem &item)
+{
+    if (id == 0)
+        return;
+    const bool starting = m_llEditedId == 0;
+    if (starting) {
+        m_draft.entries = m_ui->entries();
+        m_draft.fixedRate = isFixedRateMode();
+        m_draft.scence = m_iCurrentScence;
+        m_draft.pal = m_bPal;
+        m_draft.recommendedRate = m_strRecommendedRate;
+        m_draft.recommendedComplexity = m_iRecommendedComplexity;
+    }
+    m_llEditedId = id;
+    m_iEditedNumber = item.iChannelGroupNumber;
+
+    const DeviceEditorForm::Entries entries = m_ui->entriesOf(item);
+    // A scene this editor does not know is shown as fixed-rate as far as it goes.
+    const int scence = item.strScene.isEmpty() ? -1 : m_pDeviceInfo->getScenceNames().indexOf(item.strScene);
+    applyEntries(entries, scence < 0, qMax(0, scence));
+
+    const QString &rate = entries.rate;
+    if (item.bRateFromTable) {
+        recommend(rate, item.iComplexity);
+    } else {
+        setScenceRecommandRateText(rate);
+        // Typed stays typed, also where the tables say the same.
+        if (m_strRecommendedRate == rate)
+            m_strRecommendedRate.clear();
+    }
+
+    m_ui->showEditing(true);
+    // Enter saves and Escape cancels from here.
+    m_ui->m_lineEditChannelName->setFocus(Qt::OtherFocusReason);
+    if (starting)
+        emit signalEditingChanged(true);
+}
+
+void DeviceEditor::cancelEdit()
+{
+    if (m_llEditedId == 0)
+        return;
+    m_llEditedId = 0;
+    m_iEditedNumber = 0;
+    restoreDraft();
+    m_ui->showEditing(false);
+    emit signalEditingChanged(false);
+}
+
+void DeviceEditor::keyPressEvent(QKeyEvent *event)
+{
+    // Delivered accepted; the base class would ignore it.
+    if (event->key() == Qt::Key_Escape && m_llEditedId != 0)
+        cancelEdit();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void DeviceEditor::applyEntries(const DeviceEditorForm::Entries &entries, bool fixedRate, int scence)
+{
+    if (fixedRate != isFixedRateMode()) {
+        (fixedRate ? m_ui->m_radioButtonFixedRate : m_ui->m_radioButtonVarRate)->setChecked(true);
+        OnRateSelected();
+    }
+    m_ui->m_comboBoxDeviceType->setCurrentIndex(entries.deviceType);
+    if (fixedRate) {
+        // The encoding decides the resolutions offered.
+        m_ui->m_comboxEncodingType->setCurrentText(entries.encoding);
+        m_ui->m_comboBoxResolution->setCurrentText(entries.resolution);
+    } else {
+        // The scene decides the resolutions offered, the resolution the encodings.
+        m_ui->m_scenceSelector->OnScenceSelected(scence);
+        m_ui->m_comboBoxResolution->setCurrentText(entries.resolution);
+        m_ui->m_comboxEncodingType->setCurrentText(entries.encoding);
+    }
+    // Kept out of sight in scene mode, for a return to fixed rate.
+    m_ui->m_comboxFrameRate->setCurrentText(entries.frameRate);
+    m_ui->m_comboxSceneComplexity->setCurrentIndex(entries.complexity);
+    // Scaling a recommendation for another complexity would lose its halves;
+    // the tables answer for this one directly.
+    calculateFixedRate();
+    m_ui->setTypedEntries(entries);
+    m_ui->clearMissingMarks();
+}
+
+void DeviceEditor::restoreDraft()
+{
+    applyEntries(m_draft.entries, m_draft.fixedRate, m_draft.scence);
+    setScenceRecommandRateText(m_draft.entries.rate);
+    m_strRecommendedRate = m_draft.recommendedRate;
+    m_iRecommendedComplexity = m_draft.recommendedComplexity;
+    // The standard was switched meanwhile: the fields follow as they would
+    // have had they been on screen.
+    if (m_draft.pal != m_bPal)
+        refillFrameRates(m_bPal ? PAL : NTSC);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/DeviceEditorForm.h"
 #include "model/StructDeviceItem.h"
 #include "model/StructDeviceType.h"
 
@@ -14,15 +15,17 @@
 class BitrateCalculator;
 class BitrateConfigData;
 class BitrateTable;
-class DeviceEditorForm;
 class DeviceInfoManager;
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 
 // The "Add Device" panel: the user describes one channel group, sees the
 // recommended per-channel bitrate (from the bitrate tables, or in scene mode
 // from the scene list), may overwrite it, and adds the group. The panel keeps
 // no list of what was added, only the channel-group numbers it handed out.
+// It also edits a group of the list: the group fills the fields, and "Save
+// changes" hands the group back as the fields then describe it.
 class DeviceEditor : public QWidget
 {
     Q_OBJECT
@@ -37,9 +40,15 @@ public:
     QVector<StructDeviceItem> numberedGroups(QVector<StructDeviceItem> groups);
     bool isFixedRateMode() const;
     int currentScenceNumber() const { return m_iCurrentScence; }
+    // The list's id of the group being edited; 0 while adding.
+    long long editedGroupId() const { return m_llEditedId; }
 
 signals:
     void signalAddDevice(StructDeviceItem item);
+    // The edited group as the fields describe it, with its own channel-group
+    // number and name suffix.
+    void signalEditDevice(long long id, StructDeviceItem item);
+    void signalEditingChanged(bool editing);
     void signalGetFrameStandard();
     void signalAppStart();
     // 0 PAL, 1 NTSC.
@@ -61,6 +70,17 @@ public slots:
     // These numbers are in use from now on, as when a plan is opened; the
     // next add takes the smallest other one.
     void setUsedChannelGroupNumbers(const QList<int> &numbers);
+    // Shows the group in the fields, its rate typed or recommended as it
+    // was, until it is saved or the edit is cancelled; what the fields held
+    // before comes back then. Another group replaces it and keeps that.
+    // An id of 0 names no group.
+    void editGroup(long long id, const StructDeviceItem &item);
+    // Ends an edit without a word to the list.
+    void cancelEdit();
+
+protected:
+    // Escape cancels an edit.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void OnBtnAddDeviceClicked();
@@ -79,9 +99,24 @@ private slots:
 private:
     void makeConnections();
 
-    // Marks each required field without a value, says what the first one
-    // misses and gives it the focus; true when none misses anything.
-    bool checkRequiredFields();
+    // The fields and the recommendation's memory, put aside while a group is
+    // edited.
+    struct Draft
+    {
+        DeviceEditorForm::Entries entries;
+        bool fixedRate = true;
+        int scence = 0;
+        bool pal = false;
+        QString recommendedRate;
+        int recommendedComplexity = 1;
+    };
+    // Chooses the mode, the scene and then every entry through the slots a
+    // hand would run, so lists and recommendation follow; the rate is the
+    // caller's to set.
+    void applyEntries(const DeviceEditorForm::Entries &entries, bool fixedRate, int scence);
+    void restoreDraft();
+    // The group as the fields describe it; the caller has checked them.
+    StructDeviceItem itemFromFields(int channelGroupNumber) const;
 
     // Shows a recommendation of the tables (empty for none) worked out for
     // the complexity, and remembers it as such.
@@ -104,7 +139,6 @@ private:
     void refreshScenceRate();
 
     int currentDeviceType() const;
-    double currentFrameRate() const;
     QStringList offeredEncodings() const;
 
     // Owned services; each reads the data files when it is built.
@@ -121,6 +155,9 @@ private:
     QString m_strRecommendedRate;
     int m_iRecommendedComplexity = 1;
     bool m_bPal = true;
+    long long m_llEditedId = 0;
+    int m_iEditedNumber = 0;
+    Draft m_draft;
 
     std::unique_ptr<DeviceEditorForm> m_ui;
 };

@@ -9,6 +9,7 @@
 #include "host/CLineEdit.h"
 #include "host/CPushButton.h"
 #include "host/CRadioButton.h"
+#include "model/DeviceEnums.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -16,11 +17,21 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QStringList>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+namespace {
+const int kDefaultMotionShare = 30;
+// Frame-rate list positions from which the entries stand for fractions of a
+// frame per second, whatever their text says.
+const int kFirstFractionPosition = 18;
+const double kFractionRates[] = {0.5, 0.25, 0.125, 0.0625};
+const int kFrameRatePositions = 22;
+} // namespace
 
 // Texts are translated in the context of the panel that shows them.
 void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
@@ -53,8 +64,8 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
 
     auto *titleRow = new QHBoxLayout();
     titleRow->setObjectName(QStringLiteral("horizontalLayoutTitle"));
-    m_label_AddDevice =
-        new QLabel(QCoreApplication::translate("DeviceEditor", "Add Device"), m_verticalWidgetAddBorder);
+    // Its text is the mode's, set with the buttons'.
+    m_label_AddDevice = new QLabel(m_verticalWidgetAddBorder);
     m_label_AddDevice->setObjectName(QStringLiteral("m_label_AddDevice"));
     titleRow->addWidget(m_label_AddDevice);
     titleRow->addStretch();
@@ -186,13 +197,54 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     m_checkBoxSpread->setAccessibleName(QCoreApplication::translate("DeviceEditor", "Collapse panel"));
     actions->addWidget(m_checkBoxSpread);
     actions->addStretch();
+    m_btnCancelEdit = new FenwaGUIToolkit::CPushButton(m_verticalWidgetAddBorder);
+    m_btnCancelEdit->setObjectName(QStringLiteral("m_btnCancelEdit"));
+    //: Button beside "Save changes" while a channel group is edited.
+    m_btnCancelEdit->setText(QCoreApplication::translate("DeviceEditor", "Cancel"));
+    m_btnCancelEdit->setAccessibleName(QCoreApplication::translate("DeviceEditor", "Cancel editing"));
+    m_btnCancelEdit->setToolTip(
+        QCoreApplication::translate("DeviceEditor", "Leave the group as it is and go back to adding groups"));
+    actions->addWidget(m_btnCancelEdit);
     m_btnAddDevice = new FenwaGUIToolkit::CPushButton(m_verticalWidgetAddBorder);
     m_btnAddDevice->setObjectName(QStringLiteral("m_btnAddDevice"));
-    m_btnAddDevice->setText(QCoreApplication::translate("DeviceEditor", "+ Add"));
     actions->addWidget(m_btnAddDevice);
     border->addSpacing(4);
     border->addLayout(actions);
     border->addStretch();
+    showEditing(false);
+}
+
+void DeviceEditorForm::showEditing(bool editing)
+{
+    if (editing) {
+        //: Title of the panel while it shows a channel group of the list to change.
+        m_label_AddDevice->setText(QCoreApplication::translate("DeviceEditor", "Edit Device"));
+        //: Button that puts the edited channel group back into the list, changed.
+        m_btnAddDevice->setText(QCoreApplication::translate("DeviceEditor", "Save changes"));
+    } else {
+        m_label_AddDevice->setText(QCoreApplication::translate("DeviceEditor", "Add Device"));
+        m_btnAddDevice->setText(QCoreApplication::translate("DeviceEditor", "+ Add"));
+    }
+    m_label_AddDevice->setToolTip(m_label_AddDevice->text());
+    m_btnCancelEdit->setVisible(editing);
+}
+
+void DeviceEditorForm::prepareStartUp()
+{
+    m_lineEditChannelName->setText(defaultChannelName());
+    m_lineEditChannelCounts->setText(QStringLiteral("1"));
+    m_lineEditRecordingShare->setText(QString::number(kDefaultMotionShare));
+    const QList<QWidget *> hidden{m_checkBoxSpread,
+                                  m_lableDeviceType,
+                                  m_comboBoxDeviceType,
+                                  label,
+                                  m_radioButtonFixedRate,
+                                  m_radioButtonVarRate,
+                                  hintEdit,
+                                  viewOrRecordingLabel,
+                                  viewOrRecordingCmbx};
+    for (QWidget *choice : hidden)
+        choice->hide();
 }
 
 QLabel *DeviceEditorForm::addRow(QGridLayout *grid, const char *labelName, const QString &text, QWidget *field)
@@ -311,4 +363,136 @@ bool DeviceEditorForm::hasValue(const QLineEdit *field) const
     bool ok = false;
     const int share = field->text().toInt(&ok, 10);
     return ok && share >= 1 && share <= kContinuousShare;
+}
+
+DeviceEditorForm::Entries DeviceEditorForm::entries() const
+{
+    Entries entries;
+    entries.deviceType = m_comboBoxDeviceType->currentIndex();
+    entries.resolution = m_comboBoxResolution->currentText();
+    entries.frameRate = m_comboxFrameRate->currentText();
+    entries.encoding = m_comboxEncodingType->currentText();
+    entries.complexity = m_comboxSceneComplexity->currentIndex();
+    entries.rate = m_lineEditScenceRecommandRate->text();
+    entries.name = m_lineEditChannelName->text();
+    entries.count = m_lineEditChannelCounts->text();
+    entries.recordingMode = m_comboxRecordingMode->currentIndex();
+    entries.share = m_lineEditRecordingShare->text();
+    entries.viewChoice = viewOrRecordingCmbx->currentIndex();
+    return entries;
+}
+
+void DeviceEditorForm::setTypedEntries(const Entries &entries)
+{
+    m_lineEditChannelName->setText(entries.name);
+    m_lineEditChannelCounts->setText(entries.count);
+    m_lineEditRecordingShare->setText(entries.share);
+    m_comboxRecordingMode->setCurrentIndex(entries.recordingMode);
+    viewOrRecordingCmbx->setCurrentIndex(entries.viewChoice);
+}
+
+DeviceEditorForm::Entries DeviceEditorForm::entriesOf(const StructDeviceItem &group) const
+{
+    Entries shown = entries();
+    const int type = m_comboBoxDeviceType->findText(group.strDeviceType);
+    if (type >= 0)
+        shown.deviceType = type;
+    shown.resolution = group.strResolution;
+    shown.frameRate = group.strFrameRate;
+    shown.encoding = group.strEncoding;
+    shown.complexity = qBound(int(Low), group.iComplexity, int(High));
+    shown.rate = QString::number(group.dBitrate, 'f', QLocale::FloatingPointShortest);
+    shown.name = typedName(group);
+    shown.count = QString::number(group.iChannelCount);
+    const bool onMotion = group.iRecordingShare < kContinuousShare;
+    shown.recordingMode = onMotion ? kOnMotion : 0;
+    if (onMotion)
+        shown.share = QString::number(group.iRecordingShare);
+    shown.viewChoice = group.iViewMode == LiveView ? 1 : group.iViewMode == Recording ? 2 : 0;
+    return shown;
+}
+
+StructDeviceItem DeviceEditorForm::describedItem() const
+{
+    StructDeviceItem item;
+    item.dBitrate = m_lineEditScenceRecommandRate->text().toDouble();
+    item.iChannelCount = m_lineEditChannelCounts->text().toInt(nullptr, 10);
+    item.strEncoding = m_comboxEncodingType->currentText();
+    item.strResolution = m_comboBoxResolution->currentText();
+    item.strFrameRate = m_comboxFrameRate->currentText();
+    item.strDeviceType = m_comboBoxDeviceType->currentText();
+    item.iRecordingShare = m_comboxRecordingMode->currentIndex() == kOnMotion
+                               ? m_lineEditRecordingShare->text().toInt(nullptr, 10)
+                               : kContinuousShare;
+    const int views[] = {LiveViewAndRecording, LiveView, Recording};
+    const int choice = viewOrRecordingCmbx->currentIndex();
+    item.iViewMode = choice >= 1 && choice <= 2 ? views[choice] : LiveViewAndRecording;
+    return item;
+}
+
+bool DeviceEditorForm::checkRequiredFields()
+{
+    QLineEdit *firstMissing = nullptr;
+    for (QLineEdit *field : requiredFields()) {
+        const bool missing = !hasValue(field);
+        aptui::markInvalid(field, missing);
+        if (missing && !firstMissing)
+            firstMissing = field;
+    }
+    if (!firstMissing)
+        return true;
+
+    QString message = QCoreApplication::translate("DeviceEditor", "Enter the bitrate, 1 to %1 kbps").arg(kMaxRate);
+    if (firstMissing == m_lineEditChannelCounts)
+        message =
+            QCoreApplication::translate("DeviceEditor", "Enter the number of channels, 1 to %1").arg(kMaxChannelCount);
+    else if (firstMissing == m_lineEditRecordingShare)
+        message =
+            QCoreApplication::translate("DeviceEditor", "Enter the share of time, 1 to %1 %").arg(kContinuousShare);
+    firstMissing->setFocus(Qt::OtherFocusReason);
+    aptui::InputTip::of(firstMissing)->showMessage(message);
+    return false;
+}
+
+double DeviceEditorForm::frameRate() const
+{
+    const int position = m_comboxFrameRate->currentIndex();
+    if (position < 0 || m_comboxFrameRate->count() > kFrameRatePositions)
+        return 0.0;
+    if (position >= kFirstFractionPosition)
+        return kFractionRates[position - kFirstFractionPosition];
+    return m_comboxFrameRate->currentText().toDouble();
+}
+
+void DeviceEditorForm::showScenceRows(bool scence)
+{
+    m_scenceSelector->setVisible(scence);
+    m_labelFrameRate->setVisible(!scence);
+    m_comboxFrameRate->setVisible(!scence);
+    m_labelEncodeTypeLabel->show();
+    m_comboxEncodingType->show();
+}
+
+QString DeviceEditorForm::defaultChannelName()
+{
+    return QCoreApplication::translate("DeviceEditor", "Channel Name");
+}
+
+QString DeviceEditorForm::numberedName(const QString &typed, int channelGroupNumber)
+{
+    const QString name = typed.trimmed().isEmpty() ? defaultChannelName() : typed;
+    return name + QLatin1Char('(') + QString::number(channelGroupNumber) + QLatin1Char(')');
+}
+
+QString DeviceEditorForm::typedName(const StructDeviceItem &group)
+{
+    const QString suffix = QLatin1Char('(') + QString::number(group.iChannelGroupNumber) + QLatin1Char(')');
+    const QString &name = group.strChannelName;
+    return name.endsWith(suffix) ? name.chopped(suffix.size()) : name;
+}
+
+void DeviceEditorForm::clearMissingMarks()
+{
+    for (QLineEdit *field : numberFields())
+        clearMissingMark(field);
 }

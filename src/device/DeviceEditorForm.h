@@ -39,7 +39,27 @@ public:
     static constexpr int kOnMotion = 1;
     static constexpr int kChannelNameLength = 20;
 
+    // What the user has chosen and typed, as the controls hold it; the
+    // device type and the choices of views and recording by position.
+    struct Entries
+    {
+        int deviceType = 0;
+        QString resolution;
+        QString frameRate;
+        QString encoding;
+        int complexity = 0;
+        QString rate;
+        QString name;
+        QString count;
+        int recordingMode = 0;
+        QString share;
+        int viewChoice = 0;
+    };
+
     void setupUi(QWidget *DeviceEditor);
+    // The starting texts; out of sight after start-up: the device type, the
+    // rate modes, the notes, the view choice and the collapse box.
+    void prepareStartUp();
     // Validators, a refusal tip on each number field, the name's length; any
     // new value, typed or recommended, ends a field's mark of a missing one.
     void setInputRules();
@@ -48,6 +68,34 @@ public:
     void showRecordingShare(bool onMotion);
     // The PAL/NTSC switch's size and words, NTSC on.
     void prepareStandardSwitch();
+    // The title and the buttons for adding a group or for editing one.
+    void showEditing(bool editing);
+
+    Entries entries() const;
+    // The entries that show the group; a continuous group leaves the share
+    // prepared for the next one on motion.
+    Entries entriesOf(const StructDeviceItem &group) const;
+    // Name, count, recording mode with its share, and the view choice; the
+    // choices the recommendation depends on are the panel's to set.
+    void setTypedEntries(const Entries &entries);
+    // What the fields say of a group as they read: rate, count, encoding,
+    // resolution, frame rate, device type, recording share and views.
+    StructDeviceItem describedItem() const;
+    // Every mark of a missing value and its message go.
+    void clearMissingMarks();
+    // Marks each required field without a value, says what the first one
+    // misses and gives it the focus; true when none misses anything.
+    bool checkRequiredFields();
+    // Frames per second of the frame-rate choice; 0 for none.
+    double frameRate() const;
+    // The frame-rate row for fixed-rate mode, the scenes for scene mode.
+    void showScenceRows(bool scence);
+
+    // The typed name, or the default for none, followed by "(n)"; and the
+    // name as typed, without the "(n)" of the group's number.
+    static QString defaultChannelName();
+    static QString numberedName(const QString &typed, int channelGroupNumber);
+    static QString typedName(const StructDeviceItem &group);
 
     // The number fields, in the order of the form, and those of them an add
     // needs a value in: the share only while the group records on motion.
@@ -95,6 +143,8 @@ public:
     QLabel *m_labelRecordingShare = nullptr;
     FenwaGUIToolkit::CLineEdit *m_lineEditRecordingShare = nullptr;
     FenwaGUIToolkit::CPushButton *m_btnAddDevice = nullptr;
+    // Beside "+ Add" while a group is edited: leaves the group as it was.
+    FenwaGUIToolkit::CPushButton *m_btnCancelEdit = nullptr;
     QCheckBox *m_checkBoxSpread = nullptr;
 
 private:

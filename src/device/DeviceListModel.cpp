@@ -59,22 +59,37 @@ QHash<int, QByteArray> DeviceListModel::roleNames() const
     return names;
 }
 
-QVector<DeviceListModel::Row>::const_iterator DeviceListModel::lowerBound(long long id) const
-{
-    return std::lower_bound(m_rows.cbegin(), m_rows.cend(), id,
-                            [](const Row &row, long long value) { return row.id < value; });
-}
-
 bool DeviceListModel::insertGroup(long long id, const StructDeviceItem &item)
 {
-    const auto at = lowerBound(id);
-    if (at != m_rows.cend() && at->id == id)
+    return insertRow(int(m_rows.size()), Row{id, item, false});
+}
+
+bool DeviceListModel::insertRow(int position, const Row &row)
+{
+    if (rowOf(row.id) >= 0)
         return false;
-    const int row = int(at - m_rows.cbegin());
-    beginInsertRows(QModelIndex(), row, row);
-    m_rows.insert(row, Row{id, item, false});
+    position = std::clamp(position, 0, int(m_rows.size()));
+    const bool ascending = (position == 0 || m_rows.at(position - 1).id < row.id) &&
+                           (position == m_rows.size() || row.id < m_rows.at(position).id);
+    beginInsertRows(QModelIndex(), position, position);
+    m_rows.insert(position, row);
+    m_idsAscending = m_idsAscending && ascending;
     endInsertRows();
     return true;
+}
+
+void DeviceListModel::appendRows(const QVector<Row> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int first = int(m_rows.size());
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    for (const Row &row : rows) {
+        if (!m_rows.isEmpty() && m_rows.constLast().id >= row.id)
+            m_idsAscending = false;
+        m_rows.append(row);
+    }
+    endInsertRows();
 }
 
 bool DeviceListModel::removeGroup(long long id)
@@ -85,6 +100,8 @@ bool DeviceListModel::removeGroup(long long id)
     beginRemoveRows(QModelIndex(), row, row);
     m_rows.remove(row);
     endRemoveRows();
+    if (m_rows.isEmpty())
+        m_idsAscending = true;
     return true;
 }
 
@@ -92,6 +109,7 @@ void DeviceListModel::clear()
 {
     beginResetModel();
     m_rows.clear();
+    m_idsAscending = true;
     endResetModel();
 }
 
@@ -100,19 +118,33 @@ bool DeviceListModel::updateFrameRateAndRate(long long id, const QString &frameR
     const int row = rowOf(id);
     if (row < 0)
         return false;
-    Row &changed = m_rows[row];
+    Row changed = m_rows.at(row);
     changed.item.strFrameRate = frameRate;
     changed.item.dBitrate = bitrate;
     changed.rateConverted = true;
-    const QModelIndex at = index(row);
-    emit dataChanged(at, at);
+    return replaceRow(changed);
+}
+
+bool DeviceListModel::replaceRow(const Row &row)
+{
+    const int at = rowOf(row.id);
+    if (at < 0)
+        return false;
+    m_rows[at] = row;
+    const QModelIndex changed = index(at);
+    emit dataChanged(changed, changed);
     return true;
 }
 
 int DeviceListModel::rowOf(long long id) const
 {
-    const auto at = lowerBound(id);
-    return at != m_rows.cend() && at->id == id ? int(at - m_rows.cbegin()) : -1;
+    if (m_idsAscending) {
+        const auto at = std::lower_bound(m_rows.cbegin(), m_rows.cend(), id,
+                                         [](const Row &row, long long value) { return row.id < value; });
+        return at != m_rows.cend() && at->id == id ? int(at - m_rows.cbegin()) : -1;
+    }
+    const auto at = std::find_if(m_rows.cbegin(), m_rows.cend(), [id](const Row &row) { return row.id == id; });
+    return at != m_rows.cend() ? int(at - m_rows.cbegin()) : -1;
 }
 
 long long DeviceListModel::idAt(int row) const
@@ -122,5 +154,19 @@ long long DeviceListModel::idAt(int row) const
 
 StructDeviceItem DeviceListModel::groupAt(int row) const
 {
-    return row >= 0 && row < m_rows.size() ? m_rows.at(row).item : StructDeviceItem();
+    return rowAt(row).item;
+}
+
+DeviceListModel::Row DeviceListModel::rowAt(int row) const
+{
+    return row >= 0 && row < m_rows.size() ? m_rows.at(row) : Row();
+}
+
+QVector<StructDeviceItem> DeviceListModel::groups() const
+{
+    QVector<StructDeviceItem> items;
+    items.reserve(m_rows.size());
+    for (const Row &row : m_rows)
+        items.append(row.item);
+    return items;
 }

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeySequence>
+#include <QUndoStack>
 #include <QWidget>
 
 namespace {
@@ -34,6 +35,17 @@ PlanMenu::PlanMenu(PlanSession *session, QMenu *menu, QAction *before, QWidget *
     m_saveAs = addCommand(tr("Save As…"), "m_actionSaveAs", window);
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_menu->insertSeparator(m_before);
+    m_undo = addCommand(QString(), "m_actionUndo", window);
+    m_undo->setShortcuts(QKeySequence::Undo);
+    m_redo = addCommand(QString(), "m_actionRedo", window);
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QUndoStack *history = m_session->undoStack();
+    connect(m_undo, &QAction::triggered, history, &QUndoStack::undo);
+    connect(m_redo, &QAction::triggered, history, &QUndoStack::redo);
+    connect(history, &QUndoStack::indexChanged, this, &PlanMenu::retranslateHistory);
+    connect(history, &QUndoStack::cleanChanged, this, &PlanMenu::retranslateHistory);
+    retranslateHistory();
+    m_menu->insertSeparator(m_before);
     m_export = addCommand(tr("Export Groups to CSV…"), "m_actionExportCsv", window);
     m_import = addCommand(tr("Import Groups from CSV…"), "m_actionImportCsv", window);
     m_menu->insertSeparator(m_before);
@@ -55,6 +67,17 @@ QAction *PlanMenu::addCommand(const QString &text, const char *objectName, QWidg
     // Also the window's, so that its shortcut works while the menu is closed.
     window->addAction(action);
     return action;
+}
+
+void PlanMenu::retranslateHistory()
+{
+    const QUndoStack *history = m_session->undoStack();
+    m_undo->setEnabled(history->canUndo());
+    m_redo->setEnabled(history->canRedo());
+    //: Menu entry; %1 is the step it takes back, e.g. "Undo Delete group".
+    m_undo->setText(history->canUndo() ? tr("Undo %1").arg(history->undoText()) : tr("Undo"));
+    //: Menu entry; %1 is the step it does again, e.g. "Redo Delete group".
+    m_redo->setText(history->canRedo() ? tr("Redo %1").arg(history->redoText()) : tr("Redo"));
 }
 
 void PlanMenu::fillRecent()

@@ -8,6 +8,7 @@
 #include "device/DeviceAddPage.h"
 #include "device/DeviceEditor.h"
 #include "host/CFile.h"
+#include "mainwindow/CalculatorInputsCommand.h"
 #include "mainwindow/SaveChangesDialog.h"
 #include "model/DeviceEnums.h"
 #include "model/GroupCsv.h"
@@ -56,17 +57,21 @@ PlanSession::PlanSession(const Pages &pages, QWidget *window) : QObject(window),
 {
     m_blank = capture();
     m_document = m_blank;
+    m_calculatorInputs = m_pages.calculator->inputs();
     m_recoveryTimer.setSingleShot(true);
     m_recoveryTimer.setInterval(kRecoveryDelayMs);
     connect(&m_recoveryTimer, &QTimer::timeout, this, &PlanSession::writeRecovery);
 
-    connect(m_pages.groups, &DeviceAddPage::SignalDeviceChanged, this, &PlanSession::markModified);
-    connect(m_pages.editor, &DeviceEditor::signalCurrentFrameStandard, this, &PlanSession::markModified);
-    connect(m_pages.calculator, &DataCalculatorPage::inputsChanged, this, &PlanSession::markModified);
+    m_pages.groups->setUndoStack(&m_undoStack);
+    connect(&m_undoStack, &QUndoStack::indexChanged, this, &PlanSession::markModified);
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this, &PlanSession::announceTitle);
+    connect(m_pages.calculator, &DataCalculatorPage::inputsChanged, this, &PlanSession::onCalculatorInputs);
 }
 
 PlanSession::~PlanSession()
 {
+    // Going, the stack would still say that it is clean now, to a window half gone.
+    m_undoStack.blockSignals(true);
     waitForRecoveryWriter();
     // Finished; its own clean-up would come too late.
     delete m_recoveryWriter;
@@ -128,25 +133,51 @@ void PlanSession::markModified()
 {
     if (m_applying)
         return;
-    if (!m_modified) {
-        m_modified = true;
-        announceTitle();
-    }
-    m_recoveryTimer.start();
+    // Undone back to the saved plan, there is nothing to recover.
+    if (m_undoStack.isClean())
+        m_recoveryTimer.stop();
+    else
+        m_recoveryTimer.start();
+}
+
+void PlanSession::onCalculatorInputs()
+{
+    const PlanCalculatorInputs inputs = m_pages.calculator->inputs();
+    if (m_applying || inputs == m_calculatorInputs)
+        return;
+    PlanCalculatorInputs sameMode = m_calculatorInputs;
+    sameMode.mode = inputs.mode;
+    const PlanCalculatorInputs before = std::exchange(m_calculatorInputs, inputs);
+    // Which page is in front is how the plan is looked at, not what it says.
+    if (sameMode == inputs)
+        return;
+    m_undoStack.push(new CalculatorInputsCommand(before, inputs, [this](const PlanCalculatorInputs &shown) {
+        m_calculatorInputs = shown;
+        m_pages.calculator->setInputs(shown);
+    }));
+}
+
+void PlanSession::startHistory(bool modified)
+{
+    m_calculatorInputs = m_pages.calculator->inputs();
+    m_undoStack.clear();
+    // A recovered plan differs from its file until it is saved.
+    if (modified)
+        m_undoStack.resetClean();
 }
 
 void PlanSession::setState(const PlanDocument &plan, const QString &path, bool modified)
 {
     m_document = plan;
     m_filePath = path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    m_modified = modified;
+    startHistory(modified);
     announceTitle();
 }
 
 void PlanSession::announceTitle()
 {
     const QString name = planName();
-    emit titleChanged(name, m_modified);
+    emit titleChanged(name, isModified());
     // The report is titled after the plan; an untitled one leaves it to the report's file name.
     const bool untitled = m_document.name().trimmed().isEmpty() && m_filePath.isEmpty();
     const QString reportTitle = untitled ? QString() : name;
@@ -269,14 +300,18 @@ bool PlanSession::writeTo(const QString &path)
     }
     m_recent.add(path);
     emit recentPlansChanged();
-    setState(plan, path, false);
+    // The history stays: what is saved is where the plan is clean.
+    m_document = plan;
+    m_filePath = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    m_undoStack.setClean();
+    announceTitle();
     dropRecoveryCopy();
     return true;
 }
 
 bool PlanSession::maybeSave()
 {
-    if (!m_modified)
+    if (!isModified())
         return true;
     SaveChangesDialog question(planName());
     question.move(m_window->x() + (m_window->width() - question.width()) / 2,
@@ -341,7 +376,7 @@ bool PlanSession::importGroups()
 
 void PlanSession::writeRecovery()
 {
-    if (!m_modified)
+    if (!isModified())
         return;
     // One copy at a time; a change meanwhile is copied once this one is done.
     if (m_recoveryWriter) {

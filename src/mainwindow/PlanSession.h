@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PlanCalculatorInputs.h"
 #include "model/PlanDocument.h"
 #include "model/RecentPlans.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QUndoStack>
 
 class CapacityCalculation;
 class DataCalculatorPage;
@@ -17,8 +19,10 @@ class QWidget;
 
 // The plan the window shows as a document: which file it belongs to, whether
 // it has unsaved changes, and the commands that open, save and replace it.
-// Every change is copied to the user's state folder a second after it was made,
-// so that a crash loses nothing; the next start offers the copy back.
+// Every change of its content is a command on the plan's undo stack, whose
+// clean state is the saved one. Every change is copied to the user's state
+// folder a second after it was made, so that a crash loses nothing; the next
+// start offers the copy back.
 class PlanSession : public QObject
 {
     Q_OBJECT
@@ -40,7 +44,8 @@ public:
     QString filePath() const { return m_filePath; }
     // The plan's own name, else the file's base name, else "Untitled".
     QString planName() const;
-    bool isModified() const { return m_modified; }
+    bool isModified() const { return !m_undoStack.isClean(); }
+    QUndoStack *undoStack() { return &m_undoStack; }
     QStringList recentPlans() const { return m_recent.paths(); }
     // Written into every plan saved.
     void setProgramVersion(const QString &version) { m_programVersion = version; }
@@ -82,7 +87,12 @@ private:
     static QString planFilter();
     static QString csvFilter();
     void markModified();
+    // A calculator input changed: one undo step, unless only the page in
+    // front did.
+    void onCalculatorInputs();
     void setState(const PlanDocument &plan, const QString &path, bool modified);
+    // Holds what the pages show now as the state nothing can be undone past.
+    void startHistory(bool modified);
     void announceTitle();
     bool writeTo(const QString &path);
     // The file's plan, or false after saying why not.
@@ -109,7 +119,9 @@ private:
     // The name the report was last given.
     QString m_reportTitle;
     QString m_programVersion;
-    bool m_modified = false;
+    QUndoStack m_undoStack;
+    // The calculator's inputs as the last step left them.
+    PlanCalculatorInputs m_calculatorInputs;
     bool m_applying = false;
     QTimer m_recoveryTimer;
     QThread *m_recoveryWriter = nullptr;

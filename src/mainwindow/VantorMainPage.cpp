@@ -143,6 +143,7 @@ void VantorMainPage::setupKeyboardAndNames()
                                         "m_lineEditChannelCounts",
                                         "m_comboxRecordingMode",
                                         "m_lineEditRecordingShare",
+                                        "m_btnCancelEdit",
                                         "m_btnAddDevice",
                                         "m_listWidgetDiskData",
                                         "m_btnClear",
@@ -334,6 +335,45 @@ void VantorMainPage::connectSignals()
     connect(m_pAboutDialog, &AboutDialog::signalCover, this, &VantorMainPage::enableCover);
     connect(m_pAboutDialog, &AboutDialog::signalDiscover, this, &VantorMainPage::disableCover);
     connect(this, &VantorMainPage::signalGetHelp, m_pAboutDialog, &AboutDialog::onGetHelp);
+    connectGroupEditing();
+}
+
+void VantorMainPage::connectGroupEditing()
+{
+    connect(m_pDeviceAddPage, &DeviceAddPage::signalEditRequested, m_pDeviceEditor, &DeviceEditor::editGroup);
+    connect(m_pDeviceEditor, &DeviceEditor::signalEditDevice, m_pDeviceAddPage, &DeviceAddPage::OnEditDeviceItem);
+    connect(m_pDeviceAddPage, &DeviceAddPage::signalDuplicateRequested, this, &VantorMainPage::duplicateGroup);
+    // An undo or redo brings groups back or takes them away: the editor hands
+    // out numbers around those in use, and the switch shows their standard.
+    connect(m_pDeviceAddPage, &DeviceAddPage::signalGroupNumbersRestored, m_pDeviceEditor,
+            &DeviceEditor::setUsedChannelGroupNumbers);
+    connect(m_pDeviceAddPage, &DeviceAddPage::signalFrameStandardRestored, m_pDeviceEditor,
+            &DeviceEditor::setFrameStandard);
+    connect(m_pDeviceAddPage, &DeviceAddPage::signalGroupNumbersRestored, m_pCapacityCalculation,
+            [this](const QList<int> &numbers) {
+                if (numbers.isEmpty())
+                    m_pCapacityCalculation->showNullPage();
+                else
+                    m_pCapacityCalculation->showNormalPage();
+            });
+    // The group being edited went away (deleted, cleared, undone): nothing to save it to.
+    const auto endOrphanedEdit = [this] {
+        const long long edited = m_pDeviceEditor->editedGroupId();
+        if (edited != 0 && m_pDeviceAddPage->model()->rowOf(edited) < 0)
+            m_pDeviceEditor->cancelEdit();
+    };
+    connect(m_pDeviceAddPage->model(), &QAbstractItemModel::rowsRemoved, this, endOrphanedEdit);
+    connect(m_pDeviceAddPage->model(), &QAbstractItemModel::modelReset, this, endOrphanedEdit);
+}
+
+void VantorMainPage::duplicateGroup(long long id, StructDeviceItem item)
+{
+    // The copy is numbered as a new group; its name loses the original's "(n)".
+    const QString suffix = QLatin1Char('(') + QString::number(item.iChannelGroupNumber) + QLatin1Char(')');
+    if (item.strChannelName.endsWith(suffix))
+        item.strChannelName.chop(suffix.size());
+    const QVector<StructDeviceItem> numbered = m_pDeviceEditor->numberedGroups({item});
+    m_pDeviceAddPage->duplicateGroup(id, numbered.constFirst());
 }
 
 void VantorMainPage::resizeAddBoarder() {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Result.h"
+#include "model/StructDeviceItem.h"
 
 #include <QMainWindow>
 
@@ -81,6 +82,8 @@ public slots:
     void onCheckUpdate();
     // "<plan name>[*] — TAVO storage calculator" in the window and its title bar.
     void showPlanTitle(const QString &planName, bool modified);
+    // Puts a copy of the group, with the next free number, right below it.
+    void duplicateGroup(long long id, StructDeviceItem item);
     // A later start handed over a plan: the window comes to the front and
     // opens it as Open would, once no question is open.
     void openHandedOverPlan(const QString &path);
@@ -102,6 +105,7 @@ private:
     void checkLanguage(unsigned language);
     void setupUpdateCheck();
     void setupPlanSession();
+    void connectGroupEditing();
     void endBusyCursor();
     void bringToFront();
 

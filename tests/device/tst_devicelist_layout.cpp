@@ -1,8 +1,9 @@
 // How the device list lays its cards out: row heights by page width, cards
 // that stay inside the list whatever its width and language, the rows of its
-// model and the real card that the mouse or the keyboard brings up on a row.
+// model, and what the mouse and the keyboard do on the painted cards.
 #include "aptui/Label.h"
 #include "device/DeviceAddPage.h"
+#include "device/DeviceCardDelegate.h"
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceListGroups.h"
 #include "device/DeviceListModel.h"
@@ -110,10 +111,11 @@ private slots:
     void modelRoles();
     void conversionChangesItsRows_data();
     void conversionChangesItsRows();
-    void hoveredRowGetsARealCard_data();
-    void hoveredRowGetsARealCard();
-    void tabWalksTheRows_data();
-    void tabWalksTheRows();
+    void clickOnDeleteButtonDeletesItsRow_data();
+    void clickOnDeleteButtonDeletesItsRow();
+    void doubleClickDeletesOneGroup();
+    void keyboardWalksAndDeletes_data();
+    void keyboardWalksAndDeletes();
 
 private:
     std::unique_ptr<ModelDataDir> m_data;
@@ -205,11 +207,14 @@ void TestDeviceListLayout::cardsFitTheList()
     settle();
     QAbstractItemView *list = page.listView();
     const QRect visible = list->viewport()->rect();
+    auto *cards = qobject_cast<DeviceCardDelegate *>(list->itemDelegate());
+    QVERIFY(cards);
     for (int row = 0; row < page.model()->rowCount(); ++row) {
-        DeviceItemWidget *card = page.cardForRow(row);
+        const DeviceItemWidget *card = page.cardForRow(row);
         QVERIFY(card);
-        auto *remove = card->findChild<QWidget *>(QStringLiteral("m_btnDelete"));
-        const QRect button(remove->mapTo(list->viewport(), QPoint(0, 0)), remove->size());
+        const QRect button = cards->deleteButtonRect(page.model()->index(row));
+        // Where the card the row is drawn from lies in the list.
+        const QPoint cardOrigin = button.topLeft() - card->deleteButton()->mapTo(card, QPoint(0, 0));
         QVERIFY2(visible.contains(button), qPrintable(QStringLiteral("button at %1,%2 %3x%4 outside %5 px")
                                                           .arg(button.x())
                                                           .arg(button.y())
@@ -221,7 +226,7 @@ void TestDeviceListLayout::cardsFitTheList()
             page.model()->index(row).data(DeviceListModel::GroupRole).value<StructDeviceItem>().strEncoding;
         int encodings = 0;
         for (QLabel *label : card->findChildren<QLabel *>()) {
-            if (!label->isVisible() || label->text().isEmpty())
+            if (!label->isVisibleTo(card) || label->text().isEmpty())
                 continue;
             auto *valueLabel = qobject_cast<aptui::Label *>(label);
             const QString shown = valueLabel ? card->shownValueText(valueLabel) : label->text();
@@ -229,7 +234,7 @@ void TestDeviceListLayout::cardsFitTheList()
                 ++encodings;
                 QVERIFY2(shown.endsWith(encoding), qPrintable(shown));
             }
-            const int textRight = label->mapTo(list->viewport(), label->contentsRect().topLeft()).x() +
+            const int textRight = cardOrigin.x() + label->mapTo(card, label->contentsRect().topLeft()).x() +
                                   label->fontMetrics().horizontalAdvance(shown);
             QVERIFY2(textRight <= visible.right() + 1,
                      qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
@@ -248,9 +253,12 @@ void TestDeviceListLayout::modelRows_data()
 
     QTest::newRow("new ids go to the end") << QList<qlonglong>{1, 2, 3} << QList<qlonglong>{} << false
                                            << QList<qlonglong>{1, 2, 3} << texts({"insert 0", "insert 1", "insert 2"});
-    QTest::newRow("a lower id takes its place")
-        << QList<qlonglong>{2, 5, 3} << QList<qlonglong>{} << false << QList<qlonglong>{2, 3, 5}
-        << texts({"insert 0", "insert 1", "insert 1"});
+    QTest::newRow("rows keep the order they came in")
+        << QList<qlonglong>{2, 5, 3} << QList<qlonglong>{} << false << QList<qlonglong>{2, 5, 3}
+        << texts({"insert 0", "insert 1", "insert 2"});
+    QTest::newRow("out of order, a removal still finds its row")
+        << QList<qlonglong>{2, 5, 3} << QList<qlonglong>{3, 2} << false << QList<qlonglong>{5}
+        << texts({"insert 0", "insert 1", "insert 2", "remove 2", "remove 0"});
     QTest::newRow("an id held already is refused")
         << QList<qlonglong>{1, 1} << QList<qlonglong>{} << false << QList<qlonglong>{1} << texts({"insert 0"});
     QTest::newRow("a removal takes out its row")
@@ -383,98 +391,122 @@ void TestDeviceListLayout::conversionChangesItsRows()
     }
 }
 
-void TestDeviceListLayout::hoveredRowGetsARealCard_data()
+void TestDeviceListLayout::clickOnDeleteButtonDeletesItsRow_data()
 {
     QTest::addColumn<int>("row");
-    QTest::newRow("first") << 0;
-    QTest::newRow("middle") << 1;
-    QTest::newRow("last") << 2;
+    QTest::addColumn<bool>("onButton");
+    QTest::newRow("first") << 0 << true;
+    QTest::newRow("last") << 2 << true;
+    QTest::newRow("beside the button") << 1 << false;
 }
 
-void TestDeviceListLayout::hoveredRowGetsARealCard()
+void TestDeviceListLayout::clickOnDeleteButtonDeletesItsRow()
 {
     QFETCH(int, row);
+    QFETCH(bool, onButton);
     DeviceAddPage page;
     showThreeGroups(page);
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     settle();
     QAbstractItemView *list = page.listView();
+    auto *cards = qobject_cast<DeviceCardDelegate *>(list->itemDelegate());
     const QModelIndex index = page.model()->index(row);
     const long long id = index.data(DeviceListModel::IdRole).toLongLong();
-
-    QTest::mouseMove(list->viewport(), list->visualRect(index).center());
-
-    auto *card = qobject_cast<DeviceItemWidget *>(list->indexWidget(index));
-    QVERIFY(card);
-    QVERIFY(card->isVisible());
-    QCOMPARE(card->deviceId(), id);
-    // The other rows are painted: at most the keyboard's row has a card too.
-    QVERIFY(list->viewport()->findChildren<DeviceItemWidget *>().size() <= 2);
+    const QRect button = cards->deleteButtonRect(index);
+    QVERIFY(list->visualRect(index).contains(button));
+    // Just left of the button is still the card, but no button.
+    const QPoint at = onButton ? button.center() : button.topLeft() - QPoint(3, 0);
 
     QSignalSpy deletes(&page, &DeviceAddPage::SianalDeviceDelete);
-    QToolButton *remove = card->deleteButton();
-    QCOMPARE(remove->objectName(), QStringLiteral("m_btnDelete"));
-    QTest::mouseClick(remove, Qt::LeftButton);
+    QTest::mouseMove(list->viewport(), at);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
 
-    QCOMPARE(deletes.count(), 1);
-    QCOMPARE(deletes.at(0).at(0).toInt(), row + 1);
-    QVERIFY(!page.getDeviceData().contains(id));
-    QCOMPARE(page.model()->rowCount(), 2);
-    QCOMPARE(page.model()->rowOf(id), -1);
+    QCOMPARE(deletes.count(), onButton ? 1 : 0);
+    QCOMPARE(page.getDeviceData().contains(id), !onButton);
+    QCOMPARE(page.model()->rowCount(), onButton ? 2 : 3);
+    // No widget stands in for a row.
+    QVERIFY(list->viewport()->findChildren<DeviceItemWidget *>().isEmpty());
 }
 
-void TestDeviceListLayout::tabWalksTheRows_data()
+void TestDeviceListLayout::doubleClickDeletesOneGroup()
+{
+    DeviceAddPage page;
+    showThreeGroups(page);
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    settle();
+    QAbstractItemView *list = page.listView();
+    auto *cards = qobject_cast<DeviceCardDelegate *>(list->itemDelegate());
+    const QPoint at = cards->deleteButtonRect(page.model()->index(0)).center();
+    // The next group's button slides under the pointer after the first click.
+    const int rowHeight = list->visualRect(page.model()->index(0)).height();
+    QVERIFY(cards->deleteButtonRect(page.model()->index(1)).translated(0, -rowHeight).contains(at));
+
+    // As a window system delivers a double click: press, release, double click, release.
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(page.getDeviceData().keys(), (QList<long long>{2, 3}));
+}
+
+void TestDeviceListLayout::keyboardWalksAndDeletes_data()
 {
     QTest::addColumn<QList<int>>("keys");
-    // The row whose delete button ends up with the focus; -1 when it left the list.
+    // The current row afterwards, and the ids left.
     QTest::addColumn<int>("row");
+    QTest::addColumn<QList<long long>>("ids");
 
-    QTest::newRow("Tab to the second row") << QList<int>{Qt::Key_Tab} << 1;
-    QTest::newRow("Tab to the last row") << QList<int>{Qt::Key_Tab, Qt::Key_Tab} << 2;
-    QTest::newRow("and back") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab} << 1;
-    QTest::newRow("Tab past the last row") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab} << -1;
-    QTest::newRow("Backtab before the first row") << QList<int>{Qt::Key_Backtab} << -1;
+    const QList<long long> all{1, 2, 3};
+    QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1 << all;
+    QTest::newRow("End") << QList<int>{Qt::Key_End} << 2 << all;
+    QTest::newRow("End, Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 0 << all;
+    QTest::newRow("Down past the last") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << 2 << all;
+    QTest::newRow("Page Down") << QList<int>{Qt::Key_PageDown} << 2 << all;
+    QTest::newRow("Delete the first: the next is current") << QList<int>{Qt::Key_Delete} << 0 << QList<long long>{2, 3};
+    QTest::newRow("Delete the middle") << QList<int>{Qt::Key_Down, Qt::Key_Delete} << 1 << QList<long long>{1, 3};
+    QTest::newRow("Delete the last: the one before is current")
+        << QList<int>{Qt::Key_End, Qt::Key_Delete} << 1 << QList<long long>{1, 2};
+    QTest::newRow("Delete twice") << QList<int>{Qt::Key_Delete, Qt::Key_Delete} << 0 << QList<long long>{3};
 }
 
-void TestDeviceListLayout::tabWalksTheRows()
+void TestDeviceListLayout::keyboardWalksAndDeletes()
 {
     QFETCH(QList<int>, keys);
     QFETCH(int, row);
+    QFETCH(QList<long long>, ids);
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
+    auto *before = new QLineEdit(&window);
+    layout->addWidget(before);
     auto *page = new DeviceAddPage(&window);
     layout->addWidget(page);
-    auto *next = new QLineEdit(&window);
-    layout->addWidget(next);
     for (int number = 1; number <= 3; ++number)
         page->addDeviceTypeItem(group(QStringLiteral("IPC"), 1, 1024, 3, QStringLiteral("25"), number));
-    window.resize(700, 600);
+    window.resize(700, 300);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    settle();
     QAbstractItemView *list = page->listView();
 
-    // Without the mouse, the first row has a card; the list hands its focus on to
-    // that card's delete button.
-    QTRY_VERIFY(list->indexWidget(page->model()->index(0)));
-    auto *first = qobject_cast<DeviceItemWidget *>(list->indexWidget(page->model()->index(0)));
-    QTRY_VERIFY(list->focusPolicy() & Qt::TabFocus);
-    list->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), first->deleteButton());
-    for (int key : keys)
+    // Tab from the field before reaches the list, on its first card.
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(list->currentIndex().row(), 0);
+    for (int key : keys) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-
-    QWidget *focus = QApplication::focusWidget();
-    if (row < 0) {
-        QCOMPARE(focus, next);
-        return;
+        QCoreApplication::processEvents();
     }
-    QVERIFY(focus);
-    QCOMPARE(focus->objectName(), QStringLiteral("m_btnDelete"));
-    auto *card = qobject_cast<DeviceItemWidget *>(focus->parentWidget());
-    QVERIFY(card);
-    QCOMPARE(card, list->indexWidget(page->model()->index(row)));
-    QCOMPARE(card->deviceId(), row + 1LL);
+
+    QCOMPARE(page->getDeviceData().keys(), ids);
+    // The focus stays in the list, on a card.
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(list->currentIndex().row(), row);
 }
 
 QTEST_MAIN(TestDeviceListLayout)

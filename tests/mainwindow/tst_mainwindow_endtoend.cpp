@@ -4,6 +4,7 @@
 #include "calc/CapacityCalculation.h"
 #include "calc/DataCalculatorPage.h"
 #include "device/DeviceAddPage.h"
+#include "device/DeviceCardDelegate.h"
 #include "device/DeviceEditor.h"
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceListModel.h"
@@ -41,7 +42,7 @@ QByteArray frameXml()
     return xml + "</NTSC></Frame>";
 }
 
-QString labelText(QWidget *root, const char *name)
+QString labelText(const QWidget *root, const char *name)
 {
     auto *label = root->findChild<QLabel *>(QLatin1String(name));
     return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
@@ -70,7 +71,13 @@ private:
     {
         m_window->getDeviceEditor()->findChild<QAbstractButton *>(QStringLiteral("m_btnAddDevice"))->click();
     }
-    QWidget *card(int row) const { return page()->cardForRow(row); }
+    // The card the row is drawn from.
+    const QWidget *card(int row) const { return page()->cardForRow(row); }
+    QRect deleteButton(int row) const
+    {
+        return qobject_cast<DeviceCardDelegate *>(list()->itemDelegate())
+            ->deleteButtonRect(page()->model()->index(row));
+    }
 
 private slots:
     void init()
@@ -185,8 +192,8 @@ private slots:
     {
         add();
         QCOMPARE(rows(), 1);
-        card(0)->findChild<QAbstractButton *>(QStringLiteral("m_btnDelete"))->click();
-        QCOMPARE(rows(), 0);
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, deleteButton(0).center());
+        QTRY_COMPARE(rows(), 0);
         // List and calculator stay visible.
         QVERIFY(
             m_window->getCapacityCalculation()->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
@@ -276,8 +283,7 @@ private slots:
         QVERIFY2(viewportRight <= ruleX,
                  qPrintable(QStringLiteral("list ends at %1, rule at %2").arg(viewportRight).arg(ruleX)));
         for (int row = 0; row < rows(); ++row) {
-            auto *remove = card(row)->findChild<QWidget *>(QStringLiteral("m_btnDelete"));
-            const int right = remove->mapToGlobal(QPoint(remove->width(), 0)).x();
+            const int right = list()->viewport()->mapToGlobal(deleteButton(row).topRight()).x() + 1;
             QVERIFY2(right <= viewportRight,
                      qPrintable(QStringLiteral("delete button ends at %1, list at %2").arg(right).arg(viewportRight)));
         }

@@ -173,7 +173,7 @@ private slots:
         add(QStringLiteral("Hall"), 9);
         add(QStringLiteral("Yard"), 2);
         // The plan keeps the numbers 1 and 3.
-        page()->cardForRow(1)->findChild<QAbstractButton *>(QStringLiteral("m_btnDelete"))->click();
+        page()->OnDeleteDeviceItem(page()->model()->idAt(1), page()->model()->groupAt(1).iChannelGroupNumber);
         if (pal)
             part("m_btnON")->click();
         part<QLineEdit>("m_lineEditGT")->setText(QStringLiteral("12.5"));
