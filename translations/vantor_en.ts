@@ -520,6 +520,49 @@
             <numerusform>%n drives</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Add group</source>
+        <extracomment>Undo history: the command that added one channel group (&quot;Undo Add group&quot;).</extracomment>
+        <translation>Add group</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n group(s)</source>
+        <extracomment>Undo history: groups read from a CSV file (&quot;Undo Import 3 groups&quot;).</extracomment>
+        <translation>
+            <numerusform>Import %n group</numerusform>
+            <numerusform>Import %n groups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <extracomment>Undo history: the command that deleted one channel group (&quot;Undo Delete group&quot;).</extracomment>
+        <translation>Delete group</translation>
+    </message>
+    <message>
+        <source>Edit group</source>
+        <extracomment>Undo history: the command that changed one channel group (&quot;Undo Edit group&quot;).</extracomment>
+        <translation>Edit group</translation>
+    </message>
+    <message>
+        <source>Duplicate group</source>
+        <extracomment>Undo history: the command that copied a channel group (&quot;Undo Duplicate group&quot;).</extracomment>
+        <translation>Duplicate group</translation>
+    </message>
+    <message>
+        <source>Clear all groups</source>
+        <extracomment>Undo history: the command that removed every channel group (&quot;Undo Clear&quot;).</extracomment>
+        <translation>Clear all groups</translation>
+    </message>
+    <message>
+        <source>Switch to PAL</source>
+        <extracomment>Undo history: the switch of every group to the PAL video standard (&quot;Undo Switch to PAL&quot;).</extracomment>
+        <translation>Switch to PAL</translation>
+    </message>
+    <message>
+        <source>Switch to NTSC</source>
+        <extracomment>Undo history: the switch of every group to the NTSC video standard (&quot;Undo Switch to NTSC&quot;).</extracomment>
+        <translation>Switch to NTSC</translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -671,6 +714,29 @@
         <source>Share of time (%) :</source>
         <translation>Share of time (%):</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button beside &quot;Save changes&quot; while a channel group is edited.</extracomment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cancel editing</source>
+        <translation>Cancel editing</translation>
+    </message>
+    <message>
+        <source>Leave the group as it is and go back to adding groups</source>
+        <translation>Leave the group as it is and go back to adding groups</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <extracomment>Title of the panel while it shows a channel group of the list to change.</extracomment>
+        <translation>Edit device</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <extracomment>Button that puts the edited channel group back into the list, changed.</extracomment>
+        <translation>Save changes</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -681,6 +747,21 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListView</name>
+    <message>
+        <source>Edit group</source>
+        <translation>Edit group</translation>
+    </message>
+    <message>
+        <source>Duplicate group</source>
+        <translation>Duplicate group</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Delete group</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1066,24 @@ Usable: %2 TB (%3 TiB)</translation>
         <source>No Recent Plans</source>
         <translation>No recent plans</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>Menu entry; %1 is the step it takes back, e.g. &quot;Undo Delete group&quot;.</extracomment>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>Menu entry; %1 is the step it does again, e.g. &quot;Redo Delete group&quot;.</extracomment>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>PlanSession</name>
@@ -1075,6 +1174,11 @@ Usable: %2 TB (%3 TiB)</translation>
     <message>
         <source>The plan could not be restored. %1</source>
         <translation>The plan could not be restored. %1</translation>
+    </message>
+    <message>
+        <source>Change calculator input</source>
+        <extracomment>Undo history: a change of the disk size, retention, hours or disk array (&quot;Undo Change calculator input&quot;).</extracomment>
+        <translation>Change calculator input</translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,50 @@
             <numerusform>%n дисков</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Add group</source>
+        <extracomment>Undo history: the command that added one channel group (&quot;Undo Add group&quot;).</extracomment>
+        <translation>Добавление группы</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n group(s)</source>
+        <extracomment>Undo history: groups read from a CSV file (&quot;Undo Import 3 groups&quot;).</extracomment>
+        <translation>
+            <numerusform>Импорт %n группы</numerusform>
+            <numerusform>Импорт %n групп</numerusform>
+            <numerusform>Импорт %n групп</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <extracomment>Undo history: the command that deleted one channel group (&quot;Undo Delete group&quot;).</extracomment>
+        <translation>Удаление группы</translation>
+    </message>
+    <message>
+        <source>Edit group</source>
+        <extracomment>Undo history: the command that changed one channel group (&quot;Undo Edit group&quot;).</extracomment>
+        <translation>Изменение группы</translation>
+    </message>
+    <message>
+        <source>Duplicate group</source>
+        <extracomment>Undo history: the command that copied a channel group (&quot;Undo Duplicate group&quot;).</extracomment>
+        <translation>Копирование группы</translation>
+    </message>
+    <message>
+        <source>Clear all groups</source>
+        <extracomment>Undo history: the command that removed every channel group (&quot;Undo Clear&quot;).</extracomment>
+        <translation>Очистка всех групп</translation>
+    </message>
+    <message>
+        <source>Switch to PAL</source>
+        <extracomment>Undo history: the switch of every group to the PAL video standard (&quot;Undo Switch to PAL&quot;).</extracomment>
+        <translation>Переход на PAL</translation>
+    </message>
+    <message>
+        <source>Switch to NTSC</source>
+        <extracomment>Undo history: the switch of every group to the NTSC video standard (&quot;Undo Switch to NTSC&quot;).</extracomment>
+        <translation>Переход на NTSC</translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -677,6 +721,29 @@
         <source>Share of time (%) :</source>
         <translation>Доля времени (%):</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button beside &quot;Save changes&quot; while a channel group is edited.</extracomment>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Cancel editing</source>
+        <translation>Отменить изменение</translation>
+    </message>
+    <message>
+        <source>Leave the group as it is and go back to adding groups</source>
+        <translation>Оставить группу как есть и вернуться к добавлению групп</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <extracomment>Title of the panel while it shows a channel group of the list to change.</extracomment>
+        <translation>Изменение устройства</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <extracomment>Button that puts the edited channel group back into the list, changed.</extracomment>
+        <translation>Сохранить изменения</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -687,6 +754,21 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListView</name>
+    <message>
+        <source>Edit group</source>
+        <translation>Изменить группу</translation>
+    </message>
+    <message>
+        <source>Duplicate group</source>
+        <translation>Копировать группу</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Удалить группу</translation>
     </message>
 </context>
 <context>
@@ -993,6 +1075,24 @@ Usable: %2 TB (%3 TiB)</source>
         <source>No Recent Plans</source>
         <translation>Нет недавних планов</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>Menu entry; %1 is the step it takes back, e.g. &quot;Undo Delete group&quot;.</extracomment>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>Menu entry; %1 is the step it does again, e.g. &quot;Redo Delete group&quot;.</extracomment>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
 </context>
 <context>
     <name>PlanSession</name>
@@ -1083,6 +1183,11 @@ Usable: %2 TB (%3 TiB)</source>
     <message>
         <source>The plan could not be restored. %1</source>
         <translation>Не удалось восстановить план. %1</translation>
+    </message>
+    <message>
+        <source>Change calculator input</source>
+        <extracomment>Undo history: a change of the disk size, retention, hours or disk array (&quot;Undo Change calculator input&quot;).</extracomment>
+        <translation>Изменение параметров расчёта</translation>
     </message>
 </context>
 <context>

@@ -514,6 +514,48 @@
             <numerusform>%n 块硬盘</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Add group</source>
+        <extracomment>Undo history: the command that added one channel group (&quot;Undo Add group&quot;).</extracomment>
+        <translation>添加通道组</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n group(s)</source>
+        <extracomment>Undo history: groups read from a CSV file (&quot;Undo Import 3 groups&quot;).</extracomment>
+        <translation>
+            <numerusform>导入 %n 个通道组</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <extracomment>Undo history: the command that deleted one channel group (&quot;Undo Delete group&quot;).</extracomment>
+        <translation>删除通道组</translation>
+    </message>
+    <message>
+        <source>Edit group</source>
+        <extracomment>Undo history: the command that changed one channel group (&quot;Undo Edit group&quot;).</extracomment>
+        <translation>编辑通道组</translation>
+    </message>
+    <message>
+        <source>Duplicate group</source>
+        <extracomment>Undo history: the command that copied a channel group (&quot;Undo Duplicate group&quot;).</extracomment>
+        <translation>复制通道组</translation>
+    </message>
+    <message>
+        <source>Clear all groups</source>
+        <extracomment>Undo history: the command that removed every channel group (&quot;Undo Clear&quot;).</extracomment>
+        <translation>清空所有通道组</translation>
+    </message>
+    <message>
+        <source>Switch to PAL</source>
+        <extracomment>Undo history: the switch of every group to the PAL video standard (&quot;Undo Switch to PAL&quot;).</extracomment>
+        <translation>切换到 PAL</translation>
+    </message>
+    <message>
+        <source>Switch to NTSC</source>
+        <extracomment>Undo history: the switch of every group to the NTSC video standard (&quot;Undo Switch to NTSC&quot;).</extracomment>
+        <translation>切换到 NTSC</translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -665,6 +707,29 @@
         <source>Share of time (%) :</source>
         <translation>时间占比（%）：</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button beside &quot;Save changes&quot; while a channel group is edited.</extracomment>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel editing</source>
+        <translation>取消编辑</translation>
+    </message>
+    <message>
+        <source>Leave the group as it is and go back to adding groups</source>
+        <translation>不修改此通道组，返回添加通道组</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <extracomment>Title of the panel while it shows a channel group of the list to change.</extracomment>
+        <translation>编辑设备</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <extracomment>Button that puts the edited channel group back into the list, changed.</extracomment>
+        <translation>保存修改</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
@@ -675,6 +740,21 @@
     <message>
         <source>DVR</source>
         <translation>DVR</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListView</name>
+    <message>
+        <source>Edit group</source>
+        <translation>编辑通道组</translation>
+    </message>
+    <message>
+        <source>Duplicate group</source>
+        <translation>复制通道组</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>删除通道组</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1057,24 @@ Usable: %2 TB (%3 TiB)</source>
         <source>No Recent Plans</source>
         <translation>没有最近的方案</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>Menu entry; %1 is the step it takes back, e.g. &quot;Undo Delete group&quot;.</extracomment>
+        <translation>撤销%1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>Menu entry; %1 is the step it does again, e.g. &quot;Redo Delete group&quot;.</extracomment>
+        <translation>重做%1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
 </context>
 <context>
     <name>PlanSession</name>
@@ -1067,6 +1165,11 @@ Usable: %2 TB (%3 TiB)</source>
     <message>
         <source>The plan could not be restored. %1</source>
         <translation>无法恢复方案。%1</translation>
+    </message>
+    <message>
+        <source>Change calculator input</source>
+        <extracomment>Undo history: a change of the disk size, retention, hours or disk array (&quot;Undo Change calculator input&quot;).</extracomment>
+        <translation>修改计算参数</translation>
     </message>
 </context>
 <context>

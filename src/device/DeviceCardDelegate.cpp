@@ -21,6 +21,9 @@ namespace {
 // stretches them to its width.
 constexpr int kRowWidthHint = 50;
 constexpr int kDefaultRowHeight = 84;
+// The card stands this far inside its row, so that the marks of the row
+// around it (hover, selection, the keyboard's frame) never touch its texts.
+constexpr int kCardInset = 6;
 constexpr int kButtonHovered = 1;
 constexpr int kButtonPressed = 2;
 
@@ -89,13 +92,12 @@ void DeviceCardDelegate::initItemOption(QStyleOptionViewItem *option, const QMod
 
 QRect DeviceCardDelegate::cardRect(const QStyleOptionViewItem &itemOption) const
 {
-    // The rectangle an item view gives any widget on an item, so that the
-    // cards lie exactly where they have always been.
+    // The rectangle an item view gives any widget on an item, inset.
     QStyleOptionViewItem option = itemOption;
     option.showDecorationSelected = true;
     const QWidget *widget = option.widget;
     const QStyle *style = widget ? widget->style() : QApplication::style();
-    return style->subElementRect(QStyle::SE_ItemViewItemText, &option, widget);
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &option, widget).adjusted(kCardInset, 0, -kCardInset, 0);
 }
 
 int DeviceCardDelegate::buttonState(const QModelIndex &index) const
