@@ -231,7 +231,8 @@ void DeviceEditorForm::showEditing(bool editing)
 
 void DeviceEditorForm::prepareStartUp()
 {
-    m_lineEditChannelName->setText(defaultChannelName());
+    // A hint, not a name: a group added without one is named after it, with its number.
+    m_lineEditChannelName->setPlaceholderText(defaultChannelName());
     m_lineEditChannelCounts->setText(QStringLiteral("1"));
     m_lineEditRecordingShare->setText(QString::number(kDefaultMotionShare));
     const QList<QWidget *> hidden{m_checkBoxSpread,
@@ -301,7 +302,7 @@ void DeviceEditorForm::setTextsAsToolTips()
     for (QComboBox *combo : form->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly))
         combo->setToolTip(combo->currentText());
     for (QLineEdit *edit : form->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
-        edit->setToolTip(edit->text());
+        edit->setToolTip(edit->text().isEmpty() ? edit->placeholderText() : edit->text());
     for (QRadioButton *choice : form->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
         choice->setToolTip(choice->text());
 }
@@ -312,6 +313,10 @@ void DeviceEditorForm::setInputRules()
     m_lineEditScenceRecommandRate->setValidator(new CustomizedIntValidator(0, kMaxRate, m_lineEditScenceRecommandRate));
     m_lineEditRecordingShare->setValidator(new CustomizedIntValidator(1, kContinuousShare, m_lineEditRecordingShare));
     m_lineEditChannelName->setMaxLength(kChannelNameLength);
+    new aptui::InputTip(
+        m_lineEditChannelName,
+        //: Shown at the name field when a key would make the name longer than it may be.
+        QCoreApplication::translate("DeviceEditor", "A name has at most %n character(s)", nullptr, kChannelNameLength));
     for (QLineEdit *field : numberFields()) {
         new aptui::InputTip(field);
         QObject::connect(field, &QLineEdit::textChanged, field, [field] {

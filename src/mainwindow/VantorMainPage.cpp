@@ -15,6 +15,7 @@
 #include "calc/SizeDisplayPage.h"
 #include "device/DeviceAddPage.h"
 #include "device/DeviceEditor.h"
+#include "device/DeviceEditorForm.h"
 #include "device/WidgetDeviceListBorder.h"
 #include "host/TargetPath.h"
 #include "maintenance/UpdateDialog.h"
@@ -369,9 +370,7 @@ void VantorMainPage::connectGroupEditing()
 void VantorMainPage::duplicateGroup(long long id, StructDeviceItem item)
 {
     // The copy is numbered as a new group; its name loses the original's "(n)".
-    const QString suffix = QLatin1Char('(') + QString::number(item.iChannelGroupNumber) + QLatin1Char(')');
-    if (item.strChannelName.endsWith(suffix))
-        item.strChannelName.chop(suffix.size());
+    item.strChannelName = DeviceEditorForm::typedName(item);
     const QVector<StructDeviceItem> numbered = m_pDeviceEditor->numberedGroups({item});
     m_pDeviceAddPage->duplicateGroup(id, numbered.constFirst());
 }

@@ -79,7 +79,9 @@ void TestDeviceEditor::startUpValues()
     QCOMPARE(entries(combo(editor, "m_comboxSceneComplexity")), words("Low|Medium|High"));
     QCOMPARE(combo(editor, "m_comboxSceneComplexity")->currentIndex(), 1);
     QCOMPARE(edit(editor, "m_lineEditChannelCounts")->text(), QStringLiteral("1"));
-    QCOMPARE(edit(editor, "m_lineEditChannelName")->text(), QStringLiteral("Channel Name"));
+    // The default name is a hint, not a text to delete first.
+    QVERIFY(edit(editor, "m_lineEditChannelName")->text().isEmpty());
+    QCOMPARE(edit(editor, "m_lineEditChannelName")->placeholderText(), QStringLiteral("Channel Name"));
 
     // Sorted, with the English name of the smart codec only; the first one chosen.
     QCOMPARE(entries(combo(editor, "m_comboxEncodingType")), words("H.264|H.264+|H.265"));
@@ -411,6 +413,10 @@ void TestDeviceEditor::refusedInputShowsTip_data()
                                        << "1" << countTip;
     QTest::newRow("count typed full-width digits") << counts << false << QStringLiteral("１２") << "1" << countTip;
     QTest::newRow("count typed Arabic-Indic digits") << counts << false << QStringLiteral("١٢") << "1" << countTip;
+    // A name stops at its limit, and says so.
+    QTest::newRow("name typed one past the limit") << QStringLiteral("m_lineEditChannelName") << false
+                                                   << QStringLiteral("North gate camera 12X") << "North gate camera 12"
+                                                   << "A name has at most 20 character(s)";
 }
 
 void TestDeviceEditor::refusedInputShowsTip()
