@@ -71,6 +71,9 @@ void DataCalculatorForm::setupUi(QWidget *owner)
     m_calArrayBtn = named(new QPushButton(QCoreApplication::translate("DataCalculatorPage", "Disk Array"), owner),
                           QStringLiteral("calArrayBtn"));
     for (QPushButton *button : {m_calTimeBtn, m_calDiskBtn, m_calBandWithBtn, m_calArrayBtn}) {
+        // The one in front is checked, which screen readers tell; the page keeps
+        // one checked (each stays a stop of Tab, as the buttons have always been).
+        button->setCheckable(true);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setCursor(Qt::PointingHandCursor);
         modeRow->addWidget(button);

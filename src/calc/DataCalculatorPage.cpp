@@ -334,12 +334,16 @@ void DataCalculatorPage::selectModeButton(QPushButton *selected)
 {
     static const QString selectedStyle = QStringLiteral("border-bottom: 2px solid red; color:#666666;");
     static const QString unselectedStyle = QStringLiteral("border-bottom: 1px solid #DADADA; color:#BABABA;");
+    const auto modeButtons = {m_ui->m_calTimeBtn, m_ui->m_calDiskBtn, m_ui->m_calBandWithBtn, m_ui->m_calArrayBtn};
+    // A click on the button in front has unchecked it.
+    for (QPushButton *button : modeButtons)
+        button->setChecked(button == selected);
     // Every recalculation selects its page again; a style sheet set anew costs a
     // re-polish and a relayout of the window.
     if (selected == m_selectedModeButton)
         return;
     m_selectedModeButton = selected;
-    for (QPushButton *button : {m_ui->m_calTimeBtn, m_ui->m_calDiskBtn, m_ui->m_calBandWithBtn, m_ui->m_calArrayBtn})
+    for (QPushButton *button : modeButtons)
         button->setStyleSheet(button == selected ? selectedStyle : unselectedStyle);
 }
 

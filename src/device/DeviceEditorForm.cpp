@@ -299,8 +299,11 @@ void DeviceEditorForm::setTextsAsToolTips()
     QWidget *form = m_verticalWidgetAddBorder;
     for (QLabel *caption : form->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         caption->setToolTip(caption->text());
-    for (QComboBox *combo : form->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly))
+    for (QComboBox *combo : form->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly)) {
         combo->setToolTip(combo->currentText());
+        // Screen readers read the tool tip as the description: it must not name an old choice.
+        QObject::connect(combo, &QComboBox::currentTextChanged, combo, &QWidget::setToolTip);
+    }
     for (QLineEdit *edit : form->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
         edit->setToolTip(edit->text().isEmpty() ? edit->placeholderText() : edit->text());
     for (QRadioButton *choice : form->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))

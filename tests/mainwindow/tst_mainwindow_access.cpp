@@ -163,6 +163,40 @@ private slots:
             QVERIFY2(card.contains(part), qPrintable(card));
     }
 
+    void screenReaderReadsTheState_data()
+    {
+        QTest::addColumn<QString>("control");
+        // A mode button to click, or a combo box to choose its second entry in.
+        QTest::newRow("Retention mode") << QStringLiteral("calTimeBtn");
+        QTest::newRow("Disk mode") << QStringLiteral("calDiskBtn");
+        QTest::newRow("Array mode") << QStringLiteral("calArrayBtn");
+        QTest::newRow("the mode in front, clicked again") << QStringLiteral("calBandWithBtn");
+        QTest::newRow("frame rate") << QStringLiteral("m_comboxFrameRate");
+        QTest::newRow("resolution") << QStringLiteral("m_comboBoxResolution");
+    }
+
+    void screenReaderReadsTheState()
+    {
+        QFETCH(QString, control);
+        open(0);
+        auto *combo = m_window->findChild<QComboBox *>(control);
+        if (combo) {
+            const int next = combo->currentIndex() + 1;
+            QTest::keyClick(combo, Qt::Key_Down);
+            QCOMPARE(combo->currentIndex(), next);
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(combo);
+            // Described by what it shows now, not by what it showed at start.
+            QCOMPARE(face->text(QAccessible::Description), combo->currentText());
+            return;
+        }
+        QTest::mouseClick(m_window->findChild<QAbstractButton *>(control), Qt::LeftButton);
+        for (const char *mode : {"calTimeBtn", "calDiskBtn", "calBandWithBtn", "calArrayBtn"}) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(part(mode));
+            QVERIFY(face->state().checkable);
+            QCOMPARE(bool(face->state().checked), control == QLatin1String(mode));
+        }
+    }
+
     void keyboardAlone_data()
     {
         QTest::addColumn<QString>("path");
