@@ -34,14 +34,15 @@ WindowTitle::WindowTitle(QWidget *parent) : CFancyTitle(parent)
     m_btnIcon = makeButton(QStringLiteral("m_btnIcon"), Qt::NoFocus);
     m_btnIcon->setAccessibleName(tr("Application icon"));
 
-    m_btnMinimize = makeButton(QStringLiteral("m_btnMinimize"), Qt::ClickFocus);
+    // The window's own buttons are stops of Tab like any other control.
+    m_btnMinimize = makeButton(QStringLiteral("m_btnMinimize"), Qt::StrongFocus);
     m_btnMinimize->setAccessibleName(tr("Minimize"));
     m_btnMinimize->setToolTip(tr("Minimize"));
 
-    m_btnMaximize = makeButton(QStringLiteral("m_btnMaximize"), Qt::ClickFocus);
+    m_btnMaximize = makeButton(QStringLiteral("m_btnMaximize"), Qt::StrongFocus);
     describeMaximizeButton(false);
 
-    m_btnClose = makeButton(QStringLiteral("m_btnClose"), Qt::ClickFocus);
+    m_btnClose = makeButton(QStringLiteral("m_btnClose"), Qt::StrongFocus);
     m_btnClose->setAccessibleName(tr("Close"));
     m_btnClose->setToolTip(tr("Close"));
     m_btnClose->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -49,7 +50,7 @@ WindowTitle::WindowTitle(QWidget *parent) : CFancyTitle(parent)
     m_btnSystemMenu = new QToolButton(this);
     m_btnSystemMenu->setObjectName(QStringLiteral("m_btnSystemMenu"));
     m_btnSystemMenu->setFixedSize(kButtonSize);
-    m_btnSystemMenu->setFocusPolicy(Qt::ClickFocus);
+    m_btnSystemMenu->setFocusPolicy(Qt::StrongFocus);
     m_btnSystemMenu->setAccessibleName(tr("System menu"));
     m_btnSystemMenu->setToolTip(tr("System menu"));
 
@@ -85,6 +86,11 @@ WindowTitle::WindowTitle(QWidget *parent) : CFancyTitle(parent)
 void WindowTitle::setTitle(const QString &text)
 {
     m_labelTitle->setText(text);
+}
+
+QWidget *WindowTitle::systemMenuButton() const
+{
+    return m_btnSystemMenu;
 }
 
 void WindowTitle::setIcon(const QIcon &icon)

@@ -22,6 +22,8 @@ public:
 
     void setTitle(const QString &text);
     void setIcon(const QIcon &icon);
+    // The button the system menu drops down from.
+    QWidget *systemMenuButton() const;
 
 signals:
     void signalCloseApp();

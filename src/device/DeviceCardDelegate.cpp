@@ -30,7 +30,7 @@ constexpr int kButtonPressed = 2;
 } // namespace
 
 DeviceCardDelegate::DeviceCardDelegate(QAbstractItemView *view)
-    : QStyledItemDelegate(view), m_view(view), m_rowHeight(kDefaultRowHeight)
+    : QStyledItemDelegate(view), m_view(view), m_viewport(view->viewport()), m_rowHeight(kDefaultRowHeight)
 {
     view->setItemDelegate(this);
     view->setMouseTracking(true);
@@ -300,7 +300,7 @@ bool DeviceCardDelegate::editorEvent(QEvent *event, QAbstractItemModel *, const 
 
 bool DeviceCardDelegate::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_view->viewport())
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::LanguageChange:

@@ -70,6 +70,9 @@ private:
     void updateRow(const QModelIndex &index);
 
     QAbstractItemView *m_view = nullptr;
+    // Kept apart: while the view is being destroyed its viewport still sends
+    // events, and the view can no longer be asked for it.
+    QWidget *m_viewport = nullptr;
     int m_rowHeight = 0;
     mutable std::unique_ptr<NM_Vantor::DeviceItemWidget> m_stamp;
     // Images of the rows last drawn, by row, size, state and content.

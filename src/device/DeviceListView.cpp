@@ -1,6 +1,7 @@
 #include "device/DeviceListView.h"
 
 #include "device/DeviceCardDelegate.h"
+#include "device/DeviceListAccessible.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -14,11 +15,19 @@ DeviceListView::DeviceListView(QWidget *parent) : QListView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::NoFocus);
+    DeviceListAccessible::install();
     m_edit = addCommand(QKeySequence(Qt::Key_F2), "m_actionEditGroup", &DeviceListView::editRequested);
     m_duplicate =
         addCommand(QKeySequence(Qt::CTRL | Qt::Key_D), "m_actionDuplicateGroup", &DeviceListView::duplicateRequested);
     m_delete = addCommand(QKeySequence(QKeySequence::Delete), "m_actionDeleteGroup", &DeviceListView::deleteRequested);
     retranslate();
+}
+
+DeviceListView::~DeviceListView()
+{
+    // The delegate watches the viewport; past this point there is no view to ask.
+    if (QAbstractItemDelegate *delegate = itemDelegate())
+        viewport()->removeEventFilter(delegate);
 }
 
 QAction *DeviceListView::addCommand(const QKeySequence &shortcut, const char *objectName,

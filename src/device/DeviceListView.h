@@ -18,6 +18,7 @@ class DeviceListView : public QListView
 
 public:
     explicit DeviceListView(QWidget *parent = nullptr);
+    ~DeviceListView() override;
 
     void doItemsLayout() override;
 

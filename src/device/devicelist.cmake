@@ -4,6 +4,8 @@ list(APPEND TAVO_DEVICE_SOURCES
     DeviceAddPage.h DeviceAddPage.cpp
     DeviceListModel.h DeviceListModel.cpp
     DeviceListView.h DeviceListView.cpp
+    DeviceListAccessible.h DeviceListAccessible.cpp
+    DeviceRowAccessible.h DeviceRowAccessible.cpp
     GroupListChange.h
     GroupListCommand.h GroupListCommand.cpp
     DeviceCardDelegate.h DeviceCardDelegate.cpp

@@ -29,12 +29,15 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -129,6 +132,11 @@ void VantorMainPage::bringToFront()
 
 void VantorMainPage::setupKeyboardAndNames()
 {
+    // The system menu by keyboard, as the menu bar of other programs opens.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_Space)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { openSystemMenu(true); });
+    }
     aptui::AccessibleNames::nameFieldsByTheirCaptions(this);
     // The board scrolls only when the window is very small; its frame needs no focus.
     ui->scrollArea->setFocusPolicy(Qt::NoFocus);
@@ -167,7 +175,11 @@ void VantorMainPage::setupKeyboardAndNames()
                                         "m_lineEditDriveSize",
                                         "m_lineEditDriveCount",
                                         "m_comboRaidLevel",
-                                        "m_lineEditSpares"};
+                                        "m_lineEditSpares",
+                                        "m_btnSystemMenu",
+                                        "m_btnMinimize",
+                                        "m_btnMaximize",
+                                        "m_btnClose"};
     QWidget *previous = nullptr;
     for (const char *name : order) {
         auto *widget = findChild<QWidget *>(QLatin1String(name));
@@ -421,7 +433,41 @@ void VantorMainPage::onGetCalResults()
 
 void VantorMainPage::OnBtnSystemMenu()
 {
-    m_pAboutMenu->popup(QCursor::pos() - QPoint(189, 0));
+    openSystemMenu(false);
+}
+
+void VantorMainPage::openSystemMenu(bool byKeyboard)
+{
+    // Under its button, right edges aligned, and on the screen whatever the window's place.
+    const QWidget *button = m_pTitle->systemMenuButton();
+    const QSize size = m_pAboutMenu->sizeHint();
+    QPoint at = button->mapToGlobal(QPoint(button->width() - size.width(), button->height()));
+    if (const QScreen *screen = button->screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - size.width())));
+        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height())));
+    }
+    m_pAboutMenu->popup(at);
+    if (byKeyboard) {
+        // The keyboard starts on the first entry, as in any menu opened from the keyboard.
+        for (QAction *action : m_pAboutMenu->actions()) {
+            if (action->isEnabled() && !action->isSeparator() && action->isVisible()) {
+                m_pAboutMenu->setActiveAction(action);
+                break;
+            }
+        }
+    }
+}
+
+void VantorMainPage::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The Menu key where nothing has a menu of its own opens the system menu.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        openSystemMenu(true);
+        event->accept();
+        return;
+    }
+    QMainWindow::contextMenuEvent(event);
 }
 
 void VantorMainPage::OnMenuHelpClicked()

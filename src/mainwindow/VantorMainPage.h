@@ -90,6 +90,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -106,6 +107,8 @@ private:
     void setupUpdateCheck();
     void setupPlanSession();
     void connectGroupEditing();
+    // Under its button; from the keyboard with its first entry active.
+    void openSystemMenu(bool byKeyboard);
     void endBusyCursor();
     void bringToFront();
 

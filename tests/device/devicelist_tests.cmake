@@ -12,3 +12,5 @@ tavo_add_test(tst_report_export SOURCES tst_report_export.cpp
 tavo_add_test(tst_devicelist_layout SOURCES tst_devicelist_layout.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
 add_dependencies(tst_devicelist_layout tavo_commonskin tavo_translations)
+tavo_add_test(tst_devicelist_access SOURCES tst_devicelist_access.cpp
+    LIBS tavo_device tavo_test_support tavo_model_testsupport)

@@ -8,9 +8,15 @@
 #include "support/ScopedCurrentDirectory.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -140,14 +146,61 @@ private slots:
         QVERIFY(!window.cover()->isVisible());
     }
 
-    void systemMenuOpensTheAboutPanelLeftOfTheCursor()
+    void systemMenuOpensUnderItsButton_data()
     {
+        QTest::addColumn<QKeySequence>("keys");
+        // Empty: a click on the button.
+        QTest::newRow("click") << QKeySequence();
+        QTest::newRow("F10") << QKeySequence(Qt::Key_F10);
+        QTest::newRow("Alt+Space") << QKeySequence(Qt::ALT | Qt::Key_Space);
+        QTest::newRow("Menu key") << QKeySequence(Qt::Key_Menu);
+    }
+
+    void systemMenuOpensUnderItsButton()
+    {
+        QFETCH(QKeySequence, keys);
         VantorMainPage window;
         showWindow(window);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Wherever the pointer is.
         QCursor::setPos(QPoint(600, 300));
-        window.titleBar()->findChild<QAbstractButton *>(QStringLiteral("m_btnSystemMenu"))->click();
-        QTRY_VERIFY(window.aboutMenu()->isVisible());
-        QCOMPARE(window.aboutMenu()->pos(), QCursor::pos() - QPoint(189, 0));
+        QWidget *button = window.titleBar()->findChild<QAbstractButton *>(QStringLiteral("m_btnSystemMenu"));
+        if (keys.isEmpty()) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else if (keys[0].key() == Qt::Key_Menu) {
+            // What the Menu key sends to a window that has no menu of its own for it.
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(10, 10));
+            QApplication::sendEvent(&window, &menuKey);
+        } else {
+            QTest::keySequence(&window, keys);
+        }
+        aptui::Menu *menu = window.aboutMenu();
+        QTRY_VERIFY(menu->isVisible());
+        const QRect under(button->mapToGlobal(QPoint(0, 0)), button->size());
+        QCOMPARE(menu->geometry().top(), under.bottom() + 1);
+        // Right-aligned with the button, but never past the screen's edge.
+        const int screenRight = button->screen()->availableGeometry().right();
+        QCOMPARE(menu->geometry().right(), qMin(under.right(), screenRight));
+        if (!keys.isEmpty()) {
+            // The keyboard starts on the first entry and Escape closes the menu.
+            QVERIFY(menu->activeAction());
+            QCOMPARE(menu->activeAction(), menu->actions().constFirst());
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY(!menu->isVisible());
+            return;
+        }
+        // A screen reader finds its entries as menu items, with their shortcuts.
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(menu);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::PopupMenu);
+        QAccessibleInterface *first = face->child(0);
+        QVERIFY(first);
+        QCOMPARE(first->role(), QAccessible::MenuItem);
+        QCOMPARE(first->text(QAccessible::Name), menu->actions().constFirst()->text());
+        QCOMPARE(first->text(QAccessible::Accelerator),
+                 QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
+
         QWidget *panel = window.aboutPanel()->defaultWidget();
         QVERIFY(panel);
         QCOMPARE(panel->objectName(), QStringLiteral("AboutDialog_ID_FX_CANNOT_BE_MULTI"));
