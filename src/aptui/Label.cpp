@@ -36,6 +36,18 @@ QString Label::shownText() const
     return fontMetrics().elidedText(text(), m_elideMode, contentsRect().width());
 }
 
+QSize Label::sizeHint() const
+{
+    QSize hint = QLabel::sizeHint();
+    if (m_elideMode != Qt::ElideNone && textFormat() == Qt::PlainText) {
+        const QMargins around = contentsMargins();
+        // A bold face's advance can pass the bounding box the base class measures.
+        const int whole = fontMetrics().horizontalAdvance(text()) + around.left() + around.right() + 2 * margin();
+        hint.setWidth(qMax(hint.width(), whole));
+    }
+    return hint;
+}
+
 void Label::paintEvent(QPaintEvent *event)
 {
     const QString shown = shownText();

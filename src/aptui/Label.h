@@ -26,6 +26,9 @@ public:
     Qt::TextElideMode elideMode() const { return m_elideMode; }
     // The text as drawn at the label's current size.
     QString shownText() const;
+    // Wide enough for the whole text as shownText measures it, so that a label
+    // laid out at its hint never cuts it.
+    QSize sizeHint() const override;
 
 signals:
     void SignalDoubleClicked();

@@ -32,7 +32,6 @@ constexpr int kHeaderSpacing = 8;
 constexpr int kMinValueLabelWidth = 10;
 // A group recording all of the time shows no share.
 constexpr int kContinuousShare = StructDeviceItem::kContinuousShare;
-constexpr QChar kEllipsis(0x2026);
 
 QFrame *makeSeparator(QWidget *parent, const QString &name, int maximumHeight)
 {
@@ -188,12 +187,13 @@ void DeviceItemWidget::setupForm()
     m_line5->hide();
 
     const int valueCount = int(valueLabels().size());
-    m_values = {QStringList(valueCount, QString()), QStringList(valueCount, QString()), QList<int>(valueCount, 0)};
-    setLabelText(m_labelDeviceCounts, {tr("Counts :")});
-    setLabelText(m_labelDeviceBitRate, {tr("Bit Rate :")});
-    setLabelText(m_labelDeviceResolution, {tr("Resolution :")});
-    setLabelText(m_labelEncodeType, {tr("Encode Type:")});
-    setLabelText(m_labelScenceName, {tr("Scence Name:")});
+    m_values = {QStringList(valueCount, QString()), QStringList(valueCount, QString()),
+                QStringList(valueCount, QString())};
+    setLabelText(m_labelDeviceCounts, {tr("Counts :"), QString()});
+    setLabelText(m_labelDeviceBitRate, {tr("Bit Rate :"), QString()});
+    setLabelText(m_labelDeviceResolution, {tr("Resolution :"), QString()});
+    setLabelText(m_labelEncodeType, {tr("Encode Type:"), QString()});
+    setLabelText(m_labelScenceName, {tr("Scence Name:"), QString()});
     for (aptui::Label *label : valueLabels()) {
         label->setFixedWidth(kValueLabelWidth);
         label->installEventFilter(this);
@@ -210,39 +210,29 @@ QString DeviceItemWidget::bitrateText(double bitrate)
     return QString::number(bitrate, 'g', 6);
 }
 
-DeviceItemWidget::CaptionedText DeviceItemWidget::captioned(const QString &pattern, const QString &value)
+DeviceItemWidget::CaptionedText DeviceItemWidget::captioned(const QString &pattern, const QString &value,
+                                                            const QString &shortText)
 {
-    return {pattern.arg(value), qMax(0, int(pattern.indexOf(QLatin1String("%1"))))};
+    return {pattern.arg(value), shortText};
 }
 
-QString DeviceItemWidget::fittedText(const QString &text, int captionLength, const QFontMetrics &metrics, int width)
+QString DeviceItemWidget::fittedText(const QString &text, const QString &shortText, const QFontMetrics &metrics,
+                                     int width)
 {
     if (metrics.horizontalAdvance(text) <= width)
         return text;
-    const QString value = text.mid(captionLength);
-    if (captionLength > 0 && captionLength < text.size()) {
-        // The separator (blanks and colons) stays with the value: "Encode… : H.265+".
-        const QString caption = text.left(captionLength);
-        int words = caption.size();
-        while (words > 0 &&
-               (caption.at(words - 1).isSpace() || caption.at(words - 1).category() == QChar::Punctuation_Other))
-            --words;
-        const QString tail = caption.mid(words) + value;
-        const int room = width - metrics.horizontalAdvance(tail);
-        if (words > 0 && room >= metrics.horizontalAdvance(kEllipsis)) {
-            const QString shortCaption = metrics.elidedText(caption.left(words), Qt::ElideRight, room);
-            if (!shortCaption.isEmpty())
-                return shortCaption + tail;
-        }
-    }
-    return metrics.elidedText(value, Qt::ElideRight, width);
+    if (shortText.isEmpty())
+        return metrics.elidedText(text, Qt::ElideRight, width);
+    if (metrics.horizontalAdvance(shortText) <= width)
+        return shortText;
+    return metrics.elidedText(shortText, Qt::ElideRight, width);
 }
 
 QString DeviceItemWidget::shownValueText(const aptui::Label *label) const
 {
     const int index = valueLabels().indexOf(const_cast<aptui::Label *>(label));
-    const int captionLength = index < 0 ? 0 : m_values.captionLengths.value(index);
-    return fittedText(label->text(), captionLength, label->fontMetrics(), label->contentsRect().width());
+    const QString shortText = index < 0 ? QString() : m_values.shortTexts.value(index);
+    return fittedText(label->text(), shortText, label->fontMetrics(), label->contentsRect().width());
 }
 
 void DeviceItemWidget::refreshToolTips()
@@ -281,34 +271,45 @@ void DeviceItemWidget::setLabelText(aptui::Label *label, const CaptionedText &te
     if (index >= 0) {
         m_values.texts[index] = text.text;
         m_values.toolTips[index] = text.text;
-        m_values.captionLengths[index] = text.captionLength;
+        m_values.shortTexts[index] = text.shortText;
     }
     refreshToolTips();
 }
 
 DeviceItemWidget::CaptionedText DeviceItemWidget::frameRateText(const QString &frameRate)
 {
-    return captioned(tr("Frame Rate : %1"), frameRate);
+    return captioned(tr("Frame Rate : %1"), frameRate,
+                     //: Short form of "Frame Rate : %1" on a narrow card: frames per second.
+                     tr("%1 fps").arg(frameRate));
+}
+
+DeviceItemWidget::CaptionedText DeviceItemWidget::rateText(const QString &pattern, const QString &rate)
+{
+    //: Short form of a card's bitrate on a narrow card, per channel.
+    return captioned(pattern, rate, tr("%1 kbps", "short bitrate").arg(rate));
 }
 
 DeviceItemWidget::CaptionedText DeviceItemWidget::convertedRateText(double bitrate)
 {
-    return captioned(tr("Fixted Rate : %1 kbps"), QString::number(wholeBitrate(bitrate)));
+    return rateText(tr("Fixted Rate : %1 kbps"), QString::number(wholeBitrate(bitrate)));
 }
 
 DeviceItemWidget::ValueTexts DeviceItemWidget::makeValueTexts(const StructDeviceItem &item, bool rateConverted)
 {
-    QList<CaptionedText> texts{captioned(tr("Counts : %1"), QString::number(item.iChannelCount))};
+    // Resolution, encoding and scene need no caption where room is short: the value says what it is.
+    QList<CaptionedText> texts{captioned(tr("Counts : %1"), QString::number(item.iChannelCount),
+                                         //: Short form of "Counts : %n" on a narrow card: the number of channels.
+                                         tr("%n ch.", "short channel count", item.iChannelCount))};
     if (item.strScene.isEmpty()) {
-        texts.append(captioned(tr("Fixted Rate : %1 kbps"), bitrateText(item.dBitrate)));
+        texts.append(rateText(tr("Fixted Rate : %1 kbps"), bitrateText(item.dBitrate)));
         texts.append(frameRateText(item.strFrameRate));
-        texts.append(captioned(tr("Resolution : %1"), item.strResolution));
-        texts.append(captioned(tr("Encode Type : %1"), item.strEncoding));
+        texts.append(captioned(tr("Resolution : %1"), item.strResolution, item.strResolution));
+        texts.append(captioned(tr("Encode Type : %1"), item.strEncoding, item.strEncoding));
     } else {
-        texts.append(captioned(tr("Variable Rate : %1 kbps"), bitrateText(item.dBitrate)));
-        texts.append(captioned(tr("Resolution : %1"), item.strResolution));
-        texts.append(captioned(tr("Encode Type : %1"), item.strEncoding));
-        texts.append(captioned(tr("Scene Type : %1"), item.strScene));
+        texts.append(rateText(tr("Variable Rate : %1 kbps"), bitrateText(item.dBitrate)));
+        texts.append(captioned(tr("Resolution : %1"), item.strResolution, item.strResolution));
+        texts.append(captioned(tr("Encode Type : %1"), item.strEncoding, item.strEncoding));
+        texts.append(captioned(tr("Scene Type : %1"), item.strScene, item.strScene));
     }
     if (rateConverted) {
         texts[1] = convertedRateText(item.dBitrate);
@@ -318,7 +319,7 @@ DeviceItemWidget::ValueTexts DeviceItemWidget::makeValueTexts(const StructDevice
     ValueTexts values;
     for (const CaptionedText &text : texts) {
         values.texts.append(text.text);
-        values.captionLengths.append(text.captionLength);
+        values.shortTexts.append(text.shortText);
     }
     values.toolTips = values.texts;
     // The scene display's resolution has never had a tool tip.
@@ -383,15 +384,51 @@ QString DeviceItemWidget::recordingText(const StructDeviceItem &item)
 void DeviceItemWidget::showGroup(long long id, const StructDeviceItem &item, bool rateConverted)
 {
     setHeader(item.strDeviceType, item.strChannelName, item.strExtraText);
-    const QString recording = recordingText(item);
-    m_labelRecording->setText(recording);
+    m_recordingText = recordingText(item);
+    m_recordingShortText = m_recordingText.isEmpty() ? QString()
+                                                     //: Short form of "On motion %1 %" beside a long group name.
+                                                     : tr("%1 %", "short recording share").arg(item.iRecordingShare);
+    m_labelRecording->setText(m_recordingText);
+    m_recordingShort = false;
     m_labelRecording->setToolTip(
-        recording.isEmpty() ? QString() : tr("Records on motion, %1 % of the time").arg(item.iRecordingShare));
-    m_labelRecording->setVisible(!recording.isEmpty());
+        m_recordingText.isEmpty() ? QString() : tr("Records on motion, %1 % of the time").arg(item.iRecordingShare));
+    m_labelRecording->setVisible(!m_recordingText.isEmpty());
     setDeviceData(item.iChannelCount, item.strResolution, item.strFrameRate, item.dBitrate, id,
                   item.iChannelGroupNumber, item.strEncoding, item.strScene);
     if (rateConverted)
         updateFrameRateAndRate(item.strFrameRate, item.dBitrate);
+    fitHeader(width());
+}
+
+void DeviceItemWidget::fitHeader(int width)
+{
+    const bool isDvr = m_deviceType.toUpper() == QLatin1String("DVR");
+    const auto apply = [this, isDvr](bool iconShown, bool shortShare) {
+        m_labelDeviceTypeIconDVR->setVisible(iconShown && isDvr);
+        m_labelDeviceTypeIconIPC->setVisible(iconShown && !isDvr);
+        // Without the icon the header's gaps close up a little too.
+        m_hlayout1->setSpacing(!iconShown ? kHeaderSpacing / 2 : isDvr ? kHeaderSpacing + 1 : kHeaderSpacing);
+        m_recordingShort = shortShare;
+        m_labelRecording->setText(shortShare ? m_recordingShortText : m_recordingText);
+    };
+    apply(true, false);
+    if (m_recordingText.isEmpty() || width <= 0)
+        return;
+    // The name comes first: then the share, which can read short, then the
+    // type icon, which the groups of a plan mostly share anyway. Each step is
+    // tried in the header's real layout.
+    const int nameWidth = m_labelChannelGroupName->sizeHint().width();
+    const auto nameFits = [this, nameWidth] {
+        m_vlayout->activate();
+        return m_labelChannelGroupName->width() >= nameWidth;
+    };
+    if (nameFits())
+        return;
+    apply(true, true);
+    if (nameFits())
+        return;
+    apply(false, true);
+    m_vlayout->activate();
 }
 
 void DeviceItemWidget::layoutAt(const QSize &size)
@@ -400,6 +437,7 @@ void DeviceItemWidget::layoutAt(const QSize &size)
     ensurePolished();
     resize(size);
     applyLayout(size.width());
+    fitHeader(size.width());
     m_vlayout->invalidate();
     m_vlayout->activate();
     // The labels of a card that is not shown get no resize events.
@@ -416,6 +454,7 @@ void DeviceItemWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     applyLayout(event->size().width());
+    fitHeader(event->size().width());
 }
 
 void DeviceItemWidget::applyLayout(int width)

@@ -74,10 +74,13 @@ public:
     static QString bitrateText(double bitrate);
 
     // The text a value label draws at its current width: the whole text when
-    // it fits; otherwise its caption ("Encode Type : ") is shortened, then
-    // left out, so that the value stays whole; only a value too long on its
-    // own is cut at its end.
+    // it fits, otherwise its short form ("25 fps" for "Frame Rate : 25",
+    // "H.265" for "Encode Type : H.265"), which no word is cut from; only a
+    // value too long on its own is cut at its end.
     QString shownValueText(const aptui::Label *label) const;
+    // Whether the recording share beside the name reads in its short form, so
+    // that the name keeps its room.
+    bool recordingIsShort() const { return m_recordingShort; }
 
 signals:
     void signalDeleteClicked(long long id, int channelGroupNumber);
@@ -94,8 +97,8 @@ private:
     {
         QStringList texts;
         QStringList toolTips;
-        // How much of each text is its caption; 0 for a text without one.
-        QList<int> captionLengths;
+        // What each reads as where the whole text has no room.
+        QStringList shortTexts;
     };
 
     void setupForm();
@@ -103,21 +106,23 @@ private:
     void applyLayout(int width);
     void setValueTexts(const ValueTexts &values);
     static ValueTexts makeValueTexts(const StructDeviceItem &item, bool rateConverted);
-    // A value text and how much of it is its caption.
+    // A value text and its short form.
     struct CaptionedText
     {
         QString text;
-        int captionLength = 0;
+        QString shortText;
     };
-    static CaptionedText captioned(const QString &pattern, const QString &value);
+    static CaptionedText captioned(const QString &pattern, const QString &value, const QString &shortText);
     static CaptionedText frameRateText(const QString &frameRate);
+    static CaptionedText rateText(const QString &pattern, const QString &rate);
     // A converted rate reads whole, as the rate field of the editor shows it.
     static CaptionedText convertedRateText(double bitrate);
     void setLabelText(aptui::Label *label, const CaptionedText &text);
     QList<aptui::Label *> valueLabels() const;
-    // What shownValueText draws, the caption being the first captionLength
-    // characters of the text.
-    static QString fittedText(const QString &text, int captionLength, const QFontMetrics &metrics, int width);
+    // What shownValueText draws.
+    static QString fittedText(const QString &text, const QString &shortText, const QFontMetrics &metrics, int width);
+    // The recording share in full or short, by the room the header has.
+    void fitHeader(int width);
     // Texts that do not fit are drawn shortened (fittedText); the labels keep
     // the whole text (strText) and show it as their tool tip, also where a
     // label has no tool tip of its own while its whole text shows.
@@ -132,6 +137,9 @@ private:
     QString m_sceneName;
     QString m_frameRate;
     int m_layoutMode = LayoutNone;
+    bool m_recordingShort = false;
+    QString m_recordingText;
+    QString m_recordingShortText;
     // The width the value rows were last arranged for.
     int m_layoutWidth = -1;
     // What the value labels were given, in label order.

@@ -346,8 +346,9 @@ void TestDeviceCard::valuesFitTheCard_data()
     }
 }
 
-// Every value ends inside the card, shortened with an ellipsis where it must
-// and whole in its tool tip; of the encoding, the value always shows whole.
+// Every value ends inside the card, in its short form where the whole text has
+// no room (no word of a caption cut, the caption left out) and whole in its
+// tool tip; of the encoding, the value always shows whole.
 void TestDeviceCard::valuesFitTheCard()
 {
     QFETCH(int, width);
@@ -367,7 +368,7 @@ void TestDeviceCard::valuesFitTheCard()
         QVERIFY2(label->geometry().right() < width, qPrintable(context));
         QVERIFY2(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width(), qPrintable(context));
         if (shown != label->text()) {
-            QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(context));
+            QVERIFY2(!shown.contains(QLatin1Char(':')), qPrintable(context));
             QCOMPARE(label->toolTip(), label->text());
         }
         if (label->text().endsWith(QLatin1String("H.265+"))) {
