@@ -68,6 +68,8 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
     m_pAboutMenu->setWindowFlags(m_pAboutMenu->windowFlags() | Qt::FramelessWindowHint | Qt::Popup);
     m_pAboutMenu->setAttribute(Qt::WA_TranslucentBackground);
     m_pAboutMenu->setFocusPolicy(Qt::NoFocus);
+    //: The menu behind the title bar's menu button, as a screen reader names it.
+    m_pAboutMenu->setAccessibleName(tr("System menu"));
 
     ui->topLayout->addWidget(m_pTitle);
     m_pBoardHLayout->addWidget(m_pDeviceEditor);

@@ -194,6 +194,7 @@ private slots:
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(menu);
         QVERIFY(face);
         QCOMPARE(face->role(), QAccessible::PopupMenu);
+        QVERIFY(!face->text(QAccessible::Name).isEmpty());
         QAccessibleInterface *first = face->child(0);
         QVERIFY(first);
         QCOMPARE(first->role(), QAccessible::MenuItem);
