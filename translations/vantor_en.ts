@@ -5,18 +5,17 @@
     <name>AboutDialog</name>
     <message>
         <source>TAVO storage calculator</source>
+        <extracomment>The program&apos;s name in the about panel.</extracomment>
         <translation>TAVO storage calculator</translation>
     </message>
     <message>
-        <source>v4.0.0.50build</source>
-        <translation>V4.0.0.50 build</translation>
-    </message>
-    <message>
         <source>User Help</source>
+        <extracomment>Button: opens the user manual.</extracomment>
         <translation>User manual</translation>
     </message>
     <message>
         <source>Open Source Software Licenses</source>
+        <extracomment>Button: opens the file of the licences of the open-source software the program uses.</extracomment>
         <translation>Open-source licences</translation>
     </message>
     <message>
@@ -27,23 +26,32 @@
         <source>Open Open Source Software Licenses file failed.</source>
         <translation>The open-source licences file could not be opened.</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>The about panel&apos;s version line: %1 is the version number (&quot;4.0.0.50&quot;).</extracomment>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>BandWidthPage</name>
     <message>
         <source>IPC Counts</source>
+        <extracomment>Caption under the number of network-camera (IPC) channels.</extracomment>
         <translation>IPCs</translation>
     </message>
     <message>
         <source>DVR Counts</source>
+        <extracomment>Caption under the number of recorder (DVR) channels.</extracomment>
         <translation>DVRs</translation>
     </message>
     <message>
         <source>Channel Counts</source>
+        <extracomment>Caption under the number of channels watched live.</extracomment>
         <translation>Channels</translation>
     </message>
     <message>
         <source>Total Band Width(%1)</source>
+        <extracomment>Caption under the big bandwidth figure; %1 is its unit (Kbps, Mbps or Gbps).</extracomment>
         <translation>Total bandwidth (%1)</translation>
     </message>
 </context>
@@ -51,14 +59,17 @@
     <name>CapacityCalculation</name>
     <message>
         <source>Capacity Calculation :</source>
+        <extracomment>Caption over the calculator column.</extracomment>
         <translation>Capacity calculation:</translation>
     </message>
     <message>
         <source>Export</source>
+        <extracomment>Button: writes the plan into a PDF report (a verb).</extracomment>
         <translation>Export</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>Button: removes every channel group from the list, after asking (a verb).</extracomment>
         <translation>Clear</translation>
     </message>
 </context>
@@ -66,98 +77,85 @@
     <name>DataCalculatorPage</name>
     <message>
         <source>GB</source>
+        <extracomment>Unit choice beside the disk size field: gigabytes.
+----------
+Unit beside the big figure of the disk space a retention needs: gigabytes.</extracomment>
         <translation>GB</translation>
     </message>
     <message>
-        <source>Day(s)</source>
-        <translation>Day(s)</translation>
-    </message>
-    <message>
-        <source>Week(s)</source>
-        <translation>Week(s)</translation>
-    </message>
-    <message>
-        <source>Month(s)</source>
-        <translation>Month(s)</translation>
-    </message>
-    <message>
-        <source>Months(s)</source>
-        <translation>Month(s)</translation>
-    </message>
-    <message>
-        <source> Day(s)</source>
-        <translation> Day(s)</translation>
-    </message>
-    <message>
-        <source> Week(s)</source>
-        <translation> Week(s)</translation>
-    </message>
-    <message>
-        <source> Month(s)</source>
-        <translation> Month(s)</translation>
-    </message>
-    <message>
-        <source> GB</source>
-        <translation> GB</translation>
-    </message>
-    <message>
         <source>TB</source>
+        <extracomment>Unit choice beside the disk size field: terabytes (1 TB = 1000 GB).
+----------
+Unit beside the big figure of the disk space a retention needs: terabytes (1 TB = 1000 GB).</extracomment>
         <translation>TB</translation>
     </message>
     <message>
-        <source> TB</source>
-        <translation> TB</translation>
-    </message>
-    <message>
         <source>CalTime</source>
+        <extracomment>Mode button of the calculator: how long a given disk keeps video (a short noun, &quot;Retention&quot;).</extracomment>
         <translation>Retention</translation>
     </message>
     <message>
         <source>CalDisk</source>
+        <extracomment>Mode button of the calculator: the disk a wanted retention needs (a short noun, &quot;Disk needed&quot;).</extracomment>
         <translation>Disk needed</translation>
     </message>
     <message>
         <source>CalBandWith</source>
+        <extracomment>Mode button of the calculator: the network bandwidth of the channels watched live (a short noun).</extracomment>
         <translation>Bandwidth</translation>
     </message>
     <message>
         <source>set disk size : </source>
+        <extracomment>Caption of the field for the size of the disk (a number in TB or GB follows).</extracomment>
         <translation>Disk size: </translation>
     </message>
     <message>
         <source>record time :</source>
+        <extracomment>Caption of the hours recorded each day, set by a slider from 0 to 24.
+----------
+What a screen reader says for the slider of the hours recorded each day.</extracomment>
         <translation>Recording hours per day:</translation>
     </message>
     <message>
         <source>h</source>
+        <extracomment>Unit after the hours recorded each day: hours (an abbreviation).</extracomment>
         <translation>h</translation>
     </message>
     <message>
         <source>set save time:</source>
+        <extracomment>Caption of the field for how long video must be kept (a number of days, weeks or months follows).</extracomment>
         <translation>Retention period:</translation>
     </message>
     <message>
         <source>DAY</source>
+        <extracomment>Unit choice for the wanted retention: days.</extracomment>
         <translation>Days</translation>
     </message>
     <message>
         <source>WEEK</source>
+        <extracomment>Unit choice for the wanted retention: weeks.</extracomment>
         <translation>Weeks</translation>
     </message>
     <message>
         <source>MONTH</source>
+        <extracomment>Unit choice for the wanted retention: months of 30 days.</extracomment>
         <translation>Months</translation>
     </message>
     <message>
         <source>record time each day :</source>
+        <extracomment>Caption of the hours recorded each day, set by a slider from 0 to 24.
+----------
+What a screen reader says for the slider of the hours recorded each day.</extracomment>
         <translation>Recording hours per day:</translation>
     </message>
     <message>
         <source>Disk Array</source>
+        <extracomment>Mode button of the calculator: drives in a RAID array (a short noun).</extracomment>
         <translation>Array</translation>
     </message>
     <message numerus="yes">
         <source>%n week(s)</source>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n week</numerusform>
             <numerusform>%n weeks</numerusform>
@@ -165,6 +163,7 @@
     </message>
     <message numerus="yes">
         <source>%n month(s)</source>
+        <extracomment>The retention the planner wants (a month of 30 days), also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n month</numerusform>
             <numerusform>%n months</numerusform>
@@ -172,87 +171,144 @@
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n day</numerusform>
             <numerusform>%n days</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A network bandwidth in the report: %1 the figure with one decimal, %2 its unit (Kbps, Mbps or Gbps).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 day(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it (large ones in exponent form, &quot;7e+05&quot;); the plural follows that number.</extracomment>
+        <translation>
+            <numerusform>%1 day</numerusform>
+            <numerusform>%1 days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 week(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of weeks; the plural follows it.</extracomment>
+        <translation>
+            <numerusform>%1 week</numerusform>
+            <numerusform>%1 weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 month(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of 30-day months; the plural follows it.</extracomment>
+        <translation>
+            <numerusform>%1 month</numerusform>
+            <numerusform>%1 months</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <extracomment>A disk size in the report: %1 whole or decimal gigabytes.</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <extracomment>A disk size in the report: %1 whole or decimal terabytes (1 TB = 1000 GB).</extracomment>
+        <translation>%1 TB</translation>
     </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
     <message>
         <source>Video can be saved:</source>
+        <extracomment>Caption over the figures of how long the disk keeps video.</extracomment>
         <translation>Video is kept for:</translation>
     </message>
     <message>
         <source>By Day</source>
+        <extracomment>Short caption left of the figure: the retention counted in days (about 64 px wide).</extracomment>
         <translation>In days</translation>
     </message>
     <message>
-        <source>Day(s)</source>
-        <translation>Day(s)</translation>
-    </message>
-    <message>
         <source>By Week</source>
+        <extracomment>Short caption left of the figure: the retention counted in weeks (about 64 px wide).</extracomment>
         <translation>In weeks</translation>
     </message>
     <message>
-        <source>Week(s)</source>
-        <translation>Week(s)</translation>
-    </message>
-    <message>
         <source>By Month</source>
+        <extracomment>Short caption left of the figure: the retention counted in months (about 64 px wide).</extracomment>
         <translation>In months</translation>
     </message>
-    <message>
-        <source>Month(s)</source>
-        <translation>Month(s)</translation>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>Unit under the big figure of the days the disk keeps video; no number in the text, but its plural form follows that figure (&quot;1 day&quot;, &quot;21 days&quot;).</extracomment>
+        <translation>
+            <numerusform>day</numerusform>
+            <numerusform>days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>week(s)</source>
+        <extracomment>Unit under the big figure of the weeks the disk keeps video; the plural form follows that figure.</extracomment>
+        <translation>
+            <numerusform>week</numerusform>
+            <numerusform>weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>month(s)</source>
+        <extracomment>Unit under the big figure of the (30-day) months the disk keeps video; the plural form follows that figure.</extracomment>
+        <translation>
+            <numerusform>month</numerusform>
+            <numerusform>months</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>DeviceAddPage</name>
     <message>
         <source>Gpbs</source>
+        <extracomment>Unit of a network bandwidth: gigabits per second (shown under the figure and after it).</extracomment>
         <translation>Gbps</translation>
     </message>
     <message>
         <source>Mpbs</source>
+        <extracomment>Unit of a network bandwidth: megabits per second (shown under the figure and after it).</extracomment>
         <translation>Mbps</translation>
     </message>
     <message>
         <source>Kpbs</source>
+        <extracomment>Unit of a network bandwidth: kilobits per second (shown under the figure and after it).</extracomment>
         <translation>Kbps</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>Title of the question before every channel group is removed (the Clear button&apos;s action).</extracomment>
         <translation>Clear</translation>
     </message>
     <message>
         <source>Clear all the channels?</source>
+        <extracomment>Asked before every channel group is removed; the answer is Confirm or Cancel.</extracomment>
         <translation>Clear all channels?</translation>
     </message>
     <message>
         <source>Save File</source>
+        <extracomment>Title of the file dialog that saves the PDF report.</extracomment>
         <translation>Save file</translation>
     </message>
     <message>
         <source>File (*.pdf )</source>
+        <extracomment>File-type filter of the dialog that saves the report; keep &quot;(*.pdf )&quot; as it is.</extracomment>
         <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
         <source>Hint</source>
+        <extracomment>Title of the message that says where the report went or why it could not be written.</extracomment>
         <translation>Notice</translation>
     </message>
     <message>
-        <source>Failed to save the file.</source>
-        <translation>The report could not be saved.</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Devices</source>
+        <extracomment>Title of the report&apos;s section listing the channel groups.</extracomment>
         <translation>Devices</translation>
     </message>
     <message>
@@ -261,6 +317,7 @@
     </message>
     <message>
         <source>Device Quantity</source>
+        <extracomment>Column caption in the report&apos;s device table: the number of channels in a group.</extracomment>
         <translation>Channels</translation>
     </message>
     <message>
@@ -269,6 +326,7 @@
     </message>
     <message>
         <source>Frame Rate(fps)</source>
+        <extracomment>Column caption in the report&apos;s device table: the frame rate in frames per second.</extracomment>
         <translation>Frame rate (fps)</translation>
     </message>
     <message>
@@ -277,54 +335,69 @@
     </message>
     <message>
         <source>Recommended Bitrate(kbps)</source>
+        <extracomment>Column caption in the report&apos;s device table: a group&apos;s bitrate per channel in kilobits per second.</extracomment>
         <translation>Recommended bitrate (kbps)</translation>
     </message>
     <message>
         <source>Space Given</source>
+        <extracomment>Title of the report&apos;s section on how long a given disk keeps video.</extracomment>
         <translation>Retention for a given disk size</translation>
     </message>
     <message>
         <source>Disk Space</source>
+        <extracomment>Column caption in the report: the size of the given disk.</extracomment>
         <translation>Disk size</translation>
     </message>
     <message>
         <source>Recording Time/day</source>
+        <extracomment>Column caption in the report: the hours recorded each day.</extracomment>
         <translation>Recording hours per day</translation>
     </message>
     <message>
         <source>Recording Time By Day</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole days.</extracomment>
         <translation>Retention in days</translation>
     </message>
     <message>
         <source>Recording Time By Week</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole weeks.</extracomment>
         <translation>Retention in weeks</translation>
     </message>
     <message>
         <source>Recording Time By Month</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole months.</extracomment>
         <translation>Retention in months</translation>
     </message>
     <message>
         <source>Time Given</source>
+        <extracomment>Title of the report&apos;s section on how much disk a wanted retention needs.</extracomment>
         <translation>Disk space for a given retention period</translation>
     </message>
     <message>
         <source>Recording Time</source>
+        <extracomment>Column caption in the report: the retention the planner wants.</extracomment>
         <translation>Retention period</translation>
     </message>
     <message>
         <source>Required Disk Space</source>
+        <extracomment>Column caption in the report: the disk space the wanted retention needs.</extracomment>
         <translation>Required disk space</translation>
     </message>
     <message>
         <source>Bandwidth</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the network bandwidth of the live-view groups.
+----------
+Title of the report&apos;s section on the network bandwidth (a noun).</extracomment>
         <translation>Bandwidth</translation>
     </message>
     <message>
         <source>Total device number</source>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the number of channels watched live.</extracomment>
         <translation>Total channels</translation>
     </message>
     <message>
         <source>Total Band Width</source>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the network bandwidth of those channels.</extracomment>
         <translation>Total bandwidth</translation>
     </message>
     <message>
@@ -333,66 +406,73 @@
     </message>
     <message>
         <source>Exact</source>
+        <extracomment>Column caption in the report: the same figure unrounded, with one decimal (an adjective: &quot;exact figure&quot;).</extracomment>
         <translation>Exact</translation>
     </message>
     <message>
         <source>Channel groups</source>
+        <extracomment>What a screen reader says for the list of channel groups.</extracomment>
         <translation>Channel groups</translation>
     </message>
     <message>
         <source>%1%</source>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart: %1 percent with one decimal.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
         <source>Storage plan</source>
+        <extracomment>The report&apos;s heading.
+----------
+The file name offered for a report of a plan without a name (no extension; keep it short).</extracomment>
         <translation>Storage plan</translation>
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>The program&apos;s version in the report&apos;s title block.</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>Channels</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the number of channels.</extracomment>
         <translation>Channels</translation>
     </message>
     <message>
         <source>Storage bitrate</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the bitrate written to disk.</extracomment>
         <translation>Storage bitrate</translation>
     </message>
     <message>
         <source>Disk for %1</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>Disk for %1</translation>
     </message>
     <message>
-        <source>TAVO storage calculator</source>
-        <translation>TAVO storage calculator</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
+        <extracomment>The report&apos;s page numbers: page %1 of %2 pages.</extracomment>
         <translation>Page %1 of %2</translation>
     </message>
     <message>
         <source>Total</source>
+        <extracomment>First cell of the row under the device table that adds the channels and bitrates up.</extracomment>
         <translation>Total</translation>
     </message>
     <message>
         <source>Storage by channel group</source>
+        <extracomment>Title of the report&apos;s chart of each channel group&apos;s share of the storage.</extracomment>
         <translation>Storage by channel group</translation>
     </message>
     <message>
         <source>No channel group is recorded.</source>
+        <extracomment>Said in place of the report&apos;s chart when no channel group is written to disk.</extracomment>
         <translation>No channel group is recorded.</translation>
     </message>
     <message numerus="yes">
         <source>Others (%n groups)</source>
+        <extracomment>Label of the chart&apos;s last bar, which adds up the smallest %n channel groups.</extracomment>
         <translation>
             <numerusform>Others (%n group)</numerusform>
             <numerusform>Others (%n groups)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Saved to:</source>
-        <translation>Saved to:</translation>
     </message>
     <message>
         <source>%1 is a folder. Choose a file name.</source>
@@ -416,38 +496,47 @@
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button: opens the report just written (a verb).</extracomment>
         <translation>Open</translation>
     </message>
     <message>
         <source>Show in folder</source>
+        <extracomment>Button: opens the folder the report was written to.</extracomment>
         <translation>Show in folder</translation>
     </message>
     <message>
         <source>Not recorded</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: watched live only, never written to disk.</extracomment>
         <translation>Not recorded</translation>
     </message>
     <message>
         <source>Continuous</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records all the time.</extracomment>
         <translation>Continuous</translation>
     </message>
     <message>
         <source>On motion, %1 %</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records on motion, %1 percent of the time.</extracomment>
         <translation>On motion, %1 %</translation>
     </message>
     <message>
         <source>Recording</source>
+        <extracomment>Column caption in the report&apos;s device table: how a group records (all the time, on motion, not at all).</extracomment>
         <translation>Recording</translation>
     </message>
     <message>
         <source>Scene Activity</source>
+        <extracomment>Column caption in the report: what calmer or busier scenes would make of the figure.</extracomment>
         <translation>Scene activity</translation>
     </message>
     <message>
         <source>%1 × %2 TB</source>
+        <extracomment>The drives of a disk array in the report: %1 drives of %2 terabytes each (&quot;6 × 8 TB&quot;).</extracomment>
         <translation>%1 × %2 TB</translation>
     </message>
     <message numerus="yes">
         <source>%1 + %n spare(s)</source>
+        <extracomment>A disk array&apos;s RAID level (%1, &quot;RAID 6&quot;) and its %n hot-spare drives, in the report.</extracomment>
         <translation>
             <numerusform>%1 + %n spare</numerusform>
             <numerusform>%1 + %n spares</numerusform>
@@ -455,22 +544,27 @@
     </message>
     <message>
         <source>Disk Array</source>
+        <extracomment>Title of the report&apos;s section on the disk array.</extracomment>
         <translation>Disk array</translation>
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Column caption over the reason a disk array cannot be built.</extracomment>
         <translation>Problem</translation>
     </message>
     <message>
         <source>%1 TB (%2 TiB)</source>
+        <extracomment>A disk array&apos;s usable capacity: %1 in terabytes (1000 GB), %2 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>%1 TB (%2 TiB)</translation>
     </message>
     <message>
         <source>%1 TB</source>
+        <extracomment>A disk array&apos;s capacity in terabytes (1000 GB).</extracomment>
         <translation>%1 TB</translation>
     </message>
     <message>
         <source>Drives</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives and their size (a noun).</extracomment>
         <translation>Drives</translation>
     </message>
     <message>
@@ -479,6 +573,7 @@
     </message>
     <message>
         <source>Hot Spares</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the number of hot-spare drives.</extracomment>
         <translation>Hot spares</translation>
     </message>
     <message>
@@ -491,30 +586,37 @@
     </message>
     <message>
         <source>Kept at %1 h/day</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the days the array keeps video when %1 hours are recorded a day.</extracomment>
         <translation>Kept at %1 h a day</translation>
     </message>
     <message>
         <source>Drives for %1</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>Drives for %1</translation>
     </message>
     <message>
         <source>Disk array</source>
+        <extracomment>Caption of the disk array&apos;s line in the report&apos;s title block.</extracomment>
         <translation>Disk array</translation>
     </message>
     <message>
         <source>Cannot be built</source>
+        <extracomment>The disk array&apos;s line in the report&apos;s title block when the planner&apos;s drives cannot make the array.</extracomment>
         <translation>Cannot be built</translation>
     </message>
     <message>
         <source>%1, keeps %2</source>
+        <extracomment>A disk array in the report&apos;s title block: %1 the array, %2 the days it keeps video (&quot;31.4 days&quot;).</extracomment>
         <translation>%1, keeps %2</translation>
     </message>
     <message>
         <source>%1 days</source>
+        <extracomment>Days a disk array keeps video, in the report: %1 with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
         <translation>%1 days</translation>
     </message>
     <message numerus="yes">
         <source>%n drive(s)</source>
+        <extracomment>Drives of the planner&apos;s size a disk array needs for the wanted retention, in the report.</extracomment>
         <translation>
             <numerusform>%n drive</numerusform>
             <numerusform>%n drives</numerusform>
@@ -562,6 +664,46 @@
         <source>Switch to NTSC</source>
         <extracomment>Undo history: the switch of every group to the NTSC video standard (&quot;Undo Switch to NTSC&quot;).</extracomment>
         <translation>Switch to NTSC</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <extracomment>Hours recorded a day, in the report&apos;s tables: %1 a whole number of hours (&quot;24 h&quot;).</extracomment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>&lt;%1%</source>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart when it is below %1 percent (0.1).</extracomment>
+        <translation>&lt;%1%</translation>
+    </message>
+    <message>
+        <source>%1 Mbps</source>
+        <extracomment>The bitrate written to disk in the report&apos;s title block: %1 megabits per second with one decimal.</extracomment>
+        <translation>%1 Mbps</translation>
+    </message>
+    <message>
+        <source>TAVO storage calculator %1</source>
+        <extracomment>The report&apos;s footer: the program&apos;s name and %1 its version.</extracomment>
+        <translation>TAVO storage calculator %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>disk array</comment>
+        <extracomment>A disk array in the report&apos;s title block: %1 its drives (&quot;6 × 8 TB&quot;), %2 its RAID level with any spares (&quot;RAID 6 + 1 spare&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Saved to:
+%1</source>
+        <extracomment>The report was written: %1 is the file&apos;s path on the next line.</extracomment>
+        <translation>Saved to:
+%1</translation>
+    </message>
+    <message>
+        <source>Failed to save the file.
+%1</source>
+        <extracomment>The report was not written: %1 is the reason on the next line (a sentence naming the file or folder).</extracomment>
+        <translation>The report could not be saved.
+%1</translation>
     </message>
 </context>
 <context>
@@ -737,15 +879,25 @@
         <extracomment>Button that puts the edited channel group back into the list, changed.</extracomment>
         <translation>Save changes</translation>
     </message>
+    <message numerus="yes">
+        <source>A name has at most %n character(s)</source>
+        <extracomment>Shown at the name field when a key would make the name longer than it may be.</extracomment>
+        <translation>
+            <numerusform>A name has at most %n character</numerusform>
+            <numerusform>A name has at most %n characters</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
     <message>
         <source>IPC</source>
+        <extracomment>Device type: a network camera. Keep it exactly as it is: the program tells the types apart by name.</extracomment>
         <translation>IPC</translation>
     </message>
     <message>
         <source>DVR</source>
+        <extracomment>Device type: a recorder. Keep it exactly as it is: the program tells the types apart by name.</extracomment>
         <translation>DVR</translation>
     </message>
 </context>
@@ -753,14 +905,17 @@
     <name>DeviceListView</name>
     <message>
         <source>Edit group</source>
+        <extracomment>Context-menu entry: loads the channel group into the editor (a verb).</extracomment>
         <translation>Edit group</translation>
     </message>
     <message>
         <source>Duplicate group</source>
+        <extracomment>Context-menu entry: puts a copy of the channel group below it (a verb).</extracomment>
         <translation>Duplicate group</translation>
     </message>
     <message>
         <source>Delete group</source>
+        <extracomment>Context-menu entry: removes the channel group (a verb).</extracomment>
         <translation>Delete group</translation>
     </message>
 </context>
@@ -768,6 +923,7 @@
     <name>DiskArray</name>
     <message>
         <source>A drive holds from %1 to %2 TB.</source>
+        <extracomment>Why the array cannot be built: %1 and %2 are the least and greatest drive sizes in terabytes.</extracomment>
         <translation>A drive holds from %1 to %2 TB.</translation>
     </message>
     <message>
@@ -780,6 +936,7 @@
     </message>
     <message numerus="yes">
         <source>This RAID level needs at least %n drive(s) besides the spares.</source>
+        <extracomment>Why the array cannot be built: the level needs %n drives that are not hot spares.</extracomment>
         <translation>
             <numerusform>This RAID level needs at least %n drive besides the spares.</numerusform>
             <numerusform>This RAID level needs at least %n drives besides the spares.</numerusform>
@@ -795,22 +952,27 @@
     </message>
     <message>
         <source>RAID 1</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 1</translation>
     </message>
     <message>
         <source>RAID 5</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 5</translation>
     </message>
     <message>
         <source>RAID 6</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 6</translation>
     </message>
     <message>
         <source>RAID 10</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 10</translation>
     </message>
     <message>
         <source>No RAID</source>
+        <extracomment>The drives used one by one, without RAID (a choice in the list of levels).</extracomment>
         <translation>No RAID</translation>
     </message>
 </context>
@@ -818,23 +980,28 @@
     <name>DiskArrayPage</name>
     <message>
         <source>Drive size (TB) :</source>
+        <extracomment>Caption of the field for the size of one drive of the array, in terabytes.</extracomment>
         <translation>Drive size (TB):</translation>
     </message>
     <message>
         <source>Drives :</source>
+        <extracomment>Caption of the field for the number of drives in the array.</extracomment>
         <translation>Drives:</translation>
     </message>
     <message>
         <source>RAID level :</source>
+        <extracomment>Caption of the choice of the array&apos;s RAID level.</extracomment>
         <translation>RAID level:</translation>
     </message>
     <message>
         <source>Hot spares :</source>
+        <extracomment>Caption of the field for the number of hot-spare drives (idle drives that stand in for a failed one).</extracomment>
         <translation>Hot spares:</translation>
     </message>
     <message>
         <source>Raw capacity: %1 TB
 Usable: %2 TB (%3 TiB)</source>
+        <extracomment>The array&apos;s capacity on two lines: %1 all drives together, %2 what is left for video after the RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>Raw capacity: %1 TB
 Usable: %2 TB (%3 TiB)</translation>
     </message>
@@ -852,6 +1019,7 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message numerus="yes">
         <source>For %1: %n drive(s)</source>
+        <extracomment>The drives the wanted retention needs: %1 that retention (&quot;30 days&quot;, &quot;1 week&quot;), %n the drives.</extracomment>
         <translation>
             <numerusform>For %1: %n drive</numerusform>
             <numerusform>For %1: %n drives</numerusform>
@@ -862,31 +1030,41 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>ExactFigures</name>
     <message>
         <source>%1 days · %2 weeks · %3 months</source>
+        <extracomment>The unrounded retention under the calculator&apos;s whole figures: %1 days, %2 weeks and %3 months, each with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
         <translation>%1 days · %2 weeks · %3 months</translation>
     </message>
     <message>
         <source>%1 TB</source>
+        <extracomment>A disk size in terabytes with one decimal (1 TB = 1000 GB).</extracomment>
         <translation>%1 TB</translation>
     </message>
     <message>
         <source>%1 GB</source>
+        <extracomment>A disk size in gigabytes with one decimal.</extracomment>
         <translation>%1 GB</translation>
     </message>
     <message>
         <source>%1–%2 days depending on scene activity</source>
+        <extracomment>How long the disk keeps video from busy (%1) to calm (%2) scenes, in days with one decimal.</extracomment>
         <translation>%1–%2 days depending on scene activity</translation>
     </message>
     <message>
         <source>%1–%2 TB depending on scene activity</source>
+        <extracomment>The disk space calm (%1) to busy (%2) scenes need, in terabytes with one decimal.</extracomment>
         <translation>%1–%2 TB depending on scene activity</translation>
     </message>
     <message>
         <source>%1–%2 GB depending on scene activity</source>
+        <extracomment>The disk space calm (%1) to busy (%2) scenes need, in gigabytes with one decimal.</extracomment>
         <translation>%1–%2 GB depending on scene activity</translation>
     </message>
-    <message>
-        <source>%1–%2 drives depending on scene activity</source>
-        <translation>%1–%2 drives depending on scene activity</translation>
+    <message numerus="yes">
+        <source>%1–%2 drive(s) depending on scene activity</source>
+        <extracomment>The drives calm (%1) to busy (%2) scenes need; the plural follows the larger count, %2.</extracomment>
+        <translation>
+            <numerusform>%1–%2 drives depending on scene activity</numerusform>
+            <numerusform>%1–%2 drives depending on scene activity</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -897,6 +1075,7 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>The column “%1” is missing.</source>
+        <extracomment>Why a CSV file of channel groups was refused: %1 is a column name of the file, kept in English.</extracomment>
         <translation>The column “%1” is missing.</translation>
     </message>
     <message>
@@ -982,31 +1161,72 @@ Usable: %2 TB (%3 TiB)</translation>
         <source>Records on motion, %1 % of the time</source>
         <translation>Records on motion, %1 % of the time</translation>
     </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>Short form of &quot;Frame Rate : %1&quot; on a narrow card: frames per second.</extracomment>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <comment>short bitrate</comment>
+        <extracomment>Short form of a card&apos;s bitrate on a narrow card, per channel.</extracomment>
+        <translation>%1 kbps</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ch.</source>
+        <comment>short channel count</comment>
+        <extracomment>Short form of &quot;Counts : %n&quot; on a narrow card: the number of channels.</extracomment>
+        <translation>
+            <numerusform>%n ch.</numerusform>
+            <numerusform>%n ch.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <comment>short recording share</comment>
+        <extracomment>Short form of &quot;On motion %1 %&quot; beside a long group name.</extracomment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>NM_Vantor::TipDialog</name>
     <message>
         <source>sure</source>
+        <extracomment>Placeholder of a question dialog&apos;s text until its caller sets the question (&quot;Are you sure?&quot;).</extracomment>
         <translation>Are you sure?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>Title of a dialog that asks the user to confirm or cancel (a noun).</extracomment>
+        <translation>Question</translation>
     </message>
 </context>
 <context>
     <name>NM_Vantor::WarningDialog</name>
     <message>
         <source>Close</source>
+        <extracomment>Button (an icon) that closes the message box: a verb.</extracomment>
         <translation>Close</translation>
     </message>
     <message>
         <source>Success</source>
+        <extracomment>Title and picture name of a message box that reports a success.</extracomment>
         <translation>Success</translation>
     </message>
     <message>
         <source>Information</source>
+        <extracomment>Title and picture name of a message box that informs.</extracomment>
         <translation>Information</translation>
     </message>
     <message>
         <source>Error</source>
+        <extracomment>Title and picture name of a message box that reports an error.</extracomment>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <extracomment>Title of a small message box (read by screen readers and the task bar).</extracomment>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -1185,18 +1405,22 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>ReportProgress</name>
     <message>
         <source>Writing the report…</source>
+        <extracomment>Shown under the device list while the PDF report is being written.</extracomment>
         <translation>Writing the report…</translation>
     </message>
     <message>
         <source>Report progress</source>
+        <extracomment>What a screen reader says for the progress bar of the report being written.</extracomment>
         <translation>Report progress</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button: stops writing the report (a verb).</extracomment>
         <translation>Cancel</translation>
     </message>
     <message>
         <source>Stop writing the report</source>
+        <extracomment>What a screen reader says for the button that stops writing the report.</extracomment>
         <translation>Stop writing the report</translation>
     </message>
 </context>
@@ -1227,10 +1451,12 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>ScenceSelector</name>
     <message>
         <source>Scence:</source>
+        <extracomment>Caption over the list of recording scenes (kinds of place: hospital, street…) in the editor.</extracomment>
         <translation>Scene:</translation>
     </message>
     <message>
         <source>Get Picture Failure</source>
+        <extracomment>Shown in place of a scene&apos;s picture that could not be loaded.</extracomment>
         <translation>The picture could not be loaded.</translation>
     </message>
 </context>
@@ -1238,17 +1464,25 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>SizeDisplayPage</name>
     <message>
         <source>Calculate the required disk capacity :</source>
+        <extracomment>Caption over the figure of the disk space the wanted retention needs.</extracomment>
         <translation>Required disk space:</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>The disk space a retention needs, in rich text: %1 the big whole figure, %2 its unit (&quot;GB&quot; or &quot;TB&quot;). Keep the tags; the order of %1 and %2 and the blank between them may change.</extracomment>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <extracomment>Unit beside the figure of the disk space needed before anything is computed: gigabytes.</extracomment>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
     <name>UpdateDialog</name>
     <message>
         <source>Update Data</source>
+        <extracomment>Title of the dialog that replaces the program&apos;s recording scenes by imported ones.</extracomment>
         <translation>Update data</translation>
     </message>
     <message>
@@ -1257,43 +1491,53 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Export Data</source>
+        <extracomment>Button: writes the template of the scene file (a verb).</extracomment>
         <translation>Export template</translation>
     </message>
     <message>
         <source>Import Templete</source>
+        <extracomment>Button: reads a filled-in scene template (a verb; the source&apos;s spelling is &quot;Template&quot;).</extracomment>
         <translation>Import template</translation>
     </message>
     <message>
         <source>TextLabel</source>
+        <extracomment>Placeholder of a small status icon; never shown once the dialog has reported anything.</extracomment>
         <translation>Status icon</translation>
     </message>
     <message>
         <source>tip text</source>
+        <extracomment>Placeholder of the status line; never shown once the dialog has reported anything.</extracomment>
         <translation>Status</translation>
     </message>
     <message>
         <source>Tip: Need to Restart</source>
+        <extracomment>Note: imported scenes apply after the program is started again.</extracomment>
         <translation>Note: restart required</translation>
     </message>
     <message>
         <source>Export Success.</source>
+        <extracomment>Status after writing the scene template: it was written.</extracomment>
         <translation>Template exported.</translation>
     </message>
     <message>
         <source>Export Failure.</source>
+        <extracomment>Status after writing the scene template: it was not written.</extracomment>
         <translation>Export failed.</translation>
     </message>
     <message>
         <source>Import Success, Restart Software to Work.</source>
+        <extracomment>Status after reading a scene file: it was taken and applies after the program is started again.</extracomment>
         <translation>Import done. Restart the program to use the new scenes.</translation>
     </message>
     <message>
         <source>Import Failure.</source>
+        <extracomment>Status after reading a scene file: it was refused (the reason follows).</extracomment>
         <translation>Import failed.</translation>
     </message>
     <message>
         <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
 </source>
+        <extracomment>The scene template&apos;s rows: comma-separated columns, each row ending in a line break. Translate the column names and the sample scene name (Hospital); keep the commas, codec, resolution, numbers and path.</extracomment>
         <translation>Scene,Encoding,Resolution,Recommended bitrate (kbps),Picture path
 </translation>
     </message>
@@ -1311,6 +1555,7 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Save File</source>
+        <extracomment>Title of the file dialog that saves the scene template.</extracomment>
         <translation>Save file</translation>
     </message>
     <message>
@@ -1359,14 +1604,17 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Open File</source>
+        <extracomment>Title of the file dialog that picks a scene file to import.</extracomment>
         <translation>Open file</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
+        <extracomment>Why a scene file was refused: %1 the line number in the file, %2 the reason (a sentence).</extracomment>
         <translation>Line %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) could not be copied: %1</source>
+        <extracomment>After an import: %n scene pictures could not be copied; %1 lists their file names.</extracomment>
         <translation>
             <numerusform>%n picture could not be copied: %1</numerusform>
             <numerusform>%n pictures could not be copied: %1</numerusform>
@@ -1374,6 +1622,7 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Saved to %1</source>
+        <extracomment>Status after writing the scene template: %1 is the file&apos;s path.</extracomment>
         <translation>Saved to %1</translation>
     </message>
 </context>
@@ -1381,18 +1630,24 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>UpgradeTool</name>
     <message>
         <source>Upgrade</source>
+        <extracomment>Button: opens the download page of the newer version (a verb).
+----------
+Title of the dialog that offers a newer version of the program (a noun).</extracomment>
         <translation>Upgrade</translation>
     </message>
     <message>
         <source>Update</source>
+        <extracomment>What a screen reader says for the icon of the dialog that offers a newer version (a noun).</extracomment>
         <translation>Update</translation>
     </message>
     <message>
         <source>New version found</source>
+        <extracomment>Followed by the newer version&apos;s number (&quot;4.1.0.2&quot;).</extracomment>
         <translation>New version found</translation>
     </message>
     <message>
         <source>No Prompt</source>
+        <extracomment>Check box: do not offer newer versions at start any more.</extracomment>
         <translation>Don&apos;t remind me</translation>
     </message>
     <message>
@@ -1467,15 +1722,22 @@ Usable: %2 TB (%3 TiB)</translation>
         <comment>plan name, program name</comment>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>System menu</source>
+        <extracomment>The menu behind the title bar&apos;s menu button, as a screen reader names it.</extracomment>
+        <translation>System menu</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
     <message>
         <source>WidgetDeviceListBorder</source>
+        <extracomment>Name of the frame around the list of channel groups (read by screen readers): &quot;Device list&quot;.</extracomment>
         <translation>Device list</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>Shown in place of the empty list of channel groups: the list is empty, add a group. Keep the tags.</extracomment>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;No devices yet. &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Add a device to begin.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
@@ -1487,10 +1749,12 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Hint</source>
+        <extracomment>Title of the question asked at start on a small screen.</extracomment>
         <translation>Notice</translation>
     </message>
     <message>
         <source>Display resolution less than 1024*768,are you sure to start the program?</source>
+        <extracomment>Asked at start when the screen is smaller than 1024 × 768 pixels; the answer is yes (Confirm) or no.</extracomment>
         <translation>The display resolution is below 1024*768. Start the program anyway?</translation>
     </message>
     <message>
@@ -1502,18 +1766,22 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>aptui::BaseDialog</name>
     <message>
         <source>null content</source>
+        <extracomment>Placeholder of a dialog&apos;s text until its caller sets one; hardly ever seen.</extracomment>
         <translation>No content</translation>
     </message>
     <message>
         <source>Confirm</source>
+        <extracomment>Button of a dialog: accepts (a verb).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button of a dialog: closes it without doing anything (a verb).</extracomment>
         <translation>Cancel</translation>
     </message>
     <message>
         <source>Hint</source>
+        <extracomment>Title of a short message with a close button only.</extracomment>
         <translation>Notice</translation>
     </message>
 </context>
@@ -1521,22 +1789,27 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>aptui::BaseTitle</name>
     <message>
         <source>Application menu</source>
+        <extracomment>Name and tooltip of the program-icon button at the left of a title bar, which opens the system menu.</extracomment>
         <translation>Application menu</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon) that opens the options.</extracomment>
         <translation>Options</translation>
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>Minimize</translation>
     </message>
     <message>
         <source>Maximize</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>Maximize</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>Close</translation>
     </message>
 </context>
@@ -1544,25 +1817,30 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>aptui::CDlgAbout</name>
     <message>
         <source>About</source>
+        <extracomment>Title of the about panel (the program&apos;s name, version and licences).</extracomment>
         <translation>About</translation>
     </message>
     <message>
-        <source> v2.0.0.3</source>
-        <translation> V2.0.0.3</translation>
+        <source>Program icon</source>
+        <extracomment>What a screen reader says for the program&apos;s icon in the about panel.</extracomment>
+        <translation>Program icon</translation>
     </message>
     <message>
-        <source>Program icon</source>
-        <translation>Program icon</translation>
+        <source>Version %1, build %2</source>
+        <extracomment>The about panel&apos;s version line until the program sets its own: %1 the version number, %2 the build date as yyyymmdd.</extracomment>
+        <translation>Version %1, build %2</translation>
     </message>
 </context>
 <context>
     <name>aptui::InputTip</name>
     <message>
         <source>Whole numbers from %1 to %2</source>
+        <extracomment>Tip under a field that takes whole numbers: %1 the least, %2 the greatest it takes.</extracomment>
         <translation>Whole numbers from %1 to %2</translation>
     </message>
     <message numerus="yes">
         <source>Numbers from %1 to %2, up to %n decimal place(s)</source>
+        <extracomment>Tip under a field that takes decimals: %1 the least, %2 the greatest, %n the decimals it takes. The field takes a point as the decimal sign in every language: %1 and %2 are written with one.</extracomment>
         <translation>
             <numerusform>Numbers from %1 to %2, up to %n decimal place</numerusform>
             <numerusform>Numbers from %1 to %2, up to %n decimal places</numerusform>
@@ -1570,6 +1848,7 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>This input is not accepted here</source>
+        <extracomment>Tip under a field when a key or paste was refused.</extracomment>
         <translation>This input is not accepted here</translation>
     </message>
 </context>
@@ -1577,10 +1856,12 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>aptui::Switch</name>
     <message>
         <source>ON</source>
+        <extracomment>State text on a toggle switch (on, as opposed to off); keep it very short.</extracomment>
         <translation>On</translation>
     </message>
     <message>
         <source>OFF</source>
+        <extracomment>State text on a toggle switch (off, as opposed to on); keep it very short.</extracomment>
         <translation>Off</translation>
     </message>
 </context>
@@ -1615,6 +1896,7 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>main</name>
     <message>
         <source>TAVO storage calculator</source>
+        <extracomment>The program&apos;s name, as the key of its single running instance (read before any translation is loaded).</extracomment>
         <translation>TAVO storage calculator</translation>
     </message>
 </context>

@@ -5,18 +5,17 @@
     <name>AboutDialog</name>
     <message>
         <source>TAVO storage calculator</source>
+        <extracomment>The program&apos;s name in the about panel.</extracomment>
         <translation>Калькулятор хранилища TAVO</translation>
     </message>
     <message>
-        <source>v4.0.0.50build</source>
-        <translation>v4.0.0.50build</translation>
-    </message>
-    <message>
         <source>User Help</source>
+        <extracomment>Button: opens the user manual.</extracomment>
         <translation>Справка</translation>
     </message>
     <message>
         <source>Open Source Software Licenses</source>
+        <extracomment>Button: opens the file of the licences of the open-source software the program uses.</extracomment>
         <translation>Лицензии открытого ПО</translation>
     </message>
     <message>
@@ -27,23 +26,32 @@
         <source>Open Open Source Software Licenses file failed.</source>
         <translation>Не удалось открыть файл лицензий открытого ПО.</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>The about panel&apos;s version line: %1 is the version number (&quot;4.0.0.50&quot;).</extracomment>
+        <translation>Версия %1</translation>
+    </message>
 </context>
 <context>
     <name>BandWidthPage</name>
     <message>
         <source>IPC Counts</source>
+        <extracomment>Caption under the number of network-camera (IPC) channels.</extracomment>
         <translation>Кол-во IPC</translation>
     </message>
     <message>
         <source>DVR Counts</source>
+        <extracomment>Caption under the number of recorder (DVR) channels.</extracomment>
         <translation>Кол-во DVR</translation>
     </message>
     <message>
         <source>Channel Counts</source>
+        <extracomment>Caption under the number of channels watched live.</extracomment>
         <translation>Число каналов</translation>
     </message>
     <message>
         <source>Total Band Width(%1)</source>
+        <extracomment>Caption under the big bandwidth figure; %1 is its unit (Kbps, Mbps or Gbps).</extracomment>
         <translation>Общая полоса пропускания (%1)</translation>
     </message>
 </context>
@@ -51,14 +59,17 @@
     <name>CapacityCalculation</name>
     <message>
         <source>Capacity Calculation :</source>
+        <extracomment>Caption over the calculator column.</extracomment>
         <translation>Расчёт ёмкости :</translation>
     </message>
     <message>
         <source>Export</source>
+        <extracomment>Button: writes the plan into a PDF report (a verb).</extracomment>
         <translation>Экспорт</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>Button: removes every channel group from the list, after asking (a verb).</extracomment>
         <translation>Очистить</translation>
     </message>
 </context>
@@ -66,98 +77,85 @@
     <name>DataCalculatorPage</name>
     <message>
         <source>GB</source>
+        <extracomment>Unit choice beside the disk size field: gigabytes.
+----------
+Unit beside the big figure of the disk space a retention needs: gigabytes.</extracomment>
         <translation>ГБ</translation>
     </message>
     <message>
-        <source>Day(s)</source>
-        <translation>дн.</translation>
-    </message>
-    <message>
-        <source>Week(s)</source>
-        <translation>нед.</translation>
-    </message>
-    <message>
-        <source>Month(s)</source>
-        <translation>мес.</translation>
-    </message>
-    <message>
-        <source>Months(s)</source>
-        <translation>мес.</translation>
-    </message>
-    <message>
-        <source> Day(s)</source>
-        <translation> дн.</translation>
-    </message>
-    <message>
-        <source> Week(s)</source>
-        <translation> нед.</translation>
-    </message>
-    <message>
-        <source> Month(s)</source>
-        <translation> мес.</translation>
-    </message>
-    <message>
-        <source> GB</source>
-        <translation> ГБ</translation>
-    </message>
-    <message>
         <source>TB</source>
+        <extracomment>Unit choice beside the disk size field: terabytes (1 TB = 1000 GB).
+----------
+Unit beside the big figure of the disk space a retention needs: terabytes (1 TB = 1000 GB).</extracomment>
         <translation>ТБ</translation>
     </message>
     <message>
-        <source> TB</source>
-        <translation> ТБ</translation>
-    </message>
-    <message>
         <source>CalTime</source>
+        <extracomment>Mode button of the calculator: how long a given disk keeps video (a short noun, &quot;Retention&quot;).</extracomment>
         <translation>Время</translation>
     </message>
     <message>
         <source>CalDisk</source>
+        <extracomment>Mode button of the calculator: the disk a wanted retention needs (a short noun, &quot;Disk needed&quot;).</extracomment>
         <translation>Диск</translation>
     </message>
     <message>
         <source>CalBandWith</source>
+        <extracomment>Mode button of the calculator: the network bandwidth of the channels watched live (a short noun).</extracomment>
         <translation>Полоса</translation>
     </message>
     <message>
         <source>set disk size : </source>
+        <extracomment>Caption of the field for the size of the disk (a number in TB or GB follows).</extracomment>
         <translation>Ёмкость диска : </translation>
     </message>
     <message>
         <source>record time :</source>
+        <extracomment>Caption of the hours recorded each day, set by a slider from 0 to 24.
+----------
+What a screen reader says for the slider of the hours recorded each day.</extracomment>
         <translation>Запись в сутки :</translation>
     </message>
     <message>
         <source>h</source>
+        <extracomment>Unit after the hours recorded each day: hours (an abbreviation).</extracomment>
         <translation>ч</translation>
     </message>
     <message>
         <source>set save time:</source>
+        <extracomment>Caption of the field for how long video must be kept (a number of days, weeks or months follows).</extracomment>
         <translation>Срок хранения:</translation>
     </message>
     <message>
         <source>DAY</source>
+        <extracomment>Unit choice for the wanted retention: days.</extracomment>
         <translation>Дни</translation>
     </message>
     <message>
         <source>WEEK</source>
+        <extracomment>Unit choice for the wanted retention: weeks.</extracomment>
         <translation>Недели</translation>
     </message>
     <message>
         <source>MONTH</source>
+        <extracomment>Unit choice for the wanted retention: months of 30 days.</extracomment>
         <translation>Месяцы</translation>
     </message>
     <message>
         <source>record time each day :</source>
+        <extracomment>Caption of the hours recorded each day, set by a slider from 0 to 24.
+----------
+What a screen reader says for the slider of the hours recorded each day.</extracomment>
         <translation>Запись в сутки :</translation>
     </message>
     <message>
         <source>Disk Array</source>
+        <extracomment>Mode button of the calculator: drives in a RAID array (a short noun).</extracomment>
         <translation>Массив</translation>
     </message>
     <message numerus="yes">
         <source>%n week(s)</source>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n неделю</numerusform>
             <numerusform>%n недели</numerusform>
@@ -166,6 +164,7 @@
     </message>
     <message numerus="yes">
         <source>%n month(s)</source>
+        <extracomment>The retention the planner wants (a month of 30 days), also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n месяц</numerusform>
             <numerusform>%n месяца</numerusform>
@@ -174,88 +173,151 @@
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n день</numerusform>
             <numerusform>%n дня</numerusform>
             <numerusform>%n дней</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A network bandwidth in the report: %1 the figure with one decimal, %2 its unit (Kbps, Mbps or Gbps).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 day(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it (large ones in exponent form, &quot;7e+05&quot;); the plural follows that number.</extracomment>
+        <translation>
+            <numerusform>%1 день</numerusform>
+            <numerusform>%1 дня</numerusform>
+            <numerusform>%1 дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 week(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of weeks; the plural follows it.</extracomment>
+        <translation>
+            <numerusform>%1 неделя</numerusform>
+            <numerusform>%1 недели</numerusform>
+            <numerusform>%1 недель</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 month(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of 30-day months; the plural follows it.</extracomment>
+        <translation>
+            <numerusform>%1 месяц</numerusform>
+            <numerusform>%1 месяца</numerusform>
+            <numerusform>%1 месяцев</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <extracomment>A disk size in the report: %1 whole or decimal gigabytes.</extracomment>
+        <translation>%1 ГБ</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <extracomment>A disk size in the report: %1 whole or decimal terabytes (1 TB = 1000 GB).</extracomment>
+        <translation>%1 ТБ</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
     <message>
         <source>Video can be saved:</source>
+        <extracomment>Caption over the figures of how long the disk keeps video.</extracomment>
         <translation>Срок хранения видео:</translation>
     </message>
     <message>
         <source>By Day</source>
-        <translation>В днях</translation>
-    </message>
-    <message>
-        <source>Day(s)</source>
-        <translation>дн.</translation>
+        <extracomment>Short caption left of the figure: the retention counted in days (about 64 px wide).</extracomment>
+        <translation>Дни</translation>
     </message>
     <message>
         <source>By Week</source>
-        <translation>В неделях</translation>
-    </message>
-    <message>
-        <source>Week(s)</source>
-        <translation>нед.</translation>
+        <extracomment>Short caption left of the figure: the retention counted in weeks (about 64 px wide).</extracomment>
+        <translation>Недели</translation>
     </message>
     <message>
         <source>By Month</source>
-        <translation>В месяцах</translation>
+        <extracomment>Short caption left of the figure: the retention counted in months (about 64 px wide).</extracomment>
+        <translation>Месяцы</translation>
     </message>
-    <message>
-        <source>Month(s)</source>
-        <translation>мес.</translation>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>Unit under the big figure of the days the disk keeps video; no number in the text, but its plural form follows that figure (&quot;1 day&quot;, &quot;21 days&quot;).</extracomment>
+        <translation>
+            <numerusform>день</numerusform>
+            <numerusform>дня</numerusform>
+            <numerusform>дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>week(s)</source>
+        <extracomment>Unit under the big figure of the weeks the disk keeps video; the plural form follows that figure.</extracomment>
+        <translation>
+            <numerusform>неделя</numerusform>
+            <numerusform>недели</numerusform>
+            <numerusform>недель</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>month(s)</source>
+        <extracomment>Unit under the big figure of the (30-day) months the disk keeps video; the plural form follows that figure.</extracomment>
+        <translation>
+            <numerusform>месяц</numerusform>
+            <numerusform>месяца</numerusform>
+            <numerusform>месяцев</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>DeviceAddPage</name>
     <message>
         <source>Gpbs</source>
+        <extracomment>Unit of a network bandwidth: gigabits per second (shown under the figure and after it).</extracomment>
         <translation>Гбит/с</translation>
     </message>
     <message>
         <source>Mpbs</source>
+        <extracomment>Unit of a network bandwidth: megabits per second (shown under the figure and after it).</extracomment>
         <translation>Мбит/с</translation>
     </message>
     <message>
         <source>Kpbs</source>
-        <translation>Кбит/с</translation>
+        <extracomment>Unit of a network bandwidth: kilobits per second (shown under the figure and after it).</extracomment>
+        <translation>кбит/с</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>Title of the question before every channel group is removed (the Clear button&apos;s action).</extracomment>
         <translation>Очистить</translation>
     </message>
     <message>
         <source>Clear all the channels?</source>
+        <extracomment>Asked before every channel group is removed; the answer is Confirm or Cancel.</extracomment>
         <translation>Удалить все каналы?</translation>
     </message>
     <message>
         <source>Save File</source>
+        <extracomment>Title of the file dialog that saves the PDF report.</extracomment>
         <translation>Сохранить файл</translation>
     </message>
     <message>
         <source>File (*.pdf )</source>
+        <extracomment>File-type filter of the dialog that saves the report; keep &quot;(*.pdf )&quot; as it is.</extracomment>
         <translation>Файл PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Hint</source>
+        <extracomment>Title of the message that says where the report went or why it could not be written.</extracomment>
         <translation>Сообщение</translation>
     </message>
     <message>
-        <source>Failed to save the file.</source>
-        <translation>Не удалось сохранить файл.</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>ч</translation>
-    </message>
-    <message>
         <source>Devices</source>
+        <extracomment>Title of the report&apos;s section listing the channel groups.</extracomment>
         <translation>Устройства</translation>
     </message>
     <message>
@@ -264,6 +326,7 @@
     </message>
     <message>
         <source>Device Quantity</source>
+        <extracomment>Column caption in the report&apos;s device table: the number of channels in a group.</extracomment>
         <translation>Количество</translation>
     </message>
     <message>
@@ -272,6 +335,7 @@
     </message>
     <message>
         <source>Frame Rate(fps)</source>
+        <extracomment>Column caption in the report&apos;s device table: the frame rate in frames per second.</extracomment>
         <translation>Частота кадров (к/с)</translation>
     </message>
     <message>
@@ -280,54 +344,69 @@
     </message>
     <message>
         <source>Recommended Bitrate(kbps)</source>
+        <extracomment>Column caption in the report&apos;s device table: a group&apos;s bitrate per channel in kilobits per second.</extracomment>
         <translation>Рекомендуемый битрейт (Кбит/с)</translation>
     </message>
     <message>
         <source>Space Given</source>
+        <extracomment>Title of the report&apos;s section on how long a given disk keeps video.</extracomment>
         <translation>Заданная ёмкость диска</translation>
     </message>
     <message>
         <source>Disk Space</source>
+        <extracomment>Column caption in the report: the size of the given disk.</extracomment>
         <translation>Ёмкость диска</translation>
     </message>
     <message>
         <source>Recording Time/day</source>
+        <extracomment>Column caption in the report: the hours recorded each day.</extracomment>
         <translation>Запись в сутки</translation>
     </message>
     <message>
         <source>Recording Time By Day</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole days.</extracomment>
         <translation>Срок хранения в днях</translation>
     </message>
     <message>
         <source>Recording Time By Week</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole weeks.</extracomment>
         <translation>Срок хранения в неделях</translation>
     </message>
     <message>
         <source>Recording Time By Month</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole months.</extracomment>
         <translation>Срок хранения в месяцах</translation>
     </message>
     <message>
         <source>Time Given</source>
+        <extracomment>Title of the report&apos;s section on how much disk a wanted retention needs.</extracomment>
         <translation>Заданный срок хранения</translation>
     </message>
     <message>
         <source>Recording Time</source>
+        <extracomment>Column caption in the report: the retention the planner wants.</extracomment>
         <translation>Срок хранения</translation>
     </message>
     <message>
         <source>Required Disk Space</source>
+        <extracomment>Column caption in the report: the disk space the wanted retention needs.</extracomment>
         <translation>Требуемая ёмкость диска</translation>
     </message>
     <message>
         <source>Bandwidth</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the network bandwidth of the live-view groups.
+----------
+Title of the report&apos;s section on the network bandwidth (a noun).</extracomment>
         <translation>Полоса пропускания</translation>
     </message>
     <message>
         <source>Total device number</source>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the number of channels watched live.</extracomment>
         <translation>Всего устройств</translation>
     </message>
     <message>
         <source>Total Band Width</source>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the network bandwidth of those channels.</extracomment>
         <translation>Общая полоса пропускания</translation>
     </message>
     <message>
@@ -336,67 +415,74 @@
     </message>
     <message>
         <source>Exact</source>
+        <extracomment>Column caption in the report: the same figure unrounded, with one decimal (an adjective: &quot;exact figure&quot;).</extracomment>
         <translation>Точно</translation>
     </message>
     <message>
         <source>Channel groups</source>
+        <extracomment>What a screen reader says for the list of channel groups.</extracomment>
         <translation>Группы каналов</translation>
     </message>
     <message>
         <source>%1%</source>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart: %1 percent with one decimal.</extracomment>
         <translation>%1 %</translation>
     </message>
     <message>
         <source>Storage plan</source>
+        <extracomment>The report&apos;s heading.
+----------
+The file name offered for a report of a plan without a name (no extension; keep it short).</extracomment>
         <translation>План хранения</translation>
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>The program&apos;s version in the report&apos;s title block.</extracomment>
         <translation>Версия %1</translation>
     </message>
     <message>
         <source>Channels</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the number of channels.</extracomment>
         <translation>Каналы</translation>
     </message>
     <message>
         <source>Storage bitrate</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the bitrate written to disk.</extracomment>
         <translation>Битрейт записи</translation>
     </message>
     <message>
         <source>Disk for %1</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>Диск на %1</translation>
     </message>
     <message>
-        <source>TAVO storage calculator</source>
-        <translation>Калькулятор хранилища TAVO</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
+        <extracomment>The report&apos;s page numbers: page %1 of %2 pages.</extracomment>
         <translation>Страница %1 из %2</translation>
     </message>
     <message>
         <source>Total</source>
+        <extracomment>First cell of the row under the device table that adds the channels and bitrates up.</extracomment>
         <translation>Итого</translation>
     </message>
     <message>
         <source>Storage by channel group</source>
+        <extracomment>Title of the report&apos;s chart of each channel group&apos;s share of the storage.</extracomment>
         <translation>Доля записи по группам каналов</translation>
     </message>
     <message>
         <source>No channel group is recorded.</source>
+        <extracomment>Said in place of the report&apos;s chart when no channel group is written to disk.</extracomment>
         <translation>Ни одна группа каналов не записывается.</translation>
     </message>
     <message numerus="yes">
         <source>Others (%n groups)</source>
+        <extracomment>Label of the chart&apos;s last bar, which adds up the smallest %n channel groups.</extracomment>
         <translation>
             <numerusform>Прочие (%n группа)</numerusform>
             <numerusform>Прочие (%n группы)</numerusform>
             <numerusform>Прочие (%n групп)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Saved to:</source>
-        <translation>Сохранено в:</translation>
     </message>
     <message>
         <source>%1 is a folder. Choose a file name.</source>
@@ -420,38 +506,47 @@
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button: opens the report just written (a verb).</extracomment>
         <translation>Открыть</translation>
     </message>
     <message>
         <source>Show in folder</source>
+        <extracomment>Button: opens the folder the report was written to.</extracomment>
         <translation>Показать в папке</translation>
     </message>
     <message>
         <source>Not recorded</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: watched live only, never written to disk.</extracomment>
         <translation>Без записи</translation>
     </message>
     <message>
         <source>Continuous</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records all the time.</extracomment>
         <translation>Постоянно</translation>
     </message>
     <message>
         <source>On motion, %1 %</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records on motion, %1 percent of the time.</extracomment>
         <translation>По движению, %1 %</translation>
     </message>
     <message>
         <source>Recording</source>
+        <extracomment>Column caption in the report&apos;s device table: how a group records (all the time, on motion, not at all).</extracomment>
         <translation>Запись</translation>
     </message>
     <message>
         <source>Scene Activity</source>
+        <extracomment>Column caption in the report: what calmer or busier scenes would make of the figure.</extracomment>
         <translation>Активность сцены</translation>
     </message>
     <message>
         <source>%1 × %2 TB</source>
+        <extracomment>The drives of a disk array in the report: %1 drives of %2 terabytes each (&quot;6 × 8 TB&quot;).</extracomment>
         <translation>%1 × %2 ТБ</translation>
     </message>
     <message numerus="yes">
         <source>%1 + %n spare(s)</source>
+        <extracomment>A disk array&apos;s RAID level (%1, &quot;RAID 6&quot;) and its %n hot-spare drives, in the report.</extracomment>
         <translation>
             <numerusform>%1 + %n запасной</numerusform>
             <numerusform>%1 + %n запасных</numerusform>
@@ -460,22 +555,27 @@
     </message>
     <message>
         <source>Disk Array</source>
+        <extracomment>Title of the report&apos;s section on the disk array.</extracomment>
         <translation>Дисковый массив</translation>
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Column caption over the reason a disk array cannot be built.</extracomment>
         <translation>Проблема</translation>
     </message>
     <message>
         <source>%1 TB (%2 TiB)</source>
+        <extracomment>A disk array&apos;s usable capacity: %1 in terabytes (1000 GB), %2 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>%1 ТБ (%2 ТиБ)</translation>
     </message>
     <message>
         <source>%1 TB</source>
+        <extracomment>A disk array&apos;s capacity in terabytes (1000 GB).</extracomment>
         <translation>%1 ТБ</translation>
     </message>
     <message>
         <source>Drives</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives and their size (a noun).</extracomment>
         <translation>Диски</translation>
     </message>
     <message>
@@ -484,6 +584,7 @@
     </message>
     <message>
         <source>Hot Spares</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the number of hot-spare drives.</extracomment>
         <translation>Горячий резерв</translation>
     </message>
     <message>
@@ -496,30 +597,37 @@
     </message>
     <message>
         <source>Kept at %1 h/day</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the days the array keeps video when %1 hours are recorded a day.</extracomment>
         <translation>Хранение при %1 ч в сутки</translation>
     </message>
     <message>
         <source>Drives for %1</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>Дисков на %1</translation>
     </message>
     <message>
         <source>Disk array</source>
+        <extracomment>Caption of the disk array&apos;s line in the report&apos;s title block.</extracomment>
         <translation>Дисковый массив</translation>
     </message>
     <message>
         <source>Cannot be built</source>
+        <extracomment>The disk array&apos;s line in the report&apos;s title block when the planner&apos;s drives cannot make the array.</extracomment>
         <translation>Невозможен</translation>
     </message>
     <message>
         <source>%1, keeps %2</source>
+        <extracomment>A disk array in the report&apos;s title block: %1 the array, %2 the days it keeps video (&quot;31.4 days&quot;).</extracomment>
         <translation>%1, хранит %2</translation>
     </message>
     <message>
         <source>%1 days</source>
+        <extracomment>Days a disk array keeps video, in the report: %1 with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
         <translation>%1 сут.</translation>
     </message>
     <message numerus="yes">
         <source>%n drive(s)</source>
+        <extracomment>Drives of the planner&apos;s size a disk array needs for the wanted retention, in the report.</extracomment>
         <translation>
             <numerusform>%n диск</numerusform>
             <numerusform>%n диска</numerusform>
@@ -569,6 +677,46 @@
         <source>Switch to NTSC</source>
         <extracomment>Undo history: the switch of every group to the NTSC video standard (&quot;Undo Switch to NTSC&quot;).</extracomment>
         <translation>Переход на NTSC</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <extracomment>Hours recorded a day, in the report&apos;s tables: %1 a whole number of hours (&quot;24 h&quot;).</extracomment>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>&lt;%1%</source>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart when it is below %1 percent (0.1).</extracomment>
+        <translation>&lt;%1 %</translation>
+    </message>
+    <message>
+        <source>%1 Mbps</source>
+        <extracomment>The bitrate written to disk in the report&apos;s title block: %1 megabits per second with one decimal.</extracomment>
+        <translation>%1 Мбит/с</translation>
+    </message>
+    <message>
+        <source>TAVO storage calculator %1</source>
+        <extracomment>The report&apos;s footer: the program&apos;s name and %1 its version.</extracomment>
+        <translation>Калькулятор хранилища TAVO %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>disk array</comment>
+        <extracomment>A disk array in the report&apos;s title block: %1 its drives (&quot;6 × 8 TB&quot;), %2 its RAID level with any spares (&quot;RAID 6 + 1 spare&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Saved to:
+%1</source>
+        <extracomment>The report was written: %1 is the file&apos;s path on the next line.</extracomment>
+        <translation>Сохранено в:
+%1</translation>
+    </message>
+    <message>
+        <source>Failed to save the file.
+%1</source>
+        <extracomment>The report was not written: %1 is the reason on the next line (a sentence naming the file or folder).</extracomment>
+        <translation>Не удалось сохранить файл.
+%1</translation>
     </message>
 </context>
 <context>
@@ -744,15 +892,26 @@
         <extracomment>Button that puts the edited channel group back into the list, changed.</extracomment>
         <translation>Сохранить изменения</translation>
     </message>
+    <message numerus="yes">
+        <source>A name has at most %n character(s)</source>
+        <extracomment>Shown at the name field when a key would make the name longer than it may be.</extracomment>
+        <translation>
+            <numerusform>Имя — не более %n символа</numerusform>
+            <numerusform>Имя — не более %n символов</numerusform>
+            <numerusform>Имя — не более %n символов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
     <message>
         <source>IPC</source>
+        <extracomment>Device type: a network camera. Keep it exactly as it is: the program tells the types apart by name.</extracomment>
         <translation>IPC</translation>
     </message>
     <message>
         <source>DVR</source>
+        <extracomment>Device type: a recorder. Keep it exactly as it is: the program tells the types apart by name.</extracomment>
         <translation>DVR</translation>
     </message>
 </context>
@@ -760,14 +919,17 @@
     <name>DeviceListView</name>
     <message>
         <source>Edit group</source>
+        <extracomment>Context-menu entry: loads the channel group into the editor (a verb).</extracomment>
         <translation>Изменить группу</translation>
     </message>
     <message>
         <source>Duplicate group</source>
+        <extracomment>Context-menu entry: puts a copy of the channel group below it (a verb).</extracomment>
         <translation>Копировать группу</translation>
     </message>
     <message>
         <source>Delete group</source>
+        <extracomment>Context-menu entry: removes the channel group (a verb).</extracomment>
         <translation>Удалить группу</translation>
     </message>
 </context>
@@ -775,6 +937,7 @@
     <name>DiskArray</name>
     <message>
         <source>A drive holds from %1 to %2 TB.</source>
+        <extracomment>Why the array cannot be built: %1 and %2 are the least and greatest drive sizes in terabytes.</extracomment>
         <translation>Ёмкость диска — от %1 до %2 ТБ.</translation>
     </message>
     <message>
@@ -787,6 +950,7 @@
     </message>
     <message numerus="yes">
         <source>This RAID level needs at least %n drive(s) besides the spares.</source>
+        <extracomment>Why the array cannot be built: the level needs %n drives that are not hot spares.</extracomment>
         <translation>
             <numerusform>Для этого уровня RAID нужен хотя бы %n диск помимо резервных.</numerusform>
             <numerusform>Для этого уровня RAID нужно хотя бы %n диска помимо резервных.</numerusform>
@@ -803,22 +967,27 @@
     </message>
     <message>
         <source>RAID 1</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 1</translation>
     </message>
     <message>
         <source>RAID 5</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 5</translation>
     </message>
     <message>
         <source>RAID 6</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 6</translation>
     </message>
     <message>
         <source>RAID 10</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 10</translation>
     </message>
     <message>
         <source>No RAID</source>
+        <extracomment>The drives used one by one, without RAID (a choice in the list of levels).</extracomment>
         <translation>Без RAID</translation>
     </message>
 </context>
@@ -826,23 +995,28 @@
     <name>DiskArrayPage</name>
     <message>
         <source>Drive size (TB) :</source>
+        <extracomment>Caption of the field for the size of one drive of the array, in terabytes.</extracomment>
         <translation>Размер диска (ТБ):</translation>
     </message>
     <message>
         <source>Drives :</source>
+        <extracomment>Caption of the field for the number of drives in the array.</extracomment>
         <translation>Дисков:</translation>
     </message>
     <message>
         <source>RAID level :</source>
+        <extracomment>Caption of the choice of the array&apos;s RAID level.</extracomment>
         <translation>Уровень RAID:</translation>
     </message>
     <message>
         <source>Hot spares :</source>
+        <extracomment>Caption of the field for the number of hot-spare drives (idle drives that stand in for a failed one).</extracomment>
         <translation>Горячий резерв:</translation>
     </message>
     <message>
         <source>Raw capacity: %1 TB
 Usable: %2 TB (%3 TiB)</source>
+        <extracomment>The array&apos;s capacity on two lines: %1 all drives together, %2 what is left for video after the RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>Общая ёмкость: %1 ТБ
 Полезная: %2 ТБ (%3 ТиБ)</translation>
     </message>
@@ -860,6 +1034,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message numerus="yes">
         <source>For %1: %n drive(s)</source>
+        <extracomment>The drives the wanted retention needs: %1 that retention (&quot;30 days&quot;, &quot;1 week&quot;), %n the drives.</extracomment>
         <translation>
             <numerusform>На %1: %n диск</numerusform>
             <numerusform>На %1: %n диска</numerusform>
@@ -871,31 +1046,42 @@ Usable: %2 TB (%3 TiB)</source>
     <name>ExactFigures</name>
     <message>
         <source>%1 days · %2 weeks · %3 months</source>
+        <extracomment>The unrounded retention under the calculator&apos;s whole figures: %1 days, %2 weeks and %3 months, each with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
         <translation>%1 дн. · %2 нед. · %3 мес.</translation>
     </message>
     <message>
         <source>%1 TB</source>
+        <extracomment>A disk size in terabytes with one decimal (1 TB = 1000 GB).</extracomment>
         <translation>%1 ТБ</translation>
     </message>
     <message>
         <source>%1 GB</source>
+        <extracomment>A disk size in gigabytes with one decimal.</extracomment>
         <translation>%1 ГБ</translation>
     </message>
     <message>
         <source>%1–%2 days depending on scene activity</source>
+        <extracomment>How long the disk keeps video from busy (%1) to calm (%2) scenes, in days with one decimal.</extracomment>
         <translation>%1–%2 сут. в зависимости от активности сцены</translation>
     </message>
     <message>
         <source>%1–%2 TB depending on scene activity</source>
+        <extracomment>The disk space calm (%1) to busy (%2) scenes need, in terabytes with one decimal.</extracomment>
         <translation>%1–%2 ТБ в зависимости от активности сцены</translation>
     </message>
     <message>
         <source>%1–%2 GB depending on scene activity</source>
+        <extracomment>The disk space calm (%1) to busy (%2) scenes need, in gigabytes with one decimal.</extracomment>
         <translation>%1–%2 ГБ в зависимости от активности сцены</translation>
     </message>
-    <message>
-        <source>%1–%2 drives depending on scene activity</source>
-        <translation>%1–%2 дисков в зависимости от активности сцены</translation>
+    <message numerus="yes">
+        <source>%1–%2 drive(s) depending on scene activity</source>
+        <extracomment>The drives calm (%1) to busy (%2) scenes need; the plural follows the larger count, %2.</extracomment>
+        <translation>
+            <numerusform>%1–%2 диск в зависимости от активности сцены</numerusform>
+            <numerusform>%1–%2 диска в зависимости от активности сцены</numerusform>
+            <numerusform>%1–%2 дисков в зависимости от активности сцены</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -906,6 +1092,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>The column “%1” is missing.</source>
+        <extracomment>Why a CSV file of channel groups was refused: %1 is a column name of the file, kept in English.</extracomment>
         <translation>Нет столбца «%1».</translation>
     </message>
     <message>
@@ -991,31 +1178,73 @@ Usable: %2 TB (%3 TiB)</source>
         <source>Records on motion, %1 % of the time</source>
         <translation>Запись по движению, %1 % времени</translation>
     </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>Short form of &quot;Frame Rate : %1&quot; on a narrow card: frames per second.</extracomment>
+        <translation>%1 к/с</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <comment>short bitrate</comment>
+        <extracomment>Short form of a card&apos;s bitrate on a narrow card, per channel.</extracomment>
+        <translation>%1 кбит/с</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ch.</source>
+        <comment>short channel count</comment>
+        <extracomment>Short form of &quot;Counts : %n&quot; on a narrow card: the number of channels.</extracomment>
+        <translation>
+            <numerusform>%n кан.</numerusform>
+            <numerusform>%n кан.</numerusform>
+            <numerusform>%n кан.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <comment>short recording share</comment>
+        <extracomment>Short form of &quot;On motion %1 %&quot; beside a long group name.</extracomment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>NM_Vantor::TipDialog</name>
     <message>
         <source>sure</source>
+        <extracomment>Placeholder of a question dialog&apos;s text until its caller sets the question (&quot;Are you sure?&quot;).</extracomment>
         <translation>Вы уверены?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>Title of a dialog that asks the user to confirm or cancel (a noun).</extracomment>
+        <translation>Подтверждение</translation>
     </message>
 </context>
 <context>
     <name>NM_Vantor::WarningDialog</name>
     <message>
         <source>Close</source>
+        <extracomment>Button (an icon) that closes the message box: a verb.</extracomment>
         <translation>Закрыть</translation>
     </message>
     <message>
         <source>Success</source>
+        <extracomment>Title and picture name of a message box that reports a success.</extracomment>
         <translation>Успешно</translation>
     </message>
     <message>
         <source>Information</source>
+        <extracomment>Title and picture name of a message box that informs.</extracomment>
         <translation>Информация</translation>
     </message>
     <message>
         <source>Error</source>
+        <extracomment>Title and picture name of a message box that reports an error.</extracomment>
         <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <extracomment>Title of a small message box (read by screen readers and the task bar).</extracomment>
+        <translation>Сообщение</translation>
     </message>
 </context>
 <context>
@@ -1194,18 +1423,22 @@ Usable: %2 TB (%3 TiB)</source>
     <name>ReportProgress</name>
     <message>
         <source>Writing the report…</source>
+        <extracomment>Shown under the device list while the PDF report is being written.</extracomment>
         <translation>Создание отчёта…</translation>
     </message>
     <message>
         <source>Report progress</source>
+        <extracomment>What a screen reader says for the progress bar of the report being written.</extracomment>
         <translation>Ход создания отчёта</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button: stops writing the report (a verb).</extracomment>
         <translation>Отмена</translation>
     </message>
     <message>
         <source>Stop writing the report</source>
+        <extracomment>What a screen reader says for the button that stops writing the report.</extracomment>
         <translation>Остановить создание отчёта</translation>
     </message>
 </context>
@@ -1236,10 +1469,12 @@ Usable: %2 TB (%3 TiB)</source>
     <name>ScenceSelector</name>
     <message>
         <source>Scence:</source>
+        <extracomment>Caption over the list of recording scenes (kinds of place: hospital, street…) in the editor.</extracomment>
         <translation>Сцена:</translation>
     </message>
     <message>
         <source>Get Picture Failure</source>
+        <extracomment>Shown in place of a scene&apos;s picture that could not be loaded.</extracomment>
         <translation>Не удалось загрузить изображение</translation>
     </message>
 </context>
@@ -1247,17 +1482,25 @@ Usable: %2 TB (%3 TiB)</source>
     <name>SizeDisplayPage</name>
     <message>
         <source>Calculate the required disk capacity :</source>
+        <extracomment>Caption over the figure of the disk space the wanted retention needs.</extracomment>
         <translation>Требуемая ёмкость диска :</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>The disk space a retention needs, in rich text: %1 the big whole figure, %2 its unit (&quot;GB&quot; or &quot;TB&quot;). Keep the tags; the order of %1 and %2 and the blank between them may change.</extracomment>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <extracomment>Unit beside the figure of the disk space needed before anything is computed: gigabytes.</extracomment>
+        <translation>ГБ</translation>
     </message>
 </context>
 <context>
     <name>UpdateDialog</name>
     <message>
         <source>Update Data</source>
+        <extracomment>Title of the dialog that replaces the program&apos;s recording scenes by imported ones.</extracomment>
         <translation>Обновление данных</translation>
     </message>
     <message>
@@ -1266,43 +1509,53 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Export Data</source>
+        <extracomment>Button: writes the template of the scene file (a verb).</extracomment>
         <translation>Экспорт шаблона</translation>
     </message>
     <message>
         <source>Import Templete</source>
+        <extracomment>Button: reads a filled-in scene template (a verb; the source&apos;s spelling is &quot;Template&quot;).</extracomment>
         <translation>Импорт шаблона</translation>
     </message>
     <message>
         <source>TextLabel</source>
+        <extracomment>Placeholder of a small status icon; never shown once the dialog has reported anything.</extracomment>
         <translation>TextLabel</translation>
     </message>
     <message>
         <source>tip text</source>
+        <extracomment>Placeholder of the status line; never shown once the dialog has reported anything.</extracomment>
         <translation>tip text</translation>
     </message>
     <message>
         <source>Tip: Need to Restart</source>
+        <extracomment>Note: imported scenes apply after the program is started again.</extracomment>
         <translation>Подсказка: требуется перезапуск</translation>
     </message>
     <message>
         <source>Export Success.</source>
+        <extracomment>Status after writing the scene template: it was written.</extracomment>
         <translation>Экспорт выполнен.</translation>
     </message>
     <message>
         <source>Export Failure.</source>
+        <extracomment>Status after writing the scene template: it was not written.</extracomment>
         <translation>Ошибка экспорта.</translation>
     </message>
     <message>
         <source>Import Success, Restart Software to Work.</source>
+        <extracomment>Status after reading a scene file: it was taken and applies after the program is started again.</extracomment>
         <translation>Импорт выполнен. Перезапустите программу, чтобы применить его.</translation>
     </message>
     <message>
         <source>Import Failure.</source>
+        <extracomment>Status after reading a scene file: it was refused (the reason follows).</extracomment>
         <translation>Ошибка импорта.</translation>
     </message>
     <message>
         <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
 </source>
+        <extracomment>The scene template&apos;s rows: comma-separated columns, each row ending in a line break. Translate the column names and the sample scene name (Hospital); keep the commas, codec, resolution, numbers and path.</extracomment>
         <translation>Сцена,Кодек,Разрешение,Рекомендуемый битрейт (кбит/с),Путь к изображению
 </translation>
     </message>
@@ -1320,6 +1573,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Save File</source>
+        <extracomment>Title of the file dialog that saves the scene template.</extracomment>
         <translation>Сохранить файл</translation>
     </message>
     <message>
@@ -1368,14 +1622,17 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Open File</source>
+        <extracomment>Title of the file dialog that picks a scene file to import.</extracomment>
         <translation>Открыть файл</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
+        <extracomment>Why a scene file was refused: %1 the line number in the file, %2 the reason (a sentence).</extracomment>
         <translation>Строка %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) could not be copied: %1</source>
+        <extracomment>After an import: %n scene pictures could not be copied; %1 lists their file names.</extracomment>
         <translation>
             <numerusform>Не удалось скопировать %n изображение: %1</numerusform>
             <numerusform>Не удалось скопировать %n изображения: %1</numerusform>
@@ -1384,6 +1641,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Saved to %1</source>
+        <extracomment>Status after writing the scene template: %1 is the file&apos;s path.</extracomment>
         <translation>Сохранено в %1</translation>
     </message>
 </context>
@@ -1391,18 +1649,24 @@ Usable: %2 TB (%3 TiB)</source>
     <name>UpgradeTool</name>
     <message>
         <source>Upgrade</source>
+        <extracomment>Button: opens the download page of the newer version (a verb).
+----------
+Title of the dialog that offers a newer version of the program (a noun).</extracomment>
         <translation>Обновить</translation>
     </message>
     <message>
         <source>Update</source>
+        <extracomment>What a screen reader says for the icon of the dialog that offers a newer version (a noun).</extracomment>
         <translation>Обновление</translation>
     </message>
     <message>
         <source>New version found</source>
+        <extracomment>Followed by the newer version&apos;s number (&quot;4.1.0.2&quot;).</extracomment>
         <translation>Найдена новая версия</translation>
     </message>
     <message>
         <source>No Prompt</source>
+        <extracomment>Check box: do not offer newer versions at start any more.</extracomment>
         <translation>Больше не напоминать</translation>
     </message>
     <message>
@@ -1477,15 +1741,22 @@ Usable: %2 TB (%3 TiB)</source>
         <comment>plan name, program name</comment>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>System menu</source>
+        <extracomment>The menu behind the title bar&apos;s menu button, as a screen reader names it.</extracomment>
+        <translation>Системное меню</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
     <message>
         <source>WidgetDeviceListBorder</source>
+        <extracomment>Name of the frame around the list of channel groups (read by screen readers): &quot;Device list&quot;.</extracomment>
         <translation>Список устройств</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>Shown in place of the empty list of channel groups: the list is empty, add a group. Keep the tags.</extracomment>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;НЕТ УСТРОЙСТВ. &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Добавьте устройство!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
@@ -1493,6 +1764,7 @@ Usable: %2 TB (%3 TiB)</source>
     <name>apt::ToolsApplication</name>
     <message>
         <source>Hint</source>
+        <extracomment>Title of the question asked at start on a small screen.</extracomment>
         <translation>Сообщение</translation>
     </message>
     <message>
@@ -1501,6 +1773,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Display resolution less than 1024*768,are you sure to start the program?</source>
+        <extracomment>Asked at start when the screen is smaller than 1024 × 768 pixels; the answer is yes (Confirm) or no.</extracomment>
         <translation>Разрешение экрана меньше 1024*768. Всё равно запустить программу?</translation>
     </message>
     <message>
@@ -1512,18 +1785,22 @@ Usable: %2 TB (%3 TiB)</source>
     <name>aptui::BaseDialog</name>
     <message>
         <source>null content</source>
+        <extracomment>Placeholder of a dialog&apos;s text until its caller sets one; hardly ever seen.</extracomment>
         <translation>Нет содержимого</translation>
     </message>
     <message>
         <source>Confirm</source>
+        <extracomment>Button of a dialog: accepts (a verb).</extracomment>
         <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button of a dialog: closes it without doing anything (a verb).</extracomment>
         <translation>Отмена</translation>
     </message>
     <message>
         <source>Hint</source>
+        <extracomment>Title of a short message with a close button only.</extracomment>
         <translation>Сообщение</translation>
     </message>
 </context>
@@ -1531,22 +1808,27 @@ Usable: %2 TB (%3 TiB)</source>
     <name>aptui::BaseTitle</name>
     <message>
         <source>Application menu</source>
+        <extracomment>Name and tooltip of the program-icon button at the left of a title bar, which opens the system menu.</extracomment>
         <translation>Меню приложения</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon) that opens the options.</extracomment>
         <translation>Параметры</translation>
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>Свернуть</translation>
     </message>
     <message>
         <source>Maximize</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>Развернуть</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>Закрыть</translation>
     </message>
 </context>
@@ -1554,25 +1836,30 @@ Usable: %2 TB (%3 TiB)</source>
     <name>aptui::CDlgAbout</name>
     <message>
         <source>About</source>
+        <extracomment>Title of the about panel (the program&apos;s name, version and licences).</extracomment>
         <translation>О программе</translation>
     </message>
     <message>
-        <source> v2.0.0.3</source>
-        <translation> v2.0.0.3</translation>
+        <source>Program icon</source>
+        <extracomment>What a screen reader says for the program&apos;s icon in the about panel.</extracomment>
+        <translation>Значок программы</translation>
     </message>
     <message>
-        <source>Program icon</source>
-        <translation>Значок программы</translation>
+        <source>Version %1, build %2</source>
+        <extracomment>The about panel&apos;s version line until the program sets its own: %1 the version number, %2 the build date as yyyymmdd.</extracomment>
+        <translation>Версия %1, сборка %2</translation>
     </message>
 </context>
 <context>
     <name>aptui::InputTip</name>
     <message>
         <source>Whole numbers from %1 to %2</source>
+        <extracomment>Tip under a field that takes whole numbers: %1 the least, %2 the greatest it takes.</extracomment>
         <translation>Целые числа от %1 до %2</translation>
     </message>
     <message numerus="yes">
         <source>Numbers from %1 to %2, up to %n decimal place(s)</source>
+        <extracomment>Tip under a field that takes decimals: %1 the least, %2 the greatest, %n the decimals it takes. The field takes a point as the decimal sign in every language: %1 and %2 are written with one.</extracomment>
         <translation>
             <numerusform>Числа от %1 до %2, не больше %n знака после запятой</numerusform>
             <numerusform>Числа от %1 до %2, не больше %n знаков после запятой</numerusform>
@@ -1581,6 +1868,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>This input is not accepted here</source>
+        <extracomment>Tip under a field when a key or paste was refused.</extracomment>
         <translation>Здесь такой ввод не принимается</translation>
     </message>
 </context>
@@ -1588,10 +1876,12 @@ Usable: %2 TB (%3 TiB)</source>
     <name>aptui::Switch</name>
     <message>
         <source>ON</source>
+        <extracomment>State text on a toggle switch (on, as opposed to off); keep it very short.</extracomment>
         <translation>Вкл</translation>
     </message>
     <message>
         <source>OFF</source>
+        <extracomment>State text on a toggle switch (off, as opposed to on); keep it very short.</extracomment>
         <translation>Выкл</translation>
     </message>
 </context>
@@ -1626,6 +1916,7 @@ Usable: %2 TB (%3 TiB)</source>
     <name>main</name>
     <message>
         <source>TAVO storage calculator</source>
+        <extracomment>The program&apos;s name, as the key of its single running instance (read before any translation is loaded).</extracomment>
         <translation>Калькулятор хранилища TAVO</translation>
     </message>
 </context>

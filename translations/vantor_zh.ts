@@ -5,18 +5,17 @@
     <name>AboutDialog</name>
     <message>
         <source>TAVO storage calculator</source>
+        <extracomment>The program&apos;s name in the about panel.</extracomment>
         <translation>TAVO 存储计算器</translation>
     </message>
     <message>
-        <source>v4.0.0.50build</source>
-        <translation>v4.0.0.50build</translation>
-    </message>
-    <message>
         <source>User Help</source>
+        <extracomment>Button: opens the user manual.</extracomment>
         <translation>用户帮助</translation>
     </message>
     <message>
         <source>Open Source Software Licenses</source>
+        <extracomment>Button: opens the file of the licences of the open-source software the program uses.</extracomment>
         <translation>开源软件许可</translation>
     </message>
     <message>
@@ -27,23 +26,32 @@
         <source>Open Open Source Software Licenses file failed.</source>
         <translation>打开开源软件许可文件失败。</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>The about panel&apos;s version line: %1 is the version number (&quot;4.0.0.50&quot;).</extracomment>
+        <translation>版本 %1</translation>
+    </message>
 </context>
 <context>
     <name>BandWidthPage</name>
     <message>
         <source>IPC Counts</source>
+        <extracomment>Caption under the number of network-camera (IPC) channels.</extracomment>
         <translation>IPC 数量</translation>
     </message>
     <message>
         <source>DVR Counts</source>
+        <extracomment>Caption under the number of recorder (DVR) channels.</extracomment>
         <translation>DVR 数量</translation>
     </message>
     <message>
         <source>Channel Counts</source>
+        <extracomment>Caption under the number of channels watched live.</extracomment>
         <translation>通道数</translation>
     </message>
     <message>
         <source>Total Band Width(%1)</source>
+        <extracomment>Caption under the big bandwidth figure; %1 is its unit (Kbps, Mbps or Gbps).</extracomment>
         <translation>总带宽(%1)</translation>
     </message>
 </context>
@@ -51,14 +59,17 @@
     <name>CapacityCalculation</name>
     <message>
         <source>Capacity Calculation :</source>
+        <extracomment>Caption over the calculator column.</extracomment>
         <translation>容量计算：</translation>
     </message>
     <message>
         <source>Export</source>
+        <extracomment>Button: writes the plan into a PDF report (a verb).</extracomment>
         <translation>导出</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>Button: removes every channel group from the list, after asking (a verb).</extracomment>
         <translation>清空</translation>
     </message>
 </context>
@@ -66,190 +77,229 @@
     <name>DataCalculatorPage</name>
     <message>
         <source>GB</source>
+        <extracomment>Unit choice beside the disk size field: gigabytes.
+----------
+Unit beside the big figure of the disk space a retention needs: gigabytes.</extracomment>
         <translation>GB</translation>
     </message>
     <message>
-        <source>Day(s)</source>
-        <translation>天</translation>
-    </message>
-    <message>
-        <source>Week(s)</source>
-        <translation>周</translation>
-    </message>
-    <message>
-        <source>Month(s)</source>
-        <translation>个月</translation>
-    </message>
-    <message>
-        <source>Months(s)</source>
-        <translation>个月</translation>
-    </message>
-    <message>
-        <source> Day(s)</source>
-        <translation> 天</translation>
-    </message>
-    <message>
-        <source> Week(s)</source>
-        <translation> 周</translation>
-    </message>
-    <message>
-        <source> Month(s)</source>
-        <translation> 个月</translation>
-    </message>
-    <message>
-        <source> GB</source>
-        <translation> GB</translation>
-    </message>
-    <message>
         <source>TB</source>
+        <extracomment>Unit choice beside the disk size field: terabytes (1 TB = 1000 GB).
+----------
+Unit beside the big figure of the disk space a retention needs: terabytes (1 TB = 1000 GB).</extracomment>
         <translation>TB</translation>
     </message>
     <message>
-        <source> TB</source>
-        <translation> TB</translation>
-    </message>
-    <message>
         <source>CalTime</source>
+        <extracomment>Mode button of the calculator: how long a given disk keeps video (a short noun, &quot;Retention&quot;).</extracomment>
         <translation>时间计算</translation>
     </message>
     <message>
         <source>CalDisk</source>
+        <extracomment>Mode button of the calculator: the disk a wanted retention needs (a short noun, &quot;Disk needed&quot;).</extracomment>
         <translation>容量计算</translation>
     </message>
     <message>
         <source>CalBandWith</source>
+        <extracomment>Mode button of the calculator: the network bandwidth of the channels watched live (a short noun).</extracomment>
         <translation>带宽计算</translation>
     </message>
     <message>
         <source>set disk size : </source>
+        <extracomment>Caption of the field for the size of the disk (a number in TB or GB follows).</extracomment>
         <translation>硬盘容量： </translation>
     </message>
     <message>
         <source>record time :</source>
+        <extracomment>Caption of the hours recorded each day, set by a slider from 0 to 24.
+----------
+What a screen reader says for the slider of the hours recorded each day.</extracomment>
         <translation>每天录像：</translation>
     </message>
     <message>
         <source>h</source>
+        <extracomment>Unit after the hours recorded each day: hours (an abbreviation).</extracomment>
         <translation>小时</translation>
     </message>
     <message>
         <source>set save time:</source>
+        <extracomment>Caption of the field for how long video must be kept (a number of days, weeks or months follows).</extracomment>
         <translation>保存时间：</translation>
     </message>
     <message>
         <source>DAY</source>
+        <extracomment>Unit choice for the wanted retention: days.</extracomment>
         <translation>天</translation>
     </message>
     <message>
         <source>WEEK</source>
+        <extracomment>Unit choice for the wanted retention: weeks.</extracomment>
         <translation>周</translation>
     </message>
     <message>
         <source>MONTH</source>
+        <extracomment>Unit choice for the wanted retention: months of 30 days.</extracomment>
         <translation>月</translation>
     </message>
     <message>
         <source>record time each day :</source>
+        <extracomment>Caption of the hours recorded each day, set by a slider from 0 to 24.
+----------
+What a screen reader says for the slider of the hours recorded each day.</extracomment>
         <translation>每天录像：</translation>
     </message>
     <message>
         <source>Disk Array</source>
+        <extracomment>Mode button of the calculator: drives in a RAID array (a short noun).</extracomment>
         <translation>磁盘阵列</translation>
     </message>
     <message numerus="yes">
         <source>%n week(s)</source>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n 周</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n month(s)</source>
+        <extracomment>The retention the planner wants (a month of 30 days), also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n 个月</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n 天</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A network bandwidth in the report: %1 the figure with one decimal, %2 its unit (Kbps, Mbps or Gbps).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 day(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it (large ones in exponent form, &quot;7e+05&quot;); the plural follows that number.</extracomment>
+        <translation>
+            <numerusform>%1 天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 week(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of weeks; the plural follows it.</extracomment>
+        <translation>
+            <numerusform>%1 周</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 month(s)</source>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of 30-day months; the plural follows it.</extracomment>
+        <translation>
+            <numerusform>%1 个月</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <extracomment>A disk size in the report: %1 whole or decimal gigabytes.</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <extracomment>A disk size in the report: %1 whole or decimal terabytes (1 TB = 1000 GB).</extracomment>
+        <translation>%1 TB</translation>
     </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
     <message>
         <source>Video can be saved:</source>
+        <extracomment>Caption over the figures of how long the disk keeps video.</extracomment>
         <translation>录像可保存：</translation>
     </message>
     <message>
         <source>By Day</source>
+        <extracomment>Short caption left of the figure: the retention counted in days (about 64 px wide).</extracomment>
         <translation>按天</translation>
     </message>
     <message>
-        <source>Day(s)</source>
-        <translation>天</translation>
-    </message>
-    <message>
         <source>By Week</source>
+        <extracomment>Short caption left of the figure: the retention counted in weeks (about 64 px wide).</extracomment>
         <translation>按周</translation>
     </message>
     <message>
-        <source>Week(s)</source>
-        <translation>周</translation>
-    </message>
-    <message>
         <source>By Month</source>
+        <extracomment>Short caption left of the figure: the retention counted in months (about 64 px wide).</extracomment>
         <translation>按月</translation>
     </message>
-    <message>
-        <source>Month(s)</source>
-        <translation>个月</translation>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <extracomment>Unit under the big figure of the days the disk keeps video; no number in the text, but its plural form follows that figure (&quot;1 day&quot;, &quot;21 days&quot;).</extracomment>
+        <translation>
+            <numerusform>天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>week(s)</source>
+        <extracomment>Unit under the big figure of the weeks the disk keeps video; the plural form follows that figure.</extracomment>
+        <translation>
+            <numerusform>周</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>month(s)</source>
+        <extracomment>Unit under the big figure of the (30-day) months the disk keeps video; the plural form follows that figure.</extracomment>
+        <translation>
+            <numerusform>个月</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>DeviceAddPage</name>
     <message>
         <source>Gpbs</source>
+        <extracomment>Unit of a network bandwidth: gigabits per second (shown under the figure and after it).</extracomment>
         <translation>Gbps</translation>
     </message>
     <message>
         <source>Mpbs</source>
+        <extracomment>Unit of a network bandwidth: megabits per second (shown under the figure and after it).</extracomment>
         <translation>Mbps</translation>
     </message>
     <message>
         <source>Kpbs</source>
+        <extracomment>Unit of a network bandwidth: kilobits per second (shown under the figure and after it).</extracomment>
         <translation>Kbps</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>Title of the question before every channel group is removed (the Clear button&apos;s action).</extracomment>
         <translation>清空</translation>
     </message>
     <message>
         <source>Clear all the channels?</source>
+        <extracomment>Asked before every channel group is removed; the answer is Confirm or Cancel.</extracomment>
         <translation>确定清空所有通道吗？</translation>
     </message>
     <message>
         <source>Save File</source>
+        <extracomment>Title of the file dialog that saves the PDF report.</extracomment>
         <translation>保存文件</translation>
     </message>
     <message>
         <source>File (*.pdf )</source>
+        <extracomment>File-type filter of the dialog that saves the report; keep &quot;(*.pdf )&quot; as it is.</extracomment>
         <translation>PDF 文件 (*.pdf)</translation>
     </message>
     <message>
         <source>Hint</source>
+        <extracomment>Title of the message that says where the report went or why it could not be written.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <source>Failed to save the file.</source>
-        <translation>保存文件失败。</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>小时</translation>
-    </message>
-    <message>
         <source>Devices</source>
+        <extracomment>Title of the report&apos;s section listing the channel groups.</extracomment>
         <translation>设备</translation>
     </message>
     <message>
@@ -258,6 +308,7 @@
     </message>
     <message>
         <source>Device Quantity</source>
+        <extracomment>Column caption in the report&apos;s device table: the number of channels in a group.</extracomment>
         <translation>设备数量</translation>
     </message>
     <message>
@@ -266,6 +317,7 @@
     </message>
     <message>
         <source>Frame Rate(fps)</source>
+        <extracomment>Column caption in the report&apos;s device table: the frame rate in frames per second.</extracomment>
         <translation>帧率(fps)</translation>
     </message>
     <message>
@@ -274,54 +326,69 @@
     </message>
     <message>
         <source>Recommended Bitrate(kbps)</source>
+        <extracomment>Column caption in the report&apos;s device table: a group&apos;s bitrate per channel in kilobits per second.</extracomment>
         <translation>推荐码率(kbps)</translation>
     </message>
     <message>
         <source>Space Given</source>
+        <extracomment>Title of the report&apos;s section on how long a given disk keeps video.</extracomment>
         <translation>按硬盘容量</translation>
     </message>
     <message>
         <source>Disk Space</source>
+        <extracomment>Column caption in the report: the size of the given disk.</extracomment>
         <translation>硬盘容量</translation>
     </message>
     <message>
         <source>Recording Time/day</source>
+        <extracomment>Column caption in the report: the hours recorded each day.</extracomment>
         <translation>每天录像时长</translation>
     </message>
     <message>
         <source>Recording Time By Day</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole days.</extracomment>
         <translation>录像天数</translation>
     </message>
     <message>
         <source>Recording Time By Week</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole weeks.</extracomment>
         <translation>录像周数</translation>
     </message>
     <message>
         <source>Recording Time By Month</source>
+        <extracomment>Column caption in the report: how long the disk keeps video, in whole months.</extracomment>
         <translation>录像月数</translation>
     </message>
     <message>
         <source>Time Given</source>
+        <extracomment>Title of the report&apos;s section on how much disk a wanted retention needs.</extracomment>
         <translation>按录像时长</translation>
     </message>
     <message>
         <source>Recording Time</source>
+        <extracomment>Column caption in the report: the retention the planner wants.</extracomment>
         <translation>录像时长</translation>
     </message>
     <message>
         <source>Required Disk Space</source>
+        <extracomment>Column caption in the report: the disk space the wanted retention needs.</extracomment>
         <translation>所需硬盘容量</translation>
     </message>
     <message>
         <source>Bandwidth</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the network bandwidth of the live-view groups.
+----------
+Title of the report&apos;s section on the network bandwidth (a noun).</extracomment>
         <translation>带宽</translation>
     </message>
     <message>
         <source>Total device number</source>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the number of channels watched live.</extracomment>
         <translation>设备总数</translation>
     </message>
     <message>
         <source>Total Band Width</source>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the network bandwidth of those channels.</extracomment>
         <translation>总带宽</translation>
     </message>
     <message>
@@ -330,65 +397,72 @@
     </message>
     <message>
         <source>Exact</source>
+        <extracomment>Column caption in the report: the same figure unrounded, with one decimal (an adjective: &quot;exact figure&quot;).</extracomment>
         <translation>精确值</translation>
     </message>
     <message>
         <source>Channel groups</source>
+        <extracomment>What a screen reader says for the list of channel groups.</extracomment>
         <translation>通道组</translation>
     </message>
     <message>
         <source>%1%</source>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart: %1 percent with one decimal.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
         <source>Storage plan</source>
+        <extracomment>The report&apos;s heading.
+----------
+The file name offered for a report of a plan without a name (no extension; keep it short).</extracomment>
         <translation>存储方案</translation>
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>The program&apos;s version in the report&apos;s title block.</extracomment>
         <translation>版本 %1</translation>
     </message>
     <message>
         <source>Channels</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the number of channels.</extracomment>
         <translation>通道数</translation>
     </message>
     <message>
         <source>Storage bitrate</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the bitrate written to disk.</extracomment>
         <translation>存储码率</translation>
     </message>
     <message>
         <source>Disk for %1</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>保存 %1 所需硬盘</translation>
     </message>
     <message>
-        <source>TAVO storage calculator</source>
-        <translation>TAVO 存储计算器</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
+        <extracomment>The report&apos;s page numbers: page %1 of %2 pages.</extracomment>
         <translation>第 %1 页，共 %2 页</translation>
     </message>
     <message>
         <source>Total</source>
+        <extracomment>First cell of the row under the device table that adds the channels and bitrates up.</extracomment>
         <translation>合计</translation>
     </message>
     <message>
         <source>Storage by channel group</source>
+        <extracomment>Title of the report&apos;s chart of each channel group&apos;s share of the storage.</extracomment>
         <translation>各通道组的存储占比</translation>
     </message>
     <message>
         <source>No channel group is recorded.</source>
+        <extracomment>Said in place of the report&apos;s chart when no channel group is written to disk.</extracomment>
         <translation>没有录像的通道组。</translation>
     </message>
     <message numerus="yes">
         <source>Others (%n groups)</source>
+        <extracomment>Label of the chart&apos;s last bar, which adds up the smallest %n channel groups.</extracomment>
         <translation>
             <numerusform>其他（%n 组）</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Saved to:</source>
-        <translation>已保存到：</translation>
     </message>
     <message>
         <source>%1 is a folder. Choose a file name.</source>
@@ -412,60 +486,74 @@
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button: opens the report just written (a verb).</extracomment>
         <translation>打开</translation>
     </message>
     <message>
         <source>Show in folder</source>
+        <extracomment>Button: opens the folder the report was written to.</extracomment>
         <translation>在文件夹中显示</translation>
     </message>
     <message>
         <source>Not recorded</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: watched live only, never written to disk.</extracomment>
         <translation>不录像</translation>
     </message>
     <message>
         <source>Continuous</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records all the time.</extracomment>
         <translation>连续录像</translation>
     </message>
     <message>
         <source>On motion, %1 %</source>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records on motion, %1 percent of the time.</extracomment>
         <translation>移动侦测，%1 %</translation>
     </message>
     <message>
         <source>Recording</source>
+        <extracomment>Column caption in the report&apos;s device table: how a group records (all the time, on motion, not at all).</extracomment>
         <translation>录像</translation>
     </message>
     <message>
         <source>Scene Activity</source>
+        <extracomment>Column caption in the report: what calmer or busier scenes would make of the figure.</extracomment>
         <translation>场景活跃度</translation>
     </message>
     <message>
         <source>%1 × %2 TB</source>
+        <extracomment>The drives of a disk array in the report: %1 drives of %2 terabytes each (&quot;6 × 8 TB&quot;).</extracomment>
         <translation>%1 × %2 TB</translation>
     </message>
     <message numerus="yes">
         <source>%1 + %n spare(s)</source>
+        <extracomment>A disk array&apos;s RAID level (%1, &quot;RAID 6&quot;) and its %n hot-spare drives, in the report.</extracomment>
         <translation>
             <numerusform>%1 + %n 块热备盘</numerusform>
         </translation>
     </message>
     <message>
         <source>Disk Array</source>
+        <extracomment>Title of the report&apos;s section on the disk array.</extracomment>
         <translation>磁盘阵列</translation>
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Column caption over the reason a disk array cannot be built.</extracomment>
         <translation>问题</translation>
     </message>
     <message>
         <source>%1 TB (%2 TiB)</source>
+        <extracomment>A disk array&apos;s usable capacity: %1 in terabytes (1000 GB), %2 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>%1 TB（%2 TiB）</translation>
     </message>
     <message>
         <source>%1 TB</source>
+        <extracomment>A disk array&apos;s capacity in terabytes (1000 GB).</extracomment>
         <translation>%1 TB</translation>
     </message>
     <message>
         <source>Drives</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives and their size (a noun).</extracomment>
         <translation>硬盘</translation>
     </message>
     <message>
@@ -474,6 +562,7 @@
     </message>
     <message>
         <source>Hot Spares</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the number of hot-spare drives.</extracomment>
         <translation>热备盘</translation>
     </message>
     <message>
@@ -486,30 +575,37 @@
     </message>
     <message>
         <source>Kept at %1 h/day</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the days the array keeps video when %1 hours are recorded a day.</extracomment>
         <translation>每天 %1 小时可保存</translation>
     </message>
     <message>
         <source>Drives for %1</source>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>%1 所需硬盘</translation>
     </message>
     <message>
         <source>Disk array</source>
+        <extracomment>Caption of the disk array&apos;s line in the report&apos;s title block.</extracomment>
         <translation>磁盘阵列</translation>
     </message>
     <message>
         <source>Cannot be built</source>
+        <extracomment>The disk array&apos;s line in the report&apos;s title block when the planner&apos;s drives cannot make the array.</extracomment>
         <translation>无法组建</translation>
     </message>
     <message>
         <source>%1, keeps %2</source>
+        <extracomment>A disk array in the report&apos;s title block: %1 the array, %2 the days it keeps video (&quot;31.4 days&quot;).</extracomment>
         <translation>%1，可保存 %2</translation>
     </message>
     <message>
         <source>%1 days</source>
+        <extracomment>Days a disk array keeps video, in the report: %1 with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
         <translation>%1 天</translation>
     </message>
     <message numerus="yes">
         <source>%n drive(s)</source>
+        <extracomment>Drives of the planner&apos;s size a disk array needs for the wanted retention, in the report.</extracomment>
         <translation>
             <numerusform>%n 块硬盘</numerusform>
         </translation>
@@ -555,6 +651,46 @@
         <source>Switch to NTSC</source>
         <extracomment>Undo history: the switch of every group to the NTSC video standard (&quot;Undo Switch to NTSC&quot;).</extracomment>
         <translation>切换到 NTSC</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <extracomment>Hours recorded a day, in the report&apos;s tables: %1 a whole number of hours (&quot;24 h&quot;).</extracomment>
+        <translation>%1 小时</translation>
+    </message>
+    <message>
+        <source>&lt;%1%</source>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart when it is below %1 percent (0.1).</extracomment>
+        <translation>&lt;%1%</translation>
+    </message>
+    <message>
+        <source>%1 Mbps</source>
+        <extracomment>The bitrate written to disk in the report&apos;s title block: %1 megabits per second with one decimal.</extracomment>
+        <translation>%1 Mbps</translation>
+    </message>
+    <message>
+        <source>TAVO storage calculator %1</source>
+        <extracomment>The report&apos;s footer: the program&apos;s name and %1 its version.</extracomment>
+        <translation>TAVO 存储计算器 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>disk array</comment>
+        <extracomment>A disk array in the report&apos;s title block: %1 its drives (&quot;6 × 8 TB&quot;), %2 its RAID level with any spares (&quot;RAID 6 + 1 spare&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Saved to:
+%1</source>
+        <extracomment>The report was written: %1 is the file&apos;s path on the next line.</extracomment>
+        <translation>已保存到：
+%1</translation>
+    </message>
+    <message>
+        <source>Failed to save the file.
+%1</source>
+        <extracomment>The report was not written: %1 is the reason on the next line (a sentence naming the file or folder).</extracomment>
+        <translation>保存文件失败。
+%1</translation>
     </message>
 </context>
 <context>
@@ -730,15 +866,24 @@
         <extracomment>Button that puts the edited channel group back into the list, changed.</extracomment>
         <translation>保存修改</translation>
     </message>
+    <message numerus="yes">
+        <source>A name has at most %n character(s)</source>
+        <extracomment>Shown at the name field when a key would make the name longer than it may be.</extracomment>
+        <translation>
+            <numerusform>名称最多 %n 个字符</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfoManager</name>
     <message>
         <source>IPC</source>
+        <extracomment>Device type: a network camera. Keep it exactly as it is: the program tells the types apart by name.</extracomment>
         <translation>IPC</translation>
     </message>
     <message>
         <source>DVR</source>
+        <extracomment>Device type: a recorder. Keep it exactly as it is: the program tells the types apart by name.</extracomment>
         <translation>DVR</translation>
     </message>
 </context>
@@ -746,14 +891,17 @@
     <name>DeviceListView</name>
     <message>
         <source>Edit group</source>
+        <extracomment>Context-menu entry: loads the channel group into the editor (a verb).</extracomment>
         <translation>编辑通道组</translation>
     </message>
     <message>
         <source>Duplicate group</source>
+        <extracomment>Context-menu entry: puts a copy of the channel group below it (a verb).</extracomment>
         <translation>复制通道组</translation>
     </message>
     <message>
         <source>Delete group</source>
+        <extracomment>Context-menu entry: removes the channel group (a verb).</extracomment>
         <translation>删除通道组</translation>
     </message>
 </context>
@@ -761,6 +909,7 @@
     <name>DiskArray</name>
     <message>
         <source>A drive holds from %1 to %2 TB.</source>
+        <extracomment>Why the array cannot be built: %1 and %2 are the least and greatest drive sizes in terabytes.</extracomment>
         <translation>硬盘容量为 %1 到 %2 TB。</translation>
     </message>
     <message>
@@ -773,6 +922,7 @@
     </message>
     <message numerus="yes">
         <source>This RAID level needs at least %n drive(s) besides the spares.</source>
+        <extracomment>Why the array cannot be built: the level needs %n drives that are not hot spares.</extracomment>
         <translation>
             <numerusform>此 RAID 级别除热备盘外至少需要 %n 块硬盘。</numerusform>
         </translation>
@@ -787,22 +937,27 @@
     </message>
     <message>
         <source>RAID 1</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 1</translation>
     </message>
     <message>
         <source>RAID 5</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 5</translation>
     </message>
     <message>
         <source>RAID 6</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 6</translation>
     </message>
     <message>
         <source>RAID 10</source>
+        <extracomment>Name of a RAID level; translate only if the language writes it otherwise.</extracomment>
         <translation>RAID 10</translation>
     </message>
     <message>
         <source>No RAID</source>
+        <extracomment>The drives used one by one, without RAID (a choice in the list of levels).</extracomment>
         <translation>无 RAID</translation>
     </message>
 </context>
@@ -810,23 +965,28 @@
     <name>DiskArrayPage</name>
     <message>
         <source>Drive size (TB) :</source>
+        <extracomment>Caption of the field for the size of one drive of the array, in terabytes.</extracomment>
         <translation>单盘容量（TB）：</translation>
     </message>
     <message>
         <source>Drives :</source>
+        <extracomment>Caption of the field for the number of drives in the array.</extracomment>
         <translation>硬盘数量：</translation>
     </message>
     <message>
         <source>RAID level :</source>
+        <extracomment>Caption of the choice of the array&apos;s RAID level.</extracomment>
         <translation>RAID 级别：</translation>
     </message>
     <message>
         <source>Hot spares :</source>
+        <extracomment>Caption of the field for the number of hot-spare drives (idle drives that stand in for a failed one).</extracomment>
         <translation>热备盘：</translation>
     </message>
     <message>
         <source>Raw capacity: %1 TB
 Usable: %2 TB (%3 TiB)</source>
+        <extracomment>The array&apos;s capacity on two lines: %1 all drives together, %2 what is left for video after the RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>原始容量：%1 TB
 可用容量：%2 TB（%3 TiB）</translation>
     </message>
@@ -844,6 +1004,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message numerus="yes">
         <source>For %1: %n drive(s)</source>
+        <extracomment>The drives the wanted retention needs: %1 that retention (&quot;30 days&quot;, &quot;1 week&quot;), %n the drives.</extracomment>
         <translation>
             <numerusform>保存 %1：%n 块硬盘</numerusform>
         </translation>
@@ -853,31 +1014,40 @@ Usable: %2 TB (%3 TiB)</source>
     <name>ExactFigures</name>
     <message>
         <source>%1 days · %2 weeks · %3 months</source>
+        <extracomment>The unrounded retention under the calculator&apos;s whole figures: %1 days, %2 weeks and %3 months, each with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
         <translation>%1 天 · %2 周 · %3 月</translation>
     </message>
     <message>
         <source>%1 TB</source>
+        <extracomment>A disk size in terabytes with one decimal (1 TB = 1000 GB).</extracomment>
         <translation>%1 TB</translation>
     </message>
     <message>
         <source>%1 GB</source>
+        <extracomment>A disk size in gigabytes with one decimal.</extracomment>
         <translation>%1 GB</translation>
     </message>
     <message>
         <source>%1–%2 days depending on scene activity</source>
+        <extracomment>How long the disk keeps video from busy (%1) to calm (%2) scenes, in days with one decimal.</extracomment>
         <translation>视场景活跃度为 %1–%2 天</translation>
     </message>
     <message>
         <source>%1–%2 TB depending on scene activity</source>
+        <extracomment>The disk space calm (%1) to busy (%2) scenes need, in terabytes with one decimal.</extracomment>
         <translation>视场景活跃度为 %1–%2 TB</translation>
     </message>
     <message>
         <source>%1–%2 GB depending on scene activity</source>
+        <extracomment>The disk space calm (%1) to busy (%2) scenes need, in gigabytes with one decimal.</extracomment>
         <translation>视场景活跃度为 %1–%2 GB</translation>
     </message>
-    <message>
-        <source>%1–%2 drives depending on scene activity</source>
-        <translation>视场景活跃度为 %1–%2 块硬盘</translation>
+    <message numerus="yes">
+        <source>%1–%2 drive(s) depending on scene activity</source>
+        <extracomment>The drives calm (%1) to busy (%2) scenes need; the plural follows the larger count, %2.</extracomment>
+        <translation>
+            <numerusform>视场景活跃度为 %1–%2 块硬盘</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -888,6 +1058,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>The column “%1” is missing.</source>
+        <extracomment>Why a CSV file of channel groups was refused: %1 is a column name of the file, kept in English.</extracomment>
         <translation>缺少“%1”列。</translation>
     </message>
     <message>
@@ -973,31 +1144,71 @@ Usable: %2 TB (%3 TiB)</source>
         <source>Records on motion, %1 % of the time</source>
         <translation>移动侦测录像，占 %1 % 时间</translation>
     </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>Short form of &quot;Frame Rate : %1&quot; on a narrow card: frames per second.</extracomment>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <comment>short bitrate</comment>
+        <extracomment>Short form of a card&apos;s bitrate on a narrow card, per channel.</extracomment>
+        <translation>%1 kbps</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ch.</source>
+        <comment>short channel count</comment>
+        <extracomment>Short form of &quot;Counts : %n&quot; on a narrow card: the number of channels.</extracomment>
+        <translation>
+            <numerusform>%n 通道</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <comment>short recording share</comment>
+        <extracomment>Short form of &quot;On motion %1 %&quot; beside a long group name.</extracomment>
+        <translation>%1%</translation>
+    </message>
 </context>
 <context>
     <name>NM_Vantor::TipDialog</name>
     <message>
         <source>sure</source>
+        <extracomment>Placeholder of a question dialog&apos;s text until its caller sets the question (&quot;Are you sure?&quot;).</extracomment>
         <translation>确定吗？</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>Title of a dialog that asks the user to confirm or cancel (a noun).</extracomment>
+        <translation>确认</translation>
     </message>
 </context>
 <context>
     <name>NM_Vantor::WarningDialog</name>
     <message>
         <source>Close</source>
+        <extracomment>Button (an icon) that closes the message box: a verb.</extracomment>
         <translation>关闭</translation>
     </message>
     <message>
         <source>Success</source>
+        <extracomment>Title and picture name of a message box that reports a success.</extracomment>
         <translation>成功</translation>
     </message>
     <message>
         <source>Information</source>
+        <extracomment>Title and picture name of a message box that informs.</extracomment>
         <translation>信息</translation>
     </message>
     <message>
         <source>Error</source>
+        <extracomment>Title and picture name of a message box that reports an error.</extracomment>
         <translation>错误</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <extracomment>Title of a small message box (read by screen readers and the task bar).</extracomment>
+        <translation>消息</translation>
     </message>
 </context>
 <context>
@@ -1176,18 +1387,22 @@ Usable: %2 TB (%3 TiB)</source>
     <name>ReportProgress</name>
     <message>
         <source>Writing the report…</source>
+        <extracomment>Shown under the device list while the PDF report is being written.</extracomment>
         <translation>正在生成报告…</translation>
     </message>
     <message>
         <source>Report progress</source>
+        <extracomment>What a screen reader says for the progress bar of the report being written.</extracomment>
         <translation>报告进度</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button: stops writing the report (a verb).</extracomment>
         <translation>取消</translation>
     </message>
     <message>
         <source>Stop writing the report</source>
+        <extracomment>What a screen reader says for the button that stops writing the report.</extracomment>
         <translation>停止生成报告</translation>
     </message>
 </context>
@@ -1218,10 +1433,12 @@ Usable: %2 TB (%3 TiB)</source>
     <name>ScenceSelector</name>
     <message>
         <source>Scence:</source>
+        <extracomment>Caption over the list of recording scenes (kinds of place: hospital, street…) in the editor.</extracomment>
         <translation>场景：</translation>
     </message>
     <message>
         <source>Get Picture Failure</source>
+        <extracomment>Shown in place of a scene&apos;s picture that could not be loaded.</extracomment>
         <translation>获取图片失败</translation>
     </message>
 </context>
@@ -1229,17 +1446,25 @@ Usable: %2 TB (%3 TiB)</source>
     <name>SizeDisplayPage</name>
     <message>
         <source>Calculate the required disk capacity :</source>
+        <extracomment>Caption over the figure of the disk space the wanted retention needs.</extracomment>
         <translation>所需硬盘容量：</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>The disk space a retention needs, in rich text: %1 the big whole figure, %2 its unit (&quot;GB&quot; or &quot;TB&quot;). Keep the tags; the order of %1 and %2 and the blank between them may change.</extracomment>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <extracomment>Unit beside the figure of the disk space needed before anything is computed: gigabytes.</extracomment>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
     <name>UpdateDialog</name>
     <message>
         <source>Update Data</source>
+        <extracomment>Title of the dialog that replaces the program&apos;s recording scenes by imported ones.</extracomment>
         <translation>更新数据</translation>
     </message>
     <message>
@@ -1248,43 +1473,53 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Export Data</source>
+        <extracomment>Button: writes the template of the scene file (a verb).</extracomment>
         <translation>导出模板</translation>
     </message>
     <message>
         <source>Import Templete</source>
+        <extracomment>Button: reads a filled-in scene template (a verb; the source&apos;s spelling is &quot;Template&quot;).</extracomment>
         <translation>导入模板</translation>
     </message>
     <message>
         <source>TextLabel</source>
+        <extracomment>Placeholder of a small status icon; never shown once the dialog has reported anything.</extracomment>
         <translation>TextLabel</translation>
     </message>
     <message>
         <source>tip text</source>
+        <extracomment>Placeholder of the status line; never shown once the dialog has reported anything.</extracomment>
         <translation>tip text</translation>
     </message>
     <message>
         <source>Tip: Need to Restart</source>
+        <extracomment>Note: imported scenes apply after the program is started again.</extracomment>
         <translation>提示：需要重启</translation>
     </message>
     <message>
         <source>Export Success.</source>
+        <extracomment>Status after writing the scene template: it was written.</extracomment>
         <translation>导出成功。</translation>
     </message>
     <message>
         <source>Export Failure.</source>
+        <extracomment>Status after writing the scene template: it was not written.</extracomment>
         <translation>导出失败。</translation>
     </message>
     <message>
         <source>Import Success, Restart Software to Work.</source>
+        <extracomment>Status after reading a scene file: it was taken and applies after the program is started again.</extracomment>
         <translation>导入成功，重启软件后生效。</translation>
     </message>
     <message>
         <source>Import Failure.</source>
+        <extracomment>Status after reading a scene file: it was refused (the reason follows).</extracomment>
         <translation>导入失败。</translation>
     </message>
     <message>
         <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
 </source>
+        <extracomment>The scene template&apos;s rows: comma-separated columns, each row ending in a line break. Translate the column names and the sample scene name (Hospital); keep the commas, codec, resolution, numbers and path.</extracomment>
         <translation>场景,编码,分辨率,推荐码率(kbps),图片路径
 </translation>
     </message>
@@ -1302,6 +1537,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Save File</source>
+        <extracomment>Title of the file dialog that saves the scene template.</extracomment>
         <translation>保存文件</translation>
     </message>
     <message>
@@ -1350,20 +1586,24 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Open File</source>
+        <extracomment>Title of the file dialog that picks a scene file to import.</extracomment>
         <translation>打开文件</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
+        <extracomment>Why a scene file was refused: %1 the line number in the file, %2 the reason (a sentence).</extracomment>
         <translation>第 %1 行：%2</translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) could not be copied: %1</source>
+        <extracomment>After an import: %n scene pictures could not be copied; %1 lists their file names.</extracomment>
         <translation>
             <numerusform>%n 张图片无法复制：%1</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved to %1</source>
+        <extracomment>Status after writing the scene template: %1 is the file&apos;s path.</extracomment>
         <translation>已保存到 %1</translation>
     </message>
 </context>
@@ -1371,18 +1611,24 @@ Usable: %2 TB (%3 TiB)</source>
     <name>UpgradeTool</name>
     <message>
         <source>Upgrade</source>
+        <extracomment>Button: opens the download page of the newer version (a verb).
+----------
+Title of the dialog that offers a newer version of the program (a noun).</extracomment>
         <translation>升级</translation>
     </message>
     <message>
         <source>Update</source>
+        <extracomment>What a screen reader says for the icon of the dialog that offers a newer version (a noun).</extracomment>
         <translation>更新</translation>
     </message>
     <message>
         <source>New version found</source>
+        <extracomment>Followed by the newer version&apos;s number (&quot;4.1.0.2&quot;).</extracomment>
         <translation>发现新版本</translation>
     </message>
     <message>
         <source>No Prompt</source>
+        <extracomment>Check box: do not offer newer versions at start any more.</extracomment>
         <translation>不再提示</translation>
     </message>
     <message>
@@ -1457,15 +1703,22 @@ Usable: %2 TB (%3 TiB)</source>
         <comment>plan name, program name</comment>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>System menu</source>
+        <extracomment>The menu behind the title bar&apos;s menu button, as a screen reader names it.</extracomment>
+        <translation>系统菜单</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
     <message>
         <source>WidgetDeviceListBorder</source>
+        <extracomment>Name of the frame around the list of channel groups (read by screen readers): &quot;Device list&quot;.</extracomment>
         <translation>设备列表</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>Shown in place of the empty list of channel groups: the list is empty, add a group. Keep the tags.</extracomment>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;暂无设备，&lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
@@ -1473,6 +1726,7 @@ Usable: %2 TB (%3 TiB)</source>
     <name>apt::ToolsApplication</name>
     <message>
         <source>Hint</source>
+        <extracomment>Title of the question asked at start on a small screen.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
@@ -1481,6 +1735,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Display resolution less than 1024*768,are you sure to start the program?</source>
+        <extracomment>Asked at start when the screen is smaller than 1024 × 768 pixels; the answer is yes (Confirm) or no.</extracomment>
         <translation>显示器分辨率低于 1024*768，确定要启动程序吗？</translation>
     </message>
     <message>
@@ -1492,18 +1747,22 @@ Usable: %2 TB (%3 TiB)</source>
     <name>aptui::BaseDialog</name>
     <message>
         <source>null content</source>
+        <extracomment>Placeholder of a dialog&apos;s text until its caller sets one; hardly ever seen.</extracomment>
         <translation>无内容</translation>
     </message>
     <message>
         <source>Confirm</source>
+        <extracomment>Button of a dialog: accepts (a verb).</extracomment>
         <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button of a dialog: closes it without doing anything (a verb).</extracomment>
         <translation>取消</translation>
     </message>
     <message>
         <source>Hint</source>
+        <extracomment>Title of a short message with a close button only.</extracomment>
         <translation>提示</translation>
     </message>
 </context>
@@ -1511,22 +1770,27 @@ Usable: %2 TB (%3 TiB)</source>
     <name>aptui::BaseTitle</name>
     <message>
         <source>Application menu</source>
+        <extracomment>Name and tooltip of the program-icon button at the left of a title bar, which opens the system menu.</extracomment>
         <translation>应用程序菜单</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon) that opens the options.</extracomment>
         <translation>选项</translation>
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>最小化</translation>
     </message>
     <message>
         <source>Maximize</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>最大化</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Name and tooltip of a title-bar button (an icon): a verb.</extracomment>
         <translation>关闭</translation>
     </message>
 </context>
@@ -1534,31 +1798,37 @@ Usable: %2 TB (%3 TiB)</source>
     <name>aptui::CDlgAbout</name>
     <message>
         <source>About</source>
+        <extracomment>Title of the about panel (the program&apos;s name, version and licences).</extracomment>
         <translation>关于</translation>
     </message>
     <message>
-        <source> v2.0.0.3</source>
-        <translation> v2.0.0.3</translation>
+        <source>Program icon</source>
+        <extracomment>What a screen reader says for the program&apos;s icon in the about panel.</extracomment>
+        <translation>程序图标</translation>
     </message>
     <message>
-        <source>Program icon</source>
-        <translation>程序图标</translation>
+        <source>Version %1, build %2</source>
+        <extracomment>The about panel&apos;s version line until the program sets its own: %1 the version number, %2 the build date as yyyymmdd.</extracomment>
+        <translation>版本 %1，构建 %2</translation>
     </message>
 </context>
 <context>
     <name>aptui::InputTip</name>
     <message>
         <source>Whole numbers from %1 to %2</source>
+        <extracomment>Tip under a field that takes whole numbers: %1 the least, %2 the greatest it takes.</extracomment>
         <translation>可输入 %1 到 %2 的整数</translation>
     </message>
     <message numerus="yes">
         <source>Numbers from %1 to %2, up to %n decimal place(s)</source>
+        <extracomment>Tip under a field that takes decimals: %1 the least, %2 the greatest, %n the decimals it takes. The field takes a point as the decimal sign in every language: %1 and %2 are written with one.</extracomment>
         <translation>
             <numerusform>可输入 %1 到 %2 的数字，最多 %n 位小数</numerusform>
         </translation>
     </message>
     <message>
         <source>This input is not accepted here</source>
+        <extracomment>Tip under a field when a key or paste was refused.</extracomment>
         <translation>此处不接受该输入</translation>
     </message>
 </context>
@@ -1566,10 +1836,12 @@ Usable: %2 TB (%3 TiB)</source>
     <name>aptui::Switch</name>
     <message>
         <source>ON</source>
+        <extracomment>State text on a toggle switch (on, as opposed to off); keep it very short.</extracomment>
         <translation>开</translation>
     </message>
     <message>
         <source>OFF</source>
+        <extracomment>State text on a toggle switch (off, as opposed to on); keep it very short.</extracomment>
         <translation>关</translation>
     </message>
 </context>
@@ -1604,6 +1876,7 @@ Usable: %2 TB (%3 TiB)</source>
     <name>main</name>
     <message>
         <source>TAVO storage calculator</source>
+        <extracomment>The program&apos;s name, as the key of its single running instance (read before any translation is loaded).</extracomment>
         <translation>TAVO 存储计算器</translation>
     </message>
 </context>

@@ -302,9 +302,11 @@ bool ToolsApplication::askSmallScreen()
 {
     aptui::BaseDialog dialog(false, false, false, false, true, true, true);
     dialog.setFixedSize(400, 256);
+    //: Title of the question asked at start on a small screen.
     dialog.setTitle(tr("Hint"));
     dialog.setBottomVisible(true);
     dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    //: Asked at start when the screen is smaller than 1024 × 768 pixels; the answer is yes (Confirm) or no.
     dialog.setDefaultText(tr("Display resolution less than 1024*768,are you sure to start the program?"));
     return dialog.exec() == QDialog::Accepted;
 }

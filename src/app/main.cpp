@@ -10,6 +10,7 @@
 int main(int argc, char **argv)
 {
     // Translated before any translator exists, so in practice the literal.
+    //: The program's name, as the key of its single running instance (read before any translation is loaded).
     const QString appId = QCoreApplication::translate("main", "TAVO storage calculator");
     apt::ToolsApplication app(appId, argc, argv);
     registerModelMetaTypes();

@@ -3,6 +3,7 @@
 #include "aptui/BaseDialog.h"
 #include "model/ConfigureManager.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -10,16 +11,26 @@
 
 AboutDialog::AboutDialog(QObject *parent) : CDlgAbout(parent)
 {
+    //: The program's name in the about panel.
     setName(tr("TAVO storage calculator"));
     setButton2Visible(false);
-    setVersion(tr("v4.0.0.50build"));
+    //: The about panel's version line: %1 is the version number ("4.0.0.50").
+    setVersion(tr("Version %1").arg(programVersion()));
+    //: Button: opens the user manual.
     setCornerButtonText(tr("User Help"));
     setCornerButtonVisible(false);
+    //: Button: opens the file of the licences of the open-source software the program uses.
     setButton1Text(tr("Open Source Software Licenses"));
     setButton1Visible(true);
 
     connect(this, &CDlgAbout::siganlBtn1Clicked, this, &AboutDialog::onShowLicenses);
     connect(this, &CDlgAbout::signalConerBtnClicked, this, &AboutDialog::onGetHelp);
+}
+
+QString AboutDialog::programVersion()
+{
+    const QString version = QCoreApplication::applicationVersion();
+    return version.isEmpty() ? QStringLiteral(TAVO_VERSION) : version;
 }
 
 QString AboutDialog::manualPath(unsigned language, const QString &directory)

@@ -11,6 +11,9 @@ class AboutDialog : public aptui::CDlgAbout
 public:
     explicit AboutDialog(QObject *parent = nullptr);
 
+    // QCoreApplication::applicationVersion(), else the version this was built as.
+    static QString programVersion();
+
     // The manual of a language inside the directory: English for 0, Chinese
     // for 1, the directory itself for the others.
     static QString manualPath(unsigned language, const QString &directory);

@@ -81,6 +81,7 @@ void BaseDialog::setupForm()
     m_borderLayout->setContentsMargins(0, 0, 0, 0);
     m_labelNULL = new QLabel(m_mainBorder);
     m_labelNULL->setObjectName(QStringLiteral("m_labelNULL"));
+    //: Placeholder of a dialog's text until its caller sets one; hardly ever seen.
     m_labelNULL->setText(tr("null content"));
     m_labelNULL->setAlignment(Qt::AlignCenter);
     m_labelNULL->setWordWrap(true);
@@ -107,11 +108,13 @@ void BaseDialog::setupForm()
     m_btnConfirm = new QPushButton(m_bottom);
     m_btnConfirm->setObjectName(QStringLiteral("btnConfirm"));
     m_btnConfirm->setMinimumSize(72, 30);
+    //: Button of a dialog: accepts (a verb).
     m_btnConfirm->setText(tr("Confirm"));
     m_btnLayout->addWidget(m_btnConfirm);
     m_btnCancel = new QPushButton(m_bottom);
     m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
     m_btnCancel->setMinimumSize(72, 30);
+    //: Button of a dialog: closes it without doing anything (a verb).
     m_btnCancel->setText(tr("Cancel"));
     m_btnLayout->addWidget(m_btnCancel);
     m_bottomLayout->addLayout(m_btnLayout);
@@ -291,6 +294,7 @@ void BaseDialog::showHint(const QString &text, const QSize &size)
 {
     BaseDialog dialog(false, false, false, false, true, false, false);
     dialog.setFixedSize(size);
+    //: Title of a short message with a close button only.
     dialog.setTitle(tr("Hint"));
     dialog.setBottomVisible(false);
     dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));

@@ -20,6 +20,7 @@ BaseTitle::BaseTitle(bool appButtonShown, bool optionButtonShown, bool minButton
     m_layout->setSpacing(3);
     m_layout->setContentsMargins(12, 3, 3, 3);
 
+    //: Name and tooltip of the program-icon button at the left of a title bar, which opens the system menu.
     m_btnApp = makeButton(QStringLiteral("btnApp"), tr("Application menu"));
     m_layout->addWidget(m_btnApp);
 
@@ -39,9 +40,13 @@ BaseTitle::BaseTitle(bool appButtonShown, bool optionButtonShown, bool minButton
     systemButtons->setObjectName(QStringLiteral("horizontalLayoutButtons"));
     systemButtons->setSpacing(3);
     systemButtons->setContentsMargins(0, 0, 0, 0);
+    //: Name and tooltip of a title-bar button (an icon) that opens the options.
     m_btnOption = makeButton(QStringLiteral("btnOption"), tr("Options"));
+    //: Name and tooltip of a title-bar button (an icon): a verb.
     m_btnMin = makeButton(QStringLiteral("btnMin"), tr("Minimize"));
+    //: Name and tooltip of a title-bar button (an icon): a verb.
     m_btnMax = makeButton(QStringLiteral("btnMax"), tr("Maximize"));
+    //: Name and tooltip of a title-bar button (an icon): a verb.
     m_btnClose = makeButton(QStringLiteral("btnClose"), tr("Close"));
     for (QPushButton *button : {m_btnOption, m_btnMin, m_btnMax, m_btnClose})
         systemButtons->addWidget(button);

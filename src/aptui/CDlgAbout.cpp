@@ -15,14 +15,17 @@ CDlgAbout::CDlgAbout(QObject *parent) : QWidgetAction(parent)
 {
     m_panel = new Widget();
     setupForm();
+    //: Title of the about panel (the program's name, version and licences).
     m_panel->setWindowTitle(tr("About"));
     m_panel->setFixedSize(288, 134);
     m_panel->setObjectName(QStringLiteral("AboutDialog_ID_FX_CANNOT_BE_MULTI"));
     // The action owns the panel from here on.
     setDefaultWidget(m_panel);
 
-    setVersion(tr(" v2.0.0.3") + QStringLiteral(" Build") +
-               QString::number(buildDateNumber(QString::fromLatin1(__DATE__))));
+    //: The about panel's version line until the program sets its own: %1 the version number, %2 the build
+    //: date as yyyymmdd.
+    setVersion(
+        tr("Version %1, build %2").arg(QStringLiteral("2.0.0.3")).arg(buildDateNumber(QString::fromLatin1(__DATE__))));
 
     connect(m_aboutbtn1, &QPushButton::clicked, this, &CDlgAbout::siganlBtn1Clicked);
     connect(m_aboutbtn2, &QPushButton::clicked, this, &CDlgAbout::siganlBtn2Clicked);
@@ -50,6 +53,7 @@ void CDlgAbout::setupForm()
     m_softIcon = new QLabel(m_panel);
     m_softIcon->setObjectName(QStringLiteral("SoftIcon"));
     m_softIcon->setFixedSize(32, 32);
+    //: What a screen reader says for the program's icon in the about panel.
     m_softIcon->setAccessibleName(tr("Program icon"));
     if (const QIcon icon = QApplication::windowIcon(); !icon.isNull())
         m_softIcon->setPixmap(icon.pixmap(32, 32));

@@ -74,12 +74,15 @@ QLineEdit *InputTip::field() const
 QString InputTip::wholeNumbersText(qint64 bottom, qint64 top)
 {
     // Plain digits, as the field takes them: no group separators.
+    //: Tip under a field that takes whole numbers: %1 the least, %2 the greatest it takes.
     return tr("Whole numbers from %1 to %2").arg(QString::number(bottom), QString::number(top));
 }
 
 QString InputTip::decimalsText(double bottom, double top, int decimals)
 {
     const QLocale plain = QLocale::c();
+    //: Tip under a field that takes decimals: %1 the least, %2 the greatest, %n the decimals it takes.
+    //: The field takes a point as the decimal sign in every language: %1 and %2 are written with one.
     return tr("Numbers from %1 to %2, up to %n decimal place(s)", nullptr, decimals)
         .arg(plain.toString(bottom, 'f', QLocale::FloatingPointShortest),
              plain.toString(top, 'f', QLocale::FloatingPointShortest));
@@ -95,6 +98,7 @@ QString InputTip::refusalText() const
         return decimalsText(decimal->bottom(), decimal->top(), decimal->decimals());
     if (const auto *whole = qobject_cast<const QIntValidator *>(m_field->validator()))
         return wholeNumbersText(whole->bottom(), whole->top());
+    //: Tip under a field when a key or paste was refused.
     return tr("This input is not accepted here");
 }
 

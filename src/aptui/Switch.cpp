@@ -35,7 +35,9 @@ Switch::Switch(bool on, QWidget *parent) : QWidget(parent), m_state(on)
     m_btnOFF->setCheckable(true);
     m_layout->addWidget(m_btnOFF);
 
+    //: State text on a toggle switch (on, as opposed to off); keep it very short.
     setOnText(tr("ON"));
+    //: State text on a toggle switch (off, as opposed to on); keep it very short.
     setOffText(tr("OFF"));
 
     connect(m_btnON, &QPushButton::toggled, this, &Switch::onBtnsToggled);

@@ -18,12 +18,16 @@ TipDialog::TipDialog(QWidget *parent) : BaseDialog(false, false, false, false, t
     m_labelTip->setObjectName(QStringLiteral("m_labelTip"));
     m_labelTip->setAlignment(Qt::AlignCenter);
     m_labelTip->setWordWrap(true);
+    //: Placeholder of a question dialog's text until its caller sets the question ("Are you sure?").
     m_labelTip->setText(tr("sure"));
     layout->addWidget(m_labelTip);
     layout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
     setContentWidget(m_body);
     setEnableDefaultConnections(true, true, true, true, true);
+    // Named until the caller gives the question its own title.
+    //: Title of a dialog that asks the user to confirm or cancel (a noun).
+    setTitle(tr("Question"));
 }
 
 void TipDialog::setText(const QString &text)

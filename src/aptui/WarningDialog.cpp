@@ -30,6 +30,10 @@ void WarningDialog::setupForm()
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     resize(310, 120);
+    // The box draws no title bar, but the window system and screen readers
+    // name it by its title; a kind names it more closely.
+    //: Title of a small message box (read by screen readers and the task bar).
+    setWindowTitle(tr("Message"));
 
     auto *outer = new QVBoxLayout(this);
     outer->setObjectName(QStringLiteral("verticalLayout"));
@@ -51,6 +55,7 @@ void WarningDialog::setupForm()
     m_btnClose = new QPushButton(m_borderWidget);
     m_btnClose->setObjectName(QStringLiteral("m_btnClose"));
     m_btnClose->setFixedSize(24, 24);
+    //: Button (an icon) that closes the message box: a verb.
     m_btnClose->setAccessibleName(tr("Close"));
     m_btnClose->setToolTip(tr("Close"));
     top->addWidget(m_btnClose);
@@ -94,8 +99,16 @@ void WarningDialog::setKind(int kind)
         return;
     }
 
-    static const char *const kinds[] = {QT_TR_NOOP("Success"), QT_TR_NOOP("Information"), QT_TR_NOOP("Error")};
-    m_labelWarnPicture->setAccessibleName(tr(kinds[kind]));
+    // Names of the kinds, as the title of the box and of its picture (nouns).
+    static const char *const kinds[] = {//: Title and picture name of a message box that reports a success.
+                                        QT_TR_NOOP("Success"),
+                                        //: Title and picture name of a message box that informs.
+                                        QT_TR_NOOP("Information"),
+                                        //: Title and picture name of a message box that reports an error.
+                                        QT_TR_NOOP("Error")};
+    const QString name = tr(kinds[kind]);
+    setWindowTitle(name);
+    m_labelWarnPicture->setAccessibleName(name);
 
     const QPixmap picture(path);
     if (!picture.isNull())

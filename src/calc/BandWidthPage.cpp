@@ -1,6 +1,7 @@
 #include "calc/BandWidthPage.h"
 
 #include "calc/FigureHolder.h"
+#include "model/DeviceTotals.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,7 +72,11 @@ BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
     m_picLabel->hide();
 
     setChannelCount(QStringLiteral("0"));
-    setBandWidthCount(QStringLiteral("0"), QStringLiteral("MB"));
+    // Nothing watched live yet: the list's own words for no bandwidth.
+    QString value;
+    QString unit;
+    DeviceTotals::formatBandwidth(0.0, value, unit);
+    setBandWidthCount(value, unit);
 }
 
 QString BandWidthPage::channelTemplate()
@@ -101,19 +106,23 @@ void BandWidthPage::onSetAllCount(QString channelCount, QString IPCCount, QStrin
                                   QString unit)
 {
     setChannelCount(channelCount);
-    m_IPCLabel->setText(ipcTemplate().arg(IPCCount).arg(tr("IPC Counts")));
-    m_DVRLabel->setText(dvrTemplate().arg(DVRCount).arg(tr("DVR Counts")));
+    //: Caption under the number of network-camera (IPC) channels.
+    m_IPCLabel->setText(ipcTemplate().arg(IPCCount, tr("IPC Counts")));
+    //: Caption under the number of recorder (DVR) channels.
+    m_DVRLabel->setText(dvrTemplate().arg(DVRCount, tr("DVR Counts")));
     setBandWidthCount(bandWidth, unit);
 }
 
 void BandWidthPage::setChannelCount(QString value)
 {
-    m_channelLabel->setText(channelTemplate().arg(value).arg(tr("Channel Counts")));
+    //: Caption under the number of channels watched live.
+    m_channelLabel->setText(channelTemplate().arg(value, tr("Channel Counts")));
 }
 
 void BandWidthPage::setBandWidthCount(QString value, QString unit)
 {
-    m_bandWidthLabel->setText(bandWidthTemplate().arg(value).arg(tr("Total Band Width(%1)").arg(unit)));
+    //: Caption under the big bandwidth figure; %1 is its unit (Kbps, Mbps or Gbps).
+    m_bandWidthLabel->setText(bandWidthTemplate().arg(value, tr("Total Band Width(%1)").arg(unit)));
 }
 
 void BandWidthPage::setIPCCount(QString value)

@@ -95,11 +95,14 @@ void CapacityCalculation::setupForm(QWidget *deviceAddPage)
     m_labelCapacityCalculationSection->setObjectName(QStringLiteral("m_labelCapacityCalculationSection"));
     m_labelCapacityCalculationSection->setMaximumSize(3, 11);
     m_labelCapacityCalculationSection->setMinimumSize(3, 11);
+    //: Caption over the calculator column.
     m_labelCapacityCalculationTitle = new QLabel(tr("Capacity Calculation :"), m_CapacityWidget);
     m_labelCapacityCalculationTitle->setObjectName(QStringLiteral("m_labelCapacityCalculationTitle"));
+    //: Button: writes the plan into a PDF report (a verb).
     m_exportBtn = new QPushButton(tr("Export"), m_CapacityWidget);
     m_exportBtn->setObjectName(QStringLiteral("exportBtn"));
     m_exportBtn->setCursor(Qt::PointingHandCursor);
+    //: Button: removes every channel group from the list, after asking (a verb).
     m_btnClear = new QPushButton(tr("Clear"), m_CapacityWidget);
     m_btnClear->setObjectName(QStringLiteral("m_btnClear"));
     m_btnClear->setFocusPolicy(Qt::StrongFocus);

@@ -62,12 +62,16 @@ void DataCalculatorForm::setupUi(QWidget *owner)
     auto *modeRow = new QHBoxLayout;
     modeRow->setContentsMargins(0, 0, 0, 0);
     modeRow->setSpacing(0);
+    //: Mode button of the calculator: how long a given disk keeps video (a short noun, "Retention").
     m_calTimeBtn = named(new QPushButton(QCoreApplication::translate("DataCalculatorPage", "CalTime"), owner),
                          QStringLiteral("calTimeBtn"));
+    //: Mode button of the calculator: the disk a wanted retention needs (a short noun, "Disk needed").
     m_calDiskBtn = named(new QPushButton(QCoreApplication::translate("DataCalculatorPage", "CalDisk"), owner),
                          QStringLiteral("calDiskBtn"));
+    //: Mode button of the calculator: the network bandwidth of the channels watched live (a short noun).
     m_calBandWithBtn = named(new QPushButton(QCoreApplication::translate("DataCalculatorPage", "CalBandWith"), owner),
                              QStringLiteral("calBandWithBtn"));
+    //: Mode button of the calculator: drives in a RAID array (a short noun).
     m_calArrayBtn = named(new QPushButton(QCoreApplication::translate("DataCalculatorPage", "Disk Array"), owner),
                           QStringLiteral("calArrayBtn"));
     for (QPushButton *button : {m_calTimeBtn, m_calDiskBtn, m_calBandWithBtn, m_calArrayBtn}) {
@@ -103,6 +107,7 @@ QWidget *DataCalculatorForm::buildTimePage(QWidget *owner)
     layout->setSpacing(6);
 
     m_labelDiskSize = makeCaption(QStringLiteral("m_labelDiskSize"),
+                                  //: Caption of the field for the size of the disk (a number in TB or GB follows).
                                   QCoreApplication::translate("DataCalculatorPage", "set disk size : "), page);
     layout->addWidget(m_labelDiskSize);
     auto *sizeRow = newRow();
@@ -112,8 +117,10 @@ QWidget *DataCalculatorForm::buildTimePage(QWidget *owner)
     // instead of refusing it. The validator's range bounds the length.
     new aptui::InputTip(m_lineEditGT);
     m_radioBtnTB = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioBtnTB"));
+    //: Unit choice beside the disk size field: terabytes (1 TB = 1000 GB).
     m_radioBtnTB->setText(QCoreApplication::translate("DataCalculatorPage", "TB"));
     m_radioBtnGB = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioBtnGB"));
+    //: Unit choice beside the disk size field: gigabytes.
     m_radioBtnGB->setText(QCoreApplication::translate("DataCalculatorPage", "GB"));
     sizeRow->addWidget(m_lineEditGT, 1);
     sizeRow->addWidget(m_radioBtnTB);
@@ -122,6 +129,7 @@ QWidget *DataCalculatorForm::buildTimePage(QWidget *owner)
     layout->addSpacing(8);
 
     m_labelRecordTim = makeCaption(QStringLiteral("m_labelRecordTim"),
+                                   //: Caption of the hours recorded each day, set by a slider from 0 to 24.
                                    QCoreApplication::translate("DataCalculatorPage", "record time :"), page);
     layout->addWidget(m_labelRecordTim);
     auto *hoursRow = newRow();
@@ -129,10 +137,12 @@ QWidget *DataCalculatorForm::buildTimePage(QWidget *owner)
         named(new FenwaGUIToolkit::CSlider(Qt::Horizontal, page), QStringLiteral("m_horizontalSliderTime"));
     m_horizontalSliderTime->setMaximum(kMaxHoursPerDay);
     m_horizontalSliderTime->setPageStep(2);
+    //: What a screen reader says for the slider of the hours recorded each day.
     m_horizontalSliderTime->setAccessibleName(QCoreApplication::translate("DataCalculatorPage", "record time :"));
     m_spinBoxTime = named(new aptui::LineEditInterger(page), QStringLiteral("m_spinBoxTime"));
     m_spinBoxTime->setMaximum(kMaxHoursPerDay);
     m_labelHour =
+        //: Unit after the hours recorded each day: hours (an abbreviation).
         makeCaption(QStringLiteral("m_labelHour"), QCoreApplication::translate("DataCalculatorPage", "h"), page);
     hoursRow->addWidget(m_horizontalSliderTime, 1);
     hoursRow->addWidget(m_spinBoxTime);
@@ -155,18 +165,23 @@ QWidget *DataCalculatorForm::buildDiskPage(QWidget *owner)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
-    m_labelSaveTime = makeCaption(QStringLiteral("m_labelSaveTime"),
-                                  QCoreApplication::translate("DataCalculatorPage", "set save time:"), page);
+    m_labelSaveTime = makeCaption(
+        QStringLiteral("m_labelSaveTime"),
+        //: Caption of the field for how long video must be kept (a number of days, weeks or months follows).
+        QCoreApplication::translate("DataCalculatorPage", "set save time:"), page);
     layout->addWidget(m_labelSaveTime);
     auto *retentionRow = newRow();
     m_lineEditSaveTime = named(new FenwaGUIToolkit::CLineEdit(page), QStringLiteral("m_lineEditSaveTime"));
     m_lineEditSaveTime->setValidator(new CustomizedIntValidator(0, kMaxRetention, m_lineEditSaveTime));
     new aptui::InputTip(m_lineEditSaveTime);
     m_radioBtnDay = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioBtnDay"));
+    //: Unit choice for the wanted retention: days.
     m_radioBtnDay->setText(QCoreApplication::translate("DataCalculatorPage", "DAY"));
     m_radioBtnWeek = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioBtnWeek"));
+    //: Unit choice for the wanted retention: weeks.
     m_radioBtnWeek->setText(QCoreApplication::translate("DataCalculatorPage", "WEEK"));
     m_radioMonth = named(new FenwaGUIToolkit::CRadioButton(page), QStringLiteral("m_radioMonth"));
+    //: Unit choice for the wanted retention: months of 30 days.
     m_radioMonth->setText(QCoreApplication::translate("DataCalculatorPage", "MONTH"));
     retentionRow->addWidget(m_lineEditSaveTime, 1);
     retentionRow->addWidget(m_radioBtnDay);
@@ -177,6 +192,7 @@ QWidget *DataCalculatorForm::buildDiskPage(QWidget *owner)
 
     m_labelDailyRecordTime =
         makeCaption(QStringLiteral("m_labelDailyRecordTime"),
+                    //: Caption of the hours recorded each day, set by a slider from 0 to 24.
                     QCoreApplication::translate("DataCalculatorPage", "record time each day :"), page);
     layout->addWidget(m_labelDailyRecordTime);
     auto *hoursRow = newRow();
@@ -184,10 +200,12 @@ QWidget *DataCalculatorForm::buildDiskPage(QWidget *owner)
         named(new FenwaGUIToolkit::CSlider(Qt::Horizontal, page), QStringLiteral("m_hSliderDailyTime"));
     m_hSliderDailyTime->setMaximum(kMaxHoursPerDay);
     m_hSliderDailyTime->setPageStep(2);
+    //: What a screen reader says for the slider of the hours recorded each day.
     m_hSliderDailyTime->setAccessibleName(QCoreApplication::translate("DataCalculatorPage", "record time each day :"));
     m_spinBoxDailyTime = named(new aptui::LineEditInterger(page), QStringLiteral("m_spinBoxDailyTime"));
     m_spinBoxDailyTime->setMaximum(kMaxHoursPerDay);
     m_labelDailyHour =
+        //: Unit after the hours recorded each day: hours (an abbreviation).
         makeCaption(QStringLiteral("m_labelDailyHour"), QCoreApplication::translate("DataCalculatorPage", "h"), page);
     hoursRow->addWidget(m_hSliderDailyTime, 1);
     hoursRow->addWidget(m_spinBoxDailyTime);

@@ -10,8 +10,10 @@
 #include "host/CRadioButton.h"
 #include "host/CSlider.h"
 #include "model/BitrateCalculator.h"
+#include "model/ExactFigures.h"
 #include "model/SaturatingCast.h"
 
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -191,7 +193,7 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
     const int page = m_ui->m_tabWidgetSections->currentIndex();
     if (isZeroBitrate(dTotalBitrate)) {
         if (page == DiskPage) {
-            emit setDiskSize(QStringLiteral("0"), tr("GB"));
+            emit setDiskSize(QStringLiteral("0"), gigabyteUnit());
             emit setExactDiskSize(0.0);
         } else if (page == TimePage) {
             emit setTime(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
@@ -199,7 +201,7 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
         }
         retentionHours();
         m_result.dailyRecordHours = m_ui->m_spinBoxDailyTime->value();
-        m_result.requiredDiskSpace = QStringLiteral("0 GB");
+        m_result.requiredDiskSpace = gigabytesText(QStringLiteral("0"));
         m_result.exactDiskGB = 0.0;
         m_result.recordHoursPerDay = m_ui->m_spinBoxTime->value();
         setZeroTimeStrings();
@@ -239,10 +241,7 @@ void DataCalculatorPage::updateArray()
     load.busyKbps = m_busyBitrate;
     load.hoursPerDay = m_ui->m_spinBoxDailyTime->value();
     load.retentionHours = retentionHours();
-    const int count = m_ui->m_lineEditSaveTime->text().toInt();
-    load.retentionText = m_ui->m_radioBtnWeek->isChecked() ? tr("%n week(s)", nullptr, count)
-                         : m_ui->m_radioMonth->isChecked() ? tr("%n month(s)", nullptr, count)
-                                                           : tr("%n day(s)", nullptr, count);
+    load.retentionText = m_result.saveTime;
     m_ui->m_diskArrayPage->setLoad(load);
 }
 
@@ -252,7 +251,8 @@ void DataCalculatorPage::onDeviceChangedToBandWidth(QString &channelCount, QStri
     m_result.channelCount = channelCount;
     m_result.ipcCount = IPCCount;
     m_result.dvrCount = DVRCount;
-    m_result.bandWidth = bandWidth + unit;
+    //: A network bandwidth in the report: %1 the figure with one decimal, %2 its unit (Kbps, Mbps or Gbps).
+    m_result.bandWidth = tr("%1 %2").arg(bandWidth, unit);
     m_ui->m_bandWidthPage->onSetAllCount(channelCount, IPCCount, DVRCount, bandWidth, unit);
     setResults();
 }
@@ -347,11 +347,46 @@ void DataCalculatorPage::selectModeButton(QPushButton *selected)
         button->setStyleSheet(button == selected ? selectedStyle : unselectedStyle);
 }
 
+void DataCalculatorPage::recordTimeFigures(const TimeFigures &figures)
+{
+    // Each figure picks its plural form by the number it shows.
+    //: How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it
+    //: (large ones in exponent form, "7e+05"); the plural follows that number.
+    m_result.savedDays = tr("%1 day(s)", nullptr, ExactFigures::pluralCount(figures.day)).arg(figures.day);
+    //: How long the disk keeps video, in the report: %1 is a whole number of weeks; the plural follows it.
+    m_result.savedWeeks = tr("%1 week(s)", nullptr, ExactFigures::pluralCount(figures.week)).arg(figures.week);
+    //: How long the disk keeps video, in the report: %1 is a whole number of 30-day months; the plural follows it.
+    m_result.savedMonths = tr("%1 month(s)", nullptr, ExactFigures::pluralCount(figures.month)).arg(figures.month);
+}
+
+QString DataCalculatorPage::gigabyteUnit()
+{
+    //: Unit beside the big figure of the disk space a retention needs: gigabytes.
+    return tr("GB");
+}
+
+QString DataCalculatorPage::terabyteUnit()
+{
+    //: Unit beside the big figure of the disk space a retention needs: terabytes (1 TB = 1000 GB).
+    return tr("TB");
+}
+
+QString DataCalculatorPage::gigabytesText(const QString &figure)
+{
+    //: A disk size in the report: %1 whole or decimal gigabytes.
+    return tr("%1 GB").arg(figure);
+}
+
+QString DataCalculatorPage::terabytesText(const QString &figure)
+{
+    //: A disk size in the report: %1 whole or decimal terabytes (1 TB = 1000 GB).
+    return tr("%1 TB").arg(figure);
+}
+
 void DataCalculatorPage::setZeroTimeStrings()
 {
-    m_result.savedDays = QStringLiteral("0 ") + tr("Day(s)");
-    m_result.savedWeeks = QStringLiteral("0 ") + tr("Week(s)");
-    m_result.savedMonths = QStringLiteral("0 ") + tr("Month(s)");
+    const QString zero = QStringLiteral("0");
+    recordTimeFigures({zero, zero, zero});
     m_result.exactDays = 0.0;
     m_result.calmDays = 0.0;
     m_result.busyDays = 0.0;
@@ -366,9 +401,12 @@ double DataCalculatorPage::diskSizeInGB()
     if (text.isEmpty())
         text = QStringLiteral("0");
     const bool terabytes = m_ui->m_radioBtnTB->isChecked();
-    m_result.diskSize = text + (terabytes ? QStringLiteral("TB") : QStringLiteral("GB"));
-    // A terabyte typed by the user counts as 1000 GB.
+    // The field takes a point in every language; the record is read in the
+    // reader's notation.
     const double size = text.toDouble();
+    const QString shown = ExactFigures::number(size, 'f', QLocale::FloatingPointShortest);
+    m_result.diskSize = terabytes ? terabytesText(shown) : gigabytesText(shown);
+    // A terabyte typed by the user counts as 1000 GB.
     return terabytes ? size * 1000 : size;
 }
 
@@ -377,18 +415,22 @@ int DataCalculatorPage::retentionHours()
     const qint64 count = m_ui->m_lineEditSaveTime->text().toInt();
     const qint64 hoursPerDay = m_ui->m_spinBoxDailyTime->value();
     qint64 hours = 0;
-    QString unit;
+    const int shown = int(count);
+    // The wanted retention reads "Disk for %1" and "For %1: 8 drives" too.
     if (m_ui->m_radioBtnDay->isChecked()) {
         hours = count * hoursPerDay;
-        unit = tr("Day(s)");
+        //: The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".
+        m_result.saveTime = tr("%n day(s)", nullptr, shown);
     } else if (m_ui->m_radioBtnWeek->isChecked()) {
         hours = count * 7 * hoursPerDay;
-        unit = tr("Week(s)");
+        //: The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".
+        m_result.saveTime = tr("%n week(s)", nullptr, shown);
     } else {
         hours = count * 30 * hoursPerDay;
-        unit = tr("Months(s)");
+        //: The retention the planner wants (a month of 30 days), also filled into "Disk for %1" and
+        //: "For %1: %n drive(s)".
+        m_result.saveTime = tr("%n month(s)", nullptr, shown);
     }
-    m_result.saveTime = QString::number(count) + unit;
     // Only text set past the validator can leave the int range.
     const qint64 lowest = std::numeric_limits<int>::min();
     const qint64 highest = std::numeric_limits<int>::max();
@@ -428,9 +470,7 @@ DataCalculatorPage::TimeFigures DataCalculatorPage::computeTime()
     else
         figures = {QString::number(day), QString::number(week), QString::number(month)};
     // The record carries the figures the display shows, whatever their size.
-    m_result.savedDays = figures.day + tr(" Day(s)");
-    m_result.savedWeeks = figures.week + tr(" Week(s)");
-    m_result.savedMonths = figures.month + tr(" Month(s)");
+    recordTimeFigures(figures);
     return figures;
 }
 
@@ -449,21 +489,15 @@ double DataCalculatorPage::computeDiskSpace(QString &size, QString &unit)
     m_result.busyDiskGB = diskAt(m_busyBitrate);
     const double wholeGB = std::ceil(exactGB);
     if (!(wholeGB > 1000)) {
-        if (!(wholeGB >= 0)) {
-            size = QStringLiteral("0");
-            unit = tr("GB");
-            m_result.requiredDiskSpace = size + tr(" GB");
-            return wholeGB;
-        }
-        size = wholeNumberText(wholeGB);
-        unit = tr("GB");
-        m_result.requiredDiskSpace = size + tr(" GB");
+        size = wholeGB >= 0 ? wholeNumberText(wholeGB) : QStringLiteral("0");
+        unit = gigabyteUnit();
+        m_result.requiredDiskSpace = gigabytesText(size);
         return wholeGB;
     }
     // Rounded up again to whole terabytes, so a disk of that size does hold it.
     size = wholeNumberText(std::ceil(wholeGB / 1000.0));
-    unit = tr("TB");
-    m_result.requiredDiskSpace = size + tr(" TB");
+    unit = terabyteUnit();
+    m_result.requiredDiskSpace = terabytesText(size);
     return wholeGB;
 }
 

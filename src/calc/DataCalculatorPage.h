@@ -85,11 +85,18 @@ private:
     void noteInputs();
 
     void selectModeButton(QPushButton *selected);
+    // The three figures into the record, each with its unit in its plural.
+    void recordTimeFigures(const TimeFigures &figures);
     void setZeroTimeStrings();
+    static QString gigabyteUnit();
+    static QString terabyteUnit();
+    // "46 GB", "2 TB": a disk size as the report writes it.
+    static QString gigabytesText(const QString &figure);
+    static QString terabytesText(const QString &figure);
     // Reads the disk size in GB and records it as typed with its unit; an
     // empty field counts and is recorded as 0.
     double diskSizeInGB();
-    // Reads the retention, records it with its unit and answers it in hours.
+    // Reads the retention, records it in words ("2 weeks") and answers it in hours.
     int retentionHours();
     // Page 0 from the disk size on, into the record; the figures to display.
     TimeFigures computeTime();

@@ -55,6 +55,18 @@ void DataDisplayPage::displayTime(const QString &day, const QString &week, const
     m_labelByDay->setText(dayTemplate().arg(day));
     m_labelByWeek->setText(weekMonthTemplate().arg(week));
     m_labelByMonth->setText(weekMonthTemplate().arg(month));
+    showUnits(day, week, month);
+}
+
+void DataDisplayPage::showUnits(const QString &day, const QString &week, const QString &month)
+{
+    //: Unit under the big figure of the days the disk keeps video; no number in the text, but its plural
+    //: form follows that figure ("1 day", "21 days").
+    m_labelDiskplayDayTip->setText(tr("day(s)", nullptr, ExactFigures::pluralCount(day)));
+    //: Unit under the big figure of the weeks the disk keeps video; the plural form follows that figure.
+    m_labelDiskplayWeekTip->setText(tr("week(s)", nullptr, ExactFigures::pluralCount(week)));
+    //: Unit under the big figure of the (30-day) months the disk keeps video; the plural form follows that figure.
+    m_labelDiskplayMonthTip->setText(tr("month(s)", nullptr, ExactFigures::pluralCount(month)));
 }
 
 void DataDisplayPage::displayExactTime(double days)
@@ -74,32 +86,36 @@ void DataDisplayPage::setupForm()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
+    //: Caption over the figures of how long the disk keeps video.
     m_labelDiskplayTimeNeed = makeLabel(QStringLiteral("m_labelDiskplayTimeNeed"), tr("Video can be saved:"), this);
     layout->addWidget(m_labelDiskplayTimeNeed);
 
     m_widgetDiskplayByDay = new QWidget(this);
+    //: Short caption left of the figure: the retention counted in days (about 64 px wide).
     m_labelDiskplayDayMethod =
         makeLabel(QStringLiteral("m_labelDiskplayDayMethod"), tr("By Day"), m_widgetDiskplayByDay);
     m_labelByDay = makeLabel(QStringLiteral("m_labelByDay"), dayTemplate().arg(0), m_widgetDiskplayByDay);
-    m_labelDiskplayDayTip = makeLabel(QStringLiteral("m_labelDiskplayDayTip"), tr("Day(s)"), this);
+    m_labelDiskplayDayTip = makeLabel(QStringLiteral("m_labelDiskplayDayTip"), QString(), this);
     m_diskplayLine2 = makeLine(QStringLiteral("diskplayLine2"), this);
     addBlock(QStringLiteral("m_widgetDiskplayByDay"), m_widgetDiskplayByDay, m_labelDiskplayDayMethod, m_labelByDay,
              m_labelDiskplayDayTip, m_diskplayLine2);
 
     m_widgetDiskplayByWeek = new QWidget(this);
+    //: Short caption left of the figure: the retention counted in weeks (about 64 px wide).
     m_labelDiskplayWeekTipMethod =
         makeLabel(QStringLiteral("m_labelDiskplayWeekTipMethod"), tr("By Week"), m_widgetDiskplayByWeek);
     m_labelByWeek = makeLabel(QStringLiteral("m_labelByWeek"), weekMonthTemplate().arg(0), m_widgetDiskplayByWeek);
-    m_labelDiskplayWeekTip = makeLabel(QStringLiteral("m_labelDiskplayWeekTip"), tr("Week(s)"), this);
+    m_labelDiskplayWeekTip = makeLabel(QStringLiteral("m_labelDiskplayWeekTip"), QString(), this);
     m_diskplayLine3 = makeLine(QStringLiteral("diskplayLine3"), this);
     addBlock(QStringLiteral("m_widgetDiskplayByWeek"), m_widgetDiskplayByWeek, m_labelDiskplayWeekTipMethod,
              m_labelByWeek, m_labelDiskplayWeekTip, m_diskplayLine3);
 
     m_widgetDiskplayByMonth = new QWidget(this);
+    //: Short caption left of the figure: the retention counted in months (about 64 px wide).
     m_labelDiskplayMonthMethod =
         makeLabel(QStringLiteral("m_labelDiskplayMonthMethod"), tr("By Month"), m_widgetDiskplayByMonth);
     m_labelByMonth = makeLabel(QStringLiteral("m_labelByMonth"), weekMonthTemplate().arg(0), m_widgetDiskplayByMonth);
-    m_labelDiskplayMonthTip = makeLabel(QStringLiteral("m_labelDiskplayMonthTip"), tr("Month(s)"), this);
+    m_labelDiskplayMonthTip = makeLabel(QStringLiteral("m_labelDiskplayMonthTip"), QString(), this);
     m_diskplayLine1 = makeLine(QStringLiteral("diskplayLine1"), this);
     addBlock(QStringLiteral("m_widgetDiskplayByMonth"), m_widgetDiskplayByMonth, m_labelDiskplayMonthMethod,
              m_labelByMonth, m_labelDiskplayMonthTip, m_diskplayLine1);
@@ -108,6 +124,8 @@ void DataDisplayPage::setupForm()
     m_labelTimeRange = FigureHolder::addNote(layout, QStringLiteral("m_labelTimeRange"), kExactLines, this);
 
     layout->addStretch(1);
+    const QString zero = QStringLiteral("0");
+    showUnits(zero, zero, zero);
 }
 
 void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel *method, QLabel *number, QLabel *tip,
@@ -123,11 +141,14 @@ void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel
     row->addWidget(method);
     row->addWidget(new FigureHolder(number, block), 1);
 
-    // The unit sits centred under its figure.
+    // The unit sits centred under its figure. It changes with the figure's
+    // plural: a holder keeps that from laying out the page again.
     tip->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     tip->setContentsMargins(kMethodWidth + kMethodSpacing, 0, 0, 0);
+    auto *tipHolder = new FigureHolder(tip, this);
+    tipHolder->setLineRoom(1);
     auto *outer = static_cast<QVBoxLayout *>(layout());
     outer->addWidget(block);
-    outer->addWidget(tip);
+    outer->addWidget(tipHolder);
     outer->addWidget(line);
 }

@@ -6,8 +6,9 @@
 class QFrame;
 class QLabel;
 
-// Shows how long the disk keeps video, by day, week and month. Passive: the
-// calculator page feeds it ready-formatted numbers.
+// Shows how long the disk keeps video, by day, week and month, each figure
+// over its unit in the plural form the figure takes. Passive: the calculator
+// page feeds it ready-formatted numbers.
 class DataDisplayPage : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public slots:
 
 private:
     void setupForm();
+    // The unit under each figure, in the plural that figure takes.
+    void showUnits(const QString &day, const QString &week, const QString &month);
     void addBlock(const QString &widgetName, QWidget *block, QLabel *method, QLabel *number, QLabel *tip, QFrame *line);
 
     QLabel *m_labelDiskplayTimeNeed = nullptr;

@@ -80,9 +80,11 @@ void DiskArrayPage::setupForm()
     grid->setVerticalSpacing(6);
     grid->setColumnStretch(1, 1);
 
+    //: Caption of the field for the size of one drive of the array, in terabytes.
     m_lineEditDriveSize = addField(grid, QStringLiteral("m_lineEditDriveSize"), tr("Drive size (TB) :"));
     m_lineEditDriveSize->setValidator(
         new aptui::DecimalValidator(0, DiskArray::kMaxDriveTB, kDriveSizeDecimals, m_lineEditDriveSize));
+    //: Caption of the field for the number of drives in the array.
     m_lineEditDriveCount = addField(grid, QStringLiteral("m_lineEditDriveCount"), tr("Drives :"));
     m_lineEditDriveCount->setValidator(new CustomizedIntValidator(0, DiskArray::kMaxDrives, m_lineEditDriveCount));
 
@@ -90,6 +92,7 @@ void DiskArrayPage::setupForm()
     m_comboRaidLevel->setObjectName(QStringLiteral("m_comboRaidLevel"));
     for (int level = DiskArray::NoRaid; level <= DiskArray::Raid10; ++level)
         m_comboRaidLevel->addItem(DiskArray::levelName(level));
+    //: Caption of the choice of the array's RAID level.
     auto *levelCaption = new QLabel(tr("RAID level :"), this);
     levelCaption->setObjectName(QStringLiteral("m_labelRaidLevel"));
     levelCaption->setBuddy(m_comboRaidLevel);
@@ -97,6 +100,7 @@ void DiskArrayPage::setupForm()
     grid->addWidget(levelCaption, levelRow, 0);
     grid->addWidget(m_comboRaidLevel, levelRow, 1);
 
+    //: Caption of the field for the number of hot-spare drives (idle drives that stand in for a failed one).
     m_lineEditSpares = addField(grid, QStringLiteral("m_lineEditSpares"), tr("Hot spares :"));
     m_lineEditSpares->setValidator(new CustomizedIntValidator(0, DiskArray::kMaxDrives - 1, m_lineEditSpares));
     layout->addLayout(grid);
@@ -243,6 +247,8 @@ void DiskArrayPage::showFigures()
     if (!f.arrayFault.isEmpty())
         return;
 
+    //: The array's capacity on two lines: %1 all drives together, %2 what is left for video after the
+    //: RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).
     m_labelArrayCapacity->setText(tr("Raw capacity: %1 TB\nUsable: %2 TB (%3 TiB)")
                                       .arg(ExactFigures::oneDecimal(f.arrayRawTB),
                                            ExactFigures::oneDecimal(f.arrayUsableTB),
@@ -255,10 +261,14 @@ void DiskArrayPage::showFigures()
     } else {
         m_labelArrayDays->setText(
             f.arrayDays > 0.0
+                //: How long the array keeps video: %1 days with one decimal, when %2 hours are recorded a day.
+                //: Decimals take no plural of their own: use the form that fits any fraction.
                 ? tr("Keeps %1 days at %2 h a day").arg(ExactFigures::oneDecimal(f.arrayDays)).arg(m_load.hoursPerDay)
+                //: Said instead of the days the array keeps when 0 hours are recorded a day.
                 : tr("Records no hours a day."));
         m_labelArrayDaysRange->setText(ExactFigures::retentionRange(f.arrayBusyDays, f.arrayCalmDays));
         m_labelArrayNeed->setText(
+            //: The drives the wanted retention needs: %1 that retention ("30 days", "1 week"), %n the drives.
             f.arrayDrivesNeeded > 0 ? tr("For %1: %n drive(s)", nullptr, f.arrayDrivesNeeded).arg(m_load.retentionText)
                                     : f.arrayNeedFault);
         m_labelArrayNeedRange->setText(ExactFigures::driveCountRange(f.arrayDrivesNeededCalm, f.arrayDrivesNeededBusy));

@@ -13,6 +13,7 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
 
+    //: Caption over the figure of the disk space the wanted retention needs.
     m_labelDisplaySizeTitle = new QLabel(tr("Calculate the required disk capacity :"), this);
     m_labelDisplaySizeTitle->setObjectName(QStringLiteral("m_labelDisplaySizeTitle"));
     m_labelDisplaySizeTitle->setWordWrap(true);
@@ -22,7 +23,8 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
     m_labelDisplaySize->setObjectName(QStringLiteral("m_labelDisplaySize"));
     m_labelDisplaySize->setStyleSheet(QStringLiteral("font-size:30px;"));
     m_labelDisplaySize->setTextFormat(Qt::RichText);
-    m_labelDisplaySize->setText(sizeTemplate().arg(QStringLiteral("0"), QStringLiteral("MB")));
+    //: Unit beside the figure of the disk space needed before anything is computed: gigabytes.
+    displaySize(QStringLiteral("0"), tr("GB"));
 
     m_WidgetSizeBack = new FigureHolder(m_labelDisplaySize, this, QMargins(8, 16, 8, 16));
     m_WidgetSizeBack->setObjectName(QStringLiteral("m_WidgetSizeBack"));
@@ -40,6 +42,8 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
 
 QString SizeDisplayPage::sizeTemplate()
 {
+    //: The disk space a retention needs, in rich text: %1 the big whole figure, %2 its unit ("GB" or "TB").
+    //: Keep the tags; the order of %1 and %2 and the blank between them may change.
     return tr("<html><head/><body><p align=\"center\"><span style=\" font-size:48pt; color:#467dd3;\">%1</span>"
               "<span style=\" font-size:16pt; color:#467dd3;\"></span>"
               "<span style=\" font-size:20pt; color:#467dd3;\">%2</span></p></body></html>");

@@ -81,6 +81,7 @@ void DeviceAddPage::setupForm()
     m_listWidgetDiskData->setObjectName(QStringLiteral("m_listWidgetDiskData"));
     m_listWidgetDiskData->setFlow(QListView::TopToBottom);
     // In the tab order while it holds groups (the view sees to it).
+    //: What a screen reader says for the list of channel groups.
     m_listWidgetDiskData->setAccessibleName(tr("Channel groups"));
     m_listWidgetDiskData->setFrameShape(QFrame::NoFrame);
     m_listWidgetDiskData->setFrameShadow(QFrame::Plain);
@@ -252,7 +253,9 @@ void DeviceAddPage::onClearDeviceItems()
 
     NM_Vantor::TipDialog dialog(this);
     dialog.setFixedSize(350, 220);
+    //: Title of the question before every channel group is removed (the Clear button's action).
     dialog.setTitle(tr("Clear"));
+    //: Asked before every channel group is removed; the answer is Confirm or Cancel.
     dialog.setText(tr("Clear all the channels?"));
 
     emit signalCover();
@@ -489,8 +492,12 @@ void DeviceAddPage::onExportDeviceItems(Result result)
         return;
     }
     const QDate today = QDate::currentDate();
-    const QString chosen = aptui::FileChooser::saveFileName(
-        this, tr("Save File"), ReportFile::startPath(m_reportTitle, today), tr("File (*.pdf )"));
+    //: Title of the file dialog that saves the PDF report.
+    const QString caption = tr("Save File");
+    //: File-type filter of the dialog that saves the report; keep "(*.pdf )" as it is.
+    const QString filter = tr("File (*.pdf )");
+    const QString chosen =
+        aptui::FileChooser::saveFileName(this, caption, ReportFile::startPath(m_reportTitle, today), filter);
     if (chosen.isEmpty())
         return;
     const QString fileName = ReportFile::withPdfSuffix(chosen);

@@ -49,8 +49,11 @@ QAction *DeviceListView::addCommand(const QKeySequence &shortcut, const char *ob
 
 void DeviceListView::retranslate()
 {
+    //: Context-menu entry: loads the channel group into the editor (a verb).
     m_edit->setText(tr("Edit group"));
+    //: Context-menu entry: puts a copy of the channel group below it (a verb).
     m_duplicate->setText(tr("Duplicate group"));
+    //: Context-menu entry: removes the channel group (a verb).
     m_delete->setText(tr("Delete group"));
 }
 

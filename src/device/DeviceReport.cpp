@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -27,32 +28,48 @@ constexpr int kContinuousShare = StructDeviceItem::kContinuousShare;
 
 QString hoursText(int hours)
 {
-    return hours < 0 ? ReportFigures::none() : QString::number(hours) + DeviceReport::tr("h");
+    //: Hours recorded a day, in the report's tables: %1 a whole number of hours ("24 h").
+    return hours < 0 ? ReportFigures::none() : DeviceReport::tr("%1 h").arg(hours);
 }
 
-// Written like the bitrate cells, but never in exponent form.
-QString plainNumber(double value)
+// A group's bitrate as typed or recommended: up to six significant digits.
+QString bitrateText(double kbps)
 {
-    QString text = QString::number(value, 'f', 1);
-    if (text.endsWith(QLatin1String(".0")))
-        text.chop(2);
-    return text;
+    return ExactFigures::number(kbps, 'g', 6);
+}
+
+// The bitrates added up: to the tenth, without it when whole, never in
+// exponent form.
+QString totalBitrateText(double kbps)
+{
+    const double tenths = std::round(kbps * 10.0);
+    return ExactFigures::number(tenths / 10.0, 'f', std::fmod(tenths, 10.0) == 0.0 ? 0 : 1);
 }
 
 QString recordingText(const StructDeviceItem &item)
 {
-    if (item.iViewMode != Recording && item.iViewMode != LiveViewAndRecording)
+    if (item.iViewMode != Recording && item.iViewMode != LiveViewAndRecording) {
+        //: A group's recording in the report's device table: watched live only, never written to disk.
         return DeviceReport::tr("Not recorded");
+    }
     const int share = qBound(0, item.iRecordingShare, kContinuousShare);
-    return share == kContinuousShare ? DeviceReport::tr("Continuous") : DeviceReport::tr("On motion, %1 %").arg(share);
+    if (share == kContinuousShare) {
+        //: A group's recording in the report's device table: it records all the time.
+        return DeviceReport::tr("Continuous");
+    }
+    //: A group's recording in the report's device table: it records on motion, %1 percent of the time.
+    return DeviceReport::tr("On motion, %1 %").arg(share);
 }
 
 QString shareText(double share)
 {
     const double percent = share * 100.0;
     // A recorded group never reads as nothing.
-    if (percent > 0.0 && percent < 0.05)
-        return DeviceReport::tr("%1%").arg(QLatin1Char('<') + ExactFigures::oneDecimal(0.1));
+    if (percent > 0.0 && percent < 0.05) {
+        //: A group's share of the storage in the report's chart when it is below %1 percent (0.1).
+        return DeviceReport::tr("<%1%").arg(ExactFigures::oneDecimal(0.1));
+    }
+    //: A group's share of the storage in the report's chart: %1 percent with one decimal.
     return DeviceReport::tr("%1%").arg(ExactFigures::oneDecimal(percent));
 }
 
@@ -91,27 +108,41 @@ ReportDocument DeviceReport::document(const QMap<long long, StructDeviceItem> &d
                                       const QString &planName, const QDate &date)
 {
     ReportDocument document;
+    //: The report's heading.
     document.heading = tr("Storage plan");
     document.planName = planName.simplified();
+    //: The program's version in the report's title block.
     document.facts = {QLocale().toString(date, QLocale::LongFormat), tr("Version %1").arg(programVersion())};
 
     const DeviceTotals totals(devices);
     qint64 channels = 0;
     for (const StructDeviceItem &item : devices)
         channels += item.iChannelCount;
+    //: Caption of a key figure in the report's title block: the number of channels.
+    const QString channelsCaption = tr("Channels");
+    //: Caption of a key figure in the report's title block: the bitrate written to disk.
+    const QString storageCaption = tr("Storage bitrate");
+    //: The bitrate written to disk in the report's title block: %1 megabits per second with one decimal.
+    const QString storage = tr("%1 Mbps").arg(ExactFigures::oneDecimal(totals.storageBitrate() / kKilo));
+    //: Caption of a key figure in the report's title block: the network bandwidth of the live-view groups.
+    const QString bandwidthCaption = tr("Bandwidth");
+    //: Caption of a key figure in the report's title block: the disk the wanted retention needs; %1 is that
+    //: retention ("30 days", "1 week").
+    const QString diskCaption = tr("Disk for %1").arg(result.saveTime);
     document.summary = {
-        {tr("Channels"), QString::number(channels)},
-        {tr("Storage bitrate"),
-         ExactFigures::oneDecimal(totals.storageBitrate() / kKilo) + QLatin1Char(' ') + tr("Mpbs")},
-        {tr("Bandwidth"), spaceUnit(result.bandWidth)},
-        {tr("Disk for %1").arg(spaceUnit(result.saveTime)), spaceUnit(result.requiredDiskSpace)},
+        {channelsCaption, QString::number(channels)},
+        {storageCaption, storage},
+        {bandwidthCaption, result.bandWidth},
+        {diskCaption, result.requiredDiskSpace},
     };
     if (ReportArraySection::shown(result))
         document.summary.append(ReportArraySection::summary(result));
 
     document.tables = tables(devices, result);
     document.chart = chart(devices);
-    document.footer = tr("TAVO storage calculator") + QLatin1Char(' ') + programVersion();
+    //: The report's footer: the program's name and %1 its version.
+    document.footer = tr("TAVO storage calculator %1").arg(programVersion());
+    //: The report's page numbers: page %1 of %2 pages.
     document.pageNumber = tr("Page %1 of %2");
     document.font = reportFont();
     return document;
@@ -125,47 +156,84 @@ QList<ReportTable> DeviceReport::tables(const QMap<long long, StructDeviceItem> 
     double bitrate = 0.0;
     for (const StructDeviceItem &item : devices) {
         deviceRows.append({item.strChannelName, QString::number(item.iChannelCount), item.strResolution,
-                           item.strFrameRate, item.strEncoding, QString::number(item.dBitrate, 'g', 6),
-                           recordingText(item)});
+                           item.strFrameRate, item.strEncoding, bitrateText(item.dBitrate), recordingText(item)});
         channels += item.iChannelCount;
         bitrate += item.iChannelCount * item.dBitrate;
     }
 
+    // Column captions of the report's tables: short, each over one figure.
+    //: Title of the report's section listing the channel groups.
+    const QString devicesTitle = tr("Devices");
+    //: Column caption in the report's device table: the number of channels in a group.
+    const QString quantity = tr("Device Quantity");
+    //: Column caption in the report's device table: the frame rate in frames per second.
+    const QString frameRate = tr("Frame Rate(fps)");
+    //: Column caption in the report's device table: a group's bitrate per channel in kilobits per second.
+    const QString bitrateCaption = tr("Recommended Bitrate(kbps)");
+    //: Column caption in the report's device table: how a group records (all the time, on motion, not at all).
+    const QString recording = tr("Recording");
+    //: First cell of the row under the device table that adds the channels and bitrates up.
+    const QString total = tr("Total");
+    //: Title of the report's section on how long a given disk keeps video.
+    const QString spaceGiven = tr("Space Given");
+    //: Column caption in the report: the size of the given disk.
+    const QString diskSpace = tr("Disk Space");
+    //: Column caption in the report: the hours recorded each day.
+    const QString hoursPerDay = tr("Recording Time/day");
+    //: Column caption in the report: how long the disk keeps video, in whole days.
+    const QString byDay = tr("Recording Time By Day");
+    //: Column caption in the report: how long the disk keeps video, in whole weeks.
+    const QString byWeek = tr("Recording Time By Week");
+    //: Column caption in the report: how long the disk keeps video, in whole months.
+    const QString byMonth = tr("Recording Time By Month");
+    //: Column caption in the report: the same figure unrounded, with one decimal (an adjective: "exact figure").
+    const QString exact = tr("Exact");
+    //: Column caption in the report: what calmer or busier scenes would make of the figure.
+    const QString sceneActivity = tr("Scene Activity");
+    //: Title of the report's section on how much disk a wanted retention needs.
+    const QString timeGiven = tr("Time Given");
+    //: Column caption in the report: the retention the planner wants.
+    const QString wanted = tr("Recording Time");
+    //: Column caption in the report: the disk space the wanted retention needs.
+    const QString required = tr("Required Disk Space");
+    //: Title of the report's section on the network bandwidth (a noun).
+    const QString bandwidth = tr("Bandwidth");
+    //: Column caption in the report's bandwidth section: the number of channels watched live.
+    const QString channelTotal = tr("Total device number");
+    //: Column caption in the report's bandwidth section: the network bandwidth of those channels.
+    const QString bandwidthTotal = tr("Total Band Width");
+
     QList<ReportTable> sections{
-        {tr("Devices"),
-         {tr("Device Name"), tr("Device Quantity"), tr("Resolution"), tr("Frame Rate(fps)"), tr("Encoding"),
-          tr("Recommended Bitrate(kbps)"), tr("Recording")},
+        {devicesTitle,
+         {tr("Device Name"), quantity, tr("Resolution"), frameRate, tr("Encoding"), bitrateCaption, recording},
          deviceRows,
-         {tr("Total"), QString::number(channels), QString(), QString(), QString(), plainNumber(bitrate), QString()}},
+         {total, QString::number(channels), QString(), QString(), QString(), totalBitrateText(bitrate), QString()}},
         // The whole-unit figures, the unrounded ones behind them, then what
         // calmer and busier scenes would make of them.
-        {tr("Space Given"),
-         {tr("Disk Space"), tr("Recording Time/day"), tr("Recording Time By Day"), tr("Recording Time By Week"),
-          tr("Recording Time By Month"), tr("Exact"), tr("Scene Activity")},
-         {{spaceUnit(result.diskSize), spaceUnit(hoursText(result.recordHoursPerDay)), spaceUnit(result.savedDays),
-           spaceUnit(result.savedWeeks), spaceUnit(result.savedMonths), ExactFigures::retention(result.exactDays),
+        {spaceGiven,
+         {diskSpace, hoursPerDay, byDay, byWeek, byMonth, exact, sceneActivity},
+         {{result.diskSize, hoursText(result.recordHoursPerDay), result.savedDays, result.savedWeeks,
+           result.savedMonths, ExactFigures::retention(result.exactDays),
            ReportFigures::daysRange(result.busyDays, result.calmDays)}},
          {}},
-        {tr("Time Given"),
-         {tr("Recording Time"), tr("Recording Time/day"), tr("Required Disk Space"), tr("Exact"), tr("Scene Activity")},
-         {{spaceUnit(result.saveTime), spaceUnit(hoursText(result.dailyRecordHours)),
-           spaceUnit(result.requiredDiskSpace), ExactFigures::diskSize(result.exactDiskGB),
-           ReportFigures::diskRange(result.calmDiskGB, result.busyDiskGB)}},
+        {timeGiven,
+         {wanted, hoursPerDay, required, exact, sceneActivity},
+         {{result.saveTime, hoursText(result.dailyRecordHours), result.requiredDiskSpace,
+           ExactFigures::diskSize(result.exactDiskGB), ReportFigures::diskRange(result.calmDiskGB, result.busyDiskGB)}},
          {}},
-        {tr("Bandwidth"),
-         {tr("Total device number"), tr("Total Band Width")},
-         {{spaceUnit(result.channelCount), spaceUnit(result.bandWidth)}},
-         {}},
+        {bandwidth, {channelTotal, bandwidthTotal}, {{result.channelCount, result.bandWidth}}, {}},
     };
     if (ReportArraySection::shown(result))
-        sections.append(ReportArraySection::table(result, spaceUnit(result.saveTime)));
+        sections.append(ReportArraySection::table(result, result.saveTime));
     return sections;
 }
 
 ReportChart DeviceReport::chart(const QMap<long long, StructDeviceItem> &devices)
 {
     ReportChart chart;
+    //: Title of the report's chart of each channel group's share of the storage.
     chart.title = tr("Storage by channel group");
+    //: Said in place of the report's chart when no channel group is written to disk.
     chart.emptyText = tr("No channel group is recorded.");
 
     QList<const StructDeviceItem *> recorded;
@@ -193,21 +261,10 @@ ReportChart DeviceReport::chart(const QMap<long long, StructDeviceItem> &devices
             recorded.cbegin() + shown, recorded.cend(), 0.0,
             [](double sum, const StructDeviceItem *item) { return sum + DeviceTotals::storageRate(*item); });
         const int count = int(recorded.size()) - shown;
+        //: Label of the chart's last bar, which adds up the smallest %n channel groups.
         chart.bars.append({tr("Others (%n groups)", nullptr, count), shareText(rest / total), rest / total, true});
     }
     return chart;
-}
-
-QString DeviceReport::spaceUnit(const QString &figure)
-{
-    QString spaced;
-    spaced.reserve(figure.size() + 2);
-    for (int i = 0; i < figure.size(); ++i) {
-        spaced.append(figure.at(i));
-        if (figure.at(i).isDigit() && i + 1 < figure.size() && figure.at(i + 1).isLetter())
-            spaced.append(QLatin1Char(' '));
-    }
-    return spaced;
 }
 
 QString DeviceReport::programVersion()

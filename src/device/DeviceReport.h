@@ -38,11 +38,6 @@ public:
     // past 16 groups the 15 largest and one bar for the rest.
     static ReportChart chart(const QMap<long long, StructDeviceItem> &devices);
 
-    // A blank between a number and the unit written right after it:
-    // "30Day(s)" -> "30 Day(s)", "54.0Mbps" -> "54.0 Mbps". Other texts are
-    // returned as they are.
-    static QString spaceUnit(const QString &figure);
-
     // QCoreApplication::applicationVersion(), else the version this was built as.
     static QString programVersion();
 

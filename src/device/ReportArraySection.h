@@ -22,7 +22,7 @@ public:
     static bool shown(const Result &result) { return result.arrayShown; }
 
     // The section's title, caption row and one row of figures. The retention
-    // text is the wanted retention as the other sections print it ("30 Day").
+    // text is the wanted retention as the other sections print it ("30 days").
     static ReportTable table(const Result &result, const QString &retention);
 
     // "6 × 8 TB RAID 6 + 1 spare, keeps 31 days" for the title block.

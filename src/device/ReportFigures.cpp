@@ -29,9 +29,8 @@ QString ReportFigures::trimmed(double value, int decimals)
         return QString();
     if (value >= kPlainLimit)
         return ExactFigures::oneDecimal(value);
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = locale.toString(value, 'f', decimals);
+    QString text = ExactFigures::number(value, 'f', decimals);
+    const QLocale locale;
     const QString point = locale.decimalPoint();
     if (decimals > 0 && text.contains(point)) {
         while (text.endsWith(locale.zeroDigit()))
@@ -45,11 +44,14 @@ QString ReportFigures::trimmed(double value, int decimals)
 QString ReportFigures::days(double days)
 {
     // As the calculator shows them, to the tenth.
+    //: Days a disk array keeps video, in the report: %1 with one decimal. Decimals take no plural of their own:
+    //: use the form that fits any fraction.
     return isFigure(days) ? tr("%1 days").arg(ExactFigures::oneDecimal(days)) : QString();
 }
 
 QString ReportFigures::drives(int count)
 {
+    //: Drives of the planner's size a disk array needs for the wanted retention, in the report.
     return count > 0 ? tr("%n drive(s)", nullptr, count) : QString();
 }
 

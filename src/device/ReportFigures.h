@@ -22,7 +22,7 @@ public:
 
     // "31.2 days"; empty for no figure.
     static QString days(double days);
-    // "8 drive(s)"; empty for none.
+    // "8 drives", "1 drive"; empty for none.
     static QString drives(int count);
 
     // A cell on what scene activity makes of a figure, lower bound first:

@@ -66,6 +66,7 @@ QString ReportFile::defaultFileName(const QString &planName, const QDate &date)
 {
     QString name = safeName(planName);
     if (name.isEmpty())
+        //: The file name offered for a report of a plan without a name (no extension; keep it short).
         name = safeName(tr("Storage plan"));
     return name + QLatin1Char(' ') + dateText(date) + QLatin1Char('.') + kSuffix;
 }

@@ -40,7 +40,8 @@ QString ReportHint::text(ReportOutcome outcome, const QString &shownPath)
     QString reason;
     switch (outcome) {
     case ReportOutcome::Saved:
-        return tr("Saved to:") + QLatin1Char('\n') + shownPath;
+        //: The report was written: %1 is the file's path on the next line.
+        return tr("Saved to:\n%1").arg(shownPath);
     case ReportOutcome::Cancelled:
         return QString();
     case ReportOutcome::TargetIsFolder:
@@ -59,7 +60,8 @@ QString ReportHint::text(ReportOutcome outcome, const QString &shownPath)
         reason = tr("The earlier %1 could not be replaced and is left as it was.").arg(shownPath);
         break;
     }
-    return tr("Failed to save the file.") + QLatin1Char('\n') + reason;
+    //: The report was not written: %1 is the reason on the next line (a sentence naming the file or folder).
+    return tr("Failed to save the file.\n%1").arg(reason);
 }
 
 void ReportHint::exec(ReportOutcome outcome, const QString &fileName)
@@ -67,12 +69,15 @@ void ReportHint::exec(ReportOutcome outcome, const QString &fileName)
     if (outcome == ReportOutcome::Cancelled)
         return;
     aptui::BaseDialog hint(false, false, false, false, true, true, false);
+    //: Title of the message that says where the report went or why it could not be written.
     hint.setTitle(tr("Hint"));
     hint.setObjectName(QStringLiteral("Hint"));
     hint.setBottomVisible(true);
     if (outcome == ReportOutcome::Saved) {
         const QFileInfo file(fileName);
+        //: Button: opens the report just written (a verb).
         addButton(hint, tr("Open"), QStringLiteral("m_btnOpenReport"), QUrl::fromLocalFile(file.absoluteFilePath()));
+        //: Button: opens the folder the report was written to.
         addButton(hint, tr("Show in folder"), QStringLiteral("m_btnShowReportFolder"),
                   QUrl::fromLocalFile(file.absolutePath()));
     }

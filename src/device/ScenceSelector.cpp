@@ -45,6 +45,7 @@ void ScenceSelector::setupForm()
 
     m_labelScence = new QLabel(this);
     m_labelScence->setObjectName(QStringLiteral("m_labelScence"));
+    //: Caption over the list of recording scenes (kinds of place: hospital, street…) in the editor.
     m_labelScence->setText(tr("Scence:"));
     layout->addWidget(m_labelScence, 0, 0);
 
@@ -65,6 +66,7 @@ void ScenceSelector::setupForm()
     // The picture is scaled to the label, never the label to the picture.
     m_labelScenceImage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     m_labelScenceImage->setAlignment(Qt::AlignCenter);
+    //: Shown in place of a scene's picture that could not be loaded.
     m_labelScenceImage->setText(pictureFailureHtml(QStringLiteral("#acacac"), tr("Get Picture Failure")));
     layout->addWidget(m_labelScenceImage, 0, 1, 2, 1);
     layout->setColumnStretch(1, 1);
@@ -195,5 +197,6 @@ void ScenceSelector::showPicture()
     }
     m_labelScenceImage->setStyleSheet(
         QStringLiteral("QLabel#m_labelScenceImage{background-color:#f4f5f6;border: 1px solid #dadada;}"));
+    //: Shown in place of a scene's picture that could not be loaded.
     m_labelScenceImage->setText(pictureFailureHtml(QStringLiteral("#cccccc"), tr("Get Picture Failure")));
 }

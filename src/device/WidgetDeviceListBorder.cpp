@@ -8,6 +8,7 @@ WidgetDeviceListBorder::WidgetDeviceListBorder(QWidget *parent) : QWidget(parent
 {
     setObjectName(QStringLiteral("WidgetDeviceListBorder"));
     resize(616, 515);
+    //: Name of the frame around the list of channel groups (read by screen readers): "Device list".
     setWindowTitle(tr("WidgetDeviceListBorder"));
 
     auto *layout = new QVBoxLayout(this);
@@ -31,6 +32,7 @@ WidgetDeviceListBorder::WidgetDeviceListBorder(QWidget *parent) : QWidget(parent
     m_labeNullTip->setObjectName(QStringLiteral("m_labeNullTip"));
     m_labeNullTip->setAlignment(Qt::AlignCenter);
     m_labeNullTip->setText(
+        //: Shown in place of the empty list of channel groups: the list is empty, add a group. Keep the tags.
         tr("<html><head/><body><p><span style=\" font-size:18pt; color:#D9DaDb;\">NO DEVICE, </span><span "
            "style=\" font-size:18pt; font-weight:600; color:#D9dadb;\">Please Add Device!</span></p></body></html>"));
     tipRow->addWidget(m_labeNullTip);

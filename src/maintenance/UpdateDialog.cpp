@@ -30,6 +30,7 @@ const int kNamedPictures = 3;
 UpdateDialog::UpdateDialog(QWidget *parent) : BaseDialog(false, false, false, false, true, false, false, parent)
 {
     setupForm();
+    //: Title of the dialog that replaces the program's recording scenes by imported ones.
     setTitle(tr("Update Data"));
     setBottomVisible(false);
     setFixedSize(558, 340);
@@ -69,11 +70,13 @@ void UpdateDialog::setupForm()
     buttons->setSpacing(12);
     m_btnExport = new QPushButton(form);
     m_btnExport->setObjectName(QStringLiteral("m_btnExport"));
+    //: Button: writes the template of the scene file (a verb).
     m_btnExport->setText(tr("Export Data"));
     m_btnExport->setMinimumSize(140, 32);
     buttons->addWidget(m_btnExport);
     m_btnImport = new QPushButton(form);
     m_btnImport->setObjectName(QStringLiteral("m_btnImport"));
+    //: Button: reads a filled-in scene template (a verb; the source's spelling is "Template").
     m_btnImport->setText(tr("Import Templete"));
     m_btnImport->setMinimumSize(140, 32);
     buttons->addWidget(m_btnImport);
@@ -87,18 +90,21 @@ void UpdateDialog::setupForm()
     m_tipIcon->setObjectName(QStringLiteral("m_tipIcon"));
     m_tipIcon->setFixedSize(16, 16);
     m_tipIcon->setScaledContents(true);
+    //: Placeholder of a small status icon; never shown once the dialog has reported anything.
     m_tipIcon->setText(tr("TextLabel"));
     status->addWidget(m_tipIcon, 0, Qt::AlignTop);
     m_tipText = new QLabel(form);
     m_tipText->setObjectName(QStringLiteral("m_tipText"));
     m_tipText->setWordWrap(true);
     m_tipText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    //: Placeholder of the status line; never shown once the dialog has reported anything.
     m_tipText->setText(tr("tip text"));
     status->addWidget(m_tipText, 1);
     layout->addLayout(status);
 
     m_labelTip = new QLabel(form);
     m_labelTip->setObjectName(QStringLiteral("m_labelTip"));
+    //: Note: imported scenes apply after the program is started again.
     m_labelTip->setText(tr("Tip: Need to Restart"));
     layout->addWidget(m_labelTip);
     layout->addStretch();
@@ -112,10 +118,16 @@ void UpdateDialog::showStatus(int action, bool success, const QString &detail)
     QString message;
     if (action == ActionExport) {
         icon = QString::fromLatin1(success ? kIconOk : kIconError);
-        message = success ? tr("Export Success.") : tr("Export Failure.");
+        //: Status after writing the scene template: it was written.
+        const QString done = tr("Export Success.");
+        //: Status after writing the scene template: it was not written.
+        message = success ? done : tr("Export Failure.");
     } else if (action == ActionImport) {
         icon = QString::fromLatin1(success ? kIconOk : kIconError);
-        message = success ? tr("Import Success, Restart Software to Work.") : tr("Import Failure.");
+        //: Status after reading a scene file: it was taken and applies after the program is started again.
+        const QString done = tr("Import Success, Restart Software to Work.");
+        //: Status after reading a scene file: it was refused (the reason follows).
+        message = success ? done : tr("Import Failure.");
     }
     if (!detail.isEmpty())
         message += QLatin1Char(' ') + detail;
@@ -132,8 +144,12 @@ void UpdateDialog::showStatus(int action, bool success, const QString &detail)
 
 QString UpdateDialog::templateText()
 {
+    //: The scene template's rows: comma-separated columns, each row ending in a line break. Translate
+    //: the column names and the sample scene name (Hospital); keep the commas, codec, resolution, numbers and path.
     return tr("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n") +
+           //: A sample row of the scene template: translate only the scene name (Hospital).
            tr("Hospital,H.265,720P,1204,D:\\secne\\hospital1.png\n") +
+           //: A sample row of the scene template: translate only the scene name (Hospital).
            tr("Hospital,H.264,1080P,2048,D:\\secne\\hospital2.png\n") + QLatin1Char('\n');
 }
 
@@ -145,6 +161,7 @@ QString UpdateDialog::defaultFolder()
 
 void UpdateDialog::onExportTemplate()
 {
+    //: Title of the file dialog that saves the scene template.
     QString path = aptui::FileChooser::saveFileName(this, tr("Save File"),
                                                     QDir(defaultFolder()).filePath(QString::fromLatin1(kTemplateName)),
                                                     QStringLiteral("*.csv"));
@@ -167,6 +184,7 @@ void UpdateDialog::onExportTemplate()
         showStatus(ActionExport, false, tr("The file could not be written."));
         return;
     }
+    //: Status after writing the scene template: %1 is the file's path.
     showStatus(ActionExport, true, tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -219,6 +237,7 @@ QString faultText(SceneImport::Fault fault)
 void UpdateDialog::onImportScene()
 {
     const QString path =
+        //: Title of the file dialog that picks a scene file to import.
         aptui::FileChooser::openFileName(this, tr("Open File"), defaultFolder(), QStringLiteral("*.csv"));
     if (path.isEmpty()) {
         showStatus(ActionNone, false);
@@ -230,6 +249,7 @@ void UpdateDialog::onImportScene()
     if (!import.read(path)) {
         QString detail = faultText(import.fault());
         if (import.faultLine() > 0)
+            //: Why a scene file was refused: %1 the line number in the file, %2 the reason (a sentence).
             detail = tr("Line %1: %2").arg(import.faultLine()).arg(detail);
         showStatus(ActionImport, false, detail);
         return;
@@ -247,6 +267,7 @@ void UpdateDialog::onImportScene()
         QStringList named = missing.mid(0, kNamedPictures);
         if (missing.size() > kNamedPictures)
             named << QStringLiteral("…");
+        //: After an import: %n scene pictures could not be copied; %1 lists their file names.
         detail = tr("%n picture(s) could not be copied: %1", nullptr, int(missing.size()))
                      .arg(named.join(QStringLiteral(", ")));
     }

@@ -47,7 +47,9 @@ UpgradeTool::UpgradeTool(const upgrade::tagAppProperty &appProperty, QWidget *pa
     setupForm();
     setContentWidget(m_frame);
     setFixedSize(420, 198);
+    //: Button: opens the download page of the newer version (a verb).
     setConfirmButtonText(tr("Upgrade"));
+    //: Title of the dialog that offers a newer version of the program (a noun).
     setTitle(tr("Upgrade"));
 
     readSettings();
@@ -88,10 +90,12 @@ void UpgradeTool::setupForm()
     m_iconLabel->setFixedSize(36, 36);
     m_iconLabel->setScaledContents(true);
     m_iconLabel->setPixmap(QPixmap(QString::fromLatin1(kWarnIcon)));
+    //: What a screen reader says for the icon of the dialog that offers a newer version (a noun).
     m_iconLabel->setAccessibleName(tr("Update"));
     versionRow->addWidget(m_iconLabel);
     m_label2 = new QLabel(m_frame);
     m_label2->setObjectName(QStringLiteral("label_2"));
+    //: Followed by the newer version's number ("4.1.0.2").
     m_label2->setText(tr("New version found"));
     versionRow->addWidget(m_label2);
     m_versionLabel = new QLabel(m_frame);
@@ -106,6 +110,7 @@ void UpgradeTool::setupForm()
     promptRow->setObjectName(QStringLiteral("horizontalLayout_2"));
     m_checkBox = new FenwaGUIToolkit::CCheckBox(m_frame);
     m_checkBox->setObjectName(QStringLiteral("checkBox"));
+    //: Check box: do not offer newer versions at start any more.
     m_checkBox->setText(tr("No Prompt"));
     m_checkBox->setChecked(false);
     promptRow->addWidget(m_checkBox);
@@ -172,16 +177,11 @@ QString UpgradeTool::lastFailure() const
 
 QString UpgradeTool::versionFromAboutText(const QString &text)
 {
-    QString version = text;
-    version.remove(QRegularExpression(QStringLiteral("\\s")));
-    static const QRegularExpression versionStart(QStringLiteral("v[(\\d+)]"));
-    const QRegularExpressionMatch match = versionStart.match(version);
-    if (match.hasMatch())
-        version = version.mid(match.capturedStart());
-    const qsizetype build = version.indexOf(QLatin1String("build"), 0, Qt::CaseInsensitive);
-    version = build < 0 ? version.mid(1) : version.mid(1, build - 1);
-    // A translated version text need not keep the "v…build" form; the
-    // server can only compare a plain dotted number.
+    // The first dotted number, whatever words the language puts around it
+    // ("Version 4.0.0.50", "Версия 4.0.0.50", "v4.0.0.50build").
+    static const QRegularExpression dotted(QStringLiteral("\\d+(\\.\\d+)+"));
+    const QString version = dotted.match(text).captured();
+    // The server can only compare a plain dotted number.
     return isVersionNumber(version) ? version : QStringLiteral(TAVO_VERSION);
 }
 

@@ -36,7 +36,8 @@ public:
     QString lastFailure() const;
 
     // The program's version number from the about panel's version text
-    // ("v4.0.0.50build" gives "4.0.0.50").
+    // ("Version 4.0.0.50" gives "4.0.0.50"); the version built as when the
+    // text holds none.
     static QString versionFromAboutText(const QString &text);
 
 signals:

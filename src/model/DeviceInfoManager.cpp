@@ -8,7 +8,12 @@ DeviceInfoManager::DeviceInfoManager(QObject *parent) : QObject(parent)
 {
     m_config = std::make_unique<BitrateConfigData>();
     m_table = std::make_unique<BitrateTable>();
-    m_deviceTypes << tr("IPC") << tr("DVR");
+    // The groups carry the type as shown, and the list tells cameras from
+    // recorders by these two exact names.
+    //: Device type: a network camera. Keep it exactly as it is: the program tells the types apart by name.
+    m_deviceTypes << tr("IPC");
+    //: Device type: a recorder. Keep it exactly as it is: the program tells the types apart by name.
+    m_deviceTypes << tr("DVR");
     loadResolutions(nullptr);
     reloadScences();
 }

@@ -1,6 +1,7 @@
 #include "model/DeviceTotals.h"
 
 #include "model/DeviceEnums.h"
+#include "model/ExactFigures.h"
 
 #include <QCoreApplication>
 
@@ -22,12 +23,18 @@ bool isWatchedLive(int viewMode)
     return viewMode == LiveView || viewMode == LiveViewAndRecording;
 }
 
+// A figure with one decimal in the reader's notation ("66,2" in Russian).
+QString tenth(double value)
+{
+    return ExactFigures::number(value, 'f', 1);
+}
+
 // Rounds up to the next tenth in single precision, as the figures have always
 // been shown; a value already on a tenth stays.
 QString tenthsRoundedUp(float scaledByTen)
 {
     const float tenths = std::ceil(scaledByTen) / 10.0f;
-    return QString::asprintf("%0.1f", double(tenths));
+    return tenth(double(tenths));
 }
 
 } // namespace
@@ -87,14 +94,17 @@ void DeviceTotals::formatBandwidth(double kbps, QString &value, QString &unit)
     const double sum = std::ceil(kbps);
     if (sum > kMega) {
         const float scaled = float(sum) / 1024.0f / 1024.0f * 10.0f;
-        value = sum / kKilo / kKilo > kGigabitCap ? QStringLiteral("999.9") : tenthsRoundedUp(scaled);
+        value = sum / kKilo / kKilo > kGigabitCap ? tenth(kGigabitCap) : tenthsRoundedUp(scaled);
+        //: Unit of a network bandwidth: gigabits per second (shown under the figure and after it).
         unit = QCoreApplication::translate("DeviceAddPage", "Gpbs");
     } else if (sum > kKilo) {
         const float scaled = float(sum) / 1024.0f * 10.0f;
         value = tenthsRoundedUp(scaled);
+        //: Unit of a network bandwidth: megabits per second (shown under the figure and after it).
         unit = QCoreApplication::translate("DeviceAddPage", "Mpbs");
     } else {
-        value = QString::asprintf("%0.1f", sum);
+        value = tenth(sum);
+        //: Unit of a network bandwidth: kilobits per second (shown under the figure and after it).
         unit = QCoreApplication::translate("DeviceAddPage", "Kpbs");
     }
 }

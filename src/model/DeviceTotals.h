@@ -40,9 +40,10 @@ public:
     // share; 0 for a group watched live only.
     static double storageRate(const StructDeviceItem &item);
 
-    // Writes kbps as "%0.1f" rounded up to a tenth of Kpbs, Mpbs or Gpbs
-    // (divisor 1024); gigabit values above 999.9 read "999.9". The unit words
-    // are translated in the device list's context.
+    // Writes kbps with one decimal, rounded up to a tenth of Kpbs, Mpbs or
+    // Gpbs (divisor 1024), in the notation of the default locale; gigabit
+    // values above 999.9 read 999.9. The unit words are translated in the
+    // device list's context.
     static void formatBandwidth(double kbps, QString &value, QString &unit);
 
 private:

@@ -68,12 +68,14 @@ QString DiskArray::faultText(Fault fault, int level)
 {
     switch (fault) {
     case DriveSizeOutOfRange:
+        //: Why the array cannot be built: %1 and %2 are the least and greatest drive sizes in terabytes.
         return tr("A drive holds from %1 to %2 TB.").arg(kMinDriveTB).arg(kMaxDriveTB);
     case DriveCountOutOfRange:
         return tr("An array has from 1 to %1 drives.").arg(kMaxDrives);
     case SparesOutOfRange:
         return tr("The spares must leave drives for the data.");
     case TooFewDrives:
+        //: Why the array cannot be built: the level needs %n drives that are not hot spares.
         return tr("This RAID level needs at least %n drive(s) besides the spares.", nullptr,
                   minimumActiveDrives(level));
     case OddDriveCount:
@@ -90,14 +92,19 @@ QString DiskArray::levelName(int level)
 {
     switch (level) {
     case Raid1:
+        //: Name of a RAID level; translate only if the language writes it otherwise.
         return tr("RAID 1");
     case Raid5:
+        //: Name of a RAID level; translate only if the language writes it otherwise.
         return tr("RAID 5");
     case Raid6:
+        //: Name of a RAID level; translate only if the language writes it otherwise.
         return tr("RAID 6");
     case Raid10:
+        //: Name of a RAID level; translate only if the language writes it otherwise.
         return tr("RAID 10");
     default:
+        //: The drives used one by one, without RAID (a choice in the list of levels).
         return tr("No RAID");
     }
 }

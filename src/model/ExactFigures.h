@@ -30,4 +30,12 @@ public:
     // A figure with one decimal in the reader's own notation, past six whole
     // digits in exponent form; empty for no figure.
     static QString oneDecimal(double value);
+    // Any figure in the notation of the default locale (the loaded language's:
+    // "12,5" in Russian), without group separators, as QLocale::toString.
+    static QString number(double value, char format, int precision);
+
+    // The count a whole figure as shown picks its plural form by: "7e+05"
+    // counts as 700000, a figure past the int range as the largest int, and
+    // anything else (empty, negative) as 0.
+    static int pluralCount(const QString &figure);
 };

@@ -193,6 +193,7 @@ bool GroupCsv::read(const QByteArray &bytes, QVector<StructDeviceItem> &groups, 
                 column[c] = int(i);
         }
         if (column[c] < 0 && !isOptional(c))
+            //: Why a CSV file of channel groups was refused: %1 is a column name of the file, kept in English.
             return refuse(records.isEmpty() ? 1 : records.first().line, tr("The column “%1” is missing.").arg(name));
     }
 

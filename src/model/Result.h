@@ -4,25 +4,28 @@
 #include <QString>
 
 // Every input and result of the capacity calculations, as ready-formatted
-// texts, carried from the calculator to the report.
+// texts, carried from the calculator to the report. The texts are whole
+// phrases in the language and number notation of the moment, each unit in
+// the plural form its number takes.
 struct Result
 {
-    // Disk size as typed, followed directly by "TB" or "GB".
+    // Disk size as typed with its unit: "4 TB", "12,5 ТБ".
     QString diskSize;
     int recordHoursPerDay = 0;
-    // Retention the disk gives: number, blank, unit.
+    // Retention the disk gives, the figures the calculator shows with their
+    // units: "88 days", "12 weeks", "2 months".
     QString savedDays;
     QString savedWeeks;
     QString savedMonths;
-    // Wanted retention: number followed directly by its unit.
+    // Wanted retention with its unit: "30 days", "1 week".
     QString saveTime;
     int dailyRecordHours = 0;
-    // Disk the retention needs: number, then " GB" or " TB".
+    // Disk the retention needs: "46 GB", "2 TB".
     QString requiredDiskSpace;
     QString channelCount;
     QString ipcCount;
     QString dvrCount;
-    // Bandwidth value followed directly by its unit word.
+    // Bandwidth with its unit: "24.0 Mbps".
     QString bandWidth;
     // The days the disk keeps at the hours recorded per day, and the GB the
     // wanted retention needs, before any rounding; 0 where there is no figure.

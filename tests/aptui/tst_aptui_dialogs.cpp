@@ -4,6 +4,7 @@
 #include "aptui/TipDialog.h"
 #include "aptui/WarningDialog.h"
 #include "support/DialogAnswerer.h"
+#include "support/ProgramLanguage.h"
 #include "support/SignalRecorder.h"
 #include "support/TestUi.h"
 
@@ -50,6 +51,8 @@ private slots:
     void warningPictureByKind();
     void warningCloseAnnouncesAfterClosing();
     void showWarningAtPoint();
+    void titlesInTheReadersLanguage_data();
+    void titlesInTheReadersLanguage();
     void menuPopsUpFramelessWithoutShadow();
 };
 
@@ -420,6 +423,37 @@ void TestAptuiDialogs::menuPopsUpFramelessWithoutShadow()
 #endif
     QVERIFY(menu.testAttribute(Qt::WA_TranslucentBackground));
     menu.close();
+}
+
+void TestAptuiDialogs::titlesInTheReadersLanguage_data()
+{
+    QTest::addColumn<int>("kind"); // a message box's kind; -1 a question, -2 a hint
+    QTest::addColumn<QString>("title");
+    QTest::newRow("success") << 0 << QStringLiteral("Успешно");
+    QTest::newRow("information") << 1 << QStringLiteral("Информация");
+    QTest::newRow("error") << 2 << QStringLiteral("Ошибка");
+    QTest::newRow("message of no kind") << 7 << QStringLiteral("Сообщение");
+    QTest::newRow("question") << -1 << QStringLiteral("Подтверждение");
+    QTest::newRow("hint") << -2 << QStringLiteral("Сообщение");
+}
+
+// What the window system and screen readers name a dialog by, in Russian.
+void TestAptuiDialogs::titlesInTheReadersLanguage()
+{
+    QFETCH(int, kind);
+    const ProgramLanguage russian(8);
+    QString title;
+    if (kind == -2) {
+        auto answer = DialogAnswerer::answerNext(DialogAnswerer::closing());
+        aptui::BaseDialog::showHint(QStringLiteral("text"), QSize(350, 220));
+        QVERIFY(answer->answered());
+        title = answer->dialogTitle();
+    } else if (kind == -1) {
+        title = NM_Vantor::TipDialog().windowTitle();
+    } else {
+        title = NM_Vantor::WarningDialog(kind, QStringLiteral("text")).windowTitle();
+    }
+    QTEST(title, "title");
 }
 
 QTEST_MAIN(TestAptuiDialogs)

@@ -121,12 +121,12 @@ void TestCalcCalculatorPage::workedExample()
     QCOMPARE(rig.time.count(), 0);
     QCOMPARE(rig.size.count(), 0);
     Result expected;
-    expected.diskSize = QStringLiteral("4TB");
+    expected.diskSize = QStringLiteral("4 TB");
     expected.recordHoursPerDay = 24;
-    expected.savedDays = QStringLiteral("88 Day(s)");
-    expected.savedWeeks = QStringLiteral("12 Week(s)");
-    expected.savedMonths = QStringLiteral("2 Month(s)");
-    expected.saveTime = QStringLiteral("1Day(s)");
+    expected.savedDays = QStringLiteral("88 day(s)");
+    expected.savedWeeks = QStringLiteral("12 week(s)");
+    expected.savedMonths = QStringLiteral("2 month(s)");
+    expected.saveTime = QStringLiteral("1 day(s)");
     expected.dailyRecordHours = 24;
     expected.requiredDiskSpace = QStringLiteral("46 GB");
     // 4000 GB at 1.8931 GB an hour for 24 hours a day; 24 hours of it.
@@ -168,28 +168,28 @@ void TestCalcCalculatorPage::timeFigures_data()
         return QStringList{QLatin1String(a), QLatin1String(b), QLatin1String(c)};
     };
     QTest::newRow("worked example") << 4096.0 << "4" << true << 24 << list("88", "12", "2")
-                                    << list("88 Day(s)", "12 Week(s)", "2 Month(s)");
+                                    << list("88 day(s)", "12 week(s)", "2 month(s)");
     QTest::newRow("4000 GB as typed") << 4096.0 << "4000" << false << 24 << list("88", "12", "2")
-                                      << list("88 Day(s)", "12 Week(s)", "2 Month(s)");
+                                      << list("88 day(s)", "12 week(s)", "2 month(s)");
     QTest::newRow("10 hours a day") << 4096.0 << "4" << true << 10 << list("211", "30", "7")
-                                    << list("211 Day(s)", "30 Week(s)", "7 Month(s)");
+                                    << list("211 day(s)", "30 week(s)", "7 month(s)");
     // Above ten years: the record keeps the figures the display shows.
     QTest::newRow("beyond 3650 days") << 1.0 << "4" << true << 24 << list("360604", "51514", "12020")
-                                      << list("360604 Day(s)", "51514 Week(s)", "12020 Month(s)");
+                                      << list("360604 day(s)", "51514 week(s)", "12020 month(s)");
     QTest::newRow("last plain figures") << 1.0 << "7000" << false << 24 << list("631058", "90151", "21035")
-                                        << list("631058 Day(s)", "90151 Week(s)", "21035 Month(s)");
+                                        << list("631058 day(s)", "90151 week(s)", "21035 month(s)");
     QTest::newRow("weeks past 99999") << 1.0 << "8000" << false << 24 << list("7e+05", "1e+05", "2e+04")
-                                      << list("7e+05 Day(s)", "1e+05 Week(s)", "2e+04 Month(s)");
+                                      << list("7e+05 day(s)", "1e+05 week(s)", "2e+04 month(s)");
     QTest::newRow("a million days") << 1.0 << "11093" << false << 24 << list("1e+06", "1e+05", "3e+04")
-                                    << list("1e+06 Day(s)", "1e+05 Week(s)", "3e+04 Month(s)");
+                                    << list("1e+06 day(s)", "1e+05 week(s)", "3e+04 month(s)");
     QTest::newRow("largest disk at 1 kbps") << 1.0 << "50000" << true << 24 << list("5e+09", "6e+08", "2e+08")
-                                            << list("5e+09 Day(s)", "6e+08 Week(s)", "2e+08 Month(s)");
+                                            << list("5e+09 day(s)", "6e+08 week(s)", "2e+08 month(s)");
     QTest::newRow("hours 0") << 4096.0 << "4" << true << 0 << list("0", "0", "0")
-                             << list("0 Day(s)", "0 Week(s)", "0 Month(s)");
+                             << list("0 day(s)", "0 week(s)", "0 month(s)");
     QTest::newRow("empty disk size") << 4096.0 << "" << true << 24 << list("0", "0", "0")
-                                     << list("0 Day(s)", "0 Week(s)", "0 Month(s)");
+                                     << list("0 day(s)", "0 week(s)", "0 month(s)");
     QTest::newRow("negative total") << -4096.0 << "4" << true << 24 << list("0", "0", "0")
-                                    << list("0 Day(s)", "0 Week(s)", "0 Month(s)");
+                                    << list("0 day(s)", "0 week(s)", "0 month(s)");
 }
 
 void TestCalcCalculatorPage::timeFigures()
@@ -219,8 +219,8 @@ void TestCalcCalculatorPage::timeFigures()
     QCOMPARE((QStringList{r.savedDays, r.savedWeeks, r.savedMonths}), stored);
     QCOMPARE(r.recordHoursPerDay, hours);
     // An empty field is recorded as 0.
-    QCOMPARE(r.diskSize,
-             (disk.isEmpty() ? QStringLiteral("0") : disk) + (terabytes ? QStringLiteral("TB") : QStringLiteral("GB")));
+    QCOMPARE(r.diskSize, QStringLiteral("%1 %2").arg(disk.isEmpty() ? QStringLiteral("0") : disk,
+                                                     terabytes ? QStringLiteral("TB") : QStringLiteral("GB")));
 
     // The same figures when only the page's own calculation ran last.
     rig.page.OnCalculateTimeDataChanged();
@@ -248,42 +248,42 @@ void TestCalcCalculatorPage::requiredDisk_data()
     const auto pair = [](const char *a, const char *b) { return QStringList{QLatin1String(a), QLatin1String(b)}; };
     QTest::newRow("worked example") << 4096.0 << "m_radioBtnDay"
                                     << "1" << 24 << pair("46", "GB") << "46 GB"
-                                    << "1Day(s)";
+                                    << "1 day(s)";
     QTest::newRow("exactly 1000 GB") << 90151.18634259258 << "m_radioBtnDay"
                                      << "1" << 24 << pair("1000", "GB") << "1000 GB"
-                                     << "1Day(s)";
+                                     << "1 day(s)";
     QTest::newRow("999.9 GB") << 90142.17122395833 << "m_radioBtnDay"
                               << "1" << 24 << pair("1000", "GB") << "1000 GB"
-                              << "1Day(s)";
+                              << "1 day(s)";
     // Rounded up twice: 1001 GB, then 2 TB.
     QTest::newRow("1000.2 GB") << 90169.21657986111 << "m_radioBtnDay"
                                << "1" << 24 << pair("2", "TB") << "2 TB"
-                               << "1Day(s)";
+                               << "1 day(s)";
     QTest::newRow("DAY 2 at 10 h") << 1000.0 << "m_radioBtnDay"
                                    << "2" << 10 << pair("10", "GB") << "10 GB"
-                                   << "2Day(s)";
+                                   << "2 day(s)";
     QTest::newRow("WEEK 2 at 10 h") << 1000.0 << "m_radioBtnWeek"
                                     << "2" << 10 << pair("65", "GB") << "65 GB"
-                                    << "2Week(s)";
+                                    << "2 week(s)";
     QTest::newRow("MONTH 2 at 10 h") << 1000.0 << "m_radioMonth"
                                      << "2" << 10 << pair("278", "GB") << "278 GB"
-                                     << "2Months(s)";
+                                     << "2 month(s)";
     // Large sites: the real figure, not "0 GB".
     QTest::newRow("above 50000 TB") << 1000000.0 << "m_radioMonth"
                                     << "365" << 24 << pair("121463", "TB") << "121463 TB"
-                                    << "365Months(s)";
+                                    << "365 month(s)";
     QTest::newRow("past a 32-bit GB count") << 20000000.0 << "m_radioMonth"
                                             << "365" << 24 << pair("2429253", "TB") << "2429253 TB"
-                                            << "365Months(s)";
+                                            << "365 month(s)";
     QTest::newRow("hours 0") << 4096.0 << "m_radioBtnWeek"
                              << "3" << 0 << pair("0", "GB") << "0 GB"
-                             << "3Week(s)";
+                             << "3 week(s)";
     QTest::newRow("empty retention") << 4096.0 << "m_radioBtnDay"
                                      << "" << 24 << pair("0", "GB") << "0 GB"
-                                     << "0Day(s)";
+                                     << "0 day(s)";
     QTest::newRow("negative total") << -4096.0 << "m_radioBtnDay"
                                     << "1" << 24 << pair("0", "GB") << "0 GB"
-                                    << "1Day(s)";
+                                    << "1 day(s)";
 }
 
 void TestCalcCalculatorPage::requiredDisk()
@@ -366,11 +366,11 @@ void TestCalcCalculatorPage::zeroTotal()
     }
     const Result r = rig.result();
     QCOMPARE(r.requiredDiskSpace, QStringLiteral("0 GB"));
-    QCOMPARE(r.saveTime, QStringLiteral("3Week(s)"));
+    QCOMPARE(r.saveTime, QStringLiteral("3 week(s)"));
     QCOMPARE(r.dailyRecordHours, 24);
     QCOMPARE(r.recordHoursPerDay, 24);
     QCOMPARE((QStringList{r.savedDays, r.savedWeeks, r.savedMonths}),
-             (QStringList{QStringLiteral("0 Day(s)"), QStringLiteral("0 Week(s)"), QStringLiteral("0 Month(s)")}));
+             (QStringList{QStringLiteral("0 day(s)"), QStringLiteral("0 week(s)"), QStringLiteral("0 month(s)")}));
     // The unrounded figures follow every display text, also when there is none.
     QCOMPARE(rig.exactTime.count(), rig.time.count());
     QCOMPARE(rig.exactSize.count(), rig.size.count());
@@ -411,7 +411,7 @@ void TestCalcCalculatorPage::switchingToBandWidthKeepsRecordAndDisplays()
     const QStringList displays = rig.displayTexts();
     const int times = rig.time.count();
     const int sizes = rig.size.count();
-    QCOMPARE(record.savedDays, QStringLiteral("44 Day(s)"));
+    QCOMPARE(record.savedDays, QStringLiteral("44 day(s)"));
 
     rig.click("calBandWithBtn");
     QCOMPARE(rig.stack()->currentIndex(), 2);
@@ -436,8 +436,8 @@ void TestCalcCalculatorPage::bandWidthCounts()
     QCOMPARE(r.channelCount, QStringLiteral("4"));
     QCOMPARE(r.ipcCount, QStringLiteral("4"));
     QCOMPARE(r.dvrCount, QStringLiteral("0"));
-    QCOMPARE(r.bandWidth, QStringLiteral("8.0Mpbs"));
-    QCOMPARE(r.savedDays, QStringLiteral("44 Day(s)"));
+    QCOMPARE(r.bandWidth, QStringLiteral("8.0 Mpbs"));
+    QCOMPARE(r.savedDays, QStringLiteral("44 day(s)"));
     const QString shown = rig.child<QWidget>("widget")->findChild<QLabel *>(QStringLiteral("bandWidthLabel"))->text();
     QVERIFY2(shown.contains(QStringLiteral(">8.0<")), qPrintable(shown));
     QVERIFY2(shown.contains(QStringLiteral("Total Band Width(Mpbs)")), qPrintable(shown));

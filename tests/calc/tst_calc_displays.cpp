@@ -1,6 +1,7 @@
 #include "calc/BandWidthPage.h"
 #include "calc/DataDisplayPage.h"
 #include "calc/SizeDisplayPage.h"
+#include "support/ProgramLanguage.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -77,10 +78,6 @@ void TestCalcDisplays::dataDisplayShowsFiguresAsGiven()
     QCOMPARE(text(page, "m_labelByDay"), big.arg(day));
     QCOMPARE(text(page, "m_labelByWeek"), small.arg(week));
     QCOMPARE(text(page, "m_labelByMonth"), small.arg(month));
-    // The unit captions are not the display's to change.
-    QCOMPARE(text(page, "m_labelDiskplayDayTip"), QStringLiteral("Day(s)"));
-    QCOMPARE(text(page, "m_labelDiskplayWeekTip"), QStringLiteral("Week(s)"));
-    QCOMPARE(text(page, "m_labelDiskplayMonthTip"), QStringLiteral("Month(s)"));
 }
 
 void TestCalcDisplays::sizeDisplay()
@@ -96,7 +93,7 @@ void TestCalcDisplays::sizeDisplay()
         "<html><head/><body><p align=\"center\"><span style=\" font-size:48pt; color:#467dd3;\">%1</span>"
         "<span style=\" font-size:16pt; color:#467dd3;\"></span>"
         "<span style=\" font-size:20pt; color:#467dd3;\">%2</span></p></body></html>");
-    QCOMPARE(size->text(), shown.arg(QStringLiteral("0"), QStringLiteral("MB")));
+    QCOMPARE(size->text(), shown.arg(QStringLiteral("0"), QStringLiteral("GB")));
     page.displaySize(QStringLiteral("46"), QStringLiteral("GB"));
     QCOMPARE(size->text(), shown.arg(QStringLiteral("46"), QStringLiteral("GB")));
     page.displaySize(QStringLiteral("121463"), QStringLiteral("TB"));
@@ -129,7 +126,7 @@ void TestCalcDisplays::bandWidthStartsAtZero()
 {
     BandWidthPage page;
     QCOMPARE(text(page, "channelLabel"), countText("#5e6fec", QStringLiteral("0"), QStringLiteral("Channel Counts")));
-    QCOMPARE(text(page, "bandWidthLabel"), bandWidthText(QStringLiteral("0"), QStringLiteral("MB")));
+    QCOMPARE(text(page, "bandWidthLabel"), bandWidthText(QStringLiteral("0.0"), QStringLiteral("Kpbs")));
     for (const char *name : {"IPCLabel", "DVRLabel", "picLabel"}) {
         const auto *label = page.findChild<QLabel *>(QLatin1String(name));
         QVERIFY2(label, name);
@@ -355,6 +352,8 @@ void TestCalcDisplays::newFiguresLayNothingOut_data()
     QTest::addColumn<QString>("value");
 
     QTest::newRow("days") << int(Days) << "888888";
+    // The unit under it turns singular too.
+    QTest::newRow("a single day") << int(Days) << "1";
     QTest::newRow("exact days") << int(ExactDays) << "888888.8";
     QTest::newRow("disk size") << int(DiskSize) << "888888";
     QTest::newRow("exact size") << int(ExactSize) << "16100";
@@ -367,6 +366,8 @@ void TestCalcDisplays::newFiguresLayNothingOut()
 {
     QFETCH(int, figure);
     QFETCH(QString, value);
+    // The units take their plurals from the catalogue.
+    const ProgramLanguage english(0);
     Displays displays(300);
     QVERIFY(QTest::qWaitForWindowExposed(&displays.window));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);

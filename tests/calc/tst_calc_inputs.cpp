@@ -47,11 +47,11 @@ void TestCalcInputs::typingRecalculates()
     QCOMPARE(rig.stack()->currentIndex(), 0);
     QCOMPARE(rig.lastTime(), (QStringList{QStringLiteral("44"), QStringLiteral("6"), QStringLiteral("1")}));
     QCOMPARE(edit->toolTip(), QStringLiteral("2"));
-    QCOMPARE(rig.result().diskSize, QStringLiteral("2TB"));
+    QCOMPARE(rig.result().diskSize, QStringLiteral("2 TB"));
 
     rig.child<QRadioButton>("m_radioBtnGB")->click();
     QCOMPARE(rig.lastTime(), (QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}));
-    QCOMPARE(rig.result().diskSize, QStringLiteral("2GB"));
+    QCOMPARE(rig.result().diskSize, QStringLiteral("2 GB"));
 
     rig.child<QSlider>("m_horizontalSliderTime")->setValue(12);
     QCOMPARE(rig.result().recordHoursPerDay, 12);
@@ -88,27 +88,27 @@ void TestCalcInputs::typedAndPastedInput_data()
     const double fourTBDays = 88.038268;
 
     QTest::newRow("disk 12.5 TB") << disk << tb << type << "12.5"
-                                  << "12.5" << false << "12.5TB"
+                                  << "12.5" << false << "12.5 TB"
                                   << "275" << 275.119587;
     QTest::newRow("disk 1.5 TB") << disk << tb << type << "1.5"
-                                 << "1.5" << false << "1.5TB"
+                                 << "1.5" << false << "1.5 TB"
                                  << "33" << 33.014350;
     QTest::newRow("disk 1500 GB, as 1.5 TB") << disk << gb << type << "1500"
-                                             << "1500" << false << "1500GB"
+                                             << "1500" << false << "1500 GB"
                                              << "33" << 33.014350;
     QTest::newRow("disk third decimal refused") << disk << tb << type << "12.345"
-                                                << "12.34" << true << "12.34TB"
+                                                << "12.34" << true << "12.34 TB"
                                                 << "271" << 271.598057;
     QTest::newRow("disk trailing point") << disk << tb << type << "12."
-                                         << "12." << false << "12TB"
+                                         << "12." << false << "12 TB"
                                          << "264" << 264.114804;
     QTest::newRow("disk second zero refused") << disk << tb << type << "00"
-                                              << "0" << true << "0TB"
+                                              << "0" << true << "0 TB"
                                               << "0" << 0.0;
     QTest::newRow("disk emptied") << disk << tb << type << ""
-                                  << "" << false << "0TB"
+                                  << "" << false << "0 TB"
                                   << "0" << 0.0;
-    QTest::newRow("disk past the top") << disk << tb << paste << "50000.01" << four << true << "4TB"
+    QTest::newRow("disk past the top") << disk << tb << paste << "50000.01" << four << true << "4 TB"
                                        << "88" << fourTBDays;
     const char *refused[][2] = {
         {"minus", "-5"},
@@ -126,35 +126,35 @@ void TestCalcInputs::typedAndPastedInput_data()
     };
     for (const auto &row : refused) {
         const QString input = QString::fromUtf8(row[1]);
-        QTest::addRow("disk pasted %s", row[0]) << disk << tb << paste << input << four << true << "4TB"
+        QTest::addRow("disk pasted %s", row[0]) << disk << tb << paste << input << four << true << "4 TB"
                                                 << "88" << fourTBDays;
     }
     QTest::newRow("disk typed full-width digits")
-        << disk << tb << type << QStringLiteral("１２") << four << true << "4TB"
+        << disk << tb << type << QStringLiteral("１２") << four << true << "4 TB"
         << "88" << fourTBDays;
     QTest::newRow("disk typed Arabic-Indic digits")
-        << disk << tb << type << QStringLiteral("١٢") << four << true << "4TB"
+        << disk << tb << type << QStringLiteral("١٢") << four << true << "4 TB"
         << "88" << fourTBDays;
     QTest::newRow("disk composed full-width digits")
-        << disk << tb << QStringLiteral("compose") << QStringLiteral("１２") << four << true << "4TB"
+        << disk << tb << QStringLiteral("compose") << QStringLiteral("１２") << four << true << "4 TB"
         << "88" << fourTBDays;
-    QTest::newRow("disk typed nan") << disk << tb << type << "nan" << four << true << "4TB"
+    QTest::newRow("disk typed nan") << disk << tb << type << "nan" << four << true << "4 TB"
                                     << "88" << fourTBDays;
     QTest::newRow("disk 10000 digits pasted")
-        << disk << tb << paste << QString(10000, QLatin1Char('1')) << four << true << "4TB"
+        << disk << tb << paste << QString(10000, QLatin1Char('1')) << four << true << "4 TB"
         << "88" << fourTBDays;
 
     // The others take whole numbers: a point is refused, and only the digits
     // typed after it count.
     const QString retention = QStringLiteral("m_lineEditSaveTime");
     QTest::newRow("retention typed 4.5") << retention << QString() << type << "4.5"
-                                         << "45" << true << "45Day(s)"
+                                         << "45" << true << "45 day(s)"
                                          << "3" << 2044.565440;
     QTest::newRow("retention pasted 4.5") << retention << QString() << paste << "4.5"
-                                          << "1" << true << "1Day(s)"
+                                          << "1" << true << "1 day(s)"
                                           << "46" << 45.434788;
     QTest::newRow("retention pasted blank") << retention << QString() << paste << " "
-                                            << "1" << true << "1Day(s)"
+                                            << "1" << true << "1 day(s)"
                                             << "46" << 45.434788;
     const QString hours = QStringLiteral("m_spinBoxTime");
     QTest::newRow("hours typed 1.5") << hours << QString() << type << "1.5"

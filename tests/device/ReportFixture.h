@@ -45,18 +45,18 @@ inline QMap<long long, StructDeviceItem> groups(int count, const QString &name =
 inline Result sampleResult()
 {
     Result result;
-    result.diskSize = QStringLiteral("8TB");
+    result.diskSize = QStringLiteral("8 TB");
     result.recordHoursPerDay = 24;
-    result.savedDays = QStringLiteral("25.3 Day");
-    result.savedWeeks = QStringLiteral("3.6 Week");
-    result.savedMonths = QStringLiteral("0.8 Month");
-    result.saveTime = QStringLiteral("30Day");
+    result.savedDays = QStringLiteral("25 days");
+    result.savedWeeks = QStringLiteral("3 weeks");
+    result.savedMonths = QStringLiteral("0 months");
+    result.saveTime = QStringLiteral("30 days");
     result.dailyRecordHours = 16;
-    result.requiredDiskSpace = QStringLiteral("6.2 TB");
+    result.requiredDiskSpace = QStringLiteral("7 TB");
     result.channelCount = QStringLiteral("12");
     result.ipcCount = QStringLiteral("12");
     result.dvrCount = QStringLiteral("0");
-    result.bandWidth = QStringLiteral("24.0Mpbs");
+    result.bandWidth = QStringLiteral("24.0 Mbps");
     return result;
 }
 

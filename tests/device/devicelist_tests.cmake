@@ -7,6 +7,7 @@ tavo_add_test(tst_report_content SOURCES tst_report_content.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
 tavo_add_test(tst_report_figures SOURCES tst_report_figures.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
+add_dependencies(tst_report_figures tavo_translations)
 tavo_add_test(tst_report_export SOURCES tst_report_export.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
 tavo_add_test(tst_devicelist_layout SOURCES tst_devicelist_layout.cpp

@@ -5,6 +5,7 @@
 #include "model/ModelMetaTypes.h"
 
 #include "ReportFixture.h"
+#include "support/ProgramLanguage.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -42,6 +43,10 @@ private slots:
     void diskArraySection();
     void noFigureReadsAsGarbage_data();
     void noFigureReadsAsGarbage();
+    void drivesTakeThePluralOfTheirCount_data();
+    void drivesTakeThePluralOfTheirCount();
+    void decimalsInTheReadersNotation_data();
+    void decimalsInTheReadersNotation();
 };
 
 void TestReportFigures::initTestCase()
@@ -125,11 +130,11 @@ void TestReportFigures::diskArraySection_data()
     QTest::newRow("not shown") << hidden << QStringList() << QStringList() << QString();
 
     const QStringList headers = texts({"Drives", "RAID Level", "Hot Spares", "Raw Capacity", "Usable Capacity",
-                                       "Kept at 16 h/day", "Drives for 30 Day"});
+                                       "Kept at 16 h/day", "Drives for 30 days"});
     QTest::newRow("figures with ranges") << arrayResult() << headers
                                          << texts({"6 × 8 TB", "RAID 5", "1", "48 TB", "32 TB (29.1 TiB)",
                                                    "31.4 days\n28.7–36.2 days depending on scene activity",
-                                                   "5 drive(s)\n4–7 drives depending on scene activity"})
+                                                   "5 drive(s)\n4–7 drive(s) depending on scene activity"})
                                          << QStringLiteral("6 × 8 TB RAID 5 + 1 spare(s), keeps 31.4 days");
 
     Result plain = arrayResult();
@@ -224,6 +229,82 @@ void TestReportFigures::noFigureReadsAsGarbage()
                                      QRegularExpression::CaseInsensitiveOption);
     for (const QString &text : printed)
         QVERIFY2(!text.contains(garbage), qPrintable(text));
+}
+
+void TestReportFigures::drivesTakeThePluralOfTheirCount_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("needed");
+    QTest::addColumn<int>("calm");
+    QTest::addColumn<int>("busy");
+    QTest::addColumn<QString>("cell");
+
+    const auto row = [](const char *name, int language, int needed, int calm, int busy, const char *cell) {
+        QTest::newRow(name) << language << needed << calm << busy << QString::fromUtf8(cell);
+    };
+    // Russian has three forms: 1 and 21, 2 to 4, 5 and up; a range takes the
+    // form of its larger end.
+    row("ru 1", 8, 1, 1, 1, "1 диск");
+    row("ru 2", 8, 2, 2, 2, "2 диска");
+    row("ru 5", 8, 5, 5, 5, "5 дисков");
+    row("ru 21", 8, 21, 21, 21, "21 диск");
+    row("ru range to 21", 8, 21, 20, 21, "21 диск\n20–21 диск в зависимости от активности сцены");
+    row("ru range to 5", 8, 4, 3, 5, "4 диска\n3–5 дисков в зависимости от активности сцены");
+    row("en 1", 0, 1, 1, 1, "1 drive");
+    row("en 2", 0, 2, 2, 2, "2 drives");
+    row("en range", 0, 2, 1, 2, "2 drives\n1–2 drives depending on scene activity");
+}
+
+// The drives the wanted retention needs, in the disk array's section.
+void TestReportFigures::drivesTakeThePluralOfTheirCount()
+{
+    QFETCH(int, language);
+    Result result = arrayResult();
+    QFETCH(int, needed);
+    QFETCH(int, calm);
+    QFETCH(int, busy);
+    result.arrayDrivesNeeded = needed;
+    result.arrayDrivesNeededCalm = calm;
+    result.arrayDrivesNeededBusy = busy;
+
+    const ProgramLanguage inLanguage(language);
+    const ReportDocument document = DeviceReport::document(groups(1), result, QString(), kDate);
+    QTEST(document.tables.last().rows.at(0).last(), "cell");
+}
+
+void TestReportFigures::decimalsInTheReadersNotation_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("storage");
+    QTest::addColumn<QString>("bitrate");
+    QTest::addColumn<QString>("share");
+    QTest::addColumn<QString>("usable");
+    QTest::addColumn<QString>("hours");
+
+    QTest::newRow("Russian") << 8 << QStringLiteral("8,0 Мбит/с") << QStringLiteral("1536,5")
+                             << QStringLiteral("75,0 %") << QStringLiteral("32 ТБ (29,1 ТиБ)")
+                             << QStringLiteral("24 ч");
+    QTest::newRow("English") << 0 << QStringLiteral("8.0 Mbps") << QStringLiteral("1536.5") << QStringLiteral("75.0%")
+                             << QStringLiteral("32 TB (29.1 TiB)") << QStringLiteral("24 h");
+}
+
+// The figures the report works out itself: in the title block, the device
+// table, the chart and the disk array's section.
+void TestReportFigures::decimalsInTheReadersNotation()
+{
+    QFETCH(int, language);
+    // 6146 of 8194 kbps: three quarters of the storage.
+    QMap<long long, StructDeviceItem> devices;
+    devices.insert(1, group(QStringLiteral("Gate(1)"), 1536.5));
+    devices.insert(2, group(QStringLiteral("Yard(2)"), 512));
+
+    const ProgramLanguage inLanguage(language);
+    const ReportDocument document = DeviceReport::document(devices, arrayResult(), QString(), kDate);
+    QTEST(document.summary.at(1).value, "storage");
+    QTEST(document.tables.at(0).rows.at(0).at(5), "bitrate");
+    QTEST(document.chart.bars.at(0).value, "share");
+    QTEST(document.tables.last().rows.at(0).at(4), "usable");
+    QTEST(document.tables.at(1).rows.at(0).at(1), "hours");
 }
 
 QTEST_MAIN(TestReportFigures)

@@ -156,7 +156,9 @@ private slots:
         QTest::newRow("as shipped") << QStringLiteral("v4.0.0.50build") << QStringLiteral("4.0.0.50");
         QTest::newRow("blanks and case") << QStringLiteral(" v 4.1.0.2 Build 2026") << QStringLiteral("4.1.0.2");
         QTest::newRow("name before it") << QStringLiteral("Mirelda v4.0.0.100build") << QStringLiteral("4.0.0.100");
-        QTest::newRow("translated wording") << QStringLiteral("Version 4.0") << QString();
+        QTest::newRow("the about panel's wording") << QStringLiteral("Version 4.0") << QStringLiteral("4.0");
+        QTest::newRow("Russian wording") << QStringLiteral("Версия 4.2.0.1") << QStringLiteral("4.2.0.1");
+        QTest::newRow("no number") << QStringLiteral("Version") << QString();
     }
 
     void versionFromAboutText()

@@ -1,7 +1,9 @@
 // The window a planner meets at the smallest screen the program accepts, in
 // every language, by keyboard alone and through a screen reader's eyes.
+#include "aptui/Label.h"
 #include "calc/CapacityCalculation.h"
 #include "device/DeviceAddPage.h"
+#include "device/DeviceItemWidget.h"
 #include "device/DeviceListModel.h"
 #include "host/TargetPath.h"
 #include "mainwindow/VantorMainPage.h"
@@ -17,6 +19,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -129,6 +132,59 @@ private slots:
                                                                 .arg(shown.height())));
             }
         }
+    }
+
+    void noTextIsCutAtTheSmallestScreen_data() { languages(); }
+
+    // Every caption, value and button reads whole at 1024 x 768, cards
+    // included: a text that has no room takes a short form, never a cut word.
+    void noTextIsCutAtTheSmallestScreen()
+    {
+        QFETCH(int, language);
+        open(language);
+        auto *name = part<QLineEdit>("m_lineEditChannelName");
+        name->setText(QStringLiteral("North gate camera 1"));
+        part<QComboBox>("m_comboxRecordingMode")->setCurrentIndex(1);
+        part<QAbstractButton>("m_btnAddDevice")->click();
+        QApplication::processEvents();
+        QStringList cut;
+        for (const char *mode : {"calTimeBtn", "calDiskBtn", "calBandWithBtn", "calArrayBtn"}) {
+            part<QAbstractButton>(mode)->click();
+            QApplication::processEvents();
+            for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+                if (!widget->isVisible())
+                    continue;
+                auto *label = qobject_cast<QLabel *>(widget);
+                auto *button = qobject_cast<QAbstractButton *>(widget);
+                const bool plainLabel = label && !label->text().isEmpty() && !label->wordWrap() &&
+                                        label->textFormat() != Qt::RichText && !Qt::mightBeRichText(label->text()) &&
+                                        label->pixmap().isNull();
+                if (auto *elided = qobject_cast<aptui::Label *>(widget);
+                    elided && elided->elideMode() != Qt::ElideNone) {
+                    if (elided->shownText() != elided->text())
+                        cut << widget->objectName() + QLatin1String(": ") + elided->text();
+                } else if ((plainLabel || (button && !button->text().isEmpty())) &&
+                           widget->sizeHint().width() > widget->width()) {
+                    cut << QStringLiteral("%1: %2 (%3 of %4 px)")
+                               .arg(widget->objectName(), widget->property("text").toString())
+                               .arg(widget->width())
+                               .arg(widget->sizeHint().width());
+                }
+            }
+        }
+        auto *groups = qobject_cast<const DeviceAddPage *>(m_window->getDeviceAddPage());
+        const NM_Vantor::DeviceItemWidget *card = groups->cardForRow(0);
+        for (aptui::Label *label : card->findChildren<aptui::Label *>()) {
+            if (!label->isVisibleTo(card))
+                continue;
+            const QString shown = label->objectName() == QLatin1String("m_labelChannelGroupName")
+                                      ? label->shownText()
+                                      : card->shownValueText(label);
+            if (shown.contains(QChar(0x2026)))
+                cut << QStringLiteral("card ") + label->objectName() + QLatin1String(": ") + shown;
+        }
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("\n"))));
     }
 
     void screenReaderNamesEveryControl_data() { languages(); }

@@ -132,13 +132,13 @@ private slots:
         QCOMPARE(rows(), 1);
         QCOMPARE(labelText(card(0), "m_labelChannelGroupName"), QStringLiteral("Channel Name(1)"));
         const Result r = result();
-        QCOMPARE(r.savedDays, QStringLiteral("88 Day(s)"));
-        QCOMPARE(r.savedWeeks, QStringLiteral("12 Week(s)"));
-        QCOMPARE(r.savedMonths, QStringLiteral("2 Month(s)"));
-        QCOMPARE(r.diskSize, QStringLiteral("4TB"));
+        QCOMPARE(r.savedDays, QStringLiteral("88 day(s)"));
+        QCOMPARE(r.savedWeeks, QStringLiteral("12 week(s)"));
+        QCOMPARE(r.savedMonths, QStringLiteral("2 month(s)"));
+        QCOMPARE(r.diskSize, QStringLiteral("4 TB"));
         QCOMPARE(r.requiredDiskSpace, QStringLiteral("46 GB"));
         QCOMPARE(r.channelCount, QStringLiteral("1"));
-        QCOMPARE(r.bandWidth, QStringLiteral("4.0Mpbs"));
+        QCOMPARE(r.bandWidth, QStringLiteral("4.0 Mpbs"));
         QVERIFY(labelText(panel, "bandWidthLabel").contains(QStringLiteral(">4.0<")));
         QVERIFY(labelText(panel, "bandWidthLabel").contains(QStringLiteral("(Mpbs)")));
 
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(qAbs(r.arrayCalmDays - 68.78) < 0.01);
         QVERIFY(labelText(panel, "m_labelArrayNeed").contains(QStringLiteral(": 8 drive")));
         QCOMPARE(labelText(panel, "m_labelArrayNeedRange"),
-                 QStringLiteral("6\u201312 drives depending on scene activity"));
+                 QStringLiteral("6\u201312 drive(s) depending on scene activity"));
 
         // An array that cannot exist says why instead of figures.
         panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditSpares"))->setText(QStringLiteral("8"));
@@ -204,10 +204,10 @@ private slots:
         QVERIFY(
             m_window->getCapacityCalculation()->findChild<QWidget *>(QStringLiteral("m_CapacityWidget"))->isVisible());
         const Result r = result();
-        QCOMPARE(r.savedDays, QStringLiteral("0 Day(s)"));
+        QCOMPARE(r.savedDays, QStringLiteral("0 day(s)"));
         QCOMPARE(r.requiredDiskSpace, QStringLiteral("0 GB"));
         QCOMPARE(r.channelCount, QStringLiteral("0"));
-        QCOMPARE(r.bandWidth, QStringLiteral("0.0Kpbs"));
+        QCOMPARE(r.bandWidth, QStringLiteral("0.0 Kpbs"));
         add();
         QCOMPARE(labelText(card(0), "m_labelChannelGroupName"), QStringLiteral("Channel Name(1)"));
     }
@@ -229,8 +229,8 @@ private slots:
         QVERIFY(!m_window->isCovered());
         QCOMPARE(rows(), 0);
         const Result r = result();
-        QCOMPARE(r.savedDays, QStringLiteral("0 Day(s)"));
-        QCOMPARE(r.bandWidth, QStringLiteral("0.0Kpbs"));
+        QCOMPARE(r.savedDays, QStringLiteral("0 day(s)"));
+        QCOMPARE(r.bandWidth, QStringLiteral("0.0 Kpbs"));
         // Numbering starts again after a clear.
         add();
         QCOMPARE(labelText(card(0), "m_labelChannelGroupName"), QStringLiteral("Channel Name(1)"));
@@ -307,7 +307,7 @@ private slots:
         pal->click();
         QCOMPARE(labelText(card(0), "m_labelDeviceBitRate"), QStringLiteral("Fixted Rate : 3072 kbps"));
         QCOMPARE(labelText(card(0), "m_labelDeviceResolution"), QStringLiteral("Frame Rate : 25"));
-        QCOMPARE(result().bandWidth, QStringLiteral("3.0Mpbs"));
+        QCOMPARE(result().bandWidth, QStringLiteral("3.0 Mpbs"));
     }
 };
 

@@ -68,7 +68,7 @@ void TestExactFigures::ranges_data()
     QTest::newRow("disk across 1000 GB in TB") << 1 << 800.0 << 1600.0 << QStringLiteral("0.8\u20131.6 TB");
     QTest::newRow("disk in GB") << 1 << 120.0 << 480.0 << QStringLiteral("120.0\u2013480.0 GB");
     QTest::newRow("disk not a number") << 1 << std::numeric_limits<double>::quiet_NaN() << 4.0 << QString();
-    QTest::newRow("drives") << 2 << 11.0 << 8.0 << QStringLiteral("8\u201311 drives");
+    QTest::newRow("drives") << 2 << 11.0 << 8.0 << QStringLiteral("8\u201311 drive(s)");
     QTest::newRow("drives the same") << 2 << 8.0 << 8.0 << QString();
 }
 
