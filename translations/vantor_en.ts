@@ -714,6 +714,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>PAL</source>
+        <extracomment>The two video standards of the switch; names, usually left as they are.</extracomment>
         <translation>PAL</translation>
     </message>
     <message>
@@ -722,6 +723,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Low</source>
+        <extracomment>Scene complexity: how busy the picture is; Low, Medium and High scale the recommended bitrate.</extracomment>
         <translation>Low</translation>
     </message>
     <message>
@@ -770,10 +772,12 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Fixed Rate</source>
+        <extracomment>Choice of how the bitrate is given: one fixed rate per channel.</extracomment>
         <translation>Fixed rate</translation>
     </message>
     <message>
         <source>VarRate</source>
+        <extracomment>Choice of how the bitrate is given: a variable rate taken from a recording scene.</extracomment>
         <translation>Variable rate</translation>
     </message>
     <message>
@@ -806,6 +810,9 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Recording</source>
+        <extracomment>One of the live-view and recording choices: the group is recorded only (a noun).
+----------
+Screen-reader name of the recording choice (a noun, as the caption beside it).</extracomment>
         <translation>Recording</translation>
     </message>
     <message>
@@ -822,6 +829,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>+ Add</source>
+        <extracomment>Button that adds the described channel group to the list (a verb).</extracomment>
         <translation>+ Add</translation>
     </message>
     <message>
@@ -838,6 +846,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Continuous</source>
+        <extracomment>How the group records: all the time, or only when something moves.</extracomment>
         <translation>Continuous</translation>
     </message>
     <message>
@@ -1107,10 +1116,12 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Counts :</source>
+        <extracomment>A card&apos;s channel-count caption before its group is set.</extracomment>
         <translation>Channels:</translation>
     </message>
     <message>
         <source>Bit Rate :</source>
+        <extracomment>A card&apos;s bitrate caption before its group is set.</extracomment>
         <translation>Bitrate:</translation>
     </message>
     <message>
@@ -1131,6 +1142,9 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Fixted Rate : %1 kbps</source>
+        <extracomment>A card&apos;s fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
+----------
+A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>Fixed rate: %1 kbps</translation>
     </message>
     <message>
@@ -1155,6 +1169,7 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>On motion %1 %</source>
+        <extracomment>Beside a group&apos;s name: it records only on motion, %1 percent of the time.</extracomment>
         <translation>On motion %1 %</translation>
     </message>
     <message>
@@ -1256,10 +1271,12 @@ Usable: %2 TB (%3 TiB)</translation>
     <name>PlanMenu</name>
     <message>
         <source>New</source>
+        <extracomment>System menu: start a new, empty plan (a verb).</extracomment>
         <translation>New</translation>
     </message>
     <message>
         <source>Open…</source>
+        <extracomment>System menu: open a plan file (a verb; the dots mean a file question follows).</extracomment>
         <translation>Open…</translation>
     </message>
     <message>
@@ -1268,10 +1285,12 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>System menu: save the plan to its file (a verb).</extracomment>
         <translation>Save</translation>
     </message>
     <message>
         <source>Save As…</source>
+        <extracomment>System menu: save the plan to another file (a verb).</extracomment>
         <translation>Save as…</translation>
     </message>
     <message>
@@ -1317,6 +1336,7 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Untitled</source>
+        <extracomment>Name of a plan that was never saved, shown in the title bar.</extracomment>
         <translation>Untitled</translation>
     </message>
     <message>
@@ -1385,10 +1405,12 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Restore</source>
+        <extracomment>Button: bring back the plan left by a program that did not end normally (a verb).</extracomment>
         <translation>Restore</translation>
     </message>
     <message>
         <source>Discard</source>
+        <extracomment>Button: throw the left-behind plan away (a verb).</extracomment>
         <translation>Discard</translation>
     </message>
     <message>
@@ -1436,14 +1458,17 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Button of the question about unsaved changes (a verb).</extracomment>
         <translation>Save</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button: keep the plan open and do nothing (a verb).</extracomment>
         <translation>Cancel</translation>
     </message>
     <message>
         <source>Discard</source>
+        <extracomment>Button: go on without saving the changes (a verb).</extracomment>
         <translation>Discard</translation>
     </message>
 </context>
@@ -1679,6 +1704,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Title of the question before the program closes (a verb).</extracomment>
         <translation>Exit</translation>
     </message>
     <message>
@@ -1699,6 +1725,9 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Language</source>
+        <extracomment>System menu: the submenu choosing the program&apos;s language.
+----------
+Title of the question whether to restart in the language just chosen.</extracomment>
         <translation>Language</translation>
     </message>
     <message>
@@ -1711,10 +1740,12 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Restart</source>
+        <extracomment>Button: restart the program now (a verb).</extracomment>
         <translation>Restart</translation>
     </message>
     <message>
         <source>Later</source>
+        <extracomment>Button: keep working and use the new language from the next start.</extracomment>
         <translation>Later</translation>
     </message>
     <message>
@@ -1873,10 +1904,16 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Title-bar button that shrinks the window to the taskbar (a verb).
+----------
+Tool tip of the same title-bar button (a verb).</extracomment>
         <translation>Minimize</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Title-bar button that closes the window (a verb).
+----------
+Tool tip of the same title-bar button (a verb).</extracomment>
         <translation>Close</translation>
     </message>
     <message>
@@ -1885,6 +1922,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Restore</source>
+        <extracomment>Title-bar button: &quot;Restore&quot; brings a maximised window back to its size, &quot;Maximize&quot; fills the screen (verbs).</extracomment>
         <translation>Restore</translation>
     </message>
     <message>

@@ -727,6 +727,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>PAL</source>
+        <extracomment>The two video standards of the switch; names, usually left as they are.</extracomment>
         <translation>PAL</translation>
     </message>
     <message>
@@ -735,6 +736,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Low</source>
+        <extracomment>Scene complexity: how busy the picture is; Low, Medium and High scale the recommended bitrate.</extracomment>
         <translation>Низкая</translation>
     </message>
     <message>
@@ -783,10 +785,12 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Fixed Rate</source>
+        <extracomment>Choice of how the bitrate is given: one fixed rate per channel.</extracomment>
         <translation>Постоянный</translation>
     </message>
     <message>
         <source>VarRate</source>
+        <extracomment>Choice of how the bitrate is given: a variable rate taken from a recording scene.</extracomment>
         <translation>Переменный</translation>
     </message>
     <message>
@@ -819,6 +823,9 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Recording</source>
+        <extracomment>One of the live-view and recording choices: the group is recorded only (a noun).
+----------
+Screen-reader name of the recording choice (a noun, as the caption beside it).</extracomment>
         <translation>Запись</translation>
     </message>
     <message>
@@ -835,6 +842,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>+ Add</source>
+        <extracomment>Button that adds the described channel group to the list (a verb).</extracomment>
         <translation>+ Добавить</translation>
     </message>
     <message>
@@ -851,6 +859,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Continuous</source>
+        <extracomment>How the group records: all the time, or only when something moves.</extracomment>
         <translation>Постоянно</translation>
     </message>
     <message>
@@ -1124,10 +1133,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Counts :</source>
+        <extracomment>A card&apos;s channel-count caption before its group is set.</extracomment>
         <translation>Кол-во :</translation>
     </message>
     <message>
         <source>Bit Rate :</source>
+        <extracomment>A card&apos;s bitrate caption before its group is set.</extracomment>
         <translation>Битрейт :</translation>
     </message>
     <message>
@@ -1148,6 +1159,9 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Fixted Rate : %1 kbps</source>
+        <extracomment>A card&apos;s fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
+----------
+A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>Пост. битрейт : %1 Кбит/с</translation>
     </message>
     <message>
@@ -1172,6 +1186,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>On motion %1 %</source>
+        <extracomment>Beside a group&apos;s name: it records only on motion, %1 percent of the time.</extracomment>
         <translation>Движение %1 %</translation>
     </message>
     <message>
@@ -1274,10 +1289,12 @@ Usable: %2 TB (%3 TiB)</source>
     <name>PlanMenu</name>
     <message>
         <source>New</source>
+        <extracomment>System menu: start a new, empty plan (a verb).</extracomment>
         <translation>Создать</translation>
     </message>
     <message>
         <source>Open…</source>
+        <extracomment>System menu: open a plan file (a verb; the dots mean a file question follows).</extracomment>
         <translation>Открыть…</translation>
     </message>
     <message>
@@ -1286,10 +1303,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>System menu: save the plan to its file (a verb).</extracomment>
         <translation>Сохранить</translation>
     </message>
     <message>
         <source>Save As…</source>
+        <extracomment>System menu: save the plan to another file (a verb).</extracomment>
         <translation>Сохранить как…</translation>
     </message>
     <message>
@@ -1335,6 +1354,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Untitled</source>
+        <extracomment>Name of a plan that was never saved, shown in the title bar.</extracomment>
         <translation>Без названия</translation>
     </message>
     <message>
@@ -1403,10 +1423,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Restore</source>
+        <extracomment>Button: bring back the plan left by a program that did not end normally (a verb).</extracomment>
         <translation>Восстановить</translation>
     </message>
     <message>
         <source>Discard</source>
+        <extracomment>Button: throw the left-behind plan away (a verb).</extracomment>
         <translation>Отказаться</translation>
     </message>
     <message>
@@ -1454,14 +1476,17 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Button of the question about unsaved changes (a verb).</extracomment>
         <translation>Сохранить</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button: keep the plan open and do nothing (a verb).</extracomment>
         <translation>Отмена</translation>
     </message>
     <message>
         <source>Discard</source>
+        <extracomment>Button: go on without saving the changes (a verb).</extracomment>
         <translation>Не сохранять</translation>
     </message>
 </context>
@@ -1698,6 +1723,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Title of the question before the program closes (a verb).</extracomment>
         <translation>Выход</translation>
     </message>
     <message>
@@ -1718,6 +1744,9 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Language</source>
+        <extracomment>System menu: the submenu choosing the program&apos;s language.
+----------
+Title of the question whether to restart in the language just chosen.</extracomment>
         <translation>Язык</translation>
     </message>
     <message>
@@ -1730,10 +1759,12 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Restart</source>
+        <extracomment>Button: restart the program now (a verb).</extracomment>
         <translation>Перезапустить</translation>
     </message>
     <message>
         <source>Later</source>
+        <extracomment>Button: keep working and use the new language from the next start.</extracomment>
         <translation>Позже</translation>
     </message>
     <message>
@@ -1893,10 +1924,16 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Title-bar button that shrinks the window to the taskbar (a verb).
+----------
+Tool tip of the same title-bar button (a verb).</extracomment>
         <translation>Свернуть</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Title-bar button that closes the window (a verb).
+----------
+Tool tip of the same title-bar button (a verb).</extracomment>
         <translation>Закрыть</translation>
     </message>
     <message>
@@ -1905,6 +1942,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Restore</source>
+        <extracomment>Title-bar button: &quot;Restore&quot; brings a maximised window back to its size, &quot;Maximize&quot; fills the screen (verbs).</extracomment>
         <translation>Восстановить</translation>
     </message>
     <message>

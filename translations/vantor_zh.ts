@@ -701,6 +701,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>PAL</source>
+        <extracomment>The two video standards of the switch; names, usually left as they are.</extracomment>
         <translation>PAL</translation>
     </message>
     <message>
@@ -709,6 +710,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Low</source>
+        <extracomment>Scene complexity: how busy the picture is; Low, Medium and High scale the recommended bitrate.</extracomment>
         <translation>低</translation>
     </message>
     <message>
@@ -757,10 +759,12 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Fixed Rate</source>
+        <extracomment>Choice of how the bitrate is given: one fixed rate per channel.</extracomment>
         <translation>定码率</translation>
     </message>
     <message>
         <source>VarRate</source>
+        <extracomment>Choice of how the bitrate is given: a variable rate taken from a recording scene.</extracomment>
         <translation>变码率</translation>
     </message>
     <message>
@@ -793,6 +797,9 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Recording</source>
+        <extracomment>One of the live-view and recording choices: the group is recorded only (a noun).
+----------
+Screen-reader name of the recording choice (a noun, as the caption beside it).</extracomment>
         <translation>录像</translation>
     </message>
     <message>
@@ -809,6 +816,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>+ Add</source>
+        <extracomment>Button that adds the described channel group to the list (a verb).</extracomment>
         <translation>+ 添加</translation>
     </message>
     <message>
@@ -825,6 +833,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Continuous</source>
+        <extracomment>How the group records: all the time, or only when something moves.</extracomment>
         <translation>连续录像</translation>
     </message>
     <message>
@@ -1090,10 +1099,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Counts :</source>
+        <extracomment>A card&apos;s channel-count caption before its group is set.</extracomment>
         <translation>数量：</translation>
     </message>
     <message>
         <source>Bit Rate :</source>
+        <extracomment>A card&apos;s bitrate caption before its group is set.</extracomment>
         <translation>码率：</translation>
     </message>
     <message>
@@ -1114,6 +1125,9 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Fixted Rate : %1 kbps</source>
+        <extracomment>A card&apos;s fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
+----------
+A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>定码率：%1 kbps</translation>
     </message>
     <message>
@@ -1138,6 +1152,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>On motion %1 %</source>
+        <extracomment>Beside a group&apos;s name: it records only on motion, %1 percent of the time.</extracomment>
         <translation>移动侦测 %1 %</translation>
     </message>
     <message>
@@ -1238,10 +1253,12 @@ Usable: %2 TB (%3 TiB)</source>
     <name>PlanMenu</name>
     <message>
         <source>New</source>
+        <extracomment>System menu: start a new, empty plan (a verb).</extracomment>
         <translation>新建</translation>
     </message>
     <message>
         <source>Open…</source>
+        <extracomment>System menu: open a plan file (a verb; the dots mean a file question follows).</extracomment>
         <translation>打开…</translation>
     </message>
     <message>
@@ -1250,10 +1267,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>System menu: save the plan to its file (a verb).</extracomment>
         <translation>保存</translation>
     </message>
     <message>
         <source>Save As…</source>
+        <extracomment>System menu: save the plan to another file (a verb).</extracomment>
         <translation>另存为…</translation>
     </message>
     <message>
@@ -1299,6 +1318,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Untitled</source>
+        <extracomment>Name of a plan that was never saved, shown in the title bar.</extracomment>
         <translation>未命名</translation>
     </message>
     <message>
@@ -1367,10 +1387,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Restore</source>
+        <extracomment>Button: bring back the plan left by a program that did not end normally (a verb).</extracomment>
         <translation>恢复</translation>
     </message>
     <message>
         <source>Discard</source>
+        <extracomment>Button: throw the left-behind plan away (a verb).</extracomment>
         <translation>放弃</translation>
     </message>
     <message>
@@ -1418,14 +1440,17 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Save</source>
+        <extracomment>Button of the question about unsaved changes (a verb).</extracomment>
         <translation>保存</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button: keep the plan open and do nothing (a verb).</extracomment>
         <translation>取消</translation>
     </message>
     <message>
         <source>Discard</source>
+        <extracomment>Button: go on without saving the changes (a verb).</extracomment>
         <translation>不保存</translation>
     </message>
 </context>
@@ -1660,6 +1685,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Title of the question before the program closes (a verb).</extracomment>
         <translation>退出</translation>
     </message>
     <message>
@@ -1680,6 +1706,9 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Language</source>
+        <extracomment>System menu: the submenu choosing the program&apos;s language.
+----------
+Title of the question whether to restart in the language just chosen.</extracomment>
         <translation>语言</translation>
     </message>
     <message>
@@ -1692,10 +1721,12 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Restart</source>
+        <extracomment>Button: restart the program now (a verb).</extracomment>
         <translation>重新启动</translation>
     </message>
     <message>
         <source>Later</source>
+        <extracomment>Button: keep working and use the new language from the next start.</extracomment>
         <translation>稍后</translation>
     </message>
     <message>
@@ -1853,10 +1884,16 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Title-bar button that shrinks the window to the taskbar (a verb).
+----------
+Tool tip of the same title-bar button (a verb).</extracomment>
         <translation>最小化</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Title-bar button that closes the window (a verb).
+----------
+Tool tip of the same title-bar button (a verb).</extracomment>
         <translation>关闭</translation>
     </message>
     <message>
@@ -1865,6 +1902,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Restore</source>
+        <extracomment>Title-bar button: &quot;Restore&quot; brings a maximised window back to its size, &quot;Maximize&quot; fills the screen (verbs).</extracomment>
         <translation>还原</translation>
     </message>
     <message>

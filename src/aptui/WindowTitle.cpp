@@ -36,14 +36,18 @@ WindowTitle::WindowTitle(QWidget *parent) : CFancyTitle(parent)
 
     // The window's own buttons are stops of Tab like any other control.
     m_btnMinimize = makeButton(QStringLiteral("m_btnMinimize"), Qt::StrongFocus);
+    //: Title-bar button that shrinks the window to the taskbar (a verb).
     m_btnMinimize->setAccessibleName(tr("Minimize"));
+    //: Tool tip of the same title-bar button (a verb).
     m_btnMinimize->setToolTip(tr("Minimize"));
 
     m_btnMaximize = makeButton(QStringLiteral("m_btnMaximize"), Qt::StrongFocus);
     describeMaximizeButton(false);
 
     m_btnClose = makeButton(QStringLiteral("m_btnClose"), Qt::StrongFocus);
+    //: Title-bar button that closes the window (a verb).
     m_btnClose->setAccessibleName(tr("Close"));
+    //: Tool tip of the same title-bar button (a verb).
     m_btnClose->setToolTip(tr("Close"));
     m_btnClose->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
@@ -159,6 +163,7 @@ QPushButton *WindowTitle::makeButton(const QString &objectName, Qt::FocusPolicy 
 
 void WindowTitle::describeMaximizeButton(bool maximized)
 {
+    //: Title-bar button: "Restore" brings a maximised window back to its size, "Maximize" fills the screen (verbs).
     const QString text = maximized ? tr("Restore") : tr("Maximize");
     m_btnMaximize->setAccessibleName(text);
     m_btnMaximize->setToolTip(text);

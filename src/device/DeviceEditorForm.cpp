@@ -105,10 +105,12 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     rateModes->setObjectName(QStringLiteral("horizontalLayoutRateModes"));
     m_radioButtonFixedRate = new FenwaGUIToolkit::CRadioButton(m_verticalWidgetAddBorder);
     m_radioButtonFixedRate->setObjectName(QStringLiteral("m_radioButtonFixedRate"));
+    //: Choice of how the bitrate is given: one fixed rate per channel.
     m_radioButtonFixedRate->setText(QCoreApplication::translate("DeviceEditor", "Fixed Rate"));
     rateModes->addWidget(m_radioButtonFixedRate);
     m_radioButtonVarRate = new FenwaGUIToolkit::CRadioButton(m_verticalWidgetAddBorder);
     m_radioButtonVarRate->setObjectName(QStringLiteral("m_radioButtonVarRate"));
+    //: Choice of how the bitrate is given: a variable rate taken from a recording scene.
     m_radioButtonVarRate->setText(QCoreApplication::translate("DeviceEditor", "VarRate"));
     rateModes->addWidget(m_radioButtonVarRate);
     rateModes->addStretch();
@@ -155,6 +157,7 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     viewOrRecordingCmbx->setObjectName(QStringLiteral("viewOrRecordingCmbx"));
     viewOrRecordingCmbx->addItems({QCoreApplication::translate("DeviceEditor", "Live view & Recording"),
                                    QCoreApplication::translate("DeviceEditor", "Live view"),
+                                   //: One of the live-view and recording choices: the group is recorded only (a noun).
                                    QCoreApplication::translate("DeviceEditor", "Recording")});
     viewOrRecordingLabel = addRow(grid, "viewOrRecordingLabel",
                                   QCoreApplication::translate("DeviceEditor", "View/Recording"), viewOrRecordingCmbx);
@@ -173,8 +176,10 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
 
     m_comboxRecordingMode = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
     m_comboxRecordingMode->setObjectName(QStringLiteral("m_comboxRecordingMode"));
+    //: How the group records: all the time, or only when something moves.
     m_comboxRecordingMode->addItems({QCoreApplication::translate("DeviceEditor", "Continuous"),
                                      QCoreApplication::translate("DeviceEditor", "On motion")});
+    //: Screen-reader name of the recording choice (a noun, as the caption beside it).
     m_comboxRecordingMode->setAccessibleName(QCoreApplication::translate("DeviceEditor", "Recording"));
     m_labelRecordingMode = addRow(grid, "m_labelRecordingMode",
                                   QCoreApplication::translate("DeviceEditor", "Recording :"), m_comboxRecordingMode);
@@ -223,6 +228,7 @@ void DeviceEditorForm::showEditing(bool editing)
         m_btnAddDevice->setText(QCoreApplication::translate("DeviceEditor", "Save changes"));
     } else {
         m_label_AddDevice->setText(QCoreApplication::translate("DeviceEditor", "Add Device"));
+        //: Button that adds the described channel group to the list (a verb).
         m_btnAddDevice->setText(QCoreApplication::translate("DeviceEditor", "+ Add"));
     }
     m_label_AddDevice->setToolTip(m_label_AddDevice->text());
@@ -261,6 +267,7 @@ QLabel *DeviceEditorForm::addRow(QGridLayout *grid, const char *labelName, const
 
 void DeviceEditorForm::fillComplexity()
 {
+    //: Scene complexity: how busy the picture is; Low, Medium and High scale the recommended bitrate.
     const QString names[] = {QCoreApplication::translate("DeviceEditor", "Low"),
                              QCoreApplication::translate("DeviceEditor", "Medium"),
                              QCoreApplication::translate("DeviceEditor", "High")};
@@ -346,6 +353,7 @@ void DeviceEditorForm::clearMissingMark(QLineEdit *field)
 void DeviceEditorForm::prepareStandardSwitch()
 {
     PalNtscSwitch->setFixedSize(84, 24);
+    //: The two video standards of the switch; names, usually left as they are.
     PalNtscSwitch->setOnText(QCoreApplication::translate("DeviceEditor", "PAL"));
     PalNtscSwitch->setOffText(QCoreApplication::translate("DeviceEditor", "NTSC"));
     PalNtscSwitch->switchOff();

@@ -189,7 +189,9 @@ void DeviceItemWidget::setupForm()
     const int valueCount = int(valueLabels().size());
     m_values = {QStringList(valueCount, QString()), QStringList(valueCount, QString()),
                 QStringList(valueCount, QString())};
+    //: A card's channel-count caption before its group is set.
     setLabelText(m_labelDeviceCounts, {tr("Counts :"), QString()});
+    //: A card's bitrate caption before its group is set.
     setLabelText(m_labelDeviceBitRate, {tr("Bit Rate :"), QString()});
     setLabelText(m_labelDeviceResolution, {tr("Resolution :"), QString()});
     setLabelText(m_labelEncodeType, {tr("Encode Type:"), QString()});
@@ -291,6 +293,7 @@ DeviceItemWidget::CaptionedText DeviceItemWidget::rateText(const QString &patter
 
 DeviceItemWidget::CaptionedText DeviceItemWidget::convertedRateText(double bitrate)
 {
+    //: A card's fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
     return rateText(tr("Fixted Rate : %1 kbps"), QString::number(wholeBitrate(bitrate)));
 }
 
@@ -301,6 +304,7 @@ DeviceItemWidget::ValueTexts DeviceItemWidget::makeValueTexts(const StructDevice
                                          //: Short form of "Counts : %n" on a narrow card: the number of channels.
                                          tr("%n ch.", "short channel count", item.iChannelCount))};
     if (item.strScene.isEmpty()) {
+        //: A card's fixed per-channel bitrate.
         texts.append(rateText(tr("Fixted Rate : %1 kbps"), bitrateText(item.dBitrate)));
         texts.append(frameRateText(item.strFrameRate));
         texts.append(captioned(tr("Resolution : %1"), item.strResolution, item.strResolution));
@@ -378,6 +382,7 @@ void DeviceItemWidget::updateFrameRateAndRate(const QString &frameRate, double b
 
 QString DeviceItemWidget::recordingText(const StructDeviceItem &item)
 {
+    //: Beside a group's name: it records only on motion, %1 percent of the time.
     return item.iRecordingShare >= kContinuousShare ? QString() : tr("On motion %1 %").arg(item.iRecordingShare);
 }
 

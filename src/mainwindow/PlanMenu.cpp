@@ -19,8 +19,10 @@ const int kRecentTextWidth = 360;
 PlanMenu::PlanMenu(PlanSession *session, QMenu *menu, QAction *before, QWidget *window)
     : QObject(menu), m_session(session), m_menu(menu), m_before(before)
 {
+    //: System menu: start a new, empty plan (a verb).
     m_new = addCommand(tr("New"), "m_actionNew", window);
     m_new->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    //: System menu: open a plan file (a verb; the dots mean a file question follows).
     m_open = addCommand(tr("Open…"), "m_actionOpen", window);
     m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 
@@ -30,8 +32,10 @@ PlanMenu::PlanMenu(PlanSession *session, QMenu *menu, QAction *before, QWidget *
     connect(m_recent, &QMenu::aboutToShow, this, &PlanMenu::fillRecent);
     connect(m_session, &PlanSession::recentPlansChanged, this, &PlanMenu::fillRecent);
 
+    //: System menu: save the plan to its file (a verb).
     m_save = addCommand(tr("Save"), "m_actionSave", window);
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    //: System menu: save the plan to another file (a verb).
     m_saveAs = addCommand(tr("Save As…"), "m_actionSaveAs", window);
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_menu->insertSeparator(m_before);

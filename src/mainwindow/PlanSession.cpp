@@ -93,6 +93,7 @@ QString PlanSession::planName() const
         return m_document.name();
     if (!m_filePath.isEmpty())
         return QFileInfo(m_filePath).completeBaseName();
+    //: Name of a plan that was never saved, shown in the title bar.
     return tr("Untitled");
 }
 
@@ -423,7 +424,9 @@ bool PlanSession::offerRecovery()
     question.setFixedSize(350, 220);
     question.setTitle(tr("Restore Plan"));
     question.setText(tr("The program did not end normally. Restore the plan you were working on?"));
+    //: Button: bring back the plan left by a program that did not end normally (a verb).
     question.setConfirmButtonText(tr("Restore"));
+    //: Button: throw the left-behind plan away (a verb).
     question.setCancelButtonText(tr("Discard"));
     question.move(m_window->x() + (m_window->width() - question.width()) / 2,
                   m_window->y() + (m_window->height() - question.height()) / 2);

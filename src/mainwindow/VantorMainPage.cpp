@@ -209,6 +209,7 @@ void VantorMainPage::setupMaintenanceMenu()
 
 void VantorMainPage::setupLanguageMenu()
 {
+    //: System menu: the submenu choosing the program's language.
     m_pLanguageMenu = new aptui::Menu(tr("Language"), m_pAboutMenu);
     m_pLanguageMenu->setObjectName(QStringLiteral("languageMenu"));
     m_pAboutMenu->addMenu(m_pLanguageMenu)->setObjectName(QStringLiteral("m_actionLanguage"));
@@ -257,9 +258,12 @@ void VantorMainPage::onLanguageChosen(QAction *action)
     NM_Vantor::TipDialog dialog(nullptr);
     dialog.setObjectName(QStringLiteral("languageRestartDialog"));
     dialog.setFixedSize(350, 220);
+    //: Title of the question whether to restart in the language just chosen.
     dialog.setTitle(tr("Language"));
     dialog.setText(tr("The new language applies when the program starts again. Restart now?"));
+    //: Button: restart the program now (a verb).
     dialog.setConfirmButtonText(tr("Restart"));
+    //: Button: keep working and use the new language from the next start.
     dialog.setCancelButtonText(tr("Later"));
     dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
     const bool restart = dialog.exec() == QDialog::Accepted;
@@ -633,6 +637,7 @@ void VantorMainPage::closeEvent(QCloseEvent *event)
     enableCover();
     NM_Vantor::TipDialog dialog(nullptr);
     dialog.setFixedSize(350, 220);
+    //: Title of the question before the program closes (a verb).
     dialog.setTitle(tr("Exit"));
     dialog.setText(tr("Exit the TAVO storage calculator software?"));
     dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
