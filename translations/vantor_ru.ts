@@ -345,7 +345,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     <message>
         <source>Recommended Bitrate(kbps)</source>
         <extracomment>Column caption in the report&apos;s device table: a group&apos;s bitrate per channel in kilobits per second.</extracomment>
-        <translation>Рекомендуемый битрейт (Кбит/с)</translation>
+        <translation>Рекомендуемый битрейт (кбит/с)</translation>
     </message>
     <message>
         <source>Space Given</source>
@@ -1162,7 +1162,7 @@ Usable: %2 TB (%3 TiB)</source>
         <extracomment>A card&apos;s fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
 ----------
 A card&apos;s fixed per-channel bitrate.</extracomment>
-        <translation>Пост. битрейт : %1 Кбит/с</translation>
+        <translation>Пост. битрейт : %1 кбит/с</translation>
     </message>
     <message>
         <source>Frame Rate : %1</source>
@@ -1178,7 +1178,7 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Variable Rate : %1 kbps</source>
-        <translation>Перем. битрейт : %1 Кбит/с</translation>
+        <translation>Перем. битрейт : %1 кбит/с</translation>
     </message>
     <message>
         <source>Scene Type : %1</source>
