@@ -1,5 +1,6 @@
 #include "aptui/AboutDialog.h"
 #include "aptui/CoverWidget.h"
+#include "aptui/FileChooser.h"
 #include "aptui/Menu.h"
 #include "aptui/WindowTitle.h"
 #include "mainwindow/VantorMainPage.h"
@@ -183,11 +184,26 @@ private slots:
         const int screenRight = button->screen()->availableGeometry().right();
         QCOMPARE(menu->geometry().right(), qMin(under.right(), screenRight));
         if (!keys.isEmpty()) {
-            // The keyboard starts on the first entry and Escape closes the menu.
+            // The keyboard starts on the first entry; Down and Enter choose the
+            // next one, and Escape closes the menu.
             QVERIFY(menu->activeAction());
             QCOMPARE(menu->activeAction(), menu->actions().constFirst());
             QTest::keyClick(menu, Qt::Key_Escape);
             QTRY_VERIFY(!menu->isVisible());
+            QStringList asked;
+            aptui::FileChooser::setOpenFunction(
+                [&asked](QWidget *, const QString &caption, const QString &, const QString &) {
+                    asked.append(caption);
+                    return QString();
+                });
+            QTest::keySequence(&window, keys == QKeySequence(Qt::Key_Menu) ? QKeySequence(Qt::Key_F10) : keys);
+            QTRY_VERIFY(menu->isVisible());
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+            QTRY_VERIFY(!menu->isVisible());
+            // The second entry opens a plan: its file question was asked.
+            QTRY_COMPARE(asked.size(), 1);
+            aptui::FileChooser::setOpenFunction(nullptr);
             return;
         }
         // A screen reader finds its entries as menu items, with their shortcuts.
