@@ -26,7 +26,7 @@ function(tavo_render_svgs TARGET SRC_DIR DEST_DIR)
         set(out "${DEST_DIR}/${base}.png")
         set(out2x "${DEST_DIR}/${base}@2x.png")
         add_custom_command(OUTPUT "${out}" "${out2x}"
-            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${TAVO_SANITIZER_ENV}
                     $<TARGET_FILE:tavo_svg2png> "${SRC_DIR}/${rel}" "${out}"
             DEPENDS "${SRC_DIR}/${rel}" tavo_svg2png
             VERBATIM)
@@ -44,7 +44,7 @@ function(tavo_render_svgs_scaled TARGET SRC_DIR DEST_DIR SCALE)
         string(REGEX REPLACE "\\.svg$" ".png" relpng "${rel}")
         set(out "${DEST_DIR}/${relpng}")
         add_custom_command(OUTPUT "${out}"
-            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${TAVO_SANITIZER_ENV}
                     $<TARGET_FILE:tavo_svg2png> "${SRC_DIR}/${rel}" "${out}" ${SCALE}
             DEPENDS "${SRC_DIR}/${rel}" tavo_svg2png
             VERBATIM)
@@ -65,7 +65,7 @@ function(tavo_render_icon_sizes TARGET SVG DEST_DIR NAME)
         add_custom_command(OUTPUT "${out}"
             COMMAND ${CMAKE_COMMAND} "-DINPUT=${SVG}" "-DOUTPUT=${sized}" -DSIZE=${size}
                     -P "${TAVO_HELPERS_DIR}/ResizeSvg.cmake"
-            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${TAVO_SANITIZER_ENV}
                     $<TARGET_FILE:tavo_svg2png> "${sized}" "${out}" 1
             DEPENDS "${SVG}" "${TAVO_HELPERS_DIR}/ResizeSvg.cmake" tavo_svg2png
             VERBATIM)
