@@ -30,6 +30,21 @@
 #include <sys/stat.h>
 #endif
 
+namespace {
+
+// The text as it is, or with one stretch in its middle left out for an
+// ellipsis, as the hint shows a path too long for it.
+bool sameOrShortened(const QString &shown, const QString &whole)
+{
+    if (shown == whole)
+        return true;
+    const QStringList parts = shown.split(QChar(0x2026));
+    return parts.size() == 2 && whole.startsWith(parts.first()) && whole.endsWith(parts.last()) &&
+           parts.first().size() + parts.last().size() < whole.size() && parts.last().size() > 10;
+}
+
+} // namespace
+
 using namespace ReportFixture;
 
 class TestReportExport : public QObject
@@ -270,13 +285,10 @@ void TestReportExport::exportSavesUnderTheChosenName()
     const QStringList lines = hint.text.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines.first(), QStringLiteral("Saved to:"));
-    if (!shortened) {
-        QCOMPARE(lines.last(), path);
-    } else {
-        const QStringList parts = lines.last().split(QChar(0x2026));
-        QCOMPARE(parts.size(), 2);
-        QVERIFY(path.startsWith(parts.first()) && path.endsWith(parts.last()) && parts.last().size() > 10);
-    }
+    // A long temporary folder may shorten any of them; the deep one always.
+    if (shortened)
+        QVERIFY(lines.last() != path);
+    QVERIFY2(sameOrShortened(lines.last(), path), qPrintable(lines.last()));
 
     // Nothing else is left in the folder.
     const QDir folder = QFileInfo(m_out->filePath(saved)).dir();
@@ -498,10 +510,11 @@ void TestReportExport::unwritableTargetReportsFailure()
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     QCOMPARE(hint.objectName, QStringLiteral("Hint"));
-    QCOMPARE(hint.text, QStringLiteral("Failed to save the file.\n") +
-                            reason.replace(QStringLiteral("%1"), QDir::toNativeSeparators(out.filePath(target)))
-                                .replace(QStringLiteral("%2"),
-                                         QDir::toNativeSeparators(QFileInfo(out.filePath(target)).absolutePath())));
+    const QString whole =
+        QStringLiteral("Failed to save the file.\n") +
+        reason.replace(QStringLiteral("%1"), QDir::toNativeSeparators(out.filePath(target)))
+            .replace(QStringLiteral("%2"), QDir::toNativeSeparators(QFileInfo(out.filePath(target)).absolutePath()));
+    QVERIFY2(sameOrShortened(hint.text, whole), qPrintable(hint.text));
     QVERIFY(hint.confirmShown);
     QVERIFY(hint.extraButtons.isEmpty());
     // No partial file anywhere, and the folders that were named are untouched.
