@@ -28,9 +28,6 @@ namespace {
 const int kDefaultMotionShare = 30;
 // Frame-rate list positions from which the entries stand for fractions of a
 // frame per second, whatever their text says.
-const int kFirstFractionPosition = 18;
-const double kFractionRates[] = {0.5, 0.25, 0.125, 0.0625};
-const int kFrameRatePositions = 22;
 } // namespace
 
 // Texts are translated in the context of the panel that shows them.
@@ -472,12 +469,19 @@ bool DeviceEditorForm::checkRequiredFields()
 
 double DeviceEditorForm::frameRate() const
 {
-    const int position = m_comboxFrameRate->currentIndex();
-    if (position < 0 || m_comboxFrameRate->count() > kFrameRatePositions)
-        return 0.0;
-    if (position >= kFirstFractionPosition)
-        return kFractionRates[position - kFirstFractionPosition];
-    return m_comboxFrameRate->currentText().toDouble();
+    // Read by what it says, "25" or "1/4": a frame list with a line more or
+    // less must not shift every rate.
+    const QString text = m_comboxFrameRate->currentText().trimmed();
+    const int slash = int(text.indexOf(QLatin1Char('/')));
+    bool ok = false;
+    if (slash < 0) {
+        const double rate = text.toDouble(&ok);
+        return ok && rate > 0.0 ? rate : 0.0;
+    }
+    const double frames = text.left(slash).toDouble(&ok);
+    bool okSeconds = false;
+    const double seconds = text.mid(slash + 1).toDouble(&okSeconds);
+    return ok && okSeconds && frames > 0.0 && seconds > 0.0 ? frames / seconds : 0.0;
 }
 
 void DeviceEditorForm::showScenceRows(bool scence)

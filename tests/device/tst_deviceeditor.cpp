@@ -189,6 +189,9 @@ void TestDeviceEditor::fixedRateRecommendation_data()
                                                  << "1080P" << 18 << 1 << "512";
     QTest::newRow("position 19 is a quarter frame") << false << "H.264"
                                                     << "1080P" << 19 << 1 << "256";
+    // With a rate more in the list every position moves; each still reads its own text.
+    QTest::newRow("a quarter frame one line further down") << false << "H.264"
+                                                           << "1080P" << -19 << 1 << "256";
     QTest::newRow("Low halves 1023") << false << "H.264"
                                      << "D1" << 1 << 0 << "511";
     QTest::newRow("High doubles 1023") << false << "H.264"
@@ -210,6 +213,15 @@ void TestDeviceEditor::fixedRateRecommendation()
 
     EditorDataDir dir;
     QVERIFY(dir.isReady());
+    if (framePosition < 0) {
+        // An extra rate on top of the list: the row stands one further down.
+        QFile frames(QStringLiteral(TAVO_TEST_DATA_DIR "/device/editor/Frame.xml"));
+        QVERIFY(frames.open(QIODevice::ReadOnly));
+        QByteArray xml = frames.readAll();
+        xml.replace("<NTSC>", "<NTSC>\n        <Frame>120</Frame>");
+        QVERIFY(dir.write(QStringLiteral("Frame.xml"), xml));
+        framePosition = -framePosition + 1;
+    }
     DeviceEditor editor;
     if (pal)
         part<aptui::Switch>(editor, "PalNtscSwitch")->switchOn();
