@@ -125,12 +125,12 @@ void UpgradeTool::readSettings()
     XmlNode setup;
     setup.load(apt::ConfigureManager::setupFile());
 
-    // Only English and Chinese have an update server.
+    // Chinese has a server of its own where one is set; every other language
+    // asks the English one rather than none.
     const int language = settingValue(setup, QStringLiteral("Translator")).toInt();
-    if (language == 0)
-        m_strServerAddress = settingValue(upgradeSettings, QStringLiteral("ServerAddressEn")).trimmed();
-    else if (language == 1)
-        m_strServerAddress = settingValue(upgradeSettings, QStringLiteral("ServerAddressZh")).trimmed();
+    const QString english = settingValue(upgradeSettings, QStringLiteral("ServerAddressEn")).trimmed();
+    const QString chinese = settingValue(upgradeSettings, QStringLiteral("ServerAddressZh")).trimmed();
+    m_strServerAddress = language == 1 && !chinese.isEmpty() ? chinese : english;
     m_bPromptOff = settingValue(upgradeSettings, QStringLiteral("Prompt")).toInt() == 0;
 }
 
@@ -189,6 +189,11 @@ void UpgradeTool::checkUpdate()
 {
     if (m_checkThread)
         return;
+    // An address set up while the program runs counts from the next check on.
+    const bool promptOff = m_bPromptOff;
+    readSettings();
+    m_bPromptOff = promptOff;
+    m_upgrade->setServerAddr(m_strServerAddress.toStdString());
     struct Outcome
     {
         bool newer = false;

@@ -96,30 +96,53 @@ private slots:
     void settingsChooseServerAndPrompt_data()
     {
         QTest::addColumn<int>("translator");
+        QTest::addColumn<QString>("chineseServer");
         QTest::addColumn<QString>("prompt"); // "-": no Upgrade.xml at all
         QTest::addColumn<QString>("server");
         QTest::addColumn<bool>("promptOff");
-        QTest::newRow("English, prompt on") << 0 << QStringLiteral("1") << QStringLiteral("http://en") << false;
-        QTest::newRow("Chinese, prompt off") << 1 << QStringLiteral("0") << QStringLiteral("http://zh") << true;
-        QTest::newRow("Russian has no server") << 8 << QStringLiteral("1") << QString() << false;
-        QTest::newRow("prompt absent") << 0 << QString() << QStringLiteral("http://en") << true;
-        QTest::newRow("prompt not a number") << 0 << QStringLiteral("yes") << QStringLiteral("http://en") << true;
-        QTest::newRow("no Upgrade.xml") << 0 << QStringLiteral("-") << QString() << true;
+        const QString zh = QStringLiteral("http://zh");
+        QTest::newRow("English, prompt on") << 0 << zh << QStringLiteral("1") << QStringLiteral("http://en") << false;
+        QTest::newRow("Chinese, prompt off") << 1 << zh << QStringLiteral("0") << zh << true;
+        QTest::newRow("Chinese without a server of its own asks the English one")
+            << 1 << QString() << QStringLiteral("1") << QStringLiteral("http://en") << false;
+        QTest::newRow("Russian asks the English server")
+            << 8 << zh << QStringLiteral("1") << QStringLiteral("http://en") << false;
+        QTest::newRow("prompt absent") << 0 << zh << QString() << QStringLiteral("http://en") << true;
+        QTest::newRow("prompt not a number") << 0 << zh << QStringLiteral("yes") << QStringLiteral("http://en") << true;
+        QTest::newRow("no Upgrade.xml") << 0 << zh << QStringLiteral("-") << QString() << true;
     }
 
     void settingsChooseServerAndPrompt()
     {
         QFETCH(int, translator);
+        QFETCH(QString, chineseServer);
         QFETCH(QString, prompt);
         QFETCH(QString, server);
         QFETCH(bool, promptOff);
         QVERIFY(m_data->write(QStringLiteral("Setup.xml"), setupXml(translator, 0)));
         if (prompt != QLatin1String("-"))
             QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"),
-                                  upgradeXml(QStringLiteral("http://en"), QStringLiteral("http://zh"), prompt)));
+                                  upgradeXml(QStringLiteral("http://en"), chineseServer, prompt)));
         UpgradeTool tool({});
         QCOMPARE(tool.serverAddress(), server);
         QCOMPARE(tool.isPromptOff(), promptOff);
+    }
+
+    // An address set up while the program runs is asked at the next check.
+    void addressIsReadAtEachCheck()
+    {
+        QVERIFY(m_data->write(QStringLiteral("Setup.xml"), setupXml(0, 0)));
+        QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"), upgradeXml(QString(), QString(), QStringLiteral("1"))));
+        UpgradeTool tool({});
+        QVERIFY(tool.serverAddress().isEmpty());
+        const QString address = m_server->url().toString();
+        QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"), upgradeXml(address, QString(), QStringLiteral("1"))));
+        m_server->setResponse(200, QByteArrayLiteral("application/json"), QByteArray(kNewer));
+        QSignalSpy over(&tool, &UpgradeTool::signalUpdateCheckOver);
+        tool.checkUpdate();
+        QCOMPARE(tool.serverAddress(), address);
+        QVERIFY(over.wait(10000));
+        QCOMPARE(over.first().first().toBool(), true);
     }
 
     // "No Prompt" writes through at once, whatever the file held before.
