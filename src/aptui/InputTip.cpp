@@ -43,15 +43,19 @@ InputTip::InputTip(QLineEdit *field, const QString &refusalText)
         if (!m_refusal)
             dismiss();
     });
-    // The tip may live in another window than the field by then.
-    connect(field, &QObject::destroyed, this, [this] { delete this; });
+    // The tip may live in another window than the field by then. The field
+    // is half gone when it says so: nothing of it may be touched any more.
+    connect(field, &QObject::destroyed, this, [this] {
+        m_fieldGone = true;
+        delete this;
+    });
     field->setProperty(kTipProperty, QVariant::fromValue<QObject *>(this));
     anchor()->installEventFilter(this);
 }
 
 InputTip::~InputTip()
 {
-    if (m_field) {
+    if (!m_fieldGone && m_field) {
         m_field->setProperty(kTipProperty, QVariant());
         if (m_showing)
             announce(m_savedDescription);
@@ -104,7 +108,7 @@ QString InputTip::refusalText() const
 
 void InputTip::showMessage(const QString &text)
 {
-    if (!m_field)
+    if (m_fieldGone || m_field.isNull())
         return;
     m_refusal = text.isEmpty();
     const QString shownText = m_refusal ? refusalText() : text;
@@ -130,7 +134,7 @@ void InputTip::dismiss()
         return;
     m_showing = false;
     hide();
-    if (m_field)
+    if (!m_fieldGone && !m_field.isNull())
         announce(m_savedDescription);
 }
 

@@ -58,6 +58,8 @@ private:
     void announce(const QString &description);
 
     QPointer<QLineEdit> m_field;
+    // Set once the field announced its end, while the pointer above still holds it.
+    bool m_fieldGone = false;
     QString m_refusalText;
     QString m_savedDescription;
     QTimer m_timer;
