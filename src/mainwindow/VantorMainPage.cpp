@@ -297,6 +297,8 @@ void VantorMainPage::setupUpdateCheck()
 
 VantorMainPage::~VantorMainPage()
 {
+    // The list empties itself as it goes; the window, half gone by then, must not hear of it.
+    disconnect(m_pDeviceAddPage->model(), nullptr, this, nullptr);
     // The window goes as the program ends normally.
     m_pPlanSession->endSession();
     endBusyCursor();
