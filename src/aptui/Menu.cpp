@@ -1,6 +1,8 @@
 #include "aptui/Menu.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QScreen>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -28,6 +30,26 @@ void Menu::setup()
     setWindowFlags(flags);
     setAttribute(Qt::WA_TranslucentBackground);
     setObjectName(QStringLiteral("Menu"));
+}
+
+void Menu::popupUnder(const QWidget *anchor, bool selectFirst)
+{
+    const QSize size = sizeHint();
+    QPoint at = anchor->mapToGlobal(QPoint(anchor->width() - size.width(), anchor->height()));
+    if (const QScreen *screen = anchor->screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - size.width())));
+        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height())));
+    }
+    popup(at);
+    if (!selectFirst)
+        return;
+    for (QAction *action : actions()) {
+        if (action->isEnabled() && !action->isSeparator() && action->isVisible()) {
+            setActiveAction(action);
+            break;
+        }
+    }
 }
 
 bool Menu::event(QEvent *event)

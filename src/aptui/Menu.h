@@ -14,6 +14,10 @@ public:
     explicit Menu(QWidget *parent = nullptr);
     explicit Menu(const QString &title, QWidget *parent = nullptr);
 
+    // Drops down under `anchor`, right edges aligned, kept on its screen; from
+    // the keyboard with its first entry active.
+    void popupUnder(const QWidget *anchor, bool selectFirst);
+
 protected:
     bool event(QEvent *event) override;
 

@@ -15,11 +15,11 @@
 #include "calc/SizeDisplayPage.h"
 #include "device/DeviceAddPage.h"
 #include "device/DeviceEditor.h"
-#include "device/DeviceEditorForm.h"
 #include "device/WidgetDeviceListBorder.h"
 #include "host/TargetPath.h"
 #include "maintenance/UpdateDialog.h"
 #include "maintenance/UpgradeTool.h"
+#include "mainwindow/GroupEditingLink.h"
 #include "mainwindow/PlanMenu.h"
 #include "mainwindow/PlanSession.h"
 #include "model/ConfigureManager.h"
@@ -36,7 +36,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
@@ -298,7 +297,7 @@ void VantorMainPage::setupUpdateCheck()
 VantorMainPage::~VantorMainPage()
 {
     // The list empties itself as it goes; the window, half gone by then, must not hear of it.
-    disconnect(m_pDeviceAddPage->model(), nullptr, this, nullptr);
+    delete m_pGroupEditing;
     // The window goes as the program ends normally.
     m_pPlanSession->endSession();
     endBusyCursor();
@@ -356,43 +355,7 @@ void VantorMainPage::connectSignals()
     connect(m_pAboutDialog, &AboutDialog::signalCover, this, &VantorMainPage::enableCover);
     connect(m_pAboutDialog, &AboutDialog::signalDiscover, this, &VantorMainPage::disableCover);
     connect(this, &VantorMainPage::signalGetHelp, m_pAboutDialog, &AboutDialog::onGetHelp);
-    connectGroupEditing();
-}
-
-void VantorMainPage::connectGroupEditing()
-{
-    connect(m_pDeviceAddPage, &DeviceAddPage::signalEditRequested, m_pDeviceEditor, &DeviceEditor::editGroup);
-    connect(m_pDeviceEditor, &DeviceEditor::signalEditDevice, m_pDeviceAddPage, &DeviceAddPage::OnEditDeviceItem);
-    connect(m_pDeviceAddPage, &DeviceAddPage::signalDuplicateRequested, this, &VantorMainPage::duplicateGroup);
-    // An undo or redo brings groups back or takes them away: the editor hands
-    // out numbers around those in use, and the switch shows their standard.
-    connect(m_pDeviceAddPage, &DeviceAddPage::signalGroupNumbersRestored, m_pDeviceEditor,
-            &DeviceEditor::setUsedChannelGroupNumbers);
-    connect(m_pDeviceAddPage, &DeviceAddPage::signalFrameStandardRestored, m_pDeviceEditor,
-            &DeviceEditor::setFrameStandard);
-    connect(m_pDeviceAddPage, &DeviceAddPage::signalGroupNumbersRestored, m_pCapacityCalculation,
-            [this](const QList<int> &numbers) {
-                if (numbers.isEmpty())
-                    m_pCapacityCalculation->showNullPage();
-                else
-                    m_pCapacityCalculation->showNormalPage();
-            });
-    // The group being edited went away (deleted, cleared, undone): nothing to save it to.
-    const auto endOrphanedEdit = [this] {
-        const long long edited = m_pDeviceEditor->editedGroupId();
-        if (edited != 0 && m_pDeviceAddPage->model()->rowOf(edited) < 0)
-            m_pDeviceEditor->cancelEdit();
-    };
-    connect(m_pDeviceAddPage->model(), &QAbstractItemModel::rowsRemoved, this, endOrphanedEdit);
-    connect(m_pDeviceAddPage->model(), &QAbstractItemModel::modelReset, this, endOrphanedEdit);
-}
-
-void VantorMainPage::duplicateGroup(long long id, StructDeviceItem item)
-{
-    // The copy is numbered as a new group; its name loses the original's "(n)".
-    item.strChannelName = DeviceEditorForm::typedName(item);
-    const QVector<StructDeviceItem> numbered = m_pDeviceEditor->numberedGroups({item});
-    m_pDeviceAddPage->duplicateGroup(id, numbered.constFirst());
+    m_pGroupEditing = new GroupEditingLink(m_pDeviceEditor, m_pDeviceAddPage, m_pCapacityCalculation, this);
 }
 
 void VantorMainPage::resizeAddBoarder() {}
@@ -446,25 +409,7 @@ void VantorMainPage::OnBtnSystemMenu()
 
 void VantorMainPage::openSystemMenu(bool byKeyboard)
 {
-    // Under its button, right edges aligned, and on the screen whatever the window's place.
-    const QWidget *button = m_pTitle->systemMenuButton();
-    const QSize size = m_pAboutMenu->sizeHint();
-    QPoint at = button->mapToGlobal(QPoint(button->width() - size.width(), button->height()));
-    if (const QScreen *screen = button->screen()) {
-        const QRect room = screen->availableGeometry();
-        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - size.width())));
-        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height())));
-    }
-    m_pAboutMenu->popup(at);
-    if (byKeyboard) {
-        // The keyboard starts on the first entry, as in any menu opened from the keyboard.
-        for (QAction *action : m_pAboutMenu->actions()) {
-            if (action->isEnabled() && !action->isSeparator() && action->isVisible()) {
-                m_pAboutMenu->setActiveAction(action);
-                break;
-            }
-        }
-    }
+    m_pAboutMenu->popupUnder(m_pTitle->systemMenuButton(), byKeyboard);
 }
 
 void VantorMainPage::contextMenuEvent(QContextMenuEvent *event)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Result.h"
-#include "model/StructDeviceItem.h"
 
 #include <QMainWindow>
 
@@ -18,6 +17,7 @@ class CapacityCalculation;
 class DataCalculatorPage;
 class DeviceAddPage;
 class DeviceEditor;
+class GroupEditingLink;
 class PlanMenu;
 class PlanSession;
 class QAction;
@@ -82,8 +82,6 @@ public slots:
     void onCheckUpdate();
     // "<plan name>[*] — TAVO storage calculator" in the window and its title bar.
     void showPlanTitle(const QString &planName, bool modified);
-    // Puts a copy of the group, with the next free number, right below it.
-    void duplicateGroup(long long id, StructDeviceItem item);
     // A later start handed over a plan: the window comes to the front and
     // opens it as Open would, once no question is open.
     void openHandedOverPlan(const QString &path);
@@ -106,7 +104,6 @@ private:
     void checkLanguage(unsigned language);
     void setupUpdateCheck();
     void setupPlanSession();
-    void connectGroupEditing();
     // Under its button; from the keyboard with its first entry active.
     void openSystemMenu(bool byKeyboard);
     void endBusyCursor();
@@ -136,4 +133,5 @@ private:
     unsigned m_chosenLanguage = 0;
     PlanSession *m_pPlanSession = nullptr;
     PlanMenu *m_pPlanMenu = nullptr;
+    GroupEditingLink *m_pGroupEditing = nullptr;
 };
