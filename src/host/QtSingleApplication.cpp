@@ -48,8 +48,9 @@ bool peerAnswers(const QString &name, int attempts)
     for (int attempt = 0; attempt < attempts; ++attempt) {
         if (attempt > 0)
             QThread::msleep(200);
+        const LocalSocketAddress address(name);
         QLocalSocket probe;
-        probe.connectToServer(name);
+        probe.connectToServer(address.name());
         if (probe.waitForConnected(1000))
             return true;
     }
@@ -179,9 +180,10 @@ void QtSingleApplication::listen()
             }
         });
     }
+    m_address.reset(name);
     // A socket file left by a crash would make listen() fail.
-    QLocalServer::removeServer(name);
-    if (!m_server->listen(name))
+    QLocalServer::removeServer(m_address.name());
+    if (!m_server->listen(m_address.name()))
         qCWarning(lcHost).noquote() << "Cannot listen on" << QDir::toNativeSeparators(name) << "-"
                                     << m_server->errorString() << "- a second start may not recognise this one";
 }
@@ -214,8 +216,9 @@ bool QtSingleApplication::sendMessage(const QString &message, int timeoutMs)
     if (quint32(payload.size()) > kMaxMessageSize)
         return false;
     const QDeadlineTimer deadline(timeoutMs);
+    const LocalSocketAddress address(serverName(m_appId));
     QLocalSocket socket;
-    socket.connectToServer(serverName(m_appId));
+    socket.connectToServer(address.name());
     if (!socket.waitForConnected(int(deadline.remainingTime())))
         return false;
     char length[kLengthSize];

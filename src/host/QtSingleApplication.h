@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/LocalSocketAddress.h"
+
 #include <QApplication>
 #include <QString>
 
@@ -57,6 +59,8 @@ private:
     QString m_appId;
     QLockFile *m_lockFile = nullptr;
     QLocalServer *m_server = nullptr;
+    // What the server listens on; reaches the socket's folder until the server is closed.
+    LocalSocketAddress m_address;
     bool m_primary = false;
 };
 

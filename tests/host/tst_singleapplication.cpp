@@ -180,6 +180,44 @@ private slots:
         }
     }
 
+    // The socket lies in the runtime folder however deep that is, although a
+    // socket address holds little more than a hundred bytes.
+    void messageReachesTheInstance_data()
+    {
+        QTest::addColumn<int>("depth"); // characters of a folder below the runtime folder's own
+        QTest::newRow("the session's runtime folder") << 0;
+        QTest::newRow("runtime folder past a socket address") << 120;
+    }
+
+    void messageReachesTheInstance()
+    {
+        QFETCH(int, depth);
+        QTemporaryDir root(QDir::tempPath() + QStringLiteral("/rt-XXXXXX"));
+        QVERIFY(root.isValid());
+        const QString runtime = depth > 0 ? root.filePath(QString(depth, QLatin1Char('d'))) : root.path();
+        // The runtime folder must be private, or it is passed over.
+        QVERIFY(QFileInfo(runtime).isDir() ||
+                QDir().mkdir(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        m_savedRuntimeDir = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        const QString id = freshId("message");
+        if (depth > 0)
+            QVERIFY(QFile::encodeName(QtSingleApplication::serverName(id)).size() > 107);
+
+        QProcess holder;
+        QVERIFY(startHolder(holder, id));
+        QProcess sender;
+        sender.start(QStringLiteral(TAVO_PROBE), {id, QStringLiteral("send")});
+        QVERIFY(sender.waitForFinished(20000));
+        QCOMPARE(sender.exitCode(), 0);
+        QByteArray heard;
+        QTRY_VERIFY2((heard += holder.readAllStandardOutput()).contains("hello\n"), heard.constData());
+        holder.kill();
+        QVERIFY(holder.waitForFinished(20000));
+        // The instance listened without a word.
+        QCOMPARE(holder.readAllStandardError(), QByteArray());
+    }
+
     void namesDependOnTheId()
     {
         QVERIFY(QtSingleApplication::serverName(QStringLiteral("a")) !=
