@@ -435,10 +435,17 @@ void DeviceAddPage::convertStandard(int toStandard)
         else if (item.strDeviceType == QLatin1String("DVR"))
             deviceType = DVR;
 
-        if (deviceType != 0) {
+        if (deviceType != 0 && item.bRateFromTable) {
+            // A recommendation is worked out anew, for the scene complexity it stands for.
+            m_bitrateTable.setFrameStandard(toStandard);
+            const int recommended =
+                m_bitrateTable.recommendedBitrate(item.strResolution, deviceType, newRate, item.iComplexity);
+            if (recommended > 0)
+                item.dBitrate = recommended;
+        } else if (deviceType != 0) {
             m_bitrateTable.setFrameStandard(fromStandard);
             const int tableRate = m_bitrateTable.getBitrate(item.strResolution, deviceType, oldRate);
-            // Only a rate that is still the table's recommendation follows the standard.
+            // A typed rate follows only while it is the table's plain value.
             if (equalsTableValue(item.dBitrate, tableRate)) {
                 m_bitrateTable.setFrameStandard(toStandard);
                 item.dBitrate = m_bitrateTable.getBitrate(item.strResolution, deviceType, newRate);

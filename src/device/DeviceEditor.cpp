@@ -21,7 +21,6 @@
 #include <QRadioButton>
 
 #include <cmath>
-#include <limits>
 
 namespace {
 const int kPanelWidth = 400;
@@ -255,20 +254,9 @@ void DeviceEditor::calculateFixedRate()
     m_pBitrateTable->setEncodeType(m_ui->m_comboxEncodingType->currentText());
     m_pBitrateTable->setFrameStandard(m_bPal ? PAL : NTSC);
 
-    // 0 or less: the table has no recommendation, and the field stays empty.
-    int bitrate = m_pBitrateTable->getBitrate(resolution, currentDeviceType(), frameRate);
     const int complexity = m_ui->m_comboxSceneComplexity->currentIndex();
-    switch (complexity) {
-    case Low:
-        bitrate /= 2;
-        break;
-    case High:
-        // Doubling the largest table values must not overflow.
-        bitrate = int(qMin<qint64>(qint64(bitrate) * 2, std::numeric_limits<int>::max()));
-        break;
-    default:
-        break;
-    }
+    // 0 or less: the table has no recommendation, and the field stays empty.
+    const int bitrate = m_pBitrateTable->recommendedBitrate(resolution, currentDeviceType(), frameRate, complexity);
     // Before the complexities are filled in, the table value stands unscaled.
     recommend(bitrate > 0 ? QString::number(bitrate) : QString(),
               complexity == Low || complexity == High ? complexity : Medium);

@@ -6,6 +6,7 @@
 #include "model/SaturatingCast.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -83,6 +84,20 @@ int BitrateTable::getBitrate(const QString &resolution, int deviceType, double f
             return interpolate(points, row, frameRate, m_frameStandard);
     }
     return 0;
+}
+
+int BitrateTable::recommendedBitrate(const QString &resolution, int deviceType, double frameRate, int complexity) const
+{
+    const int bitrate = getBitrate(resolution, deviceType, frameRate);
+    switch (complexity) {
+    case Low:
+        return bitrate / 2;
+    case High:
+        // Doubling the largest table values must not overflow.
+        return int(qMin<qint64>(qint64(bitrate) * 2, std::numeric_limits<int>::max()));
+    default:
+        return bitrate;
+    }
 }
 
 int BitrateTable::interpolate(const QList<double> &p, const BitrateRow &row, double f, int standard)

@@ -38,6 +38,10 @@ public:
     // has no such resolution, its frame-rate points are not exactly seven or a
     // bitrate the answer is drawn from is not usable (BitrateRow::isUsable).
     int getBitrate(const QString &resolution, int deviceType, double frameRate) const;
+    // What the tables recommend for a scene of the SceneComplexity: getBitrate
+    // halved for Low, doubled for High (at most INT_MAX), as it is for Medium or
+    // a complexity not yet chosen.
+    int recommendedBitrate(const QString &resolution, int deviceType, double frameRate, int complexity) const;
 
     bool isLoaded() const { return m_loaded; }
     // Names of the camera tables in directory order.

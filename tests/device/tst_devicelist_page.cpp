@@ -4,6 +4,8 @@
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceListGroups.h"
 #include "device/DeviceListModel.h"
+#include "model/BitrateTable.h"
+#include "model/DeviceEnums.h"
 #include "model/ModelMetaTypes.h"
 
 #include "model/ModelDataDir.h"
@@ -15,6 +17,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QTest>
+#include <QUndoStack>
 
 #include <limits>
 #include <memory>
@@ -64,6 +67,8 @@ private slots:
     void bulkLoadAfterDeclinedClearAppends();
     void standardConversion_data();
     void standardConversion();
+    void recommendationsFollowTheStandard_data();
+    void recommendationsFollowTheStandard();
     void conversionAnnouncesAndIgnoresOtherIndexes();
     void framerateStandardAnswer();
     void extremeGroupsDoNotBreakTheFigures();
@@ -460,6 +465,83 @@ void TestDeviceListPage::standardConversion()
     } else {
         QCOMPARE(cardRate, cardRateBefore);
     }
+}
+
+void TestDeviceListPage::recommendationsFollowTheStandard_data()
+{
+    QTest::addColumn<int>("toStandard");
+    QTest::addColumn<QString>("frameRate");
+    QTest::addColumn<QString>("newFrameRate");
+    QTest::addColumn<int>("complexity");
+    QTest::addColumn<bool>("fromTable");
+    // The rate starts as the tables' recommendation at the old standard for this
+    // complexity (-1: a rate no table gives) and ends as the one at the new
+    // standard for that complexity (-1: the rate is kept).
+    QTest::addColumn<int>("startAt");
+    QTest::addColumn<int>("endAt");
+
+    const auto add = [](const char *tag, int to, const char *from, const char *into, int complexity, bool fromTable,
+                        int startAt, int endAt) {
+        QTest::newRow(tag) << to << QString::fromLatin1(from) << QString::fromLatin1(into) << complexity << fromTable
+                           << startAt << endAt;
+    };
+    add("PAL: Low recommendation", PAL, "30", "25", Low, true, Low, Low);
+    add("PAL: Medium recommendation", PAL, "30", "25", Medium, true, Medium, Medium);
+    add("PAL: High recommendation", PAL, "30", "25", High, true, High, High);
+    add("PAL: High recommendation at 60", PAL, "60", "50", High, true, High, High);
+    add("PAL: typed table value", PAL, "30", "25", High, false, Medium, Medium);
+    add("PAL: typed High value stays", PAL, "30", "25", High, false, High, -1);
+    add("PAL: typed rate stays", PAL, "30", "25", Medium, false, -1, -1);
+    add("NTSC: Low recommendation", NTSC, "25", "30", Low, true, Low, Low);
+    add("NTSC: Low recommendation at 50", NTSC, "50", "60", Low, true, Low, Low);
+    add("NTSC: Medium recommendation", NTSC, "25", "30", Medium, true, Medium, Medium);
+    add("NTSC: High recommendation", NTSC, "25", "30", High, true, High, High);
+    add("NTSC: typed table value", NTSC, "25", "30", High, false, Medium, Medium);
+    add("NTSC: typed High value stays", NTSC, "25", "30", High, false, High, -1);
+    add("NTSC: typed rate stays", NTSC, "25", "30", Medium, false, -1, -1);
+}
+
+void TestDeviceListPage::recommendationsFollowTheStandard()
+{
+    QFETCH(int, toStandard);
+    QFETCH(QString, frameRate);
+    QFETCH(QString, newFrameRate);
+    QFETCH(int, complexity);
+    QFETCH(bool, fromTable);
+    QFETCH(int, startAt);
+    QFETCH(int, endAt);
+    const auto recommended = [](int standard, const QString &rate, int forComplexity) {
+        BitrateTable table;
+        table.setEncodeType(QStringLiteral("H.265"));
+        table.setFrameStandard(standard);
+        return double(table.recommendedBitrate(QStringLiteral("1080P"), IPC, rate.toDouble(), forComplexity));
+    };
+    const int fromStandard = toStandard == PAL ? NTSC : PAL;
+    StructDeviceItem item = group(QStringLiteral("IPC"), 2, 5000, 3, frameRate);
+    item.strEncoding = QStringLiteral("H.265");
+    item.iComplexity = complexity;
+    item.bRateFromTable = fromTable;
+    if (startAt >= 0)
+        item.dBitrate = recommended(fromStandard, frameRate, startAt);
+    const double expected = endAt >= 0 ? recommended(toStandard, newFrameRate, endAt) : item.dBitrate;
+    QVERIFY(expected > 0);
+
+    DeviceAddPage page;
+    QUndoStack stack;
+    page.setUndoStack(&stack);
+    page.addDeviceTypeItem(item);
+    page.OnFrametareStandardChanged(toStandard);
+    StructDeviceItem converted = item;
+    converted.strFrameRate = newFrameRate;
+    converted.dBitrate = expected;
+    QCOMPARE(page.groups().value(0), converted);
+
+    stack.undo();
+    QCOMPARE(page.groups().value(0), item);
+    // Back at the old standard the group is what it was.
+    stack.redo();
+    page.OnFrametareStandardChanged(fromStandard);
+    QCOMPARE(page.groups().value(0), item);
 }
 
 void TestDeviceListPage::conversionAnnouncesAndIgnoresOtherIndexes()

@@ -13,6 +13,7 @@
 namespace {
 const QByteArray kHeader = "Resolution,30,25,20,15,10,5,1\n";
 const QByteArray kRow1080 = "1080P,4096,3072,2560,2048,1536,1024,512\n";
+const QString k1080 = QStringLiteral("1080P");
 } // namespace
 
 class TestModelBitrateTable : public QObject
@@ -63,31 +64,36 @@ void TestModelBitrateTable::initTestCase()
 
 void TestModelBitrateTable::interpolation_data()
 {
+    QTest::addColumn<QString>("resolution");
     QTest::addColumn<int>("standard");
     QTest::addColumn<double>("frameRate");
     QTest::addColumn<int>("expected");
     // Points 30 25 20 15 10 5 1, bitrates 4096 3072 2560 2048 1536 1024 512.
-    QTest::newRow("PAL 25 on a point") << int(PAL) << 25.0 << 3072;
-    QTest::newRow("PAL 22 truncated") << int(PAL) << 22.0 << 2764;
-    QTest::newRow("PAL 50 doubles the 25 fps rate") << int(PAL) << 50.0 << 6144;
-    QTest::newRow("PAL 40 above the top") << int(PAL) << 40.0 << 4608;
-    QTest::newRow("PAL 30 top point") << int(PAL) << 30.0 << 4096;
-    QTest::newRow("PAL 3 lowest segment") << int(PAL) << 3.0 << 768;
-    QTest::newRow("PAL 1 lowest point") << int(PAL) << 1.0 << 512;
-    QTest::newRow("PAL 0.5 no extrapolation below") << int(PAL) << 0.5 << 512;
-    QTest::newRow("PAL 0.0625") << int(PAL) << 0.0625 << 512;
-    QTest::newRow("NTSC 30 on the top point") << int(NTSC) << 30.0 << 4096;
-    QTest::newRow("NTSC 60 doubles the 30 fps rate") << int(NTSC) << 60.0 << 8192;
-    QTest::newRow("NTSC 45 above the top") << int(NTSC) << 45.0 << 6144;
-    QTest::newRow("NTSC 27 segment 0-1") << int(NTSC) << 27.0 << 3481;
-    QTest::newRow("NTSC 25 segment 0-2") << int(NTSC) << 25.0 << 3328;
-    QTest::newRow("NTSC 22 segment 0-2") << int(NTSC) << 22.0 << 2867;
-    QTest::newRow("NTSC 12 segment 3-4") << int(NTSC) << 12.0 << 1740;
-    QTest::newRow("any non-zero standard is NTSC") << 7 << 60.0 << 8192;
+    QTest::newRow("PAL 25 on a point") << k1080 << int(PAL) << 25.0 << 3072;
+    QTest::newRow("PAL 22 truncated") << k1080 << int(PAL) << 22.0 << 2764;
+    QTest::newRow("PAL 50 doubles the 25 fps rate") << k1080 << int(PAL) << 50.0 << 6144;
+    QTest::newRow("PAL 40 above the top") << k1080 << int(PAL) << 40.0 << 4608;
+    QTest::newRow("PAL 30 top point") << k1080 << int(PAL) << 30.0 << 4096;
+    QTest::newRow("PAL 3 lowest segment") << k1080 << int(PAL) << 3.0 << 768;
+    QTest::newRow("PAL 1 lowest point") << k1080 << int(PAL) << 1.0 << 512;
+    QTest::newRow("PAL 0.5 no extrapolation below") << k1080 << int(PAL) << 0.5 << 512;
+    QTest::newRow("PAL 0.0625") << k1080 << int(PAL) << 0.0625 << 512;
+    QTest::newRow("NTSC 30 on the top point") << k1080 << int(NTSC) << 30.0 << 4096;
+    QTest::newRow("NTSC 60 doubles the 30 fps rate") << k1080 << int(NTSC) << 60.0 << 8192;
+    QTest::newRow("NTSC 45 above the top") << k1080 << int(NTSC) << 45.0 << 6144;
+    QTest::newRow("NTSC 27 segment 0-1") << k1080 << int(NTSC) << 27.0 << 3481;
+    QTest::newRow("NTSC 25 segment 0-2") << k1080 << int(NTSC) << 25.0 << 3328;
+    QTest::newRow("NTSC 22 segment 0-2") << k1080 << int(NTSC) << 22.0 << 2867;
+    QTest::newRow("NTSC 12 segment 3-4") << k1080 << int(NTSC) << 12.0 << 1740;
+    // 4MP: 4608 at 20, 3840 at 15, 2880 at 10; its segments differ in slope.
+    QTest::newRow("PAL 18 on the 20-15 segment")
+        << QStringLiteral("4MP") << int(PAL) << 18.0 << int(3840 + (18.0 - 15.0) * ((4608 - 3840) / (20.0 - 15.0)));
+    QTest::newRow("any non-zero standard is NTSC") << k1080 << 7 << 60.0 << 8192;
 }
 
 void TestModelBitrateTable::interpolation()
 {
+    QFETCH(QString, resolution);
     QFETCH(int, standard);
     QFETCH(double, frameRate);
     QFETCH(int, expected);
@@ -95,7 +101,7 @@ void TestModelBitrateTable::interpolation()
     QVERIFY(dir.isValid());
     BitrateTable table;
     table.setFrameStandard(standard);
-    QCOMPARE(table.getBitrate(QStringLiteral("1080P"), IPC, frameRate), expected);
+    QCOMPARE(table.getBitrate(resolution, IPC, frameRate), expected);
 }
 
 void TestModelBitrateTable::tablesByDeviceType_data()
