@@ -198,6 +198,21 @@ void DeviceAddPage::addGroups(const QVector<StructDeviceItem> &groups)
     perform(tr("Import %n group(s)", nullptr, int(groups.size())), change);
 }
 
+void DeviceAddPage::replaceGroups(const QVector<StructDeviceItem> &groups)
+{
+    GroupListChange change;
+    change.clearsAll = true;
+    change.removed.reserve(m_model->rowCount());
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        change.removed.append({row, m_model->rowAt(row)});
+    change.inserted.reserve(groups.size());
+    for (const StructDeviceItem &group : groups)
+        change.inserted.append({int(change.inserted.size()), {++m_llDeviceId, group, false}});
+    //: Undo history: the groups of a CSV file took the place of every channel group ("Undo Replace with 3
+    //: imported groups").
+    perform(tr("Replace with %n imported group(s)", nullptr, int(groups.size())), change);
+}
+
 void DeviceAddPage::OnDeleteDeviceItem(long long id, int iChannelGroupNumber)
 {
     const int row = m_model->rowOf(id);
@@ -362,6 +377,10 @@ void DeviceAddPage::applyChange(const GroupListChange &change, bool forward, boo
             emit signalFrameStandardRestored(standard);
             m_replaying = false;
         }
+    }
+    // Groups that replace all others hold numbers from 1 already: told like an
+    // undo's, not released like a Clear's.
+    if (replay || (forward && change.clearsAll && !change.inserted.isEmpty())) {
         QList<int> numbers;
         numbers.reserve(m_mapDeviceData.size());
         for (const StructDeviceItem &item : std::as_const(m_mapDeviceData))

@@ -94,6 +94,9 @@ public slots:
     void setGroups(const QVector<StructDeviceItem> &groups);
     // Appends the groups as they are and announces the totals once.
     void addGroups(const QVector<StructDeviceItem> &groups);
+    // Puts the groups (the caller numbered them from 1) in place of every group held, as one
+    // step that an undo takes back whole; the editor learns the numbers in use.
+    void replaceGroups(const QVector<StructDeviceItem> &groups);
     void OnDeleteDeviceItem(long long id, int iChannelGroupNumber);
     // The group becomes the item, keeping its id and place.
     void OnEditDeviceItem(long long id, StructDeviceItem item);

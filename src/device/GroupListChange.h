@@ -26,7 +26,8 @@ struct GroupListChange
     // In ascending places: those of the list after the change.
     QVector<Placed> inserted;
     QVector<Replaced> replaced;
-    // Everything was cleared: the channel-group numbers start again at 1.
+    // Everything was cleared: the channel-group numbers start again at 1 (rows
+    // put in at the same time, as a replace does, hold them from 1 already).
     bool clearsAll = false;
     int standardBefore = -1;
     int standardAfter = -1;

@@ -9,9 +9,9 @@
 #include "device/DeviceEditor.h"
 #include "host/CFile.h"
 #include "mainwindow/CalculatorInputsCommand.h"
+#include "mainwindow/ImportGroupsDialog.h"
 #include "mainwindow/SaveChangesDialog.h"
 #include "model/DeviceEnums.h"
-#include "model/GroupCsv.h"
 #include "model/LocaleTextFile.h"
 #include "model/PlanRecovery.h"
 
@@ -33,6 +33,10 @@ const qint64 kMaxFileSize = 64 * 1024 * 1024;
 // A change is copied for recovery once the user paused this long.
 const int kRecoveryDelayMs = 1000;
 const char kCsvExtension[] = ".csv";
+// An import names this many refused rows and counts the rest.
+const int kRefusalsShown = 3;
+// Room for the refused rows an import lists.
+const QSize kRefusalHintSize(480, 360);
 
 QString native(const QString &path)
 {
@@ -188,9 +192,15 @@ void PlanSession::announceTitle()
     }
 }
 
-void PlanSession::showHint(const QString &text)
+void PlanSession::showHint(const QString &text, const QSize &size)
 {
-    aptui::BaseDialog::showHint(text, QSize(400, 256));
+    aptui::BaseDialog::showHint(text, size);
+}
+
+void PlanSession::centreOnWindow(QWidget *dialog) const
+{
+    dialog->move(m_window->x() + (m_window->width() - dialog->width()) / 2,
+                 m_window->y() + (m_window->height() - dialog->height()) / 2);
 }
 
 QString PlanSession::startFolder() const
@@ -315,8 +325,7 @@ bool PlanSession::maybeSave()
     if (!isModified())
         return true;
     SaveChangesDialog question(planName());
-    question.move(m_window->x() + (m_window->width() - question.width()) / 2,
-                  m_window->y() + (m_window->height() - question.height()) / 2);
+    centreOnWindow(&question);
     switch (question.ask()) {
     case SaveChangesDialog::Save:
         return save();
@@ -343,6 +352,8 @@ bool PlanSession::exportGroups()
         showHint(tr("The groups could not be written to %1. Any file there is as it was before.").arg(native(path)));
         return false;
     }
+    //: Said after an export: %n is how many channel groups were written, %1 the CSV file.
+    showHint(tr("%n channel group(s) written to %1.", nullptr, int(groups.size())).arg(native(path)));
     return true;
 }
 
@@ -359,20 +370,75 @@ bool PlanSession::importGroups()
                      .arg(native(path)));
         return false;
     }
-    QVector<StructDeviceItem> groups;
-    int line = 0;
-    QString error;
-    if (!GroupCsv::read(bytes, groups, line, error)) {
-        showHint(tr("No groups were imported from %1. Line %2: %3").arg(native(path)).arg(line).arg(error));
+    const GroupCsv::Reading reading = GroupCsv::read(bytes);
+    if (reading.isRefused()) {
+        showHint(tr("No groups were imported from %1. Line %2: %3")
+                     .arg(native(path), QString::number(reading.fileFault.line), reading.fileFault.reason));
         return false;
     }
-    if (groups.isEmpty()) {
-        showHint(tr("%1 holds no channel groups.").arg(native(path)));
+    if (reading.groups.isEmpty()) {
+        if (reading.refusedRows.isEmpty()) {
+            showHint(tr("%1 holds no channel groups.").arg(native(path)));
+        } else {
+            //: Said when every row of a CSV file of channel groups was refused; the refused rows follow.
+            showHint(tr("No groups were imported from %1.").arg(native(path)) + QLatin1String("\n\n") +
+                         refusedRowsText(reading.refusedRows),
+                     kRefusalHintSize);
+        }
         return false;
     }
-    m_pages.groups->addGroups(m_pages.editor->numberedGroups(groups));
+
+    const int held = int(m_pages.groups->getDeviceData().size());
+    bool replace = false;
+    if (held > 0) {
+        ImportGroupsDialog question(held);
+        centreOnWindow(&question);
+        const ImportGroupsDialog::Answer answer = question.ask();
+        if (answer == ImportGroupsDialog::Cancel)
+            return false;
+        replace = answer == ImportGroupsDialog::Replace;
+    }
+    const int count = int(reading.groups.size());
+    if (replace) {
+        // Numbered as in a new plan.
+        m_pages.editor->setUsedChannelGroupNumbers({});
+        m_pages.groups->replaceGroups(m_pages.editor->numberedGroups(reading.groups));
+    } else {
+        m_pages.groups->addGroups(m_pages.editor->numberedGroups(reading.groups));
+    }
     m_pages.panel->showNormalPage();
+
+    QString text;
+    if (replace) {
+        //: Said after an import that replaced the plan's groups: %n is how many were read, %1 the CSV file.
+        text = tr("The plan's groups were replaced by %n channel group(s) read from %1.", nullptr, count);
+    } else {
+        //: Said after an import: %n is how many channel groups were read and added to the plan, %1 the CSV file.
+        text = tr("%n channel group(s) read from %1 and added to the plan.", nullptr, count);
+    }
+    text = text.arg(native(path));
+    if (reading.refusedRows.isEmpty()) {
+        showHint(text);
+    } else {
+        showHint(text + QLatin1String("\n\n") + refusedRowsText(reading.refusedRows), kRefusalHintSize);
+    }
     return true;
+}
+
+QString PlanSession::refusedRowsText(const QVector<GroupCsv::Refusal> &refused)
+{
+    //: Heads the rows of an imported CSV file that were not read, listed one a line below; %n is how many.
+    QStringList lines{tr("%n row(s) refused:", nullptr, int(refused.size()))};
+    const int shown = qMin(int(refused.size()), kRefusalsShown);
+    for (int i = 0; i < shown; ++i) {
+        //: One refused row of an imported CSV file: %1 is its line number, %2 why it was refused.
+        lines.append(tr("Line %1: %2").arg(QString::number(refused.at(i).line), refused.at(i).reason));
+    }
+    if (refused.size() > shown) {
+        //: Ends the list of refused rows of an imported CSV file: %n is how many more were refused than listed.
+        lines.append(tr("and %n more", nullptr, int(refused.size()) - shown));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void PlanSession::writeRecovery()
@@ -428,8 +494,7 @@ bool PlanSession::offerRecovery()
     question.setConfirmButtonText(tr("Restore"));
     //: Button: throw the left-behind plan away (a verb).
     question.setCancelButtonText(tr("Discard"));
-    question.move(m_window->x() + (m_window->width() - question.width()) / 2,
-                  m_window->y() + (m_window->height() - question.height()) / 2);
+    centreOnWindow(&question);
     PlanDocument plan;
     if (question.exec() != QDialog::Accepted) {
         PlanRecovery::clear();

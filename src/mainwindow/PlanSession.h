@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/GroupCsv.h"
 #include "model/PlanCalculatorInputs.h"
 #include "model/PlanDocument.h"
 #include "model/RecentPlans.h"
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -66,8 +68,11 @@ public slots:
     bool openFile(const QString &path);
     bool save();
     bool saveAs();
+    // Both say how many groups went; an import also lists the rows it refused.
     bool exportGroups();
-    // Appends the file's groups with fresh channel-group numbers.
+    // Reads the file's groups; when the plan holds groups, asks whether they
+    // are added after them (fresh channel-group numbers) or replace them (one
+    // undo step, numbered from 1).
     bool importGroups();
     // Asks "Save changes to …?" when there are unsaved changes; false means
     // that the plan must stay (cancelled, or the save failed).
@@ -106,7 +111,10 @@ private:
     // Nothing is left to recover: the plan was saved or replaced.
     void dropRecoveryCopy();
     QString startFolder() const;
-    void showHint(const QString &text);
+    void showHint(const QString &text, const QSize &size = QSize(400, 256));
+    void centreOnWindow(QWidget *dialog) const;
+    // The refused rows of an imported file, the first few with their reasons.
+    static QString refusedRowsText(const QVector<GroupCsv::Refusal> &refused);
 
     Pages m_pages;
     QWidget *m_window = nullptr;

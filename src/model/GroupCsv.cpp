@@ -18,19 +18,25 @@ enum Column {
     Scene,
     Bitrate,
     ViewModeColumn,
-    RecordingShare
+    RecordingShare,
+    Complexity,
+    RateFromTable
 };
-const int kColumnCount = RecordingShare + 1;
+const int kColumnCount = RateFromTable + 1;
 
-const char *const kColumnNames[kColumnCount] = {"Name",       "Channels",           "Device Type", "Encoding",
-                                                "Resolution", "Frame Rate",         "Scene",       "Bitrate (kbps)",
-                                                "View Mode",  "Recording Share (%)"};
+const char *const kColumnNames[kColumnCount] = {
+    "Name",           "Channels",  "Device Type",         "Encoding",         "Resolution",     "Frame Rate", "Scene",
+    "Bitrate (kbps)", "View Mode", "Recording Share (%)", "Scene Complexity", "Rate From Table"};
+
+// Indexed by SceneComplexity.
+const char *const kComplexityNames[] = {"Low", "Medium", "High"};
 
 // A group has either a frame rate or a scene, so a sheet may carry only one;
-// sheets written before groups recorded on motion have no share.
+// sheets written before groups recorded on motion have no share, and those
+// written before the busy and calm ranges no complexity or rate origin.
 bool isOptional(int column)
 {
-    return column == FrameRate || column == Scene || column == RecordingShare;
+    return column == FrameRate || column == Scene || column >= RecordingShare;
 }
 
 const int kContinuousShare = StructDeviceItem::kContinuousShare;
@@ -53,23 +59,50 @@ QString quoted(const QString &field)
 }
 
 // A spreadsheet runs a cell that starts like a formula; a typed name must stay
-// text. The apostrophe that keeps it so is dropped again on import.
-bool looksLikeFormula(const QString &text)
+// text. The apostrophe that keeps it so is dropped again on import. A text that
+// starts with an apostrophe itself gets one too, so that it reads back whole.
+bool needsApostrophe(const QString &text)
 {
-    static const QString starts = QStringLiteral("=+-@\t\r");
+    static const QString starts = QStringLiteral("=+-@\t\r'");
     return !text.isEmpty() && starts.contains(text.front());
 }
 
 QString asText(const QString &field)
 {
-    return looksLikeFormula(field) ? QLatin1Char('\'') + field : field;
+    return needsApostrophe(field) ? QLatin1Char('\'') + field : field;
 }
 
 QString fromText(const QString &field)
 {
-    return field.startsWith(QLatin1Char('\'')) && looksLikeFormula(field.mid(1)) ? field.mid(1) : field;
+    return field.startsWith(QLatin1Char('\'')) && needsApostrophe(field.mid(1)) ? field.mid(1) : field;
 }
 
+// Low, Medium or High, or the SceneComplexity number; -1 for anything else.
+int complexityOf(const QString &field)
+{
+    for (int c = Low; c <= High; ++c) {
+        if (field.compare(QLatin1String(kComplexityNames[c]), Qt::CaseInsensitive) == 0 || field == QString::number(c))
+            return c;
+    }
+    return -1;
+}
+
+// 1 for yes, 0 for no, -1 for anything else.
+int yesNoOf(const QString &field)
+{
+    for (const char *yes : {"yes", "true", "1"}) {
+        if (field.compare(QLatin1String(yes), Qt::CaseInsensitive) == 0)
+            return 1;
+    }
+    for (const char *no : {"no", "false", "0"}) {
+        if (field.compare(QLatin1String(no), Qt::CaseInsensitive) == 0)
+            return 0;
+    }
+    return -1;
+}
+
+// The "(n)" the plan added is dropped only when n is the group's own, positive
+// number: a typed "Spare(0)" stays as typed.
 QString typedName(const StructDeviceItem &group)
 {
     if (group.iChannelGroupNumber <= 0)
@@ -163,6 +196,9 @@ QByteArray GroupCsv::write(const QVector<StructDeviceItem> &groups)
         row[Bitrate] = QString::number(g.dBitrate, 'f', QLocale::FloatingPointShortest);
         row[ViewModeColumn] = QString::number(g.iViewMode);
         row[RecordingShare] = QString::number(g.iRecordingShare);
+        // Out of range, the totals count a complexity as the nearest one.
+        row[Complexity] = QString::fromLatin1(kComplexityNames[qBound(int(Low), g.iComplexity, int(High))]);
+        row[RateFromTable] = QLatin1String(g.bRateFromTable ? "yes" : "no");
         for (QString &field : row)
             field = quoted(field);
         out += row.join(QLatin1Char(',')).toUtf8() + "\r\n";
@@ -170,18 +206,15 @@ QByteArray GroupCsv::write(const QVector<StructDeviceItem> &groups)
     return out;
 }
 
-bool GroupCsv::read(const QByteArray &bytes, QVector<StructDeviceItem> &groups, int &errorLine, QString &error)
+GroupCsv::Reading GroupCsv::read(const QByteArray &bytes)
 {
-    const auto refuse = [&](int line, const QString &reason) {
-        errorLine = line;
-        error = reason;
-        return false;
-    };
-
+    Reading reading;
     QVector<Record> records;
     int badLine = 0;
-    if (!splitRecords(LocaleTextFile::decode(bytes), records, badLine))
-        return refuse(badLine, tr("A quoted field is not closed."));
+    if (!splitRecords(LocaleTextFile::decode(bytes), records, badLine)) {
+        reading.fileFault = {badLine, tr("A quoted field is not closed.")};
+        return reading;
+    }
 
     int column[kColumnCount];
     const QStringList header = records.value(0).fields;
@@ -192,19 +225,17 @@ bool GroupCsv::read(const QByteArray &bytes, QVector<StructDeviceItem> &groups, 
             if (header.at(i).trimmed().compare(name, Qt::CaseInsensitive) == 0)
                 column[c] = int(i);
         }
-        if (column[c] < 0 && !isOptional(c))
+        if (column[c] < 0 && !isOptional(c)) {
             //: Why a CSV file of channel groups was refused: %1 is a column name of the file, kept in English.
-            return refuse(records.isEmpty() ? 1 : records.first().line, tr("The column “%1” is missing.").arg(name));
+            reading.fileFault = {records.isEmpty() ? 1 : records.first().line,
+                                 tr("The column “%1” is missing.").arg(name)};
+            return reading;
+        }
     }
 
-    QVector<StructDeviceItem> out;
-    for (qsizetype r = 1; r < records.size(); ++r) {
-        const Record &record = records.at(r);
-        if (isBlank(record.fields))
-            continue;
+    // The row as a group, or why it is refused.
+    const auto readRow = [&column](const Record &record, StructDeviceItem &g) -> QString {
         const auto field = [&](int c) { return column[c] < 0 ? QString() : record.fields.value(column[c]); };
-
-        StructDeviceItem g;
         g.strChannelName = fromText(field(Name));
         g.strEncoding = fromText(field(Encoding));
         g.strResolution = fromText(field(Resolution));
@@ -214,7 +245,7 @@ bool GroupCsv::read(const QByteArray &bytes, QVector<StructDeviceItem> &groups, 
         bool ok = false;
         g.iChannelCount = field(Channels).trimmed().toInt(&ok);
         if (!ok || g.iChannelCount < 1)
-            return refuse(record.line, tr("The number of channels must be a whole number of at least 1."));
+            return tr("The number of channels must be a whole number of at least 1.");
 
         const QString type = field(DeviceTypeColumn).trimmed();
         if (type.compare(QLatin1String("IPC"), Qt::CaseInsensitive) == 0)
@@ -222,24 +253,51 @@ bool GroupCsv::read(const QByteArray &bytes, QVector<StructDeviceItem> &groups, 
         else if (type.compare(QLatin1String("DVR"), Qt::CaseInsensitive) == 0)
             g.strDeviceType = QStringLiteral("DVR");
         else
-            return refuse(record.line, tr("The device type must be IPC or DVR."));
+            return tr("The device type must be IPC or DVR.");
 
         g.dBitrate = field(Bitrate).trimmed().toDouble(&ok);
         if (!ok || !(g.dBitrate > 0 && g.dBitrate <= kMaxBitrate))
-            return refuse(record.line, tr("The bitrate must be a number greater than 0 and at most 204800 kbps."));
+            return tr("The bitrate must be a number greater than 0 and at most 204800 kbps.");
 
         g.iViewMode = field(ViewModeColumn).trimmed().toInt(&ok);
         if (!ok || g.iViewMode < LiveView || g.iViewMode > LiveViewAndRecording)
-            return refuse(record.line,
-                          tr("The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording)."));
+            return tr("The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).");
 
         // An empty cell, like a missing column, means a group recorded all the time.
         const QString share = field(RecordingShare).trimmed();
         g.iRecordingShare = share.isEmpty() ? kContinuousShare : share.toInt(&ok);
         if (!share.isEmpty() && (!ok || g.iRecordingShare < 1 || g.iRecordingShare > kContinuousShare))
-            return refuse(record.line, tr("The recording share must be a whole number from 1 to 100 (percent)."));
-        out.append(g);
+            return tr("The recording share must be a whole number from 1 to 100 (percent).");
+
+        // Empty, like missing, is what a group had before it knew its scene:
+        // a typed rate for a Medium one.
+        const QString complexity = field(Complexity).trimmed();
+        g.iComplexity = complexity.isEmpty() ? int(Medium) : complexityOf(complexity);
+        if (g.iComplexity < 0)
+            //: Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and Low,
+            //: Medium and High the values it may hold, all kept in English.
+            return tr("The column “%1” must hold Low, Medium or High.").arg(QLatin1String(kColumnNames[Complexity]));
+
+        const QString fromTable = field(RateFromTable).trimmed();
+        const int yes = fromTable.isEmpty() ? 0 : yesNoOf(fromTable);
+        if (yes < 0)
+            //: Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and yes and
+            //: no the values it may hold, all kept in English.
+            return tr("The column “%1” must hold yes or no.").arg(QLatin1String(kColumnNames[RateFromTable]));
+        g.bRateFromTable = yes == 1;
+        return QString();
+    };
+
+    for (qsizetype r = 1; r < records.size(); ++r) {
+        const Record &record = records.at(r);
+        if (isBlank(record.fields))
+            continue;
+        StructDeviceItem g;
+        const QString reason = readRow(record, g);
+        if (reason.isEmpty())
+            reading.groups.append(g);
+        else
+            reading.refusedRows.append({record.line, reason});
     }
-    groups = out;
-    return true;
+    return reading;
 }

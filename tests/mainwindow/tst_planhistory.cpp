@@ -199,7 +199,14 @@ private slots:
             QVERIFY(csv.open(QIODevice::WriteOnly));
             csv.write(GroupCsv::write(page()->groups().mid(0, 2)));
             csv.close();
+            // Added to the plan's groups; the hint that follows is closed.
+            QSharedPointer<DialogAnswerer> hint;
+            auto answer = DialogAnswerer::answerNext([&hint](QWidget *dialog) {
+                hint = DialogAnswerer::answerNext(DialogAnswerer::closing());
+                DialogAnswerer::clickButton(dialog, QStringLiteral("btnConfirm"));
+            });
             QVERIFY(m_window->planSession()->importGroups());
+            QVERIFY(answer->answered() && hint && hint->answered());
         } else if (change == QLatin1String("retention")) {
             part<QLineEdit>("m_lineEditSaveTime")->setText(QStringLiteral("45"));
         } else if (change == QLatin1String("drives")) {

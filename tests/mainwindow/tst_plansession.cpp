@@ -464,49 +464,129 @@ private slots:
     void groupsTravelAsCsv_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("added");
-        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<bool>("planEmpty");
+        // The button clicked on the Add or Replace question; none when no question is expected.
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("read"); // groups the file gives
+        QTest::addColumn<QStringList>("hintHas");
+        QTest::addColumn<QString>("hintLacks");
         const QByteArray header = "Name,Channels,Device Type,Encoding,Resolution,Bitrate (kbps),View Mode\r\n";
-        QTest::newRow("exported by the program") << QByteArray("<exported>") << 2 << QString();
-        QTest::newRow("from a spreadsheet") << header + "Gate,4,IPC,H.264,1080P,4096,3\r\n,2,DVR,H.265,720P,1024,2\r\n"
-                                            << 2 << QString();
+        const QByteArray spreadsheet = header + "Gate,4,IPC,H.264,1080P,4096,3\r\n,2,DVR,H.265,720P,1024,2\r\n";
+        const QByteArray badRow = "Hall,0,IPC,H.264,1080P,4096,3\r\n";
+        const QString two = QStringLiteral("2 channel group");
+        const QString add = QStringLiteral("btnConfirm");
+        QTest::newRow("exported, added") << QByteArray("<exported>") << false << add << 2 << QStringList{two}
+                                         << QString();
+        QTest::newRow("exported, replacing the plan")
+            << QByteArray("<exported>") << false << QStringLiteral("btnReplace") << 2 << QStringList{two} << QString();
+        QTest::newRow("exported, cancelled")
+            << QByteArray("<exported>") << false << QStringLiteral("btnCancel") << 2 << QStringList() << QString();
+        QTest::newRow("into an empty plan, no question")
+            << spreadsheet << true << QString() << 2 << QStringList{two} << QString();
+        QTest::newRow("from a spreadsheet") << spreadsheet << false << add << 2 << QStringList{two} << QString();
+        QTest::newRow("a bad row among good ones")
+            << header + "Gate,4,IPC,H.264,1080P,4096,3\r\n" + badRow << false << add << 1
+            << QStringList{QStringLiteral("1 channel group"), QStringLiteral("Line 3")} << QString();
+        QTest::newRow("many bad rows") << header + badRow + badRow + badRow + badRow + badRow +
+                                              spreadsheet.mid(header.size())
+                                       << false << add << 2
+                                       << QStringList{two, QStringLiteral("Line 2"), QStringLiteral("Line 4"),
+                                                      QStringLiteral("2 more")}
+                                       << QStringLiteral("Line 5");
+        QTest::newRow("only bad rows") << header + badRow << false << QString() << 0
+                                       << QStringList{QStringLiteral("No groups"), QStringLiteral("Line 2")}
+                                       << QString();
         QTest::newRow("semicolons") << QByteArray("Name;Channels;Device Type;Encoding;Resolution;Bitrate (kbps);View "
                                                   "Mode\r\nGate;4;IPC;H.264;1080P;4096;3\r\n")
-                                    << 0 << QStringLiteral("semicolons");
-        QTest::newRow("a bad row") << header + "Gate,4,IPC,H.264,1080P,4096,3\r\nHall,0,IPC,H.264,1080P,4096,3\r\n"
-                                   << 0 << QStringLiteral("Line 3");
-        QTest::newRow("no groups") << header << 0 << QStringLiteral("no channel groups");
-        QTest::newRow("binary") << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200") << 0
-                                << QStringLiteral("is missing");
-        QTest::newRow("65 MB") << QByteArray("<65 MB>") << 0 << QStringLiteral("too large");
+                                    << false << QString() << 0 << QStringList{QStringLiteral("semicolons")}
+                                    << QString();
+        QTest::newRow("no groups") << header << false << QString() << 0
+                                   << QStringList{QStringLiteral("no channel groups")} << QString();
+        QTest::newRow("binary") << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200") << false << QString() << 0
+                                << QStringList{QStringLiteral("is missing")} << QString();
+        QTest::newRow("65 MB") << QByteArray("<65 MB>") << false << QString() << 0
+                               << QStringList{QStringLiteral("too large")} << QString();
     }
 
     void groupsTravelAsCsv()
     {
         QFETCH(QByteArray, content);
-        QFETCH(int, added);
-        QFETCH(QString, refusal);
-        add(QStringLiteral("Gate"), 4);
-        add(QStringLiteral("Hall"), 9);
-        const QVector<StructDeviceItem> before = groups();
+        QFETCH(bool, planEmpty);
+        QFETCH(QString, button);
+        QFETCH(int, read);
+        QFETCH(QStringList, hintHas);
+        QFETCH(QString, hintLacks);
+        if (!planEmpty) {
+            add(QStringLiteral("Gate"), 4);
+            add(QStringLiteral("Hall"), 9);
+        }
         const QString file = path(QStringLiteral("groups.csv"));
         m_answer = path(QStringLiteral("groups"));
-        QVERIFY(content == "<exported>" ? session()->exportGroups() : makeFile(file, content));
+        if (content == "<exported>") {
+            bool exported = false;
+            const QString text = hintOf([&] { exported = session()->exportGroups(); });
+            QVERIFY(exported);
+            QVERIFY2(text.contains(QStringLiteral("2 channel group")) && text.contains(QDir::toNativeSeparators(file)),
+                     qPrintable(text));
+        } else {
+            QVERIFY(makeFile(file, content));
+        }
+        const QVector<StructDeviceItem> before = groups();
+
+        // The question is answered by a click, and the hint after it closed.
+        QString hint;
+        bool asked = false;
+        QSharedPointer<DialogAnswerer> hintAnswer;
+        const auto closeHint = [&hint](QWidget *dialog) {
+            hint = labelsOf(dialog);
+            DialogAnswerer::close(dialog);
+        };
+        auto answer = DialogAnswerer::answerNext([&](QWidget *dialog) {
+            if (dialog->objectName() != QLatin1String("importGroupsDialog"))
+                return closeHint(dialog);
+            asked = true;
+            hintAnswer = DialogAnswerer::answerNext(closeHint);
+            auto *choice = dialog->findChild<QAbstractButton *>(button);
+            QVERIFY(choice);
+            QTest::mouseClick(choice, Qt::LeftButton);
+        });
         m_answer = file;
-        bool imported = false;
-        const QString text = hintOf([&] { imported = session()->importGroups(); });
-        QCOMPARE(imported, refusal.isEmpty());
-        QVERIFY2(text.contains(refusal) && (refusal.isEmpty() || text.contains(QDir::toNativeSeparators(file))),
-                 qPrintable(text));
+        const bool imported = session()->importGroups();
+        answer->stop();
+        if (hintAnswer)
+            hintAnswer->stop();
+
+        const bool cancelled = button == QLatin1String("btnCancel");
+        const bool replaced = button == QLatin1String("btnReplace");
+        QCOMPARE(asked, !button.isEmpty());
+        QCOMPARE(imported, read > 0 && !cancelled);
+        QCOMPARE(hint.isEmpty(), hintHas.isEmpty());
+        for (const QString &part : std::as_const(hintHas))
+            QVERIFY2(hint.contains(part) && hint.contains(QDir::toNativeSeparators(file)), qPrintable(hint));
+        QVERIFY2(hintLacks.isEmpty() || !hint.contains(hintLacks), qPrintable(hint));
+
         const QVector<StructDeviceItem> after = groups();
-        QCOMPARE(after.mid(0, 2), before);
-        QCOMPARE(after.size(), 2 + added);
-        // Imported groups are numbered on from the plan's.
-        for (int i = 2; i < after.size(); ++i)
+        const int kept = replaced ? 0 : int(before.size());
+        QCOMPARE(after.mid(0, kept), before.mid(0, kept));
+        QCOMPARE(after.size(), kept + (imported ? read : 0));
+        // Imported groups are numbered on from those kept, and the editor goes on after them.
+        for (int i = kept; i < after.size(); ++i)
             QVERIFY(after.at(i).iChannelGroupNumber == i + 1 &&
                     after.at(i).strChannelName.endsWith(QStringLiteral("(%1)").arg(i + 1)));
-        if (content == "<exported>")
-            QCOMPARE(after.at(2).strChannelName, QStringLiteral("Gate(3)"));
+        if (imported && content == "<exported>")
+            QCOMPARE(after.at(kept).strChannelName, QStringLiteral("Gate(%1)").arg(kept + 1));
+        add(QStringLiteral("Door"), 1);
+        QCOMPARE(groups().last().iChannelGroupNumber, after.size() + 1);
+
+        // Undoing the add and then the import brings the plan back as it was.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keySequence(m_window, QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(groups(), after);
+        if (imported) {
+            QTest::keySequence(m_window, QKeySequence(Qt::CTRL | Qt::Key_Z));
+            QCOMPARE(groups(), before);
+        }
     }
 };
 
