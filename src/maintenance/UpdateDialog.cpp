@@ -1,6 +1,7 @@
 #include "maintenance/UpdateDialog.h"
 
 #include "aptui/FileChooser.h"
+#include "aptui/Repolish.h"
 #include "host/CFile.h"
 #include "host/GuiInit.h"
 #include "host/TargetPath.h"
@@ -21,6 +22,7 @@ namespace {
 
 const char kIconOk[] = ":/CommonSkin/Vantor/Images/Vantor/DeviceInfo/icon_state_ok.png";
 const char kIconError[] = ":/CommonSkin/Vantor/Images/Vantor/DeviceInfo/icon_state_error.png";
+const char kIconWarning[] = ":/BatchConfigFunc/Public/Image/Public/warn.png";
 const char kTemplateName[] = "Template.csv";
 // Pictures named one by one after a failed copy; more would not fit the status line.
 const int kNamedPictures = 3;
@@ -34,7 +36,7 @@ UpdateDialog::UpdateDialog(QWidget *parent) : BaseDialog(false, false, false, fa
     setTitle(tr("Update Data"));
     setBottomVisible(false);
     setFixedSize(558, 340);
-    showStatus(ActionNone, false);
+    showStatus(ActionNone, Failed);
     m_labelTip->hide();
 
     connect(m_btnExport, &QPushButton::clicked, this, &UpdateDialog::onExportTemplate);
@@ -60,9 +62,15 @@ void UpdateDialog::setupForm()
     m_labelIntro = new QLabel(form);
     m_labelIntro->setObjectName(QStringLiteral("m_labelIntro"));
     m_labelIntro->setWordWrap(true);
+    // The import writes to the user's data folder, never beside the program.
+    const QString dataFolder =
+        QDir::toNativeSeparators(FenwaGUIToolkit::GetUserDataPath(FenwaGUIToolkit::UserFolder::Data));
+    //: %1 is the user's data folder, where the imported scene file and its pictures are copied to.
     m_labelIntro->setText(tr("Replace the recording scenes of the variable-rate mode: export the template, fill it "
-                             "in with one row per scene, encoding and resolution, then import it. The pictures it "
-                             "names are copied beside the program. The new scenes are used after a restart."));
+                             "in with one row per scene, encoding and resolution, then import it. The scene file and "
+                             "the pictures it names are copied to your data folder, %1. The new scenes are used "
+                             "after a restart.")
+                              .arg(dataFolder));
     layout->addWidget(m_labelIntro);
 
     auto *buttons = new QHBoxLayout();
@@ -112,8 +120,12 @@ void UpdateDialog::setupForm()
     setContentWidget(m_borderWidget);
 }
 
-void UpdateDialog::showStatus(int action, bool success, const QString &detail)
+void UpdateDialog::showStatus(int action, Outcome outcome, const QString &detail)
 {
+    // Only an import can be done in part; anything else short of success failed.
+    if (outcome == PartlySucceeded && action != ActionImport)
+        outcome = Failed;
+    const bool success = outcome == Succeeded;
     QString icon;
     QString message;
     if (action == ActionExport) {
@@ -128,6 +140,12 @@ void UpdateDialog::showStatus(int action, bool success, const QString &detail)
         const QString done = tr("Import Success, Restart Software to Work.");
         //: Status after reading a scene file: it was refused (the reason follows).
         message = success ? done : tr("Import Failure.");
+        if (outcome == PartlySucceeded) {
+            icon = QString::fromLatin1(kIconWarning);
+            //: Status after reading a scene file: its scenes were taken, but not every picture it names could be
+            //: copied (what was taken and what failed follows).
+            message = tr("Import Incomplete.");
+        }
     }
     if (!detail.isEmpty())
         message += QLatin1Char(' ') + detail;
@@ -136,6 +154,13 @@ void UpdateDialog::showStatus(int action, bool success, const QString &detail)
     m_tipText->setText(message);
     // Screen readers announce the outcome through the message's name.
     m_tipText->setAccessibleName(message);
+    QString state;
+    if (action == ActionExport || action == ActionImport)
+        state = QLatin1String(success ? "success" : outcome == PartlySucceeded ? "partial" : "failure");
+    if (m_tipText->property("outcome").toString() != state) {
+        m_tipText->setProperty("outcome", state);
+        aptui::repolish(m_tipText);
+    }
     if (action == ActionExport || action == ActionImport) {
         m_tipIcon->show();
         m_tipText->show();
@@ -166,7 +191,7 @@ void UpdateDialog::onExportTemplate()
                                                     QDir(defaultFolder()).filePath(QString::fromLatin1(kTemplateName)),
                                                     QStringLiteral("*.csv"));
     if (path.isEmpty()) {
-        showStatus(ActionNone, false);
+        showStatus(ActionNone, Failed);
         return;
     }
     if (QFileInfo(path).suffix().isEmpty())
@@ -176,16 +201,16 @@ void UpdateDialog::onExportTemplate()
     // replace even a write-protected template; such a file is left alone.
     const QFileInfo target(path);
     if (target.exists() && (!target.isFile() || !target.isWritable())) {
-        showStatus(ActionExport, false, tr("The file is write-protected."));
+        showStatus(ActionExport, Failed, tr("The file is write-protected."));
         return;
     }
     const QByteArray bytes = FenwaGUIToolkit::GuiTextCodec()->fromUnicode(templateText());
     if (!FenwaGUIToolkit::CFile::WriteAll(path, bytes)) {
-        showStatus(ActionExport, false, tr("The file could not be written."));
+        showStatus(ActionExport, Failed, tr("The file could not be written."));
         return;
     }
     //: Status after writing the scene template: %1 is the file's path.
-    showStatus(ActionExport, true, tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
+    showStatus(ActionExport, Succeeded, tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 namespace {
@@ -240,7 +265,7 @@ void UpdateDialog::onImportScene()
         //: Title of the file dialog that picks a scene file to import.
         aptui::FileChooser::openFileName(this, tr("Open File"), defaultFolder(), QStringLiteral("*.csv"));
     if (path.isEmpty()) {
-        showStatus(ActionNone, false);
+        showStatus(ActionNone, Failed);
         return;
     }
 
@@ -251,25 +276,30 @@ void UpdateDialog::onImportScene()
         if (import.faultLine() > 0)
             //: Why a scene file was refused: %1 the line number in the file, %2 the reason (a sentence).
             detail = tr("Line %1: %2").arg(import.faultLine()).arg(detail);
-        showStatus(ActionImport, false, detail);
+        showStatus(ActionImport, Failed, detail);
         return;
     }
     // Into the user's own data folder, where it is read instead of the shipped scenes.
     if (!import.install(FenwaGUIToolkit::GetWritableFile(QStringLiteral("Scene.csv")),
                         FenwaGUIToolkit::GetWritableFile(QStringLiteral("ScenePicture")))) {
-        showStatus(ActionImport, false, faultText(import.fault()));
+        showStatus(ActionImport, Failed, faultText(import.fault()));
         return;
     }
 
     const QStringList missing = import.picturesNotCopied();
-    QString detail;
-    if (!missing.isEmpty()) {
-        QStringList named = missing.mid(0, kNamedPictures);
-        if (missing.size() > kNamedPictures)
-            named << QStringLiteral("…");
-        //: After an import: %n scene pictures could not be copied; %1 lists their file names.
-        detail = tr("%n picture(s) could not be copied: %1", nullptr, int(missing.size()))
-                     .arg(named.join(QStringLiteral(", ")));
+    if (missing.isEmpty()) {
+        showStatus(ActionImport, Succeeded);
+        return;
     }
-    showStatus(ActionImport, true, detail);
+    // The scenes are in place, but some name a picture the program does not have.
+    QStringList named = missing.mid(0, kNamedPictures);
+    if (missing.size() > kNamedPictures)
+        named << QStringLiteral("…");
+    //: After an import that was not complete: %n rows of the scene file were taken.
+    const QString taken =
+        tr("%n scene row(s) imported; the scenes are used after a restart.", nullptr, import.rowCount());
+    //: After an import: %n scene pictures could not be copied; %1 lists their file names.
+    const QString failed =
+        tr("%n picture(s) could not be copied: %1", nullptr, int(missing.size())).arg(named.join(QStringLiteral(", ")));
+    showStatus(ActionImport, PartlySucceeded, taken + QLatin1Char(' ') + failed);
 }

@@ -14,11 +14,16 @@ class UpdateDialog : public aptui::BaseDialog
 
 public:
     enum Action { ActionNone = 0, ActionExport = 1, ActionImport = 2 };
+    // How an action ended: an import that took the scenes but not every picture
+    // is done in part, and says so with a warning.
+    enum Outcome { Failed, Succeeded, PartlySucceeded };
 
     explicit UpdateDialog(QWidget *parent = nullptr);
 
-    // The status icon and message of an action; a detail, when given, follows the message.
-    void showStatus(int action, bool success, const QString &detail = QString());
+    // The status icon and message of an action; a detail, when given, follows the
+    // message. The status line's "outcome" property ("success", "partial" or
+    // "failure"; empty without an action) lets the style sheet colour it.
+    void showStatus(int action, Outcome outcome, const QString &detail = QString());
 
     // The template's text: header, two example rows and a final line end.
     static QString templateText();

@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,57 +102,83 @@ private slots:
 
         answerFiles(target);
         click(dialog, "m_btnImport");
-        QVERIFY2(tipText(dialog).startsWith(QStringLiteral("Import Success, Restart Software to Work.")),
-                 qPrintable(tipText(dialog)));
         QStringList scenes;
         QVERIFY(BitrateConfigData().getScenceNames(scenes));
         QCOMPARE(scenes, QStringList{QStringLiteral("Hospital")});
         QVERIFY(tipText(dialog).contains(QStringLiteral("hospital1.png")));
     }
 
-    void failuresAndCancelsSayWhatHappened_data()
+    void statusSaysWhatHappened_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QByteArray>("imported"); // empty: the dialog is cancelled
-        QTest::addColumn<bool>("icon");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("export cancelled") << QStringLiteral("m_btnExport") << QByteArray() << false << QString();
-        QTest::newRow("import cancelled") << QStringLiteral("m_btnImport") << QByteArray() << false << QString();
+        QTest::addColumn<bool>("withPicture");    // office.png lies beside the imported file
+        QTest::addColumn<QString>("outcome");     // empty: no status at all
+        QTest::addColumn<QStringList>("status");  // how the status begins, then what it mentions
+        const QByteArray office(kScenes);
+        QTest::newRow("export cancelled")
+            << QStringLiteral("m_btnExport") << QByteArray() << false << QString() << QStringList();
+        QTest::newRow("import cancelled")
+            << QStringLiteral("m_btnImport") << QByteArray() << false << QString() << QStringList();
         QTest::newRow("export onto a folder")
-            << QStringLiteral("m_btnExport") << QByteArray("folder") << true << QStringLiteral("Export Failure.");
+            << QStringLiteral("m_btnExport") << QByteArray("folder") << false << QStringLiteral("failure")
+            << QStringList{QStringLiteral("Export Failure.")};
         QTest::newRow("import of a bad row")
             << QStringLiteral("m_btnImport")
             << QByteArray("Scene,Encoding,Resolution,Bitrate,Picture\nA,H.264,720P,100,a.png\nB,H.264,720P,0,b.png\n")
-            << true << QStringLiteral("Import Failure. Line 3:");
+            << false << QStringLiteral("failure") << QStringList{QStringLiteral("Import Failure. Line 3:")};
+        QTest::newRow("import with its picture")
+            << QStringLiteral("m_btnImport") << office << true << QStringLiteral("success")
+            << QStringList{QStringLiteral("Import Success, Restart Software to Work.")};
+        QTest::newRow("import without its picture")
+            << QStringLiteral("m_btnImport") << office << false << QStringLiteral("partial")
+            << QStringList{QStringLiteral("Import Incomplete."), QStringLiteral("1 scene row"),
+                           QStringLiteral("1 picture"), QStringLiteral("office.png")};
     }
 
-    void failuresAndCancelsSayWhatHappened()
+    void statusSaysWhatHappened()
     {
         QFETCH(QString, button);
         QFETCH(QByteArray, imported);
-        QFETCH(bool, icon);
-        QFETCH(QString, status);
+        QFETCH(bool, withPicture);
+        QFETCH(QString, outcome);
+        QFETCH(QStringList, status);
+        QTemporaryDir chosenDir;
         UpdateDialog dialog;
         // A status from an earlier action, which a cancel must clear.
-        dialog.showStatus(UpdateDialog::ActionImport, true);
+        dialog.showStatus(UpdateDialog::ActionImport, UpdateDialog::Succeeded);
         const QByteArray scenesBefore = m_data->read(QStringLiteral("Scene.csv"));
 
         QString chosen;
         if (imported == "folder") {
-            chosen = m_user.filePath(QStringLiteral("folder.csv"));
+            chosen = chosenDir.filePath(QStringLiteral("folder.csv"));
             QVERIFY(QDir().mkpath(chosen));
         } else if (!imported.isEmpty()) {
-            chosen = m_user.filePath(QStringLiteral("bad.csv"));
+            chosen = chosenDir.filePath(QStringLiteral("scenes.csv"));
             QFile file(chosen);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(imported) == imported.size());
+        }
+        if (withPicture) {
+            QImage picture(4, 4, QImage::Format_RGB32);
+            picture.fill(Qt::gray);
+            QVERIFY(picture.save(chosenDir.filePath(QStringLiteral("office.png"))));
         }
         answerFiles(chosen);
         click(dialog, button.toLatin1().constData());
 
-        QCOMPARE(hasIcon(dialog), icon);
-        QVERIFY2(status.isEmpty() ? tipText(dialog).isEmpty() : tipText(dialog).startsWith(status),
+        const QLabel *line = dialog.findChild<QLabel *>(QStringLiteral("m_tipText"));
+        QCOMPARE(line->property("outcome").toString(), outcome);
+        QCOMPARE(hasIcon(dialog), !outcome.isEmpty());
+        QVERIFY2(status.isEmpty() ? tipText(dialog).isEmpty() : tipText(dialog).startsWith(status.first()),
                  qPrintable(tipText(dialog)));
-        QCOMPARE(m_data->read(QStringLiteral("Scene.csv")), scenesBefore);
+        for (const QString &mentioned : status)
+            QVERIFY2(tipText(dialog).contains(mentioned), qPrintable(tipText(dialog)));
+        // Only an import that got through replaces the scenes, pictures or not.
+        const bool taken =
+            button == QLatin1String("m_btnImport") && outcome != QLatin1String("failure") && !outcome.isEmpty();
+        QCOMPARE(m_data->read(QStringLiteral("Scene.csv")) != scenesBefore, taken);
+        QCOMPARE(QFileInfo::exists(m_data->filePath(QStringLiteral("ScenePicture/office.png"))),
+                 outcome == QLatin1String("success"));
     }
 };
 
