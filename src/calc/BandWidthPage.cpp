@@ -1,7 +1,7 @@
 #include "calc/BandWidthPage.h"
 
 #include "calc/FigureHolder.h"
-#include "model/DeviceTotals.h"
+#include "model/FigureFormat.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -73,10 +73,8 @@ BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
 
     setChannelCount(QStringLiteral("0"));
     // Nothing watched live yet: the list's own words for no bandwidth.
-    QString value;
-    QString unit;
-    DeviceTotals::formatBandwidth(0.0, value, unit);
-    setBandWidthCount(value, unit);
+    const FigureFormat::Bitrate none = FigureFormat::bitrate(0.0);
+    setBandWidthCount(none.value, none.unit);
 }
 
 QString BandWidthPage::channelTemplate()
@@ -122,7 +120,8 @@ void BandWidthPage::setChannelCount(QString value)
 void BandWidthPage::setBandWidthCount(QString value, QString unit)
 {
     //: Caption under the big bandwidth figure; %1 is its unit (Kbps, Mbps or Gbps).
-    m_bandWidthLabel->setText(bandWidthTemplate().arg(value, tr("Total Band Width(%1)").arg(unit)));
+    // A figure past the largest shown starts with ">": text, not markup.
+    m_bandWidthLabel->setText(bandWidthTemplate().arg(value.toHtmlEscaped(), tr("Total Band Width(%1)").arg(unit)));
 }
 
 void BandWidthPage::setIPCCount(QString value)

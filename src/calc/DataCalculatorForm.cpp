@@ -11,12 +11,14 @@
 #include "host/CLineEdit.h"
 #include "host/CRadioButton.h"
 #include "host/CSlider.h"
+#include "model/FigureAssumptions.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
 namespace {
@@ -97,6 +99,14 @@ void DataCalculatorForm::setupUi(QWidget *owner)
     m_diskArrayPage = new DiskArrayPage(m_tabWidgetSections);
     m_tabWidgetSections->addWidget(m_diskArrayPage);
     layout->addWidget(m_tabWidgetSections, 1);
+
+    m_btnAssumptions = named(new QPushButton(FigureAssumptions::title(), owner), QStringLiteral("m_btnAssumptions"));
+    m_btnAssumptions->setFlat(true);
+    m_btnAssumptions->setCursor(Qt::WhatsThisCursor);
+    m_btnAssumptions->setToolTip(FigureAssumptions::richText());
+    m_btnAssumptions->setAccessibleDescription(
+        QTextDocumentFragment::fromHtml(FigureAssumptions::richText()).toPlainText());
+    layout->addWidget(m_btnAssumptions, 0, Qt::AlignLeft);
 }
 
 QWidget *DataCalculatorForm::buildTimePage(QWidget *owner)

@@ -39,6 +39,8 @@ public:
     QPushButton *m_calBandWithBtn = nullptr;
     QPushButton *m_calArrayBtn = nullptr;
     QStackedWidget *m_tabWidgetSections = nullptr;
+    // Under the pages: what the figures take for granted, as a tip.
+    QPushButton *m_btnAssumptions = nullptr;
 
     QLabel *m_labelDiskSize = nullptr;
     FenwaGUIToolkit::CLineEdit *m_lineEditGT = nullptr;

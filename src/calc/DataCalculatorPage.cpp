@@ -10,14 +10,14 @@
 #include "host/CRadioButton.h"
 #include "host/CSlider.h"
 #include "model/BitrateCalculator.h"
-#include "model/ExactFigures.h"
-#include "model/SaturatingCast.h"
+#include "model/FigureFormat.h"
 
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QWhatsThis>
 
 // Traces of the recalculation; off unless QT_LOGGING_RULES="tavo.calc.debug=true".
 Q_LOGGING_CATEGORY(lcCalc, "tavo.calc", QtInfoMsg)
@@ -30,26 +30,10 @@ namespace {
 enum Page { TimePage = 0, DiskPage = 1, BandWidthPageIndex = 2, ArrayPage = 3 };
 
 const int kMaxHoursPerDay = DataCalculatorForm::kMaxHoursPerDay;
-// Beyond these the day, week and month figures switch to exponent notation.
-const qint64 kMaxPlainDays = 999999;
-const qint64 kMaxPlainWeeks = 99999;
 
 bool isZeroBitrate(double kbps)
 {
     return kbps > -0.000001 && kbps < 0.000001;
-}
-
-// A whole-numbered double as decimal digits; past 64 bits in exponent form.
-QString wholeNumberText(double value)
-{
-    if (std::fabs(value) < 9.2e18)
-        return QString::number(static_cast<qint64>(value));
-    return QString::number(value, 'e', 0);
-}
-
-QString exponentText(qint64 value)
-{
-    return QString::number(static_cast<double>(value), 'e', 0);
 }
 
 // The text when the field would take it, else the fallback.
@@ -156,14 +140,9 @@ void DataCalculatorPage::setInputs(const PlanCalculatorInputs &in)
                                                            m_ui->m_lineEditSaveTime, m_ui->m_spinBoxDailyTime})
         field->setToolTip(field->property("text").toString());
     // Both displays, so that either page shows its figures when chosen.
-    const TimeFigures figures = computeTime();
-    emit setTime(figures.day, figures.week, figures.month);
-    emit setExactTime(m_result.exactDays);
-    QString size;
-    QString unit;
-    computeDiskSpace(size, unit);
-    emit setDiskSize(size, unit);
-    emit setExactDiskSize(m_result.exactDiskGB);
+    recompute();
+    showTime();
+    showDiskSpace();
     emitRanges();
     updateArray();
 }
@@ -190,33 +169,12 @@ QObject *DataCalculatorPage::getDataDisplayPageTime() const
 void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
 {
     m_totalBitrate = dTotalBitrate;
+    recompute();
     const int page = m_ui->m_tabWidgetSections->currentIndex();
-    if (isZeroBitrate(dTotalBitrate)) {
-        if (page == DiskPage) {
-            emit setDiskSize(QStringLiteral("0"), gigabyteUnit());
-            emit setExactDiskSize(0.0);
-        } else if (page == TimePage) {
-            emit setTime(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
-            emit setExactTime(0.0);
-        }
-        retentionHours();
-        m_result.dailyRecordHours = m_ui->m_spinBoxDailyTime->value();
-        m_result.requiredDiskSpace = gigabytesText(QStringLiteral("0"));
-        m_result.exactDiskGB = 0.0;
-        m_result.recordHoursPerDay = m_ui->m_spinBoxTime->value();
-        setZeroTimeStrings();
-        m_result.calmDiskGB = m_result.busyDiskGB = 0.0;
-        emitRanges();
-        updateArray();
-        return;
-    }
-
     if (page == DiskPage)
-        OnCalculateDiskSizeDataChanged();
+        showDiskSpace();
     else if (page == TimePage)
-        OnCalculateTimeDataChanged();
-    qCDebug(lcCalc, "setResults()");
-    setResults();
+        showTime();
     emitRanges();
     updateArray();
 }
@@ -231,6 +189,20 @@ void DataCalculatorPage::emitRanges()
 {
     emit setTimeRange(m_result.busyDays, m_result.calmDays);
     emit setDiskSizeRange(m_result.calmDiskGB, m_result.busyDiskGB);
+}
+
+void DataCalculatorPage::showTime()
+{
+    const FigureFormat::Kept figures = FigureFormat::kept(m_result.exactDays);
+    emit setTime(figures.days, figures.weeks, figures.months);
+    emit setExactTime(m_result.exactDays);
+}
+
+void DataCalculatorPage::showDiskSpace()
+{
+    const FigureFormat::Needed need = FigureFormat::needed(m_result.exactDiskGB);
+    emit setDiskSize(need.figure, need.terabytes ? terabyteUnit() : gigabyteUnit());
+    emit setExactDiskSize(m_result.exactDiskGB);
 }
 
 void DataCalculatorPage::updateArray()
@@ -248,13 +220,13 @@ void DataCalculatorPage::updateArray()
 void DataCalculatorPage::onDeviceChangedToBandWidth(QString &channelCount, QString &IPCCount, QString &DVRCount,
                                                     QString &bandWidth, QString &unit)
 {
+    // The counts change no figure of the other pages: nothing to work out again.
     m_result.channelCount = channelCount;
     m_result.ipcCount = IPCCount;
     m_result.dvrCount = DVRCount;
     //: A network bandwidth in the report: %1 the figure with one decimal, %2 its unit (Kbps, Mbps or Gbps).
     m_result.bandWidth = tr("%1 %2").arg(bandWidth, unit);
     m_ui->m_bandWidthPage->onSetAllCount(channelCount, IPCCount, DVRCount, bandWidth, unit);
-    setResults();
 }
 
 void DataCalculatorPage::OnSwitchBarChanged(bool state)
@@ -282,10 +254,14 @@ void DataCalculatorPage::onSwitchBtnChanged()
 
 void DataCalculatorPage::OnCalculateTypeSelectedChanged(int index)
 {
-    if (index == TimePage)
-        OnCalculateTimeDataChanged();
-    else if (index == DiskPage)
-        OnCalculateDiskSizeDataChanged();
+    // The figures are current already; the page in front only shows them.
+    if (index == TimePage) {
+        selectModeButton(m_ui->m_calTimeBtn);
+        showTime();
+    } else if (index == DiskPage) {
+        selectModeButton(m_ui->m_calDiskBtn);
+        showDiskSpace();
+    }
     noteInputs();
 }
 
@@ -296,9 +272,8 @@ void DataCalculatorPage::OnCalculateTimeDataChanged()
     m_ui->m_lineEditGT->setToolTip(m_ui->m_lineEditGT->text());
     m_ui->m_spinBoxTime->setToolTip(m_ui->m_spinBoxTime->text());
 
-    const TimeFigures figures = computeTime();
-    emit setTime(figures.day, figures.week, figures.month);
-    emit setExactTime(m_result.exactDays);
+    recompute();
+    showTime();
     emitRanges();
     noteInputs();
 }
@@ -309,11 +284,8 @@ void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
     m_ui->m_spinBoxDailyTime->setToolTip(m_ui->m_spinBoxDailyTime->text());
     selectModeButton(m_ui->m_calDiskBtn);
 
-    QString size;
-    QString unit;
-    computeDiskSpace(size, unit);
-    emit setDiskSize(size, unit);
-    emit setExactDiskSize(m_result.exactDiskGB);
+    recompute();
+    showDiskSpace();
     emitRanges();
     updateArray();
     noteInputs();
@@ -321,13 +293,7 @@ void DataCalculatorPage::OnCalculateDiskSizeDataChanged()
 
 void DataCalculatorPage::setResults()
 {
-    computeTime();
-    qCDebug(lcCalc, "setResults() MId");
-    QString size;
-    QString unit;
-    const double wholeGB = computeDiskSpace(size, unit);
-    if (wholeGB >= 0 && wholeGB <= 1000)
-        qCDebug(lcCalc, "setResults() End");
+    recompute();
 }
 
 void DataCalculatorPage::selectModeButton(QPushButton *selected)
@@ -347,18 +313,6 @@ void DataCalculatorPage::selectModeButton(QPushButton *selected)
         button->setStyleSheet(button == selected ? selectedStyle : unselectedStyle);
 }
 
-void DataCalculatorPage::recordTimeFigures(const TimeFigures &figures)
-{
-    // Each figure picks its plural form by the number it shows.
-    //: How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it
-    //: (large ones in exponent form, "7e+05"); the plural follows that number.
-    m_result.savedDays = tr("%1 day(s)", nullptr, ExactFigures::pluralCount(figures.day)).arg(figures.day);
-    //: How long the disk keeps video, in the report: %1 is a whole number of weeks; the plural follows it.
-    m_result.savedWeeks = tr("%1 week(s)", nullptr, ExactFigures::pluralCount(figures.week)).arg(figures.week);
-    //: How long the disk keeps video, in the report: %1 is a whole number of 30-day months; the plural follows it.
-    m_result.savedMonths = tr("%1 month(s)", nullptr, ExactFigures::pluralCount(figures.month)).arg(figures.month);
-}
-
 QString DataCalculatorPage::gigabyteUnit()
 {
     //: Unit beside the big figure of the disk space a retention needs: gigabytes.
@@ -371,134 +325,101 @@ QString DataCalculatorPage::terabyteUnit()
     return tr("TB");
 }
 
-QString DataCalculatorPage::gigabytesText(const QString &figure)
-{
-    //: A disk size in the report: %1 whole or decimal gigabytes.
-    return tr("%1 GB").arg(figure);
-}
-
-QString DataCalculatorPage::terabytesText(const QString &figure)
-{
-    //: A disk size in the report: %1 whole or decimal terabytes (1 TB = 1000 GB).
-    return tr("%1 TB").arg(figure);
-}
-
-void DataCalculatorPage::setZeroTimeStrings()
-{
-    const QString zero = QStringLiteral("0");
-    recordTimeFigures({zero, zero, zero});
-    m_result.exactDays = 0.0;
-    m_result.calmDays = 0.0;
-    m_result.busyDays = 0.0;
-}
-
-double DataCalculatorPage::diskSizeInGB()
+QString DataCalculatorPage::diskText() const
 {
     QString text = m_ui->m_lineEditGT->text();
     // "12." is a decimal on its way: it counts, and is recorded, as 12.
     if (text.endsWith(QLatin1Char('.')))
         text.chop(1);
-    if (text.isEmpty())
-        text = QStringLiteral("0");
-    const bool terabytes = m_ui->m_radioBtnTB->isChecked();
-    // The field takes a point in every language; the record is read in the
-    // reader's notation.
-    const double size = text.toDouble();
-    const QString shown = ExactFigures::number(size, 'f', QLocale::FloatingPointShortest);
-    m_result.diskSize = terabytes ? terabytesText(shown) : gigabytesText(shown);
-    // A terabyte typed by the user counts as 1000 GB.
-    return terabytes ? size * 1000 : size;
+    return text.isEmpty() ? QStringLiteral("0") : text;
 }
 
-int DataCalculatorPage::retentionHours()
+double DataCalculatorPage::diskSizeInGB() const
+{
+    // A terabyte typed by the user counts as 1000 GB.
+    const double size = diskText().toDouble();
+    return m_ui->m_radioBtnTB->isChecked() ? size * 1000 : size;
+}
+
+int DataCalculatorPage::retentionHours() const
 {
     const qint64 count = m_ui->m_lineEditSaveTime->text().toInt();
     const qint64 hoursPerDay = m_ui->m_spinBoxDailyTime->value();
-    qint64 hours = 0;
-    const int shown = int(count);
-    // The wanted retention reads "Disk for %1" and "For %1: 8 drives" too.
-    if (m_ui->m_radioBtnDay->isChecked()) {
-        hours = count * hoursPerDay;
-        //: The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".
-        m_result.saveTime = tr("%n day(s)", nullptr, shown);
-    } else if (m_ui->m_radioBtnWeek->isChecked()) {
-        hours = count * 7 * hoursPerDay;
-        //: The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".
-        m_result.saveTime = tr("%n week(s)", nullptr, shown);
-    } else {
-        hours = count * 30 * hoursPerDay;
-        //: The retention the planner wants (a month of 30 days), also filled into "Disk for %1" and
-        //: "For %1: %n drive(s)".
-        m_result.saveTime = tr("%n month(s)", nullptr, shown);
-    }
+    const qint64 days = m_ui->m_radioBtnDay->isChecked()    ? count
+                        : m_ui->m_radioBtnWeek->isChecked() ? count * 7
+                                                            : count * 30;
     // Only text set past the validator can leave the int range.
     const qint64 lowest = std::numeric_limits<int>::min();
     const qint64 highest = std::numeric_limits<int>::max();
-    return static_cast<int>(qBound(lowest, hours, highest));
+    return static_cast<int>(qBound(lowest, days * hoursPerDay, highest));
 }
 
-DataCalculatorPage::TimeFigures DataCalculatorPage::computeTime()
+void DataCalculatorPage::recompute()
 {
-    const TimeFigures zero{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
+    Result &r = m_result;
+    // What the planner typed, in words, for the report.
+    const bool terabytes = m_ui->m_radioBtnTB->isChecked();
+    // The field takes a point in every language; the record is read in the
+    // reader's notation.
+    const QString shown = FigureFormat::number(diskText().toDouble(), 'f', QLocale::FloatingPointShortest);
+    //: A disk size in the report: %1 whole or decimal terabytes (1 TB = 1000 GB).
+    const QString terabytesText = tr("%1 TB");
+    //: A disk size in the report: %1 whole or decimal gigabytes.
+    const QString gigabytesText = tr("%1 GB");
+    r.diskSize = (terabytes ? terabytesText : gigabytesText).arg(shown);
+
+    const int shownCount = m_ui->m_lineEditSaveTime->text().toInt();
+    // The wanted retention reads "Disk for %1" and "For %1: 8 drives" too.
+    if (m_ui->m_radioBtnDay->isChecked()) {
+        //: The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".
+        r.saveTime = tr("%n day(s)", nullptr, shownCount);
+    } else if (m_ui->m_radioBtnWeek->isChecked()) {
+        //: The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".
+        r.saveTime = tr("%n week(s)", nullptr, shownCount);
+    } else {
+        //: The retention the planner wants (a month of 30 days), also filled into "Disk for %1" and
+        //: "For %1: %n drive(s)".
+        r.saveTime = tr("%n month(s)", nullptr, shownCount);
+    }
+
+    // How long the disk keeps video, at the total and for calm and busy scenes.
     const double diskGB = diskSizeInGB();
-    const int hours = m_ui->m_spinBoxTime->value();
-    m_result.recordHoursPerDay = hours;
-    if (isZeroBitrate(m_totalBitrate) || hours == 0) {
-        setZeroTimeStrings();
-        return zero;
-    }
-
-    const double days = BitrateCalculator::hoursForDiskSize(m_totalBitrate, diskGB) / hours;
-    const qint64 month = saturatingCast<qint64>(days / 30);
-    const qint64 week = saturatingCast<qint64>(days / 7);
-    const qint64 day = saturatingCast<qint64>(days);
-    if (day < 0) {
-        setZeroTimeStrings();
-        return zero;
-    }
-
-    m_result.exactDays = days > 0 ? days : 0.0;
+    const int hoursPerDay = m_ui->m_spinBoxTime->value();
+    r.recordHoursPerDay = hoursPerDay;
     const auto daysAt = [&](double kbps) {
-        const double at = kbps > 0.0 ? BitrateCalculator::hoursForDiskSize(kbps, diskGB) / hours : 0.0;
-        return std::isfinite(at) && at > 0.0 ? at : 0.0;
+        if (isZeroBitrate(kbps) || hoursPerDay == 0)
+            return 0.0;
+        const double days = BitrateCalculator::hoursForDiskSize(kbps, diskGB) / hoursPerDay;
+        return std::isfinite(days) && days > 0.0 ? days : 0.0;
     };
-    m_result.calmDays = daysAt(m_calmBitrate);
-    m_result.busyDays = daysAt(m_busyBitrate);
-    TimeFigures figures;
-    if (day > kMaxPlainDays || week > kMaxPlainWeeks)
-        figures = {exponentText(day), exponentText(week), exponentText(month)};
-    else
-        figures = {QString::number(day), QString::number(week), QString::number(month)};
-    // The record carries the figures the display shows, whatever their size.
-    recordTimeFigures(figures);
-    return figures;
-}
+    r.exactDays = daysAt(m_totalBitrate);
+    r.calmDays = r.exactDays > 0.0 ? daysAt(m_calmBitrate) : 0.0;
+    r.busyDays = r.exactDays > 0.0 ? daysAt(m_busyBitrate) : 0.0;
+    const FigureFormat::Kept kept = FigureFormat::kept(r.exactDays);
+    // Each figure picks its plural form by the number it shows.
+    //: How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it
+    //: (large ones in exponent form, "7e+05"); the plural follows that number.
+    r.savedDays = tr("%1 day(s)", nullptr, FigureFormat::pluralCount(kept.days)).arg(kept.days);
+    //: How long the disk keeps video, in the report: %1 is a whole number of weeks; the plural follows it.
+    r.savedWeeks = tr("%1 week(s)", nullptr, FigureFormat::pluralCount(kept.weeks)).arg(kept.weeks);
+    //: How long the disk keeps video, in the report: %1 is a whole number of 30-day months; the plural follows it.
+    r.savedMonths = tr("%1 month(s)", nullptr, FigureFormat::pluralCount(kept.months)).arg(kept.months);
 
-double DataCalculatorPage::computeDiskSpace(QString &size, QString &unit)
-{
+    // The disk the wanted retention needs, likewise.
     const int hours = retentionHours();
-    m_result.dailyRecordHours = m_ui->m_spinBoxDailyTime->value();
-
-    const double exactGB = BitrateCalculator::diskSizeForHours(m_totalBitrate, hours);
-    m_result.exactDiskGB = exactGB >= 0 ? exactGB : 0.0;
+    r.dailyRecordHours = m_ui->m_spinBoxDailyTime->value();
     const auto diskAt = [&](double kbps) {
-        const double at = BitrateCalculator::diskSizeForHours(kbps, hours);
-        return std::isfinite(at) && at > 0.0 ? at : 0.0;
+        if (isZeroBitrate(kbps))
+            return 0.0;
+        const double gigabytes = BitrateCalculator::diskSizeForHours(kbps, hours);
+        return std::isfinite(gigabytes) && gigabytes > 0.0 ? gigabytes : 0.0;
     };
-    m_result.calmDiskGB = diskAt(m_calmBitrate);
-    m_result.busyDiskGB = diskAt(m_busyBitrate);
-    const double wholeGB = std::ceil(exactGB);
-    if (!(wholeGB > 1000)) {
-        size = wholeGB >= 0 ? wholeNumberText(wholeGB) : QStringLiteral("0");
-        unit = gigabyteUnit();
-        m_result.requiredDiskSpace = gigabytesText(size);
-        return wholeGB;
-    }
-    // Rounded up again to whole terabytes, so a disk of that size does hold it.
-    size = wholeNumberText(std::ceil(wholeGB / 1000.0));
-    unit = terabyteUnit();
-    m_result.requiredDiskSpace = terabytesText(size);
-    return wholeGB;
+    r.exactDiskGB = diskAt(m_totalBitrate);
+    r.calmDiskGB = diskAt(m_calmBitrate);
+    r.busyDiskGB = diskAt(m_busyBitrate);
+    const FigureFormat::Needed need = FigureFormat::needed(r.exactDiskGB);
+    r.requiredDiskSpace = (need.terabytes ? terabytesText : gigabytesText).arg(need.figure);
+    qCDebug(lcCalc) << "days" << r.exactDays << "GB" << r.exactDiskGB;
 }
 
 void DataCalculatorPage::connectInputs()
@@ -532,4 +453,10 @@ void DataCalculatorPage::connectInputs()
     for (QPushButton *button : {m_ui->m_calTimeBtn, m_ui->m_calDiskBtn, m_ui->m_calBandWithBtn, m_ui->m_calArrayBtn})
         connect(button, &QPushButton::clicked, this, &DataCalculatorPage::onSwitchBtnChanged);
     connect(m_ui->m_diskArrayPage, &DiskArrayPage::inputsChanged, this, &DataCalculatorPage::noteInputs);
+    // A tool tip alone is out of reach of the keyboard: a press shows the
+    // same text in a note that stays until a click or Escape.
+    connect(m_ui->m_btnAssumptions, &QPushButton::clicked, this, [this] {
+        QPushButton *button = m_ui->m_btnAssumptions;
+        QWhatsThis::showText(button->mapToGlobal(QPoint(0, 0)), button->toolTip(), button);
+    });
 }

@@ -65,18 +65,16 @@ public slots:
     void OnCalculateTypeSelectedChanged(int index);
     void OnCalculateTimeDataChanged();
     void OnCalculateDiskSizeDataChanged();
-    // Recomputes the whole record from the current inputs; emits nothing.
+    // Works the whole record out from the current inputs; emits nothing.
     void setResults();
 
 private:
-    // The three figures of page 0 as the display shows them.
-    struct TimeFigures
-    {
-        QString day;
-        QString week;
-        QString month;
-    };
-
+    // Works every figure of the record out once from the current inputs and
+    // the last bitrates; emits nothing.
+    void recompute();
+    // Hands the record's figures to the displays of page 0 and page 1.
+    void showTime();
+    void showDiskSpace();
     void emitRanges();
     // Hands the current load to the disk array page.
     void updateArray();
@@ -85,24 +83,13 @@ private:
     void noteInputs();
 
     void selectModeButton(QPushButton *selected);
-    // The three figures into the record, each with its unit in its plural.
-    void recordTimeFigures(const TimeFigures &figures);
-    void setZeroTimeStrings();
     static QString gigabyteUnit();
     static QString terabyteUnit();
-    // "46 GB", "2 TB": a disk size as the report writes it.
-    static QString gigabytesText(const QString &figure);
-    static QString terabytesText(const QString &figure);
-    // Reads the disk size in GB and records it as typed with its unit; an
-    // empty field counts and is recorded as 0.
-    double diskSizeInGB();
-    // Reads the retention, records it in words ("2 weeks") and answers it in hours.
-    int retentionHours();
-    // Page 0 from the disk size on, into the record; the figures to display.
-    TimeFigures computeTime();
-    // Page 1 from the retention on, into the record; the size and unit to
-    // display. Answers the requirement in whole GB.
-    double computeDiskSpace(QString &size, QString &unit);
+    // The disk size as it counts: "12." as 12, an empty field as 0.
+    QString diskText() const;
+    double diskSizeInGB() const;
+    // The wanted retention in recording hours.
+    int retentionHours() const;
 
     double m_totalBitrate = 0.0;
     double m_calmBitrate = 0.0;

@@ -1,7 +1,7 @@
 #include "calc/DataDisplayPage.h"
 
 #include "calc/FigureHolder.h"
-#include "model/ExactFigures.h"
+#include "model/FigureFormat.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -62,21 +62,21 @@ void DataDisplayPage::showUnits(const QString &day, const QString &week, const Q
 {
     //: Unit under the big figure of the days the disk keeps video; no number in the text, but its plural
     //: form follows that figure ("1 day", "21 days").
-    m_labelDiskplayDayTip->setText(tr("day(s)", nullptr, ExactFigures::pluralCount(day)));
+    m_labelDiskplayDayTip->setText(tr("day(s)", nullptr, FigureFormat::pluralCount(day)));
     //: Unit under the big figure of the weeks the disk keeps video; the plural form follows that figure.
-    m_labelDiskplayWeekTip->setText(tr("week(s)", nullptr, ExactFigures::pluralCount(week)));
+    m_labelDiskplayWeekTip->setText(tr("week(s)", nullptr, FigureFormat::pluralCount(week)));
     //: Unit under the big figure of the (30-day) months the disk keeps video; the plural form follows that figure.
-    m_labelDiskplayMonthTip->setText(tr("month(s)", nullptr, ExactFigures::pluralCount(month)));
+    m_labelDiskplayMonthTip->setText(tr("month(s)", nullptr, FigureFormat::pluralCount(month)));
 }
 
 void DataDisplayPage::displayExactTime(double days)
 {
-    m_labelExactTime->setText(ExactFigures::retention(days));
+    m_labelExactTime->setText(FigureFormat::retention(days));
 }
 
 void DataDisplayPage::displayTimeRange(double busyDays, double calmDays)
 {
-    m_labelTimeRange->setText(ExactFigures::retentionRange(busyDays, calmDays));
+    m_labelTimeRange->setText(FigureFormat::retentionRange(busyDays, calmDays));
 }
 
 void DataDisplayPage::setupForm()

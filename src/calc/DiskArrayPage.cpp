@@ -8,7 +8,7 @@
 #include "host/CLineEdit.h"
 #include "model/BitrateCalculator.h"
 #include "model/DiskArray.h"
-#include "model/ExactFigures.h"
+#include "model/FigureFormat.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -229,6 +229,10 @@ void DiskArrayPage::recompute()
             const int count = DiskArray::drivesNeeded(gigabytes, driveTB, level, spares, needFault);
             if (why)
                 *why = DiskArray::faultText(needFault, level);
+            // A bound of the range past the largest array still counts: it
+            // reads "more than" that.
+            if (!why && needFault == DiskArray::TooManyDrivesNeeded)
+                return DiskArray::kMaxDrives + 1;
             return count;
         };
         f.arrayDrivesNeeded = need(m_load.kbps, &f.arrayNeedFault);
@@ -250,9 +254,9 @@ void DiskArrayPage::showFigures()
     //: The array's capacity on two lines: %1 all drives together, %2 what is left for video after the
     //: RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).
     m_labelArrayCapacity->setText(tr("Raw capacity: %1 TB\nUsable: %2 TB (%3 TiB)")
-                                      .arg(ExactFigures::oneDecimal(f.arrayRawTB),
-                                           ExactFigures::oneDecimal(f.arrayUsableTB),
-                                           ExactFigures::oneDecimal(f.arrayUsableTiB)));
+                                      .arg(FigureFormat::oneDecimal(f.arrayRawTB),
+                                           FigureFormat::oneDecimal(f.arrayUsableTB),
+                                           FigureFormat::oneDecimal(f.arrayUsableTiB)));
     if (!(m_load.kbps > 0.0)) {
         m_labelArrayDays->setText(tr("Add a device to see how long the array keeps video."));
         m_labelArrayDaysRange->clear();
@@ -261,17 +265,17 @@ void DiskArrayPage::showFigures()
     } else {
         m_labelArrayDays->setText(
             f.arrayDays > 0.0
-                //: How long the array keeps video: %1 days with one decimal, when %2 hours are recorded a day.
-                //: Decimals take no plural of their own: use the form that fits any fraction.
-                ? tr("Keeps %1 days at %2 h a day").arg(ExactFigures::oneDecimal(f.arrayDays)).arg(m_load.hoursPerDay)
+                //: How long the array keeps video: %1 the days with one decimal and their unit ("31.2 days"),
+                //: when %2 hours are recorded a day.
+                ? tr("Keeps %1 at %2 h a day").arg(FigureFormat::days(f.arrayDays)).arg(m_load.hoursPerDay)
                 //: Said instead of the days the array keeps when 0 hours are recorded a day.
                 : tr("Records no hours a day."));
-        m_labelArrayDaysRange->setText(ExactFigures::retentionRange(f.arrayBusyDays, f.arrayCalmDays));
+        m_labelArrayDaysRange->setText(FigureFormat::retentionRange(f.arrayBusyDays, f.arrayCalmDays));
         m_labelArrayNeed->setText(
             //: The drives the wanted retention needs: %1 that retention ("30 days", "1 week"), %n the drives.
             f.arrayDrivesNeeded > 0 ? tr("For %1: %n drive(s)", nullptr, f.arrayDrivesNeeded).arg(m_load.retentionText)
                                     : f.arrayNeedFault);
-        m_labelArrayNeedRange->setText(ExactFigures::driveCountRange(f.arrayDrivesNeededCalm, f.arrayDrivesNeededBusy));
+        m_labelArrayNeedRange->setText(FigureFormat::driveCountRange(f.arrayDrivesNeededCalm, f.arrayDrivesNeededBusy));
     }
     for (QLabel *label : {m_labelArrayDaysRange, m_labelArrayNeed, m_labelArrayNeedRange})
         label->setVisible(!label->text().isEmpty());

@@ -1,7 +1,7 @@
 #include "calc/SizeDisplayPage.h"
 
 #include "calc/FigureHolder.h"
-#include "model/ExactFigures.h"
+#include "model/FigureFormat.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -56,10 +56,10 @@ void SizeDisplayPage::displaySize(const QString &size, const QString &unit)
 
 void SizeDisplayPage::displayExactSize(double gigabytes)
 {
-    m_labelExactSize->setText(ExactFigures::diskSize(gigabytes));
+    m_labelExactSize->setText(FigureFormat::diskSize(gigabytes));
 }
 
 void SizeDisplayPage::displaySizeRange(double calmGB, double busyGB)
 {
-    m_labelSizeRange->setText(ExactFigures::diskSizeRange(calmGB, busyGB));
+    m_labelSizeRange->setText(FigureFormat::diskSizeRange(calmGB, busyGB));
 }

@@ -1,10 +1,10 @@
 #include "device/DeviceReport.h"
 
 #include "device/ReportArraySection.h"
-#include "device/ReportFigures.h"
 #include "model/DeviceEnums.h"
 #include "model/DeviceTotals.h"
-#include "model/ExactFigures.h"
+#include "model/FigureAssumptions.h"
+#include "model/FigureFormat.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,19 +23,18 @@ namespace {
 
 // Past this many groups the smallest share one bar.
 constexpr int kChartBars = 16;
-constexpr double kKilo = 1024.0;
 constexpr int kContinuousShare = StructDeviceItem::kContinuousShare;
 
 QString hoursText(int hours)
 {
     //: Hours recorded a day, in the report's tables: %1 a whole number of hours ("24 h").
-    return hours < 0 ? ReportFigures::none() : DeviceReport::tr("%1 h").arg(hours);
+    return hours < 0 ? FigureFormat::none() : DeviceReport::tr("%1 h").arg(hours);
 }
 
 // A group's bitrate as typed or recommended: up to six significant digits.
 QString bitrateText(double kbps)
 {
-    return ExactFigures::number(kbps, 'g', 6);
+    return FigureFormat::number(kbps, 'g', 6);
 }
 
 // The bitrates added up: to the tenth, without it when whole, never in
@@ -43,7 +42,7 @@ QString bitrateText(double kbps)
 QString totalBitrateText(double kbps)
 {
     const double tenths = std::round(kbps * 10.0);
-    return ExactFigures::number(tenths / 10.0, 'f', std::fmod(tenths, 10.0) == 0.0 ? 0 : 1);
+    return FigureFormat::number(tenths / 10.0, 'f', std::fmod(tenths, 10.0) == 0.0 ? 0 : 1);
 }
 
 QString recordingText(const StructDeviceItem &item)
@@ -67,10 +66,10 @@ QString shareText(double share)
     // A recorded group never reads as nothing.
     if (percent > 0.0 && percent < 0.05) {
         //: A group's share of the storage in the report's chart when it is below %1 percent (0.1).
-        return DeviceReport::tr("<%1%").arg(ExactFigures::oneDecimal(0.1));
+        return DeviceReport::tr("<%1%").arg(FigureFormat::oneDecimal(0.1));
     }
     //: A group's share of the storage in the report's chart: %1 percent with one decimal.
-    return DeviceReport::tr("%1%").arg(ExactFigures::oneDecimal(percent));
+    return DeviceReport::tr("%1%").arg(FigureFormat::oneDecimal(percent));
 }
 
 // The families of the program's font first; the others hold the glyphs it may
@@ -122,8 +121,8 @@ ReportDocument DeviceReport::document(const QMap<long long, StructDeviceItem> &d
     const QString channelsCaption = tr("Channels");
     //: Caption of a key figure in the report's title block: the bitrate written to disk.
     const QString storageCaption = tr("Storage bitrate");
-    //: The bitrate written to disk in the report's title block: %1 megabits per second with one decimal.
-    const QString storage = tr("%1 Mbps").arg(ExactFigures::oneDecimal(totals.storageBitrate() / kKilo));
+    // Written like the bandwidth beside it: rounded up, in the unit it fits.
+    const QString storage = FigureFormat::bitrateText(totals.storageBitrate());
     //: Caption of a key figure in the report's title block: the network bandwidth of the live-view groups.
     const QString bandwidthCaption = tr("Bandwidth");
     //: Caption of a key figure in the report's title block: the disk the wanted retention needs; %1 is that
@@ -139,6 +138,7 @@ ReportDocument DeviceReport::document(const QMap<long long, StructDeviceItem> &d
         document.summary.append(ReportArraySection::summary(result));
 
     document.tables = tables(devices, result);
+    document.tables.append(assumptions());
     document.chart = chart(devices);
     //: The report's footer: the program's name and %1 its version.
     document.footer = tr("TAVO storage calculator %1").arg(programVersion());
@@ -213,19 +213,33 @@ QList<ReportTable> DeviceReport::tables(const QMap<long long, StructDeviceItem> 
         {spaceGiven,
          {diskSpace, hoursPerDay, byDay, byWeek, byMonth, exact, sceneActivity},
          {{result.diskSize, hoursText(result.recordHoursPerDay), result.savedDays, result.savedWeeks,
-           result.savedMonths, ExactFigures::retention(result.exactDays),
-           ReportFigures::daysRange(result.busyDays, result.calmDays)}},
+           result.savedMonths, FigureFormat::retention(result.exactDays),
+           FigureFormat::daysRange(result.busyDays, result.calmDays)}},
          {}},
         {timeGiven,
          {wanted, hoursPerDay, required, exact, sceneActivity},
          {{result.saveTime, hoursText(result.dailyRecordHours), result.requiredDiskSpace,
-           ExactFigures::diskSize(result.exactDiskGB), ReportFigures::diskRange(result.calmDiskGB, result.busyDiskGB)}},
+           FigureFormat::diskSize(result.exactDiskGB), FigureFormat::diskRange(result.calmDiskGB, result.busyDiskGB)}},
          {}},
         {bandwidth, {channelTotal, bandwidthTotal}, {{result.channelCount, result.bandWidth}}, {}},
     };
     if (ReportArraySection::shown(result))
         sections.append(ReportArraySection::table(result, result.saveTime));
     return sections;
+}
+
+ReportTable DeviceReport::assumptions()
+{
+    ReportTable table;
+    table.title = FigureAssumptions::title();
+    //: Column caption in the report's section on what the figures assume: the topic of each line.
+    const QString topic = tr("Topic");
+    //: Column caption in the report's section on what the figures assume: what is taken for granted.
+    const QString assumption = tr("Assumption");
+    table.headers = {topic, assumption};
+    for (const FigureAssumptions::Line &line : FigureAssumptions::lines())
+        table.rows.append({line.topic, line.text});
+    return table;
 }
 
 ReportChart DeviceReport::chart(const QMap<long long, StructDeviceItem> &devices)

@@ -37,6 +37,8 @@ public:
     // motion at its share of the time, largest first (equal ones in id order);
     // past 16 groups the 15 largest and one bar for the rest.
     static ReportChart chart(const QMap<long long, StructDeviceItem> &devices);
+    // The closing section: what every figure takes for granted.
+    static ReportTable assumptions();
 
     // QCoreApplication::applicationVersion(), else the version this was built as.
     static QString programVersion();

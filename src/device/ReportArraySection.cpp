@@ -1,8 +1,7 @@
 #include "device/ReportArraySection.h"
 
-#include "device/ReportFigures.h"
 #include "model/DiskArray.h"
-#include "model/ExactFigures.h"
+#include "model/FigureFormat.h"
 
 namespace {
 
@@ -11,17 +10,17 @@ constexpr int kDriveDecimals = 2;
 
 QString orNone(const QString &text)
 {
-    return text.isEmpty() ? ReportFigures::none() : text;
+    return text.isEmpty() ? FigureFormat::none() : text;
 }
 
 } // namespace
 
 QString ReportArraySection::drivesOfSize(const Result &result)
 {
-    if (result.arrayDrives <= 0 || !ReportFigures::isFigure(result.arrayDriveTB))
-        return ReportFigures::none();
+    if (result.arrayDrives <= 0 || !FigureFormat::isFigure(result.arrayDriveTB))
+        return FigureFormat::none();
     //: The drives of a disk array in the report: %1 drives of %2 terabytes each ("6 × 8 TB").
-    return tr("%1 × %2 TB").arg(result.arrayDrives).arg(ReportFigures::trimmed(result.arrayDriveTB, kDriveDecimals));
+    return tr("%1 × %2 TB").arg(result.arrayDrives).arg(FigureFormat::trimmed(result.arrayDriveTB, kDriveDecimals));
 }
 
 QString ReportArraySection::levelWithSpares(const Result &result)
@@ -34,7 +33,7 @@ QString ReportArraySection::levelWithSpares(const Result &result)
 QString ReportArraySection::withSpread(const QString &figure, const QString &spread)
 {
     if (figure.isEmpty())
-        return ReportFigures::none();
+        return FigureFormat::none();
     return spread.isEmpty() ? figure : figure + QLatin1Char('\n') + spread;
 }
 
@@ -52,26 +51,26 @@ ReportTable ReportArraySection::table(const Result &result, const QString &reten
     }
 
     QString usable;
-    if (ReportFigures::isFigure(result.arrayUsableTB)) {
-        const QString terabytes = ReportFigures::trimmed(result.arrayUsableTB, 1);
+    if (FigureFormat::isFigure(result.arrayUsableTB)) {
+        const QString terabytes = FigureFormat::trimmed(result.arrayUsableTB, 1);
         //: A disk array's usable capacity: %1 in terabytes (1000 GB), %2 the same in tebibytes (1024⁴ bytes).
         const QString both = tr("%1 TB (%2 TiB)");
         //: A disk array's capacity in terabytes (1000 GB).
         const QString only = tr("%1 TB");
-        usable = ReportFigures::isFigure(result.arrayUsableTiB)
-                     ? both.arg(terabytes, ExactFigures::oneDecimal(result.arrayUsableTiB))
+        usable = FigureFormat::isFigure(result.arrayUsableTiB)
+                     ? both.arg(terabytes, FigureFormat::oneDecimal(result.arrayUsableTiB))
                      : only.arg(terabytes);
     }
     //: A disk array's capacity in terabytes (1000 GB).
-    const QString raw = ReportFigures::isFigure(result.arrayRawTB)
-                            ? tr("%1 TB").arg(ReportFigures::trimmed(result.arrayRawTB, 1))
+    const QString raw = FigureFormat::isFigure(result.arrayRawTB)
+                            ? tr("%1 TB").arg(FigureFormat::trimmed(result.arrayRawTB, 1))
                             : QString();
-    const QString days = withSpread(ReportFigures::days(result.arrayDays),
-                                    ReportFigures::daysSpread(result.arrayBusyDays, result.arrayCalmDays));
+    const QString days = withSpread(FigureFormat::days(result.arrayDays),
+                                    FigureFormat::retentionRange(result.arrayBusyDays, result.arrayCalmDays));
     QString needed;
     if (result.arrayDrivesNeeded > 0) {
-        needed = withSpread(ReportFigures::drives(result.arrayDrivesNeeded),
-                            ReportFigures::drivesSpread(result.arrayDrivesNeededCalm, result.arrayDrivesNeededBusy));
+        needed = withSpread(FigureFormat::drives(result.arrayDrivesNeeded),
+                            FigureFormat::driveCountRange(result.arrayDrivesNeededCalm, result.arrayDrivesNeededBusy));
     } else {
         needed = orNone(result.arrayNeedFault);
     }
@@ -101,12 +100,12 @@ ReportFigure ReportArraySection::summary(const Result &result)
         return {caption, tr("Cannot be built")};
     }
     const QString drives = drivesOfSize(result);
-    if (drives == ReportFigures::none())
+    if (drives == FigureFormat::none())
         return {caption, drives};
     //: A disk array in the report's title block: %1 its drives ("6 × 8 TB"), %2 its RAID level with any spares
     //: ("RAID 6 + 1 spare").
     const QString array = tr("%1 %2", "disk array").arg(drives, levelWithSpares(result));
-    const QString days = ReportFigures::days(result.arrayDays);
+    const QString days = FigureFormat::days(result.arrayDays);
     //: A disk array in the report's title block: %1 the array, %2 the days it keeps video ("31.4 days").
     return {caption, days.isEmpty() ? array : tr("%1, keeps %2").arg(array, days)};
 }

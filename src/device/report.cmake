@@ -1,11 +1,10 @@
-# The PDF report: its document, tables, figure texts, disk-array section and
+# The PDF report: its document, tables, disk-array section and
 # chart, the page painter, the worker that writes it, the file name rules and
 # the hint that tells where it went (DeviceReport itself is listed with the
 # device list).
 list(APPEND TAVO_DEVICE_SOURCES
     ReportTable.h
     ReportDocument.h
-    ReportFigures.h ReportFigures.cpp
     ReportArraySection.h ReportArraySection.cpp
     ReportOutcome.h
     ReportPainter.h ReportPainter.cpp

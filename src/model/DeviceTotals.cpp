@@ -1,17 +1,11 @@
 #include "model/DeviceTotals.h"
 
 #include "model/DeviceEnums.h"
-#include "model/ExactFigures.h"
-
-#include <QCoreApplication>
+#include "model/FigureFormat.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double kKilo = 1024.0;
-constexpr double kMega = 1024.0 * 1024.0;
-constexpr double kGigabitCap = 999.9;
 
 bool isRecorded(int viewMode)
 {
@@ -21,20 +15,6 @@ bool isRecorded(int viewMode)
 bool isWatchedLive(int viewMode)
 {
     return viewMode == LiveView || viewMode == LiveViewAndRecording;
-}
-
-// A figure with one decimal in the reader's notation ("66,2" in Russian).
-QString tenth(double value)
-{
-    return ExactFigures::number(value, 'f', 1);
-}
-
-// Rounds up to the next tenth in single precision, as the figures have always
-// been shown; a value already on a tenth stays.
-QString tenthsRoundedUp(float scaledByTen)
-{
-    const float tenths = std::ceil(scaledByTen) / 10.0f;
-    return tenth(double(tenths));
 }
 
 } // namespace
@@ -75,36 +55,10 @@ void DeviceTotals::add(const StructDeviceItem &item)
 
 QString DeviceTotals::bandwidthValue() const
 {
-    QString value;
-    QString unit;
-    formatBandwidth(m_bandwidthSum, value, unit);
-    return value;
+    return FigureFormat::bitrate(m_bandwidthSum).value;
 }
 
 QString DeviceTotals::bandwidthUnit() const
 {
-    QString value;
-    QString unit;
-    formatBandwidth(m_bandwidthSum, value, unit);
-    return unit;
-}
-
-void DeviceTotals::formatBandwidth(double kbps, QString &value, QString &unit)
-{
-    const double sum = std::ceil(kbps);
-    if (sum > kMega) {
-        const float scaled = float(sum) / 1024.0f / 1024.0f * 10.0f;
-        value = sum / kKilo / kKilo > kGigabitCap ? tenth(kGigabitCap) : tenthsRoundedUp(scaled);
-        //: Unit of a network bandwidth: gigabits per second (shown under the figure and after it).
-        unit = QCoreApplication::translate("DeviceAddPage", "Gpbs");
-    } else if (sum > kKilo) {
-        const float scaled = float(sum) / 1024.0f * 10.0f;
-        value = tenthsRoundedUp(scaled);
-        //: Unit of a network bandwidth: megabits per second (shown under the figure and after it).
-        unit = QCoreApplication::translate("DeviceAddPage", "Mpbs");
-    } else {
-        value = tenth(sum);
-        //: Unit of a network bandwidth: kilobits per second (shown under the figure and after it).
-        unit = QCoreApplication::translate("DeviceAddPage", "Kpbs");
-    }
+    return FigureFormat::bitrate(m_bandwidthSum).unit;
 }

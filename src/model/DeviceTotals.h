@@ -32,19 +32,14 @@ public:
     QString ipcCount() const { return QString::number(m_ipcCount); }
     QString dvrCount() const { return QString::number(m_dvrCount); }
 
-    // Formatted when asked, so the unit word is in the language of the moment.
+    // Formatted when asked (FigureFormat::bitrate), so the unit word is in the
+    // language of the moment.
     QString bandwidthValue() const;
     QString bandwidthUnit() const;
 
     // What one group puts on disk, in kbps: count × bitrate at its recording
     // share; 0 for a group watched live only.
     static double storageRate(const StructDeviceItem &item);
-
-    // Writes kbps with one decimal, rounded up to a tenth of Kpbs, Mpbs or
-    // Gpbs (divisor 1024), in the notation of the default locale; gigabit
-    // values above 999.9 read 999.9. The unit words are translated in the
-    // device list's context.
-    static void formatBandwidth(double kbps, QString &value, QString &unit);
 
 private:
     double m_storageBitrate = 0.0;

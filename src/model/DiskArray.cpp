@@ -82,6 +82,10 @@ QString DiskArray::faultText(Fault fault, int level)
         return tr("RAID 10 needs an even number of drives besides the spares.");
     case Raid1TooSmall:
         return tr("RAID 1 holds one drive's capacity: choose larger drives or another level.");
+    case TooManyDrivesNeeded:
+        //: Why no drive count is given for the wanted retention: it would take more drives than an array
+        //: holds (%n, 512).
+        return tr("More than %n drive(s) would be needed.", nullptr, kMaxDrives);
     case NoFault:
         break;
     }
@@ -140,7 +144,7 @@ int DiskArray::drivesNeeded(double gigabytes, double driveTB, int level, int spa
     const double driveGB = driveTB * kGBPerTB;
     const double wanted = std::ceil(need / driveGB);
     if (wanted > kMaxDrives) {
-        fault = DriveCountOutOfRange;
+        fault = TooManyDrivesNeeded;
         return 0;
     }
     const int dataCount = qMax(1, int(wanted));
@@ -169,7 +173,7 @@ int DiskArray::drivesNeeded(double gigabytes, double driveTB, int level, int spa
     active = qMax(active, minimumActiveDrives(level));
     const int total = active + spares;
     if (total > kMaxDrives) {
-        fault = DriveCountOutOfRange;
+        fault = TooManyDrivesNeeded;
         return 0;
     }
     return total;

@@ -21,6 +21,9 @@ public:
         TooFewDrives,
         OddDriveCount,
         Raid1TooSmall,
+        // Only from drivesNeeded: the inputs are fine, the need is larger than
+        // the largest array.
+        TooManyDrivesNeeded,
     };
 
     // What the planner may enter.
@@ -50,7 +53,7 @@ public:
     // The drives of that size, level and spares an array needs to hold
     // `gigabytes`; 0 with `fault` set when no such array exists (RAID 1 holds
     // one drive, so a drive smaller than the need fails) or the count would
-    // pass kMaxDrives.
+    // pass kMaxDrives (TooManyDrivesNeeded).
     static int drivesNeeded(double gigabytes, double driveTB, int level, int spares, Fault &fault);
 
     // "No RAID", "RAID 1", … for the level, translated.

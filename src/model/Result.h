@@ -3,10 +3,12 @@
 #include <QMetaType>
 #include <QString>
 
-// Every input and result of the capacity calculations, as ready-formatted
-// texts, carried from the calculator to the report. The texts are whole
-// phrases in the language and number notation of the moment, each unit in
-// the plural form its number takes.
+// Every input and result of the capacity calculations, carried from the
+// calculator to the report: the figures as numbers, worked out once per
+// change, and beside them the texts made from those numbers (FigureFormat),
+// for whoever reads a record as it has always been written. The texts are
+// whole phrases in the language and number notation of the moment, each unit
+// in the plural form its number takes.
 struct Result
 {
     // Disk size as typed with its unit: "4 TB", "12,5 ТБ".
@@ -27,8 +29,10 @@ struct Result
     QString dvrCount;
     // Bandwidth with its unit: "24.0 Mbps".
     QString bandWidth;
-    // The days the disk keeps at the hours recorded per day, and the GB the
-    // wanted retention needs, before any rounding; 0 where there is no figure.
+    // The days the disk keeps at the hours recorded per day (weeks and months
+    // follow from them), and the GB the wanted retention needs, before any
+    // rounding; 0 where there is no figure. savedDays … requiredDiskSpace are
+    // these numbers written out.
     double exactDays = 0.0;
     double exactDiskGB = 0.0;
 
@@ -59,7 +63,8 @@ struct Result
     double arrayCalmDays = 0.0;
     double arrayBusyDays = 0.0;
     // Drives of that size, level and spares the wanted retention (saveTime)
-    // needs; 0 with arrayNeedFault saying why when no such array exists.
+    // needs; 0 with arrayNeedFault saying why when no such array exists. A
+    // calm or busy bound past the largest array reads DiskArray::kMaxDrives + 1.
     int arrayDrivesNeeded = 0;
     int arrayDrivesNeededCalm = 0;
     int arrayDrivesNeededBusy = 0;

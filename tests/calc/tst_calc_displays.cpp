@@ -265,7 +265,7 @@ void TestCalcDisplays::exactFigures_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("days") << int(ExactDays) << "29.8" << QStringLiteral("29.8 days · 4.3 weeks · 1.0 months");
+    QTest::newRow("days") << int(ExactDays) << "29.8" << QStringLiteral("29.8 days · 4.2 weeks · 0.9 months");
     QTest::newRow("no days") << int(ExactDays) << "0" << QString();
     QTest::newRow("terabytes") << int(ExactSize) << "16100" << QStringLiteral("16.1 TB");
     QTest::newRow("no size") << int(ExactSize) << "0" << QString();

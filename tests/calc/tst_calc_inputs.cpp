@@ -1,5 +1,6 @@
 // What the calculator's fields take, refuse and hand to a plan.
 #include "CalculatorRig.h"
+#include "model/BitrateCalculator.h"
 
 #include <QComboBox>
 
@@ -19,6 +20,8 @@ private slots:
     void inputsAsAPlanHoldsThem();
     void diskArrayInput_data();
     void diskArrayInput();
+    void arrayNeedPastTheLargestArray_data();
+    void arrayNeedPastTheLargestArray();
 
 private:
     QTemporaryDir m_dataDir;
@@ -328,6 +331,50 @@ void TestCalcInputs::diskArrayInput()
         for (const char *bad : {"nan", "inf", "-"})
             QVERIFY2(!label->text().contains(QLatin1String(bad)), qPrintable(label->text()));
     }
+}
+
+void TestCalcInputs::arrayNeedPastTheLargestArray_data()
+{
+    // 0.1 TB drives without RAID for a retention of 30 days, in the source
+    // texts (no catalogue is loaded).
+    QTest::addColumn<double>("calmDrives");
+    QTest::addColumn<double>("drives");
+    QTest::addColumn<double>("busyDrives");
+    QTest::addColumn<QString>("need");
+    QTest::addColumn<QString>("range");
+
+    QTest::newRow("all within") << 300.0 << 400.0 << 500.0 << QStringLiteral("For 30 day(s): 400 drive(s)")
+                                << QStringLiteral("300–500 drive(s) depending on scene activity");
+    QTest::newRow("512 is the largest") << 300.0 << 512.0 << 512.0 << QStringLiteral("For 30 day(s): 512 drive(s)")
+                                        << QStringLiteral("300–512 drive(s) depending on scene activity");
+    QTest::newRow("busy scenes past it") << 300.0 << 400.0 << 600.0 << QStringLiteral("For 30 day(s): 400 drive(s)")
+                                         << QStringLiteral("300 to more than 512 drive(s) depending on scene activity");
+    QTest::newRow("the need past it") << 300.0 << 513.0 << 600.0
+                                      << QStringLiteral("More than 512 drive(s) would be needed.")
+                                      << QStringLiteral("300 to more than 512 drive(s) depending on scene activity");
+    QTest::newRow("every bound past it") << 600.0 << 700.0 << 800.0
+                                         << QStringLiteral("More than 512 drive(s) would be needed.") << QString();
+}
+
+void TestCalcInputs::arrayNeedPastTheLargestArray()
+{
+    QFETCH(double, calmDrives);
+    QFETCH(double, drives);
+    QFETCH(double, busyDrives);
+    Rig rig;
+    PlanCalculatorInputs in =
+        planInputs("4", true, 24, "30", PlanCalculatorInputs::Days, 24, PlanCalculatorInputs::DiskArrayPage);
+    in.arrayDriveTB = QStringLiteral("0.1");
+    in.arrayLevel = PlanCalculatorInputs::NoRaid;
+    in.arraySpares = QStringLiteral("0");
+    rig.page.setInputs(in);
+    // Each a little under that many drives' worth, so that the count rounds up to it.
+    const double kbpsPerDrive = BitrateCalculator::hoursForDiskSize(1.0, 100.0) / (30 * 24);
+    const auto load = [&](double count) { return (count - 0.5) * kbpsPerDrive; };
+    rig.page.onStorageRange(load(calmDrives), load(busyDrives));
+    rig.page.OnDeviceChanged(load(drives));
+    QTEST(rig.child<QLabel>("m_labelArrayNeed")->text(), "need");
+    QTEST(rig.child<QLabel>("m_labelArrayNeedRange")->text(), "range");
 }
 
 void TestCalcInputs::inputsAsAPlanHoldsThem()

@@ -3,7 +3,7 @@
 // and in the record the report prints, and decimals in the language's notation.
 #include "CalculatorRig.h"
 #include "model/BitrateCalculator.h"
-#include "model/DeviceTotals.h"
+#include "model/FigureFormat.h"
 #include "support/ProgramLanguage.h"
 
 using namespace CalculatorRig;
@@ -177,9 +177,9 @@ void TestCalcLanguage::decimalsInTheReadersNotation()
         QString channels = QStringLiteral("4");
         QString ipc = channels;
         QString dvr = QStringLiteral("0");
-        QString value;
-        QString unit;
-        DeviceTotals::formatBandwidth(67787.0, value, unit);
+        const FigureFormat::Bitrate rate = FigureFormat::bitrate(67787.0);
+        QString value = rate.value;
+        QString unit = rate.unit;
         rig.page.onDeviceChangedToBandWidth(channels, ipc, dvr, value, unit);
         if (place == BandwidthRecorded) {
             QCOMPARE(rig.result().bandWidth, text);

@@ -335,9 +335,10 @@ void TestReportContent::titleBlockOnTheFirstPage_data()
     QTest::addColumn<QStringList>("top");
     QTest::addColumn<QString>("footer");
     const QString date = QLocale().toString(kDate, QLocale::LongFormat);
-    // 3 groups of 4 channels at 1024 kbps: 12 channels, 12 Mbps stored.
+    // 3 groups of 4 channels at 1024 kbps: 12 channels, 12 Mbps stored (in the
+    // unit's source word: no catalogue is loaded).
     const QStringList summary =
-        texts({"Channels", "12", "Storage bitrate", "12.0 Mbps", "Bandwidth", "24.0 Mbps", "Disk for 30 days", "7 TB"});
+        texts({"Channels", "12", "Storage bitrate", "12.0 Mpbs", "Bandwidth", "24.0 Mbps", "Disk for 30 days", "7 TB"});
     QTest::newRow("plan name") << QStringLiteral("North depot") << QStringLiteral("9.8.7") << false
                                << texts({"Storage plan", "North depot", "Version 9.8.7"}) + QStringList{date} + summary
                                << QStringLiteral("Page 1 of ");

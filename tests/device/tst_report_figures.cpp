@@ -47,6 +47,8 @@ private slots:
     void drivesTakeThePluralOfTheirCount();
     void decimalsInTheReadersNotation_data();
     void decimalsInTheReadersNotation();
+    void storageBitrateWrittenLikeBandwidth_data();
+    void storageBitrateWrittenLikeBandwidth();
 };
 
 void TestReportFigures::initTestCase()
@@ -67,20 +69,21 @@ void TestReportFigures::exactFiguresAndRangesBesideTheRoundedOnes_data()
     QTest::addColumn<QString>("daysRange");
     QTest::addColumn<QString>("diskRange");
 
-    // To the tenth, as the calculator shows them.
+    // To the tenth, as the calculator shows them: days kept rounded down, disk
+    // needed rounded up, like the whole figures above them.
     QTest::newRow("both figures") << 29.8 << 16100.0 << 14.3 << 58.9 << 12050.0 << 40210.0
-                                  << QStringLiteral("29.8 days · 4.3 weeks · 1.0 months") << QStringLiteral("16.1 TB")
+                                  << QStringLiteral("29.8 days · 4.2 weeks · 0.9 months") << QStringLiteral("16.1 TB")
                                   << QStringLiteral("14.3–58.9 days depending on scene activity")
-                                  << QStringLiteral("12.1–40.2 TB depending on scene activity");
+                                  << QStringLiteral("12.1–40.3 TB depending on scene activity");
     QTest::newRow("just over 1000 GB") << 0.5 << 1000.2 << 4.56 << 9.99 << 420.04 << 980.0
-                                       << QStringLiteral("0.5 days · 0.1 weeks · 0.0 months")
-                                       << QStringLiteral("1.0 TB")
-                                       << QStringLiteral("4.6–10.0 days depending on scene activity")
-                                       << QStringLiteral("420.0–980.0 GB depending on scene activity");
+                                       << QStringLiteral("0.5 days · 0.0 weeks · 0.0 months")
+                                       << QStringLiteral("1.1 TB")
+                                       << QStringLiteral("4.5–9.9 days depending on scene activity")
+                                       << QStringLiteral("420.1–980.0 GB depending on scene activity");
     QTest::newRow("same once rounded") << 30.5 << 2030.0 << 30.21 << 30.24 << 2010.0 << 2050.0
-                                       << QStringLiteral("30.5 days · 4.4 weeks · 1.0 months")
-                                       << QStringLiteral("2.0 TB") << QStringLiteral("30.2 days")
-                                       << QStringLiteral("2.0 TB");
+                                       << QStringLiteral("30.5 days · 4.3 weeks · 1.0 months")
+                                       << QStringLiteral("2.1 TB") << QStringLiteral("30.2 days")
+                                       << QStringLiteral("2.1 TB");
     QTest::newRow("no figures") << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << QString() << QString()
                                 << QStringLiteral("—") << QStringLiteral("—");
 }
@@ -150,8 +153,8 @@ void TestReportFigures::diskArraySection_data()
     plain.arrayNeedFault = QStringLiteral("Too many drives.");
     QTest::newRow("no ranges, need faulted")
         << plain << headers
-        << texts({"4 × 1.92 TB", "RAID 10", "0", "7.7 TB", "3.8 TB (3.5 TiB)", "10.0 days", "Too many drives."})
-        << QStringLiteral("4 × 1.92 TB RAID 10, keeps 10.0 days");
+        << texts({"4 × 1.92 TB", "RAID 10", "0", "7.7 TB", "3.8 TB (3.5 TiB)", "9.9 days", "Too many drives."})
+        << QStringLiteral("4 × 1.92 TB RAID 10, keeps 9.9 days");
 
     Result idle = arrayResult();
     idle.arrayDays = idle.arrayCalmDays = idle.arrayBusyDays = 0.0;
@@ -177,12 +180,14 @@ void TestReportFigures::diskArraySection()
     QFETCH(QString, summary);
 
     const ReportDocument document = DeviceReport::document(groups(2), result, QString(), kDate);
-    QCOMPARE(document.tables.size(), headers.isEmpty() ? 4 : 5);
+    // The figures' sections, then what they assume.
+    QCOMPARE(document.tables.size(), headers.isEmpty() ? 5 : 6);
+    QCOMPARE(document.tables.last().title, QStringLiteral("How these figures are worked out"));
     QCOMPARE(document.tables.at(3).title, QStringLiteral("Bandwidth"));
     QCOMPARE(document.summary.size(), summary.isEmpty() ? 4 : 5);
     if (headers.isEmpty())
         return;
-    const ReportTable &array = document.tables.last();
+    const ReportTable &array = document.tables.at(4);
     QCOMPARE(array.title, QStringLiteral("Disk Array"));
     QCOMPARE(array.headers, headers);
     QCOMPARE(array.rows, QList<QStringList>{row});
@@ -269,7 +274,7 @@ void TestReportFigures::drivesTakeThePluralOfTheirCount()
 
     const ProgramLanguage inLanguage(language);
     const ReportDocument document = DeviceReport::document(groups(1), result, QString(), kDate);
-    QTEST(document.tables.last().rows.at(0).last(), "cell");
+    QTEST(document.tables.at(4).rows.at(0).last(), "cell");
 }
 
 void TestReportFigures::decimalsInTheReadersNotation_data()
@@ -281,10 +286,10 @@ void TestReportFigures::decimalsInTheReadersNotation_data()
     QTest::addColumn<QString>("usable");
     QTest::addColumn<QString>("hours");
 
-    QTest::newRow("Russian") << 8 << QStringLiteral("8,0 Мбит/с") << QStringLiteral("1536,5")
+    QTest::newRow("Russian") << 8 << QStringLiteral("8,1 Мбит/с") << QStringLiteral("1536,5")
                              << QStringLiteral("75,0 %") << QStringLiteral("32 ТБ (29,1 ТиБ)")
                              << QStringLiteral("24 ч");
-    QTest::newRow("English") << 0 << QStringLiteral("8.0 Mbps") << QStringLiteral("1536.5") << QStringLiteral("75.0%")
+    QTest::newRow("English") << 0 << QStringLiteral("8.1 Mbps") << QStringLiteral("1536.5") << QStringLiteral("75.0%")
                              << QStringLiteral("32 TB (29.1 TiB)") << QStringLiteral("24 h");
 }
 
@@ -303,8 +308,33 @@ void TestReportFigures::decimalsInTheReadersNotation()
     QTEST(document.summary.at(1).value, "storage");
     QTEST(document.tables.at(0).rows.at(0).at(5), "bitrate");
     QTEST(document.chart.bars.at(0).value, "share");
-    QTEST(document.tables.last().rows.at(0).at(4), "usable");
+    QTEST(document.tables.at(4).rows.at(0).at(4), "usable");
     QTEST(document.tables.at(1).rows.at(0).at(1), "hours");
+}
+
+void TestReportFigures::storageBitrateWrittenLikeBandwidth_data()
+{
+    QTest::addColumn<double>("kbps");
+    QTest::addColumn<QString>("storage");
+
+    QTest::newRow("under a megabit") << 16.0 << QStringLiteral("16.0 Kbps");
+    QTest::newRow("a fraction of a kbps rounds up") << 15.2 << QStringLiteral("16.0 Kbps");
+    QTest::newRow("megabits round up to the tenth") << 1536.5 << QStringLiteral("1.6 Mbps");
+    QTest::newRow("gigabits") << 3538944.0 << QStringLiteral("3.4 Gbps");
+    QTest::newRow("past the largest figure") << 1.1e9 << QStringLiteral(">999.9 Gbps");
+}
+
+// The title block's storage bitrate reads like the bandwidth beside it: the
+// same rounding up, the same switch of units.
+void TestReportFigures::storageBitrateWrittenLikeBandwidth()
+{
+    QFETCH(double, kbps);
+    QMap<long long, StructDeviceItem> devices;
+    devices.insert(1, group(QStringLiteral("Gate(1)"), kbps, QStringLiteral("25"), 1, Recording));
+    const ProgramLanguage inLanguage(0);
+    const ReportDocument document = DeviceReport::document(devices, sampleResult(), QString(), kDate);
+    QCOMPARE(document.summary.at(1).caption, QStringLiteral("Storage bitrate"));
+    QTEST(document.summary.at(1).value, "storage");
 }
 
 QTEST_MAIN(TestReportFigures)

@@ -166,7 +166,7 @@ private slots:
         CapacityCalculation *panel = m_window->getCapacityCalculation();
         panel->findChild<QAbstractButton *>(QStringLiteral("calDiskBtn"))->click();
         panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditSaveTime"))->setText(QStringLiteral("30"));
-        QCOMPARE(labelText(panel, "m_labelSizeRange"), QStringLiteral("17.4\u201369.8 TB depending on scene activity"));
+        QCOMPARE(labelText(panel, "m_labelSizeRange"), QStringLiteral("17.5\u201369.8 TB depending on scene activity"));
         panel->findChild<QAbstractButton *>(QStringLiteral("calArrayBtn"))->click();
         panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditDriveSize"))->setText(QStringLiteral("8"));
         panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditDriveCount"))->setText(QStringLiteral("8"));

@@ -27,6 +27,9 @@ private slots:
         QTest::newRow("RAID 6, 12 with a spare") << 8.0 << 12 << int(DiskArray::Raid6) << 1 << 96.0 << 72.0;
         QTest::newRow("RAID 10 smallest") << 8.0 << 4 << int(DiskArray::Raid10) << 0 << 32.0 << 16.0;
         QTest::newRow("RAID 10, 26 with 2 spares") << 2.5 << 26 << int(DiskArray::Raid10) << 2 << 65.0 << 30.0;
+        // Only the drives besides the spares must pair up.
+        QTest::newRow("RAID 10, 5 with a spare") << 8.0 << 5 << int(DiskArray::Raid10) << 1 << 40.0 << 16.0;
+        QTest::newRow("no RAID, the most drives") << 1.0 << 512 << int(DiskArray::NoRaid) << 0 << 512.0 << 512.0;
     }
 
     void capacity()
@@ -56,6 +59,10 @@ private slots:
         QTest::newRow("RAID 6 with a spare too many")
             << 8.0 << 4 << int(DiskArray::Raid6) << 1 << int(DiskArray::TooFewDrives);
         QTest::newRow("RAID 10 odd") << 8.0 << 5 << int(DiskArray::Raid10) << 0 << int(DiskArray::OddDriveCount);
+        QTest::newRow("RAID 10, 6 with a spare")
+            << 8.0 << 6 << int(DiskArray::Raid10) << 1 << int(DiskArray::OddDriveCount);
+        QTest::newRow("one drive past the most")
+            << 1.0 << 513 << int(DiskArray::NoRaid) << 0 << int(DiskArray::DriveCountOutOfRange);
         QTest::newRow("spares as many as drives")
             << 8.0 << 4 << int(DiskArray::NoRaid) << 4 << int(DiskArray::SparesOutOfRange);
         QTest::newRow("no drives") << 8.0 << 0 << int(DiskArray::NoRaid) << 0 << int(DiskArray::DriveCountOutOfRange);
@@ -100,8 +107,11 @@ private slots:
         QTest::newRow("RAID 1 fits one drive") << 7999.0 << 8.0 << int(DiskArray::Raid1) << 1 << 3 << 0;
         QTest::newRow("RAID 1 cannot grow")
             << 8001.0 << 8.0 << int(DiskArray::Raid1) << 0 << 0 << int(DiskArray::Raid1TooSmall);
+        QTest::newRow("the most drives") << 512000.0 << 1.0 << int(DiskArray::NoRaid) << 0 << 512 << 0;
+        QTest::newRow("parity one past the most")
+            << 512000.0 << 1.0 << int(DiskArray::Raid5) << 0 << 0 << int(DiskArray::TooManyDrivesNeeded);
         QTest::newRow("more than an array takes")
-            << 1e9 << 8.0 << int(DiskArray::Raid5) << 0 << 0 << int(DiskArray::DriveCountOutOfRange);
+            << 1e9 << 8.0 << int(DiskArray::Raid5) << 0 << 0 << int(DiskArray::TooManyDrivesNeeded);
     }
 
     void drivesForARetention()
