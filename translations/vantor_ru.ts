@@ -5,7 +5,7 @@
     <name>AboutDialog</name>
     <message>
         <source>TAVO storage calculator</source>
-        <extracomment>The program's name in the about panel.</extracomment>
+        <extracomment>The program&apos;s name in the about panel.</extracomment>
         <translation>Калькулятор хранилища TAVO</translation>
     </message>
     <message>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Version %1</source>
-        <extracomment>The about panel's version line: %1 is the version number ("4.0.0.50").</extracomment>
+        <extracomment>The about panel&apos;s version line: %1 is the version number (&quot;4.0.0.50&quot;).</extracomment>
         <translation>Версия %1</translation>
     </message>
 </context>
@@ -91,12 +91,12 @@ Unit beside the big figure of the disk space a retention needs: terabytes (1 TB 
     </message>
     <message>
         <source>CalTime</source>
-        <extracomment>Mode button of the calculator: how long a given disk keeps video (a short noun, "Retention").</extracomment>
+        <extracomment>Mode button of the calculator: how long a given disk keeps video (a short noun, &quot;Retention&quot;).</extracomment>
         <translation>Время</translation>
     </message>
     <message>
         <source>CalDisk</source>
-        <extracomment>Mode button of the calculator: the disk a wanted retention needs (a short noun, "Disk needed").</extracomment>
+        <extracomment>Mode button of the calculator: the disk a wanted retention needs (a short noun, &quot;Disk needed&quot;).</extracomment>
         <translation>Диск</translation>
     </message>
     <message>
@@ -155,7 +155,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message numerus="yes">
         <source>%n week(s)</source>
-        <extracomment>The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".</extracomment>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n неделю</numerusform>
             <numerusform>%n недели</numerusform>
@@ -164,7 +164,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message numerus="yes">
         <source>%n month(s)</source>
-        <extracomment>The retention the planner wants (a month of 30 days), also filled into "Disk for %1" and "For %1: %n drive(s)".</extracomment>
+        <extracomment>The retention the planner wants (a month of 30 days), also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n месяц</numerusform>
             <numerusform>%n месяца</numerusform>
@@ -173,7 +173,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <extracomment>The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".</extracomment>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n день</numerusform>
             <numerusform>%n дня</numerusform>
@@ -187,7 +187,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message numerus="yes">
         <source>%1 day(s)</source>
-        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it (large ones in exponent form, "7e+05"); the plural follows that number.</extracomment>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it (large ones in exponent form, &quot;7e+05&quot;); the plural follows that number.</extracomment>
         <translation>
             <numerusform>%1 день</numerusform>
             <numerusform>%1 дня</numerusform>
@@ -247,7 +247,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message numerus="yes">
         <source>day(s)</source>
-        <extracomment>Unit under the big figure of the days the disk keeps video; no number in the text, but its plural form follows that figure ("1 day", "21 days").</extracomment>
+        <extracomment>Unit under the big figure of the days the disk keeps video; no number in the text, but its plural form follows that figure (&quot;1 day&quot;, &quot;21 days&quot;).</extracomment>
         <translation>
             <numerusform>день</numerusform>
             <numerusform>дня</numerusform>
@@ -292,7 +292,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Clear</source>
-        <extracomment>Title of the question before every channel group is removed (the Clear button's action).</extracomment>
+        <extracomment>Title of the question before every channel group is removed (the Clear button&apos;s action).</extracomment>
         <translation>Очистить</translation>
     </message>
     <message>
@@ -307,7 +307,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>File (*.pdf )</source>
-        <extracomment>File-type filter of the dialog that saves the report; keep "(*.pdf )" as it is.</extracomment>
+        <extracomment>File-type filter of the dialog that saves the report; keep &quot;(*.pdf )&quot; as it is.</extracomment>
         <translation>Файл PDF (*.pdf)</translation>
     </message>
     <message>
@@ -317,7 +317,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Devices</source>
-        <extracomment>Title of the report's section listing the channel groups.</extracomment>
+        <extracomment>Title of the report&apos;s section listing the channel groups.</extracomment>
         <translation>Устройства</translation>
     </message>
     <message>
@@ -326,7 +326,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Device Quantity</source>
-        <extracomment>Column caption in the report's device table: the number of channels in a group.</extracomment>
+        <extracomment>Column caption in the report&apos;s device table: the number of channels in a group.</extracomment>
         <translation>Количество</translation>
     </message>
     <message>
@@ -335,7 +335,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Frame Rate(fps)</source>
-        <extracomment>Column caption in the report's device table: the frame rate in frames per second.</extracomment>
+        <extracomment>Column caption in the report&apos;s device table: the frame rate in frames per second.</extracomment>
         <translation>Частота кадров (к/с)</translation>
     </message>
     <message>
@@ -344,12 +344,12 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Recommended Bitrate(kbps)</source>
-        <extracomment>Column caption in the report's device table: a group's bitrate per channel in kilobits per second.</extracomment>
+        <extracomment>Column caption in the report&apos;s device table: a group&apos;s bitrate per channel in kilobits per second.</extracomment>
         <translation>Рекомендуемый битрейт (кбит/с)</translation>
     </message>
     <message>
         <source>Space Given</source>
-        <extracomment>Title of the report's section on how long a given disk keeps video.</extracomment>
+        <extracomment>Title of the report&apos;s section on how long a given disk keeps video.</extracomment>
         <translation>Заданная ёмкость диска</translation>
     </message>
     <message>
@@ -379,7 +379,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Time Given</source>
-        <extracomment>Title of the report's section on how much disk a wanted retention needs.</extracomment>
+        <extracomment>Title of the report&apos;s section on how much disk a wanted retention needs.</extracomment>
         <translation>Заданный срок хранения</translation>
     </message>
     <message>
@@ -394,19 +394,19 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Bandwidth</source>
-        <extracomment>Caption of a key figure in the report's title block: the network bandwidth of the live-view groups.
+        <extracomment>Caption of a key figure in the report&apos;s title block: the network bandwidth of the live-view groups.
 ----------
-Title of the report's section on the network bandwidth (a noun).</extracomment>
+Title of the report&apos;s section on the network bandwidth (a noun).</extracomment>
         <translation>Полоса пропускания</translation>
     </message>
     <message>
         <source>Total device number</source>
-        <extracomment>Column caption in the report's bandwidth section: the number of channels watched live.</extracomment>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the number of channels watched live.</extracomment>
         <translation>Всего устройств</translation>
     </message>
     <message>
         <source>Total Band Width</source>
-        <extracomment>Column caption in the report's bandwidth section: the network bandwidth of those channels.</extracomment>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the network bandwidth of those channels.</extracomment>
         <translation>Общая полоса пропускания</translation>
     </message>
     <message>
@@ -415,7 +415,7 @@ Title of the report's section on the network bandwidth (a noun).</extracomment>
     </message>
     <message>
         <source>Exact</source>
-        <extracomment>Column caption in the report: the same figure unrounded, with one decimal (an adjective: "exact figure").</extracomment>
+        <extracomment>Column caption in the report: the same figure unrounded, with one decimal (an adjective: &quot;exact figure&quot;).</extracomment>
         <translation>Точно</translation>
     </message>
     <message>
@@ -425,39 +425,39 @@ Title of the report's section on the network bandwidth (a noun).</extracomment>
     </message>
     <message>
         <source>%1%</source>
-        <extracomment>A group's share of the storage in the report's chart: %1 percent with one decimal.</extracomment>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart: %1 percent with one decimal.</extracomment>
         <translation>%1 %</translation>
     </message>
     <message>
         <source>Storage plan</source>
-        <extracomment>The report's heading.
+        <extracomment>The report&apos;s heading.
 ----------
 The file name offered for a report of a plan without a name (no extension; keep it short).</extracomment>
         <translation>План хранения</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <extracomment>The program's version in the report's title block.</extracomment>
+        <extracomment>The program&apos;s version in the report&apos;s title block.</extracomment>
         <translation>Версия %1</translation>
     </message>
     <message>
         <source>Channels</source>
-        <extracomment>Caption of a key figure in the report's title block: the number of channels.</extracomment>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the number of channels.</extracomment>
         <translation>Каналы</translation>
     </message>
     <message>
         <source>Storage bitrate</source>
-        <extracomment>Caption of a key figure in the report's title block: the bitrate written to disk.</extracomment>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the bitrate written to disk.</extracomment>
         <translation>Битрейт записи</translation>
     </message>
     <message>
         <source>Disk for %1</source>
-        <extracomment>Caption of a key figure in the report's title block: the disk the wanted retention needs; %1 is that retention ("30 days", "1 week").</extracomment>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>Диск на %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <extracomment>The report's page numbers: page %1 of %2 pages.</extracomment>
+        <extracomment>The report&apos;s page numbers: page %1 of %2 pages.</extracomment>
         <translation>Страница %1 из %2</translation>
     </message>
     <message>
@@ -467,17 +467,17 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Storage by channel group</source>
-        <extracomment>Title of the report's chart of each channel group's share of the storage.</extracomment>
+        <extracomment>Title of the report&apos;s chart of each channel group&apos;s share of the storage.</extracomment>
         <translation>Доля записи по группам каналов</translation>
     </message>
     <message>
         <source>No channel group is recorded.</source>
-        <extracomment>Said in place of the report's chart when no channel group is written to disk.</extracomment>
+        <extracomment>Said in place of the report&apos;s chart when no channel group is written to disk.</extracomment>
         <translation>Ни одна группа каналов не записывается.</translation>
     </message>
     <message numerus="yes">
         <source>Others (%n groups)</source>
-        <extracomment>Label of the chart's last bar, which adds up the smallest %n channel groups.</extracomment>
+        <extracomment>Label of the chart&apos;s last bar, which adds up the smallest %n channel groups.</extracomment>
         <translation>
             <numerusform>Прочие (%n группа)</numerusform>
             <numerusform>Прочие (%n группы)</numerusform>
@@ -516,22 +516,22 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Not recorded</source>
-        <extracomment>A group's recording in the report's device table: watched live only, never written to disk.</extracomment>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: watched live only, never written to disk.</extracomment>
         <translation>Без записи</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <extracomment>A group's recording in the report's device table: it records all the time.</extracomment>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records all the time.</extracomment>
         <translation>Постоянно</translation>
     </message>
     <message>
         <source>On motion, %1 %</source>
-        <extracomment>A group's recording in the report's device table: it records on motion, %1 percent of the time.</extracomment>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records on motion, %1 percent of the time.</extracomment>
         <translation>По движению, %1 %</translation>
     </message>
     <message>
         <source>Recording</source>
-        <extracomment>Column caption in the report's device table: how a group records (all the time, on motion, not at all).</extracomment>
+        <extracomment>Column caption in the report&apos;s device table: how a group records (all the time, on motion, not at all).</extracomment>
         <translation>Запись</translation>
     </message>
     <message>
@@ -541,12 +541,12 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>%1 × %2 TB</source>
-        <extracomment>The drives of a disk array in the report: %1 drives of %2 terabytes each ("6 × 8 TB").</extracomment>
+        <extracomment>The drives of a disk array in the report: %1 drives of %2 terabytes each (&quot;6 × 8 TB&quot;).</extracomment>
         <translation>%1 × %2 ТБ</translation>
     </message>
     <message numerus="yes">
         <source>%1 + %n spare(s)</source>
-        <extracomment>A disk array's RAID level (%1, "RAID 6") and its %n hot-spare drives, in the report.</extracomment>
+        <extracomment>A disk array&apos;s RAID level (%1, &quot;RAID 6&quot;) and its %n hot-spare drives, in the report.</extracomment>
         <translation>
             <numerusform>%1 + %n запасной</numerusform>
             <numerusform>%1 + %n запасных</numerusform>
@@ -555,7 +555,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Disk Array</source>
-        <extracomment>Title of the report's section on the disk array.</extracomment>
+        <extracomment>Title of the report&apos;s section on the disk array.</extracomment>
         <translation>Дисковый массив</translation>
     </message>
     <message>
@@ -565,17 +565,17 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>%1 TB (%2 TiB)</source>
-        <extracomment>A disk array's usable capacity: %1 in terabytes (1000 GB), %2 the same in tebibytes (1024⁴ bytes).</extracomment>
+        <extracomment>A disk array&apos;s usable capacity: %1 in terabytes (1000 GB), %2 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>%1 ТБ (%2 ТиБ)</translation>
     </message>
     <message>
         <source>%1 TB</source>
-        <extracomment>A disk array's capacity in terabytes (1000 GB).</extracomment>
+        <extracomment>A disk array&apos;s capacity in terabytes (1000 GB).</extracomment>
         <translation>%1 ТБ</translation>
     </message>
     <message>
         <source>Drives</source>
-        <extracomment>Column caption in the report's disk-array section: the drives and their size (a noun).</extracomment>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives and their size (a noun).</extracomment>
         <translation>Диски</translation>
     </message>
     <message>
@@ -584,7 +584,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Hot Spares</source>
-        <extracomment>Column caption in the report's disk-array section: the number of hot-spare drives.</extracomment>
+        <extracomment>Column caption in the report&apos;s disk-array section: the number of hot-spare drives.</extracomment>
         <translation>Горячий резерв</translation>
     </message>
     <message>
@@ -597,37 +597,37 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Kept at %1 h/day</source>
-        <extracomment>Column caption in the report's disk-array section: the days the array keeps video when %1 hours are recorded a day.</extracomment>
+        <extracomment>Column caption in the report&apos;s disk-array section: the days the array keeps video when %1 hours are recorded a day.</extracomment>
         <translation>Хранение при %1 ч в сутки</translation>
     </message>
     <message>
         <source>Drives for %1</source>
-        <extracomment>Column caption in the report's disk-array section: the drives the wanted retention needs; %1 is that retention ("30 days", "1 week").</extracomment>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>Дисков на %1</translation>
     </message>
     <message>
         <source>Disk array</source>
-        <extracomment>Caption of the disk array's line in the report's title block.</extracomment>
+        <extracomment>Caption of the disk array&apos;s line in the report&apos;s title block.</extracomment>
         <translation>Дисковый массив</translation>
     </message>
     <message>
         <source>Cannot be built</source>
-        <extracomment>The disk array's line in the report's title block when the planner's drives cannot make the array.</extracomment>
+        <extracomment>The disk array&apos;s line in the report&apos;s title block when the planner&apos;s drives cannot make the array.</extracomment>
         <translation>Невозможен</translation>
     </message>
     <message>
         <source>%1, keeps %2</source>
-        <extracomment>A disk array in the report's title block: %1 the array, %2 the days it keeps video ("31.4 days").</extracomment>
+        <extracomment>A disk array in the report&apos;s title block: %1 the array, %2 the days it keeps video (&quot;31.4 days&quot;).</extracomment>
         <translation>%1, хранит %2</translation>
     </message>
     <message>
         <source>Add group</source>
-        <extracomment>Undo history: the command that added one channel group ("Undo Add group").</extracomment>
+        <extracomment>Undo history: the command that added one channel group (&quot;Undo Add group&quot;).</extracomment>
         <translation>Добавление группы</translation>
     </message>
     <message numerus="yes">
         <source>Import %n group(s)</source>
-        <extracomment>Undo history: groups read from a CSV file ("Undo Import 3 groups").</extracomment>
+        <extracomment>Undo history: groups read from a CSV file (&quot;Undo Import 3 groups&quot;).</extracomment>
         <translation>
             <numerusform>Импорт %n группы</numerusform>
             <numerusform>Импорт %n групп</numerusform>
@@ -636,59 +636,59 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Delete group</source>
-        <extracomment>Undo history: the command that deleted one channel group ("Undo Delete group").</extracomment>
+        <extracomment>Undo history: the command that deleted one channel group (&quot;Undo Delete group&quot;).</extracomment>
         <translation>Удаление группы</translation>
     </message>
     <message>
         <source>Edit group</source>
-        <extracomment>Undo history: the command that changed one channel group ("Undo Edit group").</extracomment>
+        <extracomment>Undo history: the command that changed one channel group (&quot;Undo Edit group&quot;).</extracomment>
         <translation>Изменение группы</translation>
     </message>
     <message>
         <source>Duplicate group</source>
-        <extracomment>Undo history: the command that copied a channel group ("Undo Duplicate group").</extracomment>
+        <extracomment>Undo history: the command that copied a channel group (&quot;Undo Duplicate group&quot;).</extracomment>
         <translation>Копирование группы</translation>
     </message>
     <message>
         <source>Clear all groups</source>
-        <extracomment>Undo history: the command that removed every channel group ("Undo Clear").</extracomment>
+        <extracomment>Undo history: the command that removed every channel group (&quot;Undo Clear&quot;).</extracomment>
         <translation>Очистка всех групп</translation>
     </message>
     <message>
         <source>Switch to PAL</source>
-        <extracomment>Undo history: the switch of every group to the PAL video standard ("Undo Switch to PAL").</extracomment>
+        <extracomment>Undo history: the switch of every group to the PAL video standard (&quot;Undo Switch to PAL&quot;).</extracomment>
         <translation>Переход на PAL</translation>
     </message>
     <message>
         <source>Switch to NTSC</source>
-        <extracomment>Undo history: the switch of every group to the NTSC video standard ("Undo Switch to NTSC").</extracomment>
+        <extracomment>Undo history: the switch of every group to the NTSC video standard (&quot;Undo Switch to NTSC&quot;).</extracomment>
         <translation>Переход на NTSC</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <extracomment>Hours recorded a day, in the report's tables: %1 a whole number of hours ("24 h").</extracomment>
+        <extracomment>Hours recorded a day, in the report&apos;s tables: %1 a whole number of hours (&quot;24 h&quot;).</extracomment>
         <translation>%1 ч</translation>
     </message>
     <message>
         <source>&lt;%1%</source>
-        <extracomment>A group's share of the storage in the report's chart when it is below %1 percent (0.1).</extracomment>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart when it is below %1 percent (0.1).</extracomment>
         <translation>&lt;%1 %</translation>
     </message>
     <message>
         <source>TAVO storage calculator %1</source>
-        <extracomment>The report's footer: the program's name and %1 its version.</extracomment>
+        <extracomment>The report&apos;s footer: the program&apos;s name and %1 its version.</extracomment>
         <translation>Калькулятор хранилища TAVO %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>disk array</comment>
-        <extracomment>A disk array in the report's title block: %1 its drives ("6 × 8 TB"), %2 its RAID level with any spares ("RAID 6 + 1 spare").</extracomment>
+        <extracomment>A disk array in the report&apos;s title block: %1 its drives (&quot;6 × 8 TB&quot;), %2 its RAID level with any spares (&quot;RAID 6 + 1 spare&quot;).</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>Saved to:
 %1</source>
-        <extracomment>The report was written: %1 is the file's path on the next line.</extracomment>
+        <extracomment>The report was written: %1 is the file&apos;s path on the next line.</extracomment>
         <translation>Сохранено в:
 %1</translation>
     </message>
@@ -701,7 +701,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message numerus="yes">
         <source>Replace with %n imported group(s)</source>
-        <extracomment>Undo history: the groups of a CSV file took the place of every channel group ("Undo Replace with 3 imported groups").</extracomment>
+        <extracomment>Undo history: the groups of a CSV file took the place of every channel group (&quot;Undo Replace with 3 imported groups&quot;).</extracomment>
         <translation>
             <numerusform>Замена на %n импортированную группу</numerusform>
             <numerusform>Замена на %n импортированные группы</numerusform>
@@ -710,12 +710,12 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Topic</source>
-        <extracomment>Column caption in the report's section on what the figures assume: the topic of each line.</extracomment>
+        <extracomment>Column caption in the report&apos;s section on what the figures assume: the topic of each line.</extracomment>
         <translation>Тема</translation>
     </message>
     <message>
         <source>Assumption</source>
-        <extracomment>Column caption in the report's section on what the figures assume: what is taken for granted.</extracomment>
+        <extracomment>Column caption in the report&apos;s section on what the figures assume: what is taken for granted.</extracomment>
         <translation>Допущение</translation>
     </message>
 </context>
@@ -880,7 +880,7 @@ Screen-reader name of the recording choice (a noun, as the caption beside it).</
     </message>
     <message>
         <source>Cancel</source>
-        <extracomment>Button beside "Save changes" while a channel group is edited.</extracomment>
+        <extracomment>Button beside &quot;Save changes&quot; while a channel group is edited.</extracomment>
         <translation>Отмена</translation>
     </message>
     <message>
@@ -971,7 +971,7 @@ Screen-reader name of the recording choice (a noun, as the caption beside it).</
         <translation>Для RAID 10 нужно чётное число дисков помимо резервных.</translation>
     </message>
     <message>
-        <source>RAID 1 holds one drive's capacity: choose larger drives or another level.</source>
+        <source>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</source>
         <translation>RAID 1 даёт ёмкость одного диска: выберите диски больше или другой уровень.</translation>
     </message>
     <message>
@@ -1023,7 +1023,7 @@ Screen-reader name of the recording choice (a noun, as the caption beside it).</
     </message>
     <message>
         <source>RAID level :</source>
-        <extracomment>Caption of the choice of the array's RAID level.</extracomment>
+        <extracomment>Caption of the choice of the array&apos;s RAID level.</extracomment>
         <translation>Уровень RAID:</translation>
     </message>
     <message>
@@ -1034,7 +1034,7 @@ Screen-reader name of the recording choice (a noun, as the caption beside it).</
     <message>
         <source>Raw capacity: %1 TB
 Usable: %2 TB (%3 TiB)</source>
-        <extracomment>The array's capacity on two lines: %1 all drives together, %2 what is left for video after the RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).</extracomment>
+        <extracomment>The array&apos;s capacity on two lines: %1 all drives together, %2 what is left for video after the RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>Общая ёмкость: %1 ТБ
 Полезная: %2 ТБ (%3 ТиБ)</translation>
     </message>
@@ -1048,7 +1048,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message numerus="yes">
         <source>For %1: %n drive(s)</source>
-        <extracomment>The drives the wanted retention needs: %1 that retention ("30 days", "1 week"), %n the drives.</extracomment>
+        <extracomment>The drives the wanted retention needs: %1 that retention (&quot;30 days&quot;, &quot;1 week&quot;), %n the drives.</extracomment>
         <translation>
             <numerusform>На %1: %n диск</numerusform>
             <numerusform>На %1: %n диска</numerusform>
@@ -1064,7 +1064,7 @@ Usable: %2 TB (%3 TiB)</source>
     <name>FigureAssumptions</name>
     <message>
         <source>How these figures are worked out</source>
-        <extracomment>Heading over what the capacity figures assume, on the calculator's info tip and in the report.</extracomment>
+        <extracomment>Heading over what the capacity figures assume, on the calculator&apos;s info tip and in the report.</extracomment>
         <translation>Как получены эти цифры</translation>
     </message>
     <message>
@@ -1073,7 +1073,7 @@ Usable: %2 TB (%3 TiB)</source>
         <translation>Служебные данные записи</translation>
     </message>
     <message>
-        <source>Every disk figure adds about 2.7 % to the video itself for the recorder's own records (a factor of 1/0.997 and one of 1.024).</source>
+        <source>Every disk figure adds about 2.7 % to the video itself for the recorder&apos;s own records (a factor of 1/0.997 and one of 1.024).</source>
         <extracomment>The two factors (1/0.997 and 1.024) of the capacity formulas, in words.</extracomment>
         <translation>Каждая цифра объёма диска включает около 2,7 % сверх самого видео на служебные записи регистратора (множители 1/0,997 и 1,024).</translation>
     </message>
@@ -1129,7 +1129,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>%1 days · %2 weeks · %3 months</source>
-        <extracomment>The unrounded retention under the calculator's whole figures: %1 days, %2 weeks and %3 months, each with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
+        <extracomment>The unrounded retention under the calculator&apos;s whole figures: %1 days, %2 weeks and %3 months, each with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
         <translation>%1 дн. · %2 нед. · %3 мес.</translation>
     </message>
     <message>
@@ -1149,7 +1149,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message numerus="yes">
         <source>%n drive(s)</source>
-        <extracomment>Drives of the planner's size a disk array needs for the wanted retention.</extracomment>
+        <extracomment>Drives of the planner&apos;s size a disk array needs for the wanted retention.</extracomment>
         <translation>
             <numerusform>%n диск</numerusform>
             <numerusform>%n диска</numerusform>
@@ -1250,12 +1250,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Add to the plan</source>
-        <extracomment>Button: the groups read from the file go after the plan's own (a verb phrase).</extracomment>
+        <extracomment>Button: the groups read from the file go after the plan&apos;s own (a verb phrase).</extracomment>
         <translation>Добавить в план</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <extracomment>Button: leave the plan's groups as they are and import nothing (a verb).</extracomment>
+        <extracomment>Button: leave the plan&apos;s groups as they are and import nothing (a verb).</extracomment>
         <translation>Отмена</translation>
     </message>
     <message>
@@ -1272,12 +1272,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Counts :</source>
-        <extracomment>A card's channel-count caption before its group is set.</extracomment>
+        <extracomment>A card&apos;s channel-count caption before its group is set.</extracomment>
         <translation>Кол-во :</translation>
     </message>
     <message>
         <source>Bit Rate :</source>
-        <extracomment>A card's bitrate caption before its group is set.</extracomment>
+        <extracomment>A card&apos;s bitrate caption before its group is set.</extracomment>
         <translation>Битрейт :</translation>
     </message>
     <message>
@@ -1298,9 +1298,9 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Fixted Rate : %1 kbps</source>
-        <extracomment>A card's fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
+        <extracomment>A card&apos;s fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
 ----------
-A card's fixed per-channel bitrate.</extracomment>
+A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>Пост. битрейт : %1 кбит/с</translation>
     </message>
     <message>
@@ -1325,7 +1325,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>On motion %1 %</source>
-        <extracomment>Beside a group's name: it records only on motion, %1 percent of the time.</extracomment>
+        <extracomment>Beside a group&apos;s name: it records only on motion, %1 percent of the time.</extracomment>
         <translation>Движение %1 %</translation>
     </message>
     <message>
@@ -1334,19 +1334,19 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>%1 fps</source>
-        <extracomment>Short form of "Frame Rate : %1" on a narrow card: frames per second.</extracomment>
+        <extracomment>Short form of &quot;Frame Rate : %1&quot; on a narrow card: frames per second.</extracomment>
         <translation>%1 к/с</translation>
     </message>
     <message>
         <source>%1 kbps</source>
         <comment>short bitrate</comment>
-        <extracomment>Short form of a card's bitrate on a narrow card, per channel.</extracomment>
+        <extracomment>Short form of a card&apos;s bitrate on a narrow card, per channel.</extracomment>
         <translation>%1 кбит/с</translation>
     </message>
     <message numerus="yes">
         <source>%n ch.</source>
         <comment>short channel count</comment>
-        <extracomment>Short form of "Counts : %n" on a narrow card: the number of channels.</extracomment>
+        <extracomment>Short form of &quot;Counts : %n&quot; on a narrow card: the number of channels.</extracomment>
         <translation>
             <numerusform>%n кан.</numerusform>
             <numerusform>%n кан.</numerusform>
@@ -1356,7 +1356,7 @@ A card's fixed per-channel bitrate.</extracomment>
     <message>
         <source>%1 %</source>
         <comment>short recording share</comment>
-        <extracomment>Short form of "On motion %1 %" beside a long group name.</extracomment>
+        <extracomment>Short form of &quot;On motion %1 %&quot; beside a long group name.</extracomment>
         <translation>%1 %</translation>
     </message>
 </context>
@@ -1364,7 +1364,7 @@ A card's fixed per-channel bitrate.</extracomment>
     <name>NM_Vantor::TipDialog</name>
     <message>
         <source>sure</source>
-        <extracomment>Placeholder of a question dialog's text until its caller sets the question ("Are you sure?").</extracomment>
+        <extracomment>Placeholder of a question dialog&apos;s text until its caller sets the question (&quot;Are you sure?&quot;).</extracomment>
         <translation>Вы уверены?</translation>
     </message>
     <message>
@@ -1464,7 +1464,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Undo %1</source>
-        <extracomment>Menu entry; %1 is the step it takes back, e.g. "Undo Delete group".</extracomment>
+        <extracomment>Menu entry; %1 is the step it takes back, e.g. &quot;Undo Delete group&quot;.</extracomment>
         <translation>Отменить: %1</translation>
     </message>
     <message>
@@ -1473,7 +1473,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Redo %1</source>
-        <extracomment>Menu entry; %1 is the step it does again, e.g. "Redo Delete group".</extracomment>
+        <extracomment>Menu entry; %1 is the step it does again, e.g. &quot;Redo Delete group&quot;.</extracomment>
         <translation>Повторить: %1</translation>
     </message>
     <message>
@@ -1576,7 +1576,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Change calculator input</source>
-        <extracomment>Undo history: a change of the disk size, retention, hours or disk array ("Undo Change calculator input").</extracomment>
+        <extracomment>Undo history: a change of the disk size, retention, hours or disk array (&quot;Undo Change calculator input&quot;).</extracomment>
         <translation>Изменение параметров расчёта</translation>
     </message>
     <message numerus="yes">
@@ -1594,8 +1594,8 @@ A card's fixed per-channel bitrate.</extracomment>
         <translation>Из %1 не импортировано ни одной группы.</translation>
     </message>
     <message numerus="yes">
-        <source>The plan's groups were replaced by %n channel group(s) read from %1.</source>
-        <extracomment>Said after an import that replaced the plan's groups: %n is how many were read, %1 the CSV file.</extracomment>
+        <source>The plan&apos;s groups were replaced by %n channel group(s) read from %1.</source>
+        <extracomment>Said after an import that replaced the plan&apos;s groups: %n is how many were read, %1 the CSV file.</extracomment>
         <translation>
             <numerusform>Группы плана заменены %n группой каналов из %1.</numerusform>
             <numerusform>Группы плана заменены %n группами каналов из %1.</numerusform>
@@ -1693,7 +1693,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Get Picture Failure</source>
-        <extracomment>Shown in place of a scene's picture that could not be loaded.</extracomment>
+        <extracomment>Shown in place of a scene&apos;s picture that could not be loaded.</extracomment>
         <translation>Не удалось загрузить изображение</translation>
     </message>
 </context>
@@ -1705,9 +1705,9 @@ A card's fixed per-channel bitrate.</extracomment>
         <translation>Требуемая ёмкость диска :</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:48pt; color:#467dd3;"&gt;%1&lt;/span&gt;&lt;span style=" font-size:16pt; color:#467dd3;"&gt;&lt;/span&gt;&lt;span style=" font-size:20pt; color:#467dd3;"&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <extracomment>The disk space a retention needs, in rich text: %1 the big whole figure, %2 its unit ("GB" or "TB"). Keep the tags; the order of %1 and %2 and the blank between them may change.</extracomment>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:48pt; color:#467dd3;"&gt;%1&lt;/span&gt;&lt;span style=" font-size:16pt; color:#467dd3;"&gt;&lt;/span&gt;&lt;span style=" font-size:20pt; color:#467dd3;"&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>The disk space a retention needs, in rich text: %1 the big whole figure, %2 its unit (&quot;GB&quot; or &quot;TB&quot;). Keep the tags; the order of %1 and %2 and the blank between them may change.</extracomment>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>GB</source>
@@ -1719,7 +1719,7 @@ A card's fixed per-channel bitrate.</extracomment>
     <name>UpdateDialog</name>
     <message>
         <source>Update Data</source>
-        <extracomment>Title of the dialog that replaces the program's recording scenes by imported ones.</extracomment>
+        <extracomment>Title of the dialog that replaces the program&apos;s recording scenes by imported ones.</extracomment>
         <translation>Обновление данных</translation>
     </message>
     <message>
@@ -1729,7 +1729,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Import Templete</source>
-        <extracomment>Button: reads a filled-in scene template (a verb; the source's spelling is "Template").</extracomment>
+        <extracomment>Button: reads a filled-in scene template (a verb; the source&apos;s spelling is &quot;Template&quot;).</extracomment>
         <translation>Импорт шаблона</translation>
     </message>
     <message>
@@ -1770,7 +1770,7 @@ A card's fixed per-channel bitrate.</extracomment>
     <message>
         <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
 </source>
-        <extracomment>The scene template's rows: comma-separated columns, each row ending in a line break. Translate the column names and the sample scene name (Hospital); keep the commas, codec, resolution, numbers and path.</extracomment>
+        <extracomment>The scene template&apos;s rows: comma-separated columns, each row ending in a line break. Translate the column names and the sample scene name (Hospital); keep the commas, codec, resolution, numbers and path.</extracomment>
         <translation>Сцена,Кодек,Разрешение,Рекомендуемый битрейт (кбит/с),Путь к изображению
 </translation>
     </message>
@@ -1816,11 +1816,11 @@ A card's fixed per-channel bitrate.</extracomment>
         <translation>Не указано название сцены.</translation>
     </message>
     <message>
-        <source>The encoding is not one of the program's encodings.</source>
+        <source>The encoding is not one of the program&apos;s encodings.</source>
         <translation>Этот кодек не поддерживается программой.</translation>
     </message>
     <message>
-        <source>The resolution is not one of that encoding's resolutions.</source>
+        <source>The resolution is not one of that encoding&apos;s resolutions.</source>
         <translation>Это разрешение недоступно для данного кодека.</translation>
     </message>
     <message>
@@ -1856,12 +1856,12 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Saved to %1</source>
-        <extracomment>Status after writing the scene template: %1 is the file's path.</extracomment>
+        <extracomment>Status after writing the scene template: %1 is the file&apos;s path.</extracomment>
         <translation>Сохранено в %1</translation>
     </message>
     <message>
         <source>Replace the recording scenes of the variable-rate mode: export the template, fill it in with one row per scene, encoding and resolution, then import it. The scene file and the pictures it names are copied to your data folder, %1. The new scenes are used after a restart.</source>
-        <extracomment>%1 is the user's data folder, where the imported scene file and its pictures are copied to.</extracomment>
+        <extracomment>%1 is the user&apos;s data folder, where the imported scene file and its pictures are copied to.</extracomment>
         <translation>Замена сцен записи режима переменного битрейта: экспортируйте шаблон, заполните его по строке на сцену, кодек и разрешение, затем импортируйте. Файл сцен и названные в нём изображения копируются в вашу папку данных, %1. Новые сцены действуют после перезапуска.</translation>
     </message>
     <message>
@@ -1895,7 +1895,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>New version found</source>
-        <extracomment>Followed by the newer version's number ("4.1.0.2").</extracomment>
+        <extracomment>Followed by the newer version&apos;s number (&quot;4.1.0.2&quot;).</extracomment>
         <translation>Найдена новая версия</translation>
     </message>
     <message>
@@ -1916,7 +1916,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
         <translation>Не удалось проверить обновления: сервер обновлений недоступен.</translation>
     </message>
     <message>
-        <source>Could not check for updates: the update server's answer was not understood.</source>
+        <source>Could not check for updates: the update server&apos;s answer was not understood.</source>
         <translation>Не удалось проверить обновления: ответ сервера обновлений не распознан.</translation>
     </message>
     <message>
@@ -1953,7 +1953,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Language</source>
-        <extracomment>System menu: the submenu choosing the program's language.
+        <extracomment>System menu: the submenu choosing the program&apos;s language.
 ----------
 Title of the question whether to restart in the language just chosen.</extracomment>
         <translation>Язык</translation>
@@ -1983,7 +1983,7 @@ Title of the question whether to restart in the language just chosen.</extracomm
     </message>
     <message>
         <source>System menu</source>
-        <extracomment>The menu behind the title bar's menu button, as a screen reader names it.</extracomment>
+        <extracomment>The menu behind the title bar&apos;s menu button, as a screen reader names it.</extracomment>
         <translation>Системное меню</translation>
     </message>
 </context>
@@ -1991,13 +1991,13 @@ Title of the question whether to restart in the language just chosen.</extracomm
     <name>WidgetDeviceListBorder</name>
     <message>
         <source>WidgetDeviceListBorder</source>
-        <extracomment>Name of the frame around the list of channel groups (read by screen readers): "Device list".</extracomment>
+        <extracomment>Name of the frame around the list of channel groups (read by screen readers): &quot;Device list&quot;.</extracomment>
         <translation>Список устройств</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:18pt; color:#D9DaDb;"&gt;NO DEVICE, &lt;/span&gt;&lt;span style=" font-size:18pt; font-weight:600; color:#D9dadb;"&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <extracomment>Shown in place of the empty list of channel groups: the list is empty, add a group. Keep the tags.</extracomment>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:18pt; color:#D9DaDb;"&gt;НЕТ УСТРОЙСТВ. &lt;/span&gt;&lt;span style=" font-size:18pt; font-weight:600; color:#D9dadb;"&gt;Добавьте устройство!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;НЕТ УСТРОЙСТВ. &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Добавьте устройство!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -2025,7 +2025,7 @@ Title of the question whether to restart in the language just chosen.</extracomm
     <name>aptui::BaseDialog</name>
     <message>
         <source>null content</source>
-        <extracomment>Placeholder of a dialog's text until its caller sets one; hardly ever seen.</extracomment>
+        <extracomment>Placeholder of a dialog&apos;s text until its caller sets one; hardly ever seen.</extracomment>
         <translation>Нет содержимого</translation>
     </message>
     <message>
@@ -2076,17 +2076,17 @@ Title of the question whether to restart in the language just chosen.</extracomm
     <name>aptui::CDlgAbout</name>
     <message>
         <source>About</source>
-        <extracomment>Title of the about panel (the program's name, version and licences).</extracomment>
+        <extracomment>Title of the about panel (the program&apos;s name, version and licences).</extracomment>
         <translation>О программе</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <extracomment>What a screen reader says for the program's icon in the about panel.</extracomment>
+        <extracomment>What a screen reader says for the program&apos;s icon in the about panel.</extracomment>
         <translation>Значок программы</translation>
     </message>
     <message>
         <source>Version %1, build %2</source>
-        <extracomment>The about panel's version line until the program sets its own: %1 the version number, %2 the build date as yyyymmdd.</extracomment>
+        <extracomment>The about panel&apos;s version line until the program sets its own: %1 the version number, %2 the build date as yyyymmdd.</extracomment>
         <translation>Версия %1, сборка %2</translation>
     </message>
 </context>
@@ -2151,7 +2151,7 @@ Tool tip of the same title-bar button (a verb).</extracomment>
     </message>
     <message>
         <source>Restore</source>
-        <extracomment>Title-bar button: "Restore" brings a maximised window back to its size, "Maximize" fills the screen (verbs).</extracomment>
+        <extracomment>Title-bar button: &quot;Restore&quot; brings a maximised window back to its size, &quot;Maximize&quot; fills the screen (verbs).</extracomment>
         <translation>Восстановить</translation>
     </message>
     <message>
@@ -2163,7 +2163,7 @@ Tool tip of the same title-bar button (a verb).</extracomment>
     <name>main</name>
     <message>
         <source>TAVO storage calculator</source>
-        <extracomment>The program's name, as the key of its single running instance (read before any translation is loaded).</extracomment>
+        <extracomment>The program&apos;s name, as the key of its single running instance (read before any translation is loaded).</extracomment>
         <translation>Калькулятор хранилища TAVO</translation>
     </message>
 </context>

@@ -5,7 +5,7 @@
     <name>AboutDialog</name>
     <message>
         <source>TAVO storage calculator</source>
-        <extracomment>The program's name in the about panel.</extracomment>
+        <extracomment>The program&apos;s name in the about panel.</extracomment>
         <translation>TAVO 存储计算器</translation>
     </message>
     <message>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Version %1</source>
-        <extracomment>The about panel's version line: %1 is the version number ("4.0.0.50").</extracomment>
+        <extracomment>The about panel&apos;s version line: %1 is the version number (&quot;4.0.0.50&quot;).</extracomment>
         <translation>版本 %1</translation>
     </message>
 </context>
@@ -91,12 +91,12 @@ Unit beside the big figure of the disk space a retention needs: terabytes (1 TB 
     </message>
     <message>
         <source>CalTime</source>
-        <extracomment>Mode button of the calculator: how long a given disk keeps video (a short noun, "Retention").</extracomment>
+        <extracomment>Mode button of the calculator: how long a given disk keeps video (a short noun, &quot;Retention&quot;).</extracomment>
         <translation>时间计算</translation>
     </message>
     <message>
         <source>CalDisk</source>
-        <extracomment>Mode button of the calculator: the disk a wanted retention needs (a short noun, "Disk needed").</extracomment>
+        <extracomment>Mode button of the calculator: the disk a wanted retention needs (a short noun, &quot;Disk needed&quot;).</extracomment>
         <translation>容量计算</translation>
     </message>
     <message>
@@ -155,21 +155,21 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message numerus="yes">
         <source>%n week(s)</source>
-        <extracomment>The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".</extracomment>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n 周</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n month(s)</source>
-        <extracomment>The retention the planner wants (a month of 30 days), also filled into "Disk for %1" and "For %1: %n drive(s)".</extracomment>
+        <extracomment>The retention the planner wants (a month of 30 days), also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n 个月</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <extracomment>The retention the planner wants, also filled into "Disk for %1" and "For %1: %n drive(s)".</extracomment>
+        <extracomment>The retention the planner wants, also filled into &quot;Disk for %1&quot; and &quot;For %1: %n drive(s)&quot;.</extracomment>
         <translation>
             <numerusform>%n 天</numerusform>
         </translation>
@@ -181,7 +181,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message numerus="yes">
         <source>%1 day(s)</source>
-        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it (large ones in exponent form, "7e+05"); the plural follows that number.</extracomment>
+        <extracomment>How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it (large ones in exponent form, &quot;7e+05&quot;); the plural follows that number.</extracomment>
         <translation>
             <numerusform>%1 天</numerusform>
         </translation>
@@ -235,7 +235,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message numerus="yes">
         <source>day(s)</source>
-        <extracomment>Unit under the big figure of the days the disk keeps video; no number in the text, but its plural form follows that figure ("1 day", "21 days").</extracomment>
+        <extracomment>Unit under the big figure of the days the disk keeps video; no number in the text, but its plural form follows that figure (&quot;1 day&quot;, &quot;21 days&quot;).</extracomment>
         <translation>
             <numerusform>天</numerusform>
         </translation>
@@ -274,7 +274,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Clear</source>
-        <extracomment>Title of the question before every channel group is removed (the Clear button's action).</extracomment>
+        <extracomment>Title of the question before every channel group is removed (the Clear button&apos;s action).</extracomment>
         <translation>清空</translation>
     </message>
     <message>
@@ -289,7 +289,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>File (*.pdf )</source>
-        <extracomment>File-type filter of the dialog that saves the report; keep "(*.pdf )" as it is.</extracomment>
+        <extracomment>File-type filter of the dialog that saves the report; keep &quot;(*.pdf )&quot; as it is.</extracomment>
         <translation>PDF 文件 (*.pdf)</translation>
     </message>
     <message>
@@ -299,7 +299,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Devices</source>
-        <extracomment>Title of the report's section listing the channel groups.</extracomment>
+        <extracomment>Title of the report&apos;s section listing the channel groups.</extracomment>
         <translation>设备</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Device Quantity</source>
-        <extracomment>Column caption in the report's device table: the number of channels in a group.</extracomment>
+        <extracomment>Column caption in the report&apos;s device table: the number of channels in a group.</extracomment>
         <translation>设备数量</translation>
     </message>
     <message>
@@ -317,7 +317,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Frame Rate(fps)</source>
-        <extracomment>Column caption in the report's device table: the frame rate in frames per second.</extracomment>
+        <extracomment>Column caption in the report&apos;s device table: the frame rate in frames per second.</extracomment>
         <translation>帧率(fps)</translation>
     </message>
     <message>
@@ -326,12 +326,12 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Recommended Bitrate(kbps)</source>
-        <extracomment>Column caption in the report's device table: a group's bitrate per channel in kilobits per second.</extracomment>
+        <extracomment>Column caption in the report&apos;s device table: a group&apos;s bitrate per channel in kilobits per second.</extracomment>
         <translation>推荐码率(kbps)</translation>
     </message>
     <message>
         <source>Space Given</source>
-        <extracomment>Title of the report's section on how long a given disk keeps video.</extracomment>
+        <extracomment>Title of the report&apos;s section on how long a given disk keeps video.</extracomment>
         <translation>按硬盘容量</translation>
     </message>
     <message>
@@ -361,7 +361,7 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Time Given</source>
-        <extracomment>Title of the report's section on how much disk a wanted retention needs.</extracomment>
+        <extracomment>Title of the report&apos;s section on how much disk a wanted retention needs.</extracomment>
         <translation>按录像时长</translation>
     </message>
     <message>
@@ -376,19 +376,19 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
     </message>
     <message>
         <source>Bandwidth</source>
-        <extracomment>Caption of a key figure in the report's title block: the network bandwidth of the live-view groups.
+        <extracomment>Caption of a key figure in the report&apos;s title block: the network bandwidth of the live-view groups.
 ----------
-Title of the report's section on the network bandwidth (a noun).</extracomment>
+Title of the report&apos;s section on the network bandwidth (a noun).</extracomment>
         <translation>带宽</translation>
     </message>
     <message>
         <source>Total device number</source>
-        <extracomment>Column caption in the report's bandwidth section: the number of channels watched live.</extracomment>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the number of channels watched live.</extracomment>
         <translation>设备总数</translation>
     </message>
     <message>
         <source>Total Band Width</source>
-        <extracomment>Column caption in the report's bandwidth section: the network bandwidth of those channels.</extracomment>
+        <extracomment>Column caption in the report&apos;s bandwidth section: the network bandwidth of those channels.</extracomment>
         <translation>总带宽</translation>
     </message>
     <message>
@@ -397,7 +397,7 @@ Title of the report's section on the network bandwidth (a noun).</extracomment>
     </message>
     <message>
         <source>Exact</source>
-        <extracomment>Column caption in the report: the same figure unrounded, with one decimal (an adjective: "exact figure").</extracomment>
+        <extracomment>Column caption in the report: the same figure unrounded, with one decimal (an adjective: &quot;exact figure&quot;).</extracomment>
         <translation>精确值</translation>
     </message>
     <message>
@@ -407,39 +407,39 @@ Title of the report's section on the network bandwidth (a noun).</extracomment>
     </message>
     <message>
         <source>%1%</source>
-        <extracomment>A group's share of the storage in the report's chart: %1 percent with one decimal.</extracomment>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart: %1 percent with one decimal.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
         <source>Storage plan</source>
-        <extracomment>The report's heading.
+        <extracomment>The report&apos;s heading.
 ----------
 The file name offered for a report of a plan without a name (no extension; keep it short).</extracomment>
         <translation>存储方案</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <extracomment>The program's version in the report's title block.</extracomment>
+        <extracomment>The program&apos;s version in the report&apos;s title block.</extracomment>
         <translation>版本 %1</translation>
     </message>
     <message>
         <source>Channels</source>
-        <extracomment>Caption of a key figure in the report's title block: the number of channels.</extracomment>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the number of channels.</extracomment>
         <translation>通道数</translation>
     </message>
     <message>
         <source>Storage bitrate</source>
-        <extracomment>Caption of a key figure in the report's title block: the bitrate written to disk.</extracomment>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the bitrate written to disk.</extracomment>
         <translation>存储码率</translation>
     </message>
     <message>
         <source>Disk for %1</source>
-        <extracomment>Caption of a key figure in the report's title block: the disk the wanted retention needs; %1 is that retention ("30 days", "1 week").</extracomment>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>保存 %1 所需硬盘</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <extracomment>The report's page numbers: page %1 of %2 pages.</extracomment>
+        <extracomment>The report&apos;s page numbers: page %1 of %2 pages.</extracomment>
         <translation>第 %1 页，共 %2 页</translation>
     </message>
     <message>
@@ -449,17 +449,17 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Storage by channel group</source>
-        <extracomment>Title of the report's chart of each channel group's share of the storage.</extracomment>
+        <extracomment>Title of the report&apos;s chart of each channel group&apos;s share of the storage.</extracomment>
         <translation>各通道组的存储占比</translation>
     </message>
     <message>
         <source>No channel group is recorded.</source>
-        <extracomment>Said in place of the report's chart when no channel group is written to disk.</extracomment>
+        <extracomment>Said in place of the report&apos;s chart when no channel group is written to disk.</extracomment>
         <translation>没有录像的通道组。</translation>
     </message>
     <message numerus="yes">
         <source>Others (%n groups)</source>
-        <extracomment>Label of the chart's last bar, which adds up the smallest %n channel groups.</extracomment>
+        <extracomment>Label of the chart&apos;s last bar, which adds up the smallest %n channel groups.</extracomment>
         <translation>
             <numerusform>其他（%n 组）</numerusform>
         </translation>
@@ -496,22 +496,22 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Not recorded</source>
-        <extracomment>A group's recording in the report's device table: watched live only, never written to disk.</extracomment>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: watched live only, never written to disk.</extracomment>
         <translation>不录像</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <extracomment>A group's recording in the report's device table: it records all the time.</extracomment>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records all the time.</extracomment>
         <translation>连续录像</translation>
     </message>
     <message>
         <source>On motion, %1 %</source>
-        <extracomment>A group's recording in the report's device table: it records on motion, %1 percent of the time.</extracomment>
+        <extracomment>A group&apos;s recording in the report&apos;s device table: it records on motion, %1 percent of the time.</extracomment>
         <translation>移动侦测，%1 %</translation>
     </message>
     <message>
         <source>Recording</source>
-        <extracomment>Column caption in the report's device table: how a group records (all the time, on motion, not at all).</extracomment>
+        <extracomment>Column caption in the report&apos;s device table: how a group records (all the time, on motion, not at all).</extracomment>
         <translation>录像</translation>
     </message>
     <message>
@@ -521,19 +521,19 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>%1 × %2 TB</source>
-        <extracomment>The drives of a disk array in the report: %1 drives of %2 terabytes each ("6 × 8 TB").</extracomment>
+        <extracomment>The drives of a disk array in the report: %1 drives of %2 terabytes each (&quot;6 × 8 TB&quot;).</extracomment>
         <translation>%1 × %2 TB</translation>
     </message>
     <message numerus="yes">
         <source>%1 + %n spare(s)</source>
-        <extracomment>A disk array's RAID level (%1, "RAID 6") and its %n hot-spare drives, in the report.</extracomment>
+        <extracomment>A disk array&apos;s RAID level (%1, &quot;RAID 6&quot;) and its %n hot-spare drives, in the report.</extracomment>
         <translation>
             <numerusform>%1 + %n 块热备盘</numerusform>
         </translation>
     </message>
     <message>
         <source>Disk Array</source>
-        <extracomment>Title of the report's section on the disk array.</extracomment>
+        <extracomment>Title of the report&apos;s section on the disk array.</extracomment>
         <translation>磁盘阵列</translation>
     </message>
     <message>
@@ -543,17 +543,17 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>%1 TB (%2 TiB)</source>
-        <extracomment>A disk array's usable capacity: %1 in terabytes (1000 GB), %2 the same in tebibytes (1024⁴ bytes).</extracomment>
+        <extracomment>A disk array&apos;s usable capacity: %1 in terabytes (1000 GB), %2 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>%1 TB（%2 TiB）</translation>
     </message>
     <message>
         <source>%1 TB</source>
-        <extracomment>A disk array's capacity in terabytes (1000 GB).</extracomment>
+        <extracomment>A disk array&apos;s capacity in terabytes (1000 GB).</extracomment>
         <translation>%1 TB</translation>
     </message>
     <message>
         <source>Drives</source>
-        <extracomment>Column caption in the report's disk-array section: the drives and their size (a noun).</extracomment>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives and their size (a noun).</extracomment>
         <translation>硬盘</translation>
     </message>
     <message>
@@ -562,7 +562,7 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Hot Spares</source>
-        <extracomment>Column caption in the report's disk-array section: the number of hot-spare drives.</extracomment>
+        <extracomment>Column caption in the report&apos;s disk-array section: the number of hot-spare drives.</extracomment>
         <translation>热备盘</translation>
     </message>
     <message>
@@ -575,96 +575,96 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Kept at %1 h/day</source>
-        <extracomment>Column caption in the report's disk-array section: the days the array keeps video when %1 hours are recorded a day.</extracomment>
+        <extracomment>Column caption in the report&apos;s disk-array section: the days the array keeps video when %1 hours are recorded a day.</extracomment>
         <translation>每天 %1 小时可保存</translation>
     </message>
     <message>
         <source>Drives for %1</source>
-        <extracomment>Column caption in the report's disk-array section: the drives the wanted retention needs; %1 is that retention ("30 days", "1 week").</extracomment>
+        <extracomment>Column caption in the report&apos;s disk-array section: the drives the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>%1 所需硬盘</translation>
     </message>
     <message>
         <source>Disk array</source>
-        <extracomment>Caption of the disk array's line in the report's title block.</extracomment>
+        <extracomment>Caption of the disk array&apos;s line in the report&apos;s title block.</extracomment>
         <translation>磁盘阵列</translation>
     </message>
     <message>
         <source>Cannot be built</source>
-        <extracomment>The disk array's line in the report's title block when the planner's drives cannot make the array.</extracomment>
+        <extracomment>The disk array&apos;s line in the report&apos;s title block when the planner&apos;s drives cannot make the array.</extracomment>
         <translation>无法组建</translation>
     </message>
     <message>
         <source>%1, keeps %2</source>
-        <extracomment>A disk array in the report's title block: %1 the array, %2 the days it keeps video ("31.4 days").</extracomment>
+        <extracomment>A disk array in the report&apos;s title block: %1 the array, %2 the days it keeps video (&quot;31.4 days&quot;).</extracomment>
         <translation>%1，可保存 %2</translation>
     </message>
     <message>
         <source>Add group</source>
-        <extracomment>Undo history: the command that added one channel group ("Undo Add group").</extracomment>
+        <extracomment>Undo history: the command that added one channel group (&quot;Undo Add group&quot;).</extracomment>
         <translation>添加通道组</translation>
     </message>
     <message numerus="yes">
         <source>Import %n group(s)</source>
-        <extracomment>Undo history: groups read from a CSV file ("Undo Import 3 groups").</extracomment>
+        <extracomment>Undo history: groups read from a CSV file (&quot;Undo Import 3 groups&quot;).</extracomment>
         <translation>
             <numerusform>导入 %n 个通道组</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete group</source>
-        <extracomment>Undo history: the command that deleted one channel group ("Undo Delete group").</extracomment>
+        <extracomment>Undo history: the command that deleted one channel group (&quot;Undo Delete group&quot;).</extracomment>
         <translation>删除通道组</translation>
     </message>
     <message>
         <source>Edit group</source>
-        <extracomment>Undo history: the command that changed one channel group ("Undo Edit group").</extracomment>
+        <extracomment>Undo history: the command that changed one channel group (&quot;Undo Edit group&quot;).</extracomment>
         <translation>编辑通道组</translation>
     </message>
     <message>
         <source>Duplicate group</source>
-        <extracomment>Undo history: the command that copied a channel group ("Undo Duplicate group").</extracomment>
+        <extracomment>Undo history: the command that copied a channel group (&quot;Undo Duplicate group&quot;).</extracomment>
         <translation>复制通道组</translation>
     </message>
     <message>
         <source>Clear all groups</source>
-        <extracomment>Undo history: the command that removed every channel group ("Undo Clear").</extracomment>
+        <extracomment>Undo history: the command that removed every channel group (&quot;Undo Clear&quot;).</extracomment>
         <translation>清空所有通道组</translation>
     </message>
     <message>
         <source>Switch to PAL</source>
-        <extracomment>Undo history: the switch of every group to the PAL video standard ("Undo Switch to PAL").</extracomment>
+        <extracomment>Undo history: the switch of every group to the PAL video standard (&quot;Undo Switch to PAL&quot;).</extracomment>
         <translation>切换到 PAL</translation>
     </message>
     <message>
         <source>Switch to NTSC</source>
-        <extracomment>Undo history: the switch of every group to the NTSC video standard ("Undo Switch to NTSC").</extracomment>
+        <extracomment>Undo history: the switch of every group to the NTSC video standard (&quot;Undo Switch to NTSC&quot;).</extracomment>
         <translation>切换到 NTSC</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <extracomment>Hours recorded a day, in the report's tables: %1 a whole number of hours ("24 h").</extracomment>
+        <extracomment>Hours recorded a day, in the report&apos;s tables: %1 a whole number of hours (&quot;24 h&quot;).</extracomment>
         <translation>%1 小时</translation>
     </message>
     <message>
         <source>&lt;%1%</source>
-        <extracomment>A group's share of the storage in the report's chart when it is below %1 percent (0.1).</extracomment>
+        <extracomment>A group&apos;s share of the storage in the report&apos;s chart when it is below %1 percent (0.1).</extracomment>
         <translation>&lt;%1%</translation>
     </message>
     <message>
         <source>TAVO storage calculator %1</source>
-        <extracomment>The report's footer: the program's name and %1 its version.</extracomment>
+        <extracomment>The report&apos;s footer: the program&apos;s name and %1 its version.</extracomment>
         <translation>TAVO 存储计算器 %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>disk array</comment>
-        <extracomment>A disk array in the report's title block: %1 its drives ("6 × 8 TB"), %2 its RAID level with any spares ("RAID 6 + 1 spare").</extracomment>
+        <extracomment>A disk array in the report&apos;s title block: %1 its drives (&quot;6 × 8 TB&quot;), %2 its RAID level with any spares (&quot;RAID 6 + 1 spare&quot;).</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>Saved to:
 %1</source>
-        <extracomment>The report was written: %1 is the file's path on the next line.</extracomment>
+        <extracomment>The report was written: %1 is the file&apos;s path on the next line.</extracomment>
         <translation>已保存到：
 %1</translation>
     </message>
@@ -677,19 +677,19 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message numerus="yes">
         <source>Replace with %n imported group(s)</source>
-        <extracomment>Undo history: the groups of a CSV file took the place of every channel group ("Undo Replace with 3 imported groups").</extracomment>
+        <extracomment>Undo history: the groups of a CSV file took the place of every channel group (&quot;Undo Replace with 3 imported groups&quot;).</extracomment>
         <translation>
             <numerusform>替换为导入的 %n 个分组</numerusform>
         </translation>
     </message>
     <message>
         <source>Topic</source>
-        <extracomment>Column caption in the report's section on what the figures assume: the topic of each line.</extracomment>
+        <extracomment>Column caption in the report&apos;s section on what the figures assume: the topic of each line.</extracomment>
         <translation>项目</translation>
     </message>
     <message>
         <source>Assumption</source>
-        <extracomment>Column caption in the report's section on what the figures assume: what is taken for granted.</extracomment>
+        <extracomment>Column caption in the report&apos;s section on what the figures assume: what is taken for granted.</extracomment>
         <translation>假定</translation>
     </message>
 </context>
@@ -854,7 +854,7 @@ Screen-reader name of the recording choice (a noun, as the caption beside it).</
     </message>
     <message>
         <source>Cancel</source>
-        <extracomment>Button beside "Save changes" while a channel group is edited.</extracomment>
+        <extracomment>Button beside &quot;Save changes&quot; while a channel group is edited.</extracomment>
         <translation>取消</translation>
     </message>
     <message>
@@ -941,7 +941,7 @@ Screen-reader name of the recording choice (a noun, as the caption beside it).</
         <translation>RAID 10 除热备盘外需要偶数块硬盘。</translation>
     </message>
     <message>
-        <source>RAID 1 holds one drive's capacity: choose larger drives or another level.</source>
+        <source>RAID 1 holds one drive&apos;s capacity: choose larger drives or another level.</source>
         <translation>RAID 1 只提供一块硬盘的容量：请选择更大的硬盘或其他级别。</translation>
     </message>
     <message>
@@ -991,7 +991,7 @@ Screen-reader name of the recording choice (a noun, as the caption beside it).</
     </message>
     <message>
         <source>RAID level :</source>
-        <extracomment>Caption of the choice of the array's RAID level.</extracomment>
+        <extracomment>Caption of the choice of the array&apos;s RAID level.</extracomment>
         <translation>RAID 级别：</translation>
     </message>
     <message>
@@ -1002,7 +1002,7 @@ Screen-reader name of the recording choice (a noun, as the caption beside it).</
     <message>
         <source>Raw capacity: %1 TB
 Usable: %2 TB (%3 TiB)</source>
-        <extracomment>The array's capacity on two lines: %1 all drives together, %2 what is left for video after the RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).</extracomment>
+        <extracomment>The array&apos;s capacity on two lines: %1 all drives together, %2 what is left for video after the RAID level and spares, in terabytes (1000 GB), %3 the same in tebibytes (1024⁴ bytes).</extracomment>
         <translation>原始容量：%1 TB
 可用容量：%2 TB（%3 TiB）</translation>
     </message>
@@ -1016,7 +1016,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message numerus="yes">
         <source>For %1: %n drive(s)</source>
-        <extracomment>The drives the wanted retention needs: %1 that retention ("30 days", "1 week"), %n the drives.</extracomment>
+        <extracomment>The drives the wanted retention needs: %1 that retention (&quot;30 days&quot;, &quot;1 week&quot;), %n the drives.</extracomment>
         <translation>
             <numerusform>保存 %1：%n 块硬盘</numerusform>
         </translation>
@@ -1030,7 +1030,7 @@ Usable: %2 TB (%3 TiB)</source>
     <name>FigureAssumptions</name>
     <message>
         <source>How these figures are worked out</source>
-        <extracomment>Heading over what the capacity figures assume, on the calculator's info tip and in the report.</extracomment>
+        <extracomment>Heading over what the capacity figures assume, on the calculator&apos;s info tip and in the report.</extracomment>
         <translation>这些数字如何得出</translation>
     </message>
     <message>
@@ -1039,7 +1039,7 @@ Usable: %2 TB (%3 TiB)</source>
         <translation>录像开销</translation>
     </message>
     <message>
-        <source>Every disk figure adds about 2.7 % to the video itself for the recorder's own records (a factor of 1/0.997 and one of 1.024).</source>
+        <source>Every disk figure adds about 2.7 % to the video itself for the recorder&apos;s own records (a factor of 1/0.997 and one of 1.024).</source>
         <extracomment>The two factors (1/0.997 and 1.024) of the capacity formulas, in words.</extracomment>
         <translation>每个磁盘数字都在视频本身之外另加约 2.7 %，用于录像机自身的记录（系数 1/0.997 与 1.024）。</translation>
     </message>
@@ -1095,7 +1095,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>%1 days · %2 weeks · %3 months</source>
-        <extracomment>The unrounded retention under the calculator's whole figures: %1 days, %2 weeks and %3 months, each with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
+        <extracomment>The unrounded retention under the calculator&apos;s whole figures: %1 days, %2 weeks and %3 months, each with one decimal. Decimals take no plural of their own: use the form that fits any fraction.</extracomment>
         <translation>%1 天 · %2 周 · %3 月</translation>
     </message>
     <message>
@@ -1115,7 +1115,7 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message numerus="yes">
         <source>%n drive(s)</source>
-        <extracomment>Drives of the planner's size a disk array needs for the wanted retention.</extracomment>
+        <extracomment>Drives of the planner&apos;s size a disk array needs for the wanted retention.</extracomment>
         <translation>
             <numerusform>%n 块硬盘</numerusform>
         </translation>
@@ -1208,12 +1208,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Add to the plan</source>
-        <extracomment>Button: the groups read from the file go after the plan's own (a verb phrase).</extracomment>
+        <extracomment>Button: the groups read from the file go after the plan&apos;s own (a verb phrase).</extracomment>
         <translation>添加到方案</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <extracomment>Button: leave the plan's groups as they are and import nothing (a verb).</extracomment>
+        <extracomment>Button: leave the plan&apos;s groups as they are and import nothing (a verb).</extracomment>
         <translation>取消</translation>
     </message>
     <message>
@@ -1230,12 +1230,12 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Counts :</source>
-        <extracomment>A card's channel-count caption before its group is set.</extracomment>
+        <extracomment>A card&apos;s channel-count caption before its group is set.</extracomment>
         <translation>数量：</translation>
     </message>
     <message>
         <source>Bit Rate :</source>
-        <extracomment>A card's bitrate caption before its group is set.</extracomment>
+        <extracomment>A card&apos;s bitrate caption before its group is set.</extracomment>
         <translation>码率：</translation>
     </message>
     <message>
@@ -1256,9 +1256,9 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
     <message>
         <source>Fixted Rate : %1 kbps</source>
-        <extracomment>A card's fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
+        <extracomment>A card&apos;s fixed per-channel bitrate (sic: the source text is kept as the program has always used it).
 ----------
-A card's fixed per-channel bitrate.</extracomment>
+A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>定码率：%1 kbps</translation>
     </message>
     <message>
@@ -1283,7 +1283,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>On motion %1 %</source>
-        <extracomment>Beside a group's name: it records only on motion, %1 percent of the time.</extracomment>
+        <extracomment>Beside a group&apos;s name: it records only on motion, %1 percent of the time.</extracomment>
         <translation>移动侦测 %1 %</translation>
     </message>
     <message>
@@ -1292,19 +1292,19 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>%1 fps</source>
-        <extracomment>Short form of "Frame Rate : %1" on a narrow card: frames per second.</extracomment>
+        <extracomment>Short form of &quot;Frame Rate : %1&quot; on a narrow card: frames per second.</extracomment>
         <translation>%1 fps</translation>
     </message>
     <message>
         <source>%1 kbps</source>
         <comment>short bitrate</comment>
-        <extracomment>Short form of a card's bitrate on a narrow card, per channel.</extracomment>
+        <extracomment>Short form of a card&apos;s bitrate on a narrow card, per channel.</extracomment>
         <translation>%1 kbps</translation>
     </message>
     <message numerus="yes">
         <source>%n ch.</source>
         <comment>short channel count</comment>
-        <extracomment>Short form of "Counts : %n" on a narrow card: the number of channels.</extracomment>
+        <extracomment>Short form of &quot;Counts : %n&quot; on a narrow card: the number of channels.</extracomment>
         <translation>
             <numerusform>%n 通道</numerusform>
         </translation>
@@ -1312,7 +1312,7 @@ A card's fixed per-channel bitrate.</extracomment>
     <message>
         <source>%1 %</source>
         <comment>short recording share</comment>
-        <extracomment>Short form of "On motion %1 %" beside a long group name.</extracomment>
+        <extracomment>Short form of &quot;On motion %1 %&quot; beside a long group name.</extracomment>
         <translation>%1%</translation>
     </message>
 </context>
@@ -1320,7 +1320,7 @@ A card's fixed per-channel bitrate.</extracomment>
     <name>NM_Vantor::TipDialog</name>
     <message>
         <source>sure</source>
-        <extracomment>Placeholder of a question dialog's text until its caller sets the question ("Are you sure?").</extracomment>
+        <extracomment>Placeholder of a question dialog&apos;s text until its caller sets the question (&quot;Are you sure?&quot;).</extracomment>
         <translation>确定吗？</translation>
     </message>
     <message>
@@ -1420,7 +1420,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Undo %1</source>
-        <extracomment>Menu entry; %1 is the step it takes back, e.g. "Undo Delete group".</extracomment>
+        <extracomment>Menu entry; %1 is the step it takes back, e.g. &quot;Undo Delete group&quot;.</extracomment>
         <translation>撤销%1</translation>
     </message>
     <message>
@@ -1429,7 +1429,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Redo %1</source>
-        <extracomment>Menu entry; %1 is the step it does again, e.g. "Redo Delete group".</extracomment>
+        <extracomment>Menu entry; %1 is the step it does again, e.g. &quot;Redo Delete group&quot;.</extracomment>
         <translation>重做%1</translation>
     </message>
     <message>
@@ -1532,7 +1532,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Change calculator input</source>
-        <extracomment>Undo history: a change of the disk size, retention, hours or disk array ("Undo Change calculator input").</extracomment>
+        <extracomment>Undo history: a change of the disk size, retention, hours or disk array (&quot;Undo Change calculator input&quot;).</extracomment>
         <translation>修改计算参数</translation>
     </message>
     <message numerus="yes">
@@ -1548,8 +1548,8 @@ A card's fixed per-channel bitrate.</extracomment>
         <translation>未从 %1 导入任何分组。</translation>
     </message>
     <message numerus="yes">
-        <source>The plan's groups were replaced by %n channel group(s) read from %1.</source>
-        <extracomment>Said after an import that replaced the plan's groups: %n is how many were read, %1 the CSV file.</extracomment>
+        <source>The plan&apos;s groups were replaced by %n channel group(s) read from %1.</source>
+        <extracomment>Said after an import that replaced the plan&apos;s groups: %n is how many were read, %1 the CSV file.</extracomment>
         <translation>
             <numerusform>方案的分组已替换为从 %1 读取的 %n 个通道分组。</numerusform>
         </translation>
@@ -1639,7 +1639,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Get Picture Failure</source>
-        <extracomment>Shown in place of a scene's picture that could not be loaded.</extracomment>
+        <extracomment>Shown in place of a scene&apos;s picture that could not be loaded.</extracomment>
         <translation>获取图片失败</translation>
     </message>
 </context>
@@ -1651,9 +1651,9 @@ A card's fixed per-channel bitrate.</extracomment>
         <translation>所需硬盘容量：</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:48pt; color:#467dd3;"&gt;%1&lt;/span&gt;&lt;span style=" font-size:16pt; color:#467dd3;"&gt;&lt;/span&gt;&lt;span style=" font-size:20pt; color:#467dd3;"&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <extracomment>The disk space a retention needs, in rich text: %1 the big whole figure, %2 its unit ("GB" or "TB"). Keep the tags; the order of %1 and %2 and the blank between them may change.</extracomment>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:48pt; color:#467dd3;"&gt;%1&lt;/span&gt;&lt;span style=" font-size:16pt; color:#467dd3;"&gt;&lt;/span&gt;&lt;span style=" font-size:20pt; color:#467dd3;"&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <extracomment>The disk space a retention needs, in rich text: %1 the big whole figure, %2 its unit (&quot;GB&quot; or &quot;TB&quot;). Keep the tags; the order of %1 and %2 and the blank between them may change.</extracomment>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:48pt; color:#467dd3;&quot;&gt;%1&lt;/span&gt;&lt;span style=&quot; font-size:16pt; color:#467dd3;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:20pt; color:#467dd3;&quot;&gt;%2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>GB</source>
@@ -1665,7 +1665,7 @@ A card's fixed per-channel bitrate.</extracomment>
     <name>UpdateDialog</name>
     <message>
         <source>Update Data</source>
-        <extracomment>Title of the dialog that replaces the program's recording scenes by imported ones.</extracomment>
+        <extracomment>Title of the dialog that replaces the program&apos;s recording scenes by imported ones.</extracomment>
         <translation>更新数据</translation>
     </message>
     <message>
@@ -1675,7 +1675,7 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Import Templete</source>
-        <extracomment>Button: reads a filled-in scene template (a verb; the source's spelling is "Template").</extracomment>
+        <extracomment>Button: reads a filled-in scene template (a verb; the source&apos;s spelling is &quot;Template&quot;).</extracomment>
         <translation>导入模板</translation>
     </message>
     <message>
@@ -1716,7 +1716,7 @@ A card's fixed per-channel bitrate.</extracomment>
     <message>
         <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
 </source>
-        <extracomment>The scene template's rows: comma-separated columns, each row ending in a line break. Translate the column names and the sample scene name (Hospital); keep the commas, codec, resolution, numbers and path.</extracomment>
+        <extracomment>The scene template&apos;s rows: comma-separated columns, each row ending in a line break. Translate the column names and the sample scene name (Hospital); keep the commas, codec, resolution, numbers and path.</extracomment>
         <translation>场景,编码,分辨率,推荐码率(kbps),图片路径
 </translation>
     </message>
@@ -1762,11 +1762,11 @@ A card's fixed per-channel bitrate.</extracomment>
         <translation>场景名称为空。</translation>
     </message>
     <message>
-        <source>The encoding is not one of the program's encodings.</source>
+        <source>The encoding is not one of the program&apos;s encodings.</source>
         <translation>该编码不是本程序支持的编码。</translation>
     </message>
     <message>
-        <source>The resolution is not one of that encoding's resolutions.</source>
+        <source>The resolution is not one of that encoding&apos;s resolutions.</source>
         <translation>该分辨率不属于此编码的分辨率。</translation>
     </message>
     <message>
@@ -1800,12 +1800,12 @@ A card's fixed per-channel bitrate.</extracomment>
     </message>
     <message>
         <source>Saved to %1</source>
-        <extracomment>Status after writing the scene template: %1 is the file's path.</extracomment>
+        <extracomment>Status after writing the scene template: %1 is the file&apos;s path.</extracomment>
         <translation>已保存到 %1</translation>
     </message>
     <message>
         <source>Replace the recording scenes of the variable-rate mode: export the template, fill it in with one row per scene, encoding and resolution, then import it. The scene file and the pictures it names are copied to your data folder, %1. The new scenes are used after a restart.</source>
-        <extracomment>%1 is the user's data folder, where the imported scene file and its pictures are copied to.</extracomment>
+        <extracomment>%1 is the user&apos;s data folder, where the imported scene file and its pictures are copied to.</extracomment>
         <translation>替换可变码率模式的录像场景：导出模板，按每个场景、编码和分辨率各填一行，然后导入。场景文件及其中引用的图片会复制到您的数据文件夹 %1。新场景在重启后生效。</translation>
     </message>
     <message>
@@ -1837,7 +1837,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>New version found</source>
-        <extracomment>Followed by the newer version's number ("4.1.0.2").</extracomment>
+        <extracomment>Followed by the newer version&apos;s number (&quot;4.1.0.2&quot;).</extracomment>
         <translation>发现新版本</translation>
     </message>
     <message>
@@ -1858,7 +1858,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
         <translation>无法检查更新：无法连接更新服务器。</translation>
     </message>
     <message>
-        <source>Could not check for updates: the update server's answer was not understood.</source>
+        <source>Could not check for updates: the update server&apos;s answer was not understood.</source>
         <translation>无法检查更新：无法识别更新服务器的应答。</translation>
     </message>
     <message>
@@ -1895,7 +1895,7 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     </message>
     <message>
         <source>Language</source>
-        <extracomment>System menu: the submenu choosing the program's language.
+        <extracomment>System menu: the submenu choosing the program&apos;s language.
 ----------
 Title of the question whether to restart in the language just chosen.</extracomment>
         <translation>语言</translation>
@@ -1925,7 +1925,7 @@ Title of the question whether to restart in the language just chosen.</extracomm
     </message>
     <message>
         <source>System menu</source>
-        <extracomment>The menu behind the title bar's menu button, as a screen reader names it.</extracomment>
+        <extracomment>The menu behind the title bar&apos;s menu button, as a screen reader names it.</extracomment>
         <translation>系统菜单</translation>
     </message>
 </context>
@@ -1933,13 +1933,13 @@ Title of the question whether to restart in the language just chosen.</extracomm
     <name>WidgetDeviceListBorder</name>
     <message>
         <source>WidgetDeviceListBorder</source>
-        <extracomment>Name of the frame around the list of channel groups (read by screen readers): "Device list".</extracomment>
+        <extracomment>Name of the frame around the list of channel groups (read by screen readers): &quot;Device list&quot;.</extracomment>
         <translation>设备列表</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:18pt; color:#D9DaDb;"&gt;NO DEVICE, &lt;/span&gt;&lt;span style=" font-size:18pt; font-weight:600; color:#D9dadb;"&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <extracomment>Shown in place of the empty list of channel groups: the list is empty, add a group. Keep the tags.</extracomment>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:18pt; color:#D9DaDb;"&gt;暂无设备，&lt;/span&gt;&lt;span style=" font-size:18pt; font-weight:600; color:#D9dadb;"&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;暂无设备，&lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -1967,7 +1967,7 @@ Title of the question whether to restart in the language just chosen.</extracomm
     <name>aptui::BaseDialog</name>
     <message>
         <source>null content</source>
-        <extracomment>Placeholder of a dialog's text until its caller sets one; hardly ever seen.</extracomment>
+        <extracomment>Placeholder of a dialog&apos;s text until its caller sets one; hardly ever seen.</extracomment>
         <translation>无内容</translation>
     </message>
     <message>
@@ -2018,17 +2018,17 @@ Title of the question whether to restart in the language just chosen.</extracomm
     <name>aptui::CDlgAbout</name>
     <message>
         <source>About</source>
-        <extracomment>Title of the about panel (the program's name, version and licences).</extracomment>
+        <extracomment>Title of the about panel (the program&apos;s name, version and licences).</extracomment>
         <translation>关于</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <extracomment>What a screen reader says for the program's icon in the about panel.</extracomment>
+        <extracomment>What a screen reader says for the program&apos;s icon in the about panel.</extracomment>
         <translation>程序图标</translation>
     </message>
     <message>
         <source>Version %1, build %2</source>
-        <extracomment>The about panel's version line until the program sets its own: %1 the version number, %2 the build date as yyyymmdd.</extracomment>
+        <extracomment>The about panel&apos;s version line until the program sets its own: %1 the version number, %2 the build date as yyyymmdd.</extracomment>
         <translation>版本 %1，构建 %2</translation>
     </message>
 </context>
@@ -2091,7 +2091,7 @@ Tool tip of the same title-bar button (a verb).</extracomment>
     </message>
     <message>
         <source>Restore</source>
-        <extracomment>Title-bar button: "Restore" brings a maximised window back to its size, "Maximize" fills the screen (verbs).</extracomment>
+        <extracomment>Title-bar button: &quot;Restore&quot; brings a maximised window back to its size, &quot;Maximize&quot; fills the screen (verbs).</extracomment>
         <translation>还原</translation>
     </message>
     <message>
@@ -2103,7 +2103,7 @@ Tool tip of the same title-bar button (a verb).</extracomment>
     <name>main</name>
     <message>
         <source>TAVO storage calculator</source>
-        <extracomment>The program's name, as the key of its single running instance (read before any translation is loaded).</extracomment>
+        <extracomment>The program&apos;s name, as the key of its single running instance (read before any translation is loaded).</extracomment>
         <translation>TAVO 存储计算器</translation>
     </message>
 </context>
