@@ -1,6 +1,7 @@
 #include "aptui/TipDialog.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace NM_Vantor {
@@ -33,6 +34,17 @@ TipDialog::TipDialog(QWidget *parent) : BaseDialog(false, false, false, false, t
 void TipDialog::setText(const QString &text)
 {
     m_labelTip->setText(text);
+}
+
+QPushButton *TipDialog::addAnswerButton(const QString &text, const QString &objectName, int answer)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(objectName);
+    button->setMinimumSize(72, 30);
+    button->setAutoDefault(false);
+    addBottomWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+    return button;
 }
 
 } // namespace NM_Vantor

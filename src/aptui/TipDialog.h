@@ -3,6 +3,7 @@
 #include "aptui/BaseDialog.h"
 
 class QLabel;
+class QPushButton;
 
 namespace NM_Vantor {
 
@@ -16,6 +17,11 @@ public:
     explicit TipDialog(QWidget *parent = nullptr);
 
     void setText(const QString &text);
+
+protected:
+    // A third answer beside confirm and cancel: a button at the bottom that
+    // ends the question with `answer`.
+    QPushButton *addAnswerButton(const QString &text, const QString &objectName, int answer);
 
 private:
     QWidget *m_body = nullptr;

@@ -1,7 +1,5 @@
 #include "mainwindow/ImportGroupsDialog.h"
 
-#include <QPushButton>
-
 ImportGroupsDialog::ImportGroupsDialog(int planGroups, QWidget *parent) : NM_Vantor::TipDialog(parent)
 {
     setObjectName(QStringLiteral("importGroupsDialog"));
@@ -17,12 +15,7 @@ ImportGroupsDialog::ImportGroupsDialog(int planGroups, QWidget *parent) : NM_Van
     //: Button: leave the plan's groups as they are and import nothing (a verb).
     setCancelButtonText(tr("Cancel"));
     //: Button: the groups read from the file take the place of every group of the plan (a verb phrase).
-    m_btnReplace = new QPushButton(tr("Replace the plan"), this);
-    m_btnReplace->setObjectName(QStringLiteral("btnReplace"));
-    m_btnReplace->setMinimumSize(72, 30);
-    m_btnReplace->setAutoDefault(false);
-    addBottomWidget(m_btnReplace);
-    connect(m_btnReplace, &QPushButton::clicked, this, [this] { done(Replace); });
+    addAnswerButton(tr("Replace the plan"), QStringLiteral("btnReplace"), Replace);
 }
 
 ImportGroupsDialog::Answer ImportGroupsDialog::ask()

@@ -2,8 +2,6 @@
 
 #include "aptui/TipDialog.h"
 
-class QPushButton;
-
 // Asked before groups read from a CSV file go into a plan that holds groups
 // already: Add to the plan (the confirm button), Replace the plan and Cancel.
 // Closing the question cancels.
@@ -22,7 +20,4 @@ public:
     explicit ImportGroupsDialog(int planGroups, QWidget *parent = nullptr);
 
     Answer ask();
-
-private:
-    QPushButton *m_btnReplace = nullptr;
 };

@@ -1,7 +1,5 @@
 #include "mainwindow/SaveChangesDialog.h"
 
-#include <QPushButton>
-
 SaveChangesDialog::SaveChangesDialog(const QString &planName, QWidget *parent) : NM_Vantor::TipDialog(parent)
 {
     setObjectName(QStringLiteral("saveChangesDialog"));
@@ -13,12 +11,7 @@ SaveChangesDialog::SaveChangesDialog(const QString &planName, QWidget *parent) :
     //: Button: keep the plan open and do nothing (a verb).
     setCancelButtonText(tr("Cancel"));
     //: Button: go on without saving the changes (a verb).
-    m_btnDiscard = new QPushButton(tr("Discard"), this);
-    m_btnDiscard->setObjectName(QStringLiteral("btnDiscard"));
-    m_btnDiscard->setMinimumSize(72, 30);
-    m_btnDiscard->setAutoDefault(false);
-    addBottomWidget(m_btnDiscard);
-    connect(m_btnDiscard, &QPushButton::clicked, this, [this] { done(Discard); });
+    addAnswerButton(tr("Discard"), QStringLiteral("btnDiscard"), Discard);
 }
 
 SaveChangesDialog::Answer SaveChangesDialog::ask()

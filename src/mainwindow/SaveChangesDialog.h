@@ -2,8 +2,6 @@
 
 #include "aptui/TipDialog.h"
 
-class QPushButton;
-
 // "Save changes to <name>?" before a plan with unsaved changes is closed or
 // replaced: Save (the confirm button), Discard and Cancel. Closing the
 // question cancels.
@@ -21,7 +19,4 @@ public:
     explicit SaveChangesDialog(const QString &planName, QWidget *parent = nullptr);
 
     Answer ask();
-
-private:
-    QPushButton *m_btnDiscard = nullptr;
 };
