@@ -534,7 +534,7 @@ private:
     {
         note(QStringLiteral("key %1 on %2 (focus %3)")
                  .arg(keyName(stroke), describe(level), describe(QApplication::focusWidget())));
-        QTest::keyClick(level->windowHandle(), stroke.key, stroke.modifiers);
+        clickKey(level->windowHandle(), stroke.key, stroke.modifiers);
         // A button's shortcut clicks it a moment later (Alt+F4 the close
         // button): the moment comes before the next event.
         if (stroke.modifiers & Qt::AltModifier)
@@ -547,7 +547,20 @@ private:
         note(QStringLiteral("type '%1' on %2 (focus %3)")
                  .arg(QLatin1Char(c))
                  .arg(describe(level), describe(QApplication::focusWidget())));
-        QTest::keyClick(level->windowHandle(), c);
+        clickKey(level->windowHandle(), c, Qt::NoModifier);
+    }
+
+    // A press may close the window it went to (a note that any key dismisses,
+    // a dialog's Escape): the release then goes nowhere, as it does for a hand.
+    template <typename Key>
+    static void clickKey(QWindow *window, Key key, Qt::KeyboardModifiers modifiers)
+    {
+        const QPointer<QWindow> target(window);
+        if (!target)
+            return;
+        QTest::keyPress(target, key, modifiers);
+        if (target)
+            QTest::keyRelease(target, key, modifiers);
     }
 
     void wheelEvent(QWidget *level)
