@@ -17,7 +17,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
-#include <QWhatsThis>
+#include <QTimer>
+#include <QToolTip>
 
 // Traces of the recalculation; off unless QT_LOGGING_RULES="tavo.calc.debug=true".
 Q_LOGGING_CATEGORY(lcCalc, "tavo.calc", QtInfoMsg)
@@ -453,10 +454,12 @@ void DataCalculatorPage::connectInputs()
     for (QPushButton *button : {m_ui->m_calTimeBtn, m_ui->m_calDiskBtn, m_ui->m_calBandWithBtn, m_ui->m_calArrayBtn})
         connect(button, &QPushButton::clicked, this, &DataCalculatorPage::onSwitchBtnChanged);
     connect(m_ui->m_diskArrayPage, &DiskArrayPage::inputsChanged, this, &DataCalculatorPage::noteInputs);
-    // A tool tip alone is out of reach of the keyboard: a press shows the
-    // same text in a note that stays until a click or Escape.
+    // A tool tip alone is out of reach of the keyboard: a press shows it too,
+    // above the link, until the pointer or the focus moves on.
     connect(m_ui->m_btnAssumptions, &QPushButton::clicked, this, [this] {
-        QPushButton *button = m_ui->m_btnAssumptions;
-        QWhatsThis::showText(button->mapToGlobal(QPoint(0, 0)), button->toolTip(), button);
+        // After the click is through: its release would take the tip down again.
+        QTimer::singleShot(0, m_ui->m_btnAssumptions, [button = m_ui->m_btnAssumptions] {
+            QToolTip::showText(button->mapToGlobal(QPoint(0, 0)), button->toolTip(), button, QRect(), 30000);
+        });
     });
 }
