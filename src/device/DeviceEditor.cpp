@@ -1,5 +1,6 @@
 #include "device/DeviceEditor.h"
 
+#include "aptui/InputTip.h"
 #include "aptui/Switch.h"
 #include "device/DeviceEditorForm.h"
 #include "device/ScenceSelector.h"
@@ -12,6 +13,7 @@
 #include "model/BitrateTable.h"
 #include "model/DeviceEnums.h"
 #include "model/DeviceInfoManager.h"
+#include "model/GroupLimits.h"
 #include "model/LanaguageManager.h"
 #include "model/ScenceItem.h"
 
@@ -213,6 +215,15 @@ QVector<StructDeviceItem> DeviceEditor::numberedGroups(QVector<StructDeviceItem>
         group.strChannelName = DeviceEditorForm::numberedName(group.strChannelName, group.iChannelGroupNumber);
     }
     return groups;
+}
+
+bool DeviceEditor::refuseWhenFull(int adding)
+{
+    const qsizetype total = qsizetype(m_pDeviceInfo->channelGroupNumbersInUse()) + adding;
+    if (total <= GroupLimits::kMaxGroups)
+        return false;
+    aptui::InputTip::of(m_ui->m_lineEditChannelCounts)->showMessage(GroupLimits::tooManyGroupsText(total));
+    return true;
 }
 
 // ---- Fixed-rate mode -------------------------------------------------------
@@ -468,6 +479,8 @@ void DeviceEditor::OnBtnAddDeviceClicked()
         return;
     }
 
+    if (refuseWhenFull(1))
+        return;
     const StructDeviceItem item = itemFromFields(m_pDeviceInfo->allocChannelGroupNumber());
     if (!m_bAppStarted) {
         emit signalAppStart();

@@ -38,6 +38,9 @@ public:
     // The groups with fresh channel-group numbers, each name followed by its
     // "(n)" as an add gives it; an empty name takes the default.
     QVector<StructDeviceItem> numberedGroups(QVector<StructDeviceItem> groups);
+    // Whether `adding` more groups would pass what a plan holds; if so it
+    // says so at the form and nothing should be added.
+    bool refuseWhenFull(int adding);
     bool isFixedRateMode() const;
     int currentScenceNumber() const { return m_iCurrentScence; }
     // The list's id of the group being edited; 0 while adding.

@@ -415,7 +415,7 @@ DeviceEditorForm::Entries DeviceEditorForm::entriesOf(const StructDeviceItem &gr
     shown.encoding = group.strEncoding;
     shown.complexity = qBound(int(Low), group.iComplexity, int(High));
     shown.rate = QString::number(group.dBitrate, 'f', QLocale::FloatingPointShortest);
-    shown.name = typedName(group);
+    shown.name = GroupLimits::typedName(group);
     shown.count = QString::number(group.iChannelCount);
     const bool onMotion = group.iRecordingShare < kContinuousShare;
     shown.recordingMode = onMotion ? kOnMotion : 0;
@@ -502,13 +502,6 @@ QString DeviceEditorForm::numberedName(const QString &typed, int channelGroupNum
 {
     const QString name = typed.trimmed().isEmpty() ? defaultChannelName() : typed;
     return name + QLatin1Char('(') + QString::number(channelGroupNumber) + QLatin1Char(')');
-}
-
-QString DeviceEditorForm::typedName(const StructDeviceItem &group)
-{
-    const QString suffix = QLatin1Char('(') + QString::number(group.iChannelGroupNumber) + QLatin1Char(')');
-    const QString &name = group.strChannelName;
-    return name.endsWith(suffix) ? name.chopped(suffix.size()) : name;
 }
 
 void DeviceEditorForm::clearMissingMarks()

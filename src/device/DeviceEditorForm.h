@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/GroupLimits.h"
 #include "model/StructDeviceItem.h"
 
 #include <QString>
@@ -31,13 +32,13 @@ class DeviceEditorForm
 {
 public:
     // What the number fields take.
-    static constexpr int kMaxChannelCount = 1024;
-    static constexpr int kMaxRate = 204800;
+    static constexpr int kMaxChannelCount = GroupLimits::kMaxChannels;
+    static constexpr int kMaxRate = int(GroupLimits::kMaxBitrate);
     // Recording shares in percent; 100 records all the time.
     static constexpr int kContinuousShare = StructDeviceItem::kContinuousShare;
     // The position of "On motion" among the recording choices.
     static constexpr int kOnMotion = 1;
-    static constexpr int kChannelNameLength = 20;
+    static constexpr int kChannelNameLength = GroupLimits::kNameLength;
 
     // What the user has chosen and typed, as the controls hold it; the
     // device type and the choices of views and recording by position.
@@ -91,11 +92,10 @@ public:
     // The frame-rate row for fixed-rate mode, the scenes for scene mode.
     void showScenceRows(bool scence);
 
-    // The typed name, or the default for none, followed by "(n)"; and the
-    // name as typed, without the "(n)" of the group's number.
+    // The typed name, or the default for none, followed by "(n)"
+    // (GroupLimits::typedName takes it off again).
     static QString defaultChannelName();
     static QString numberedName(const QString &typed, int channelGroupNumber);
-    static QString typedName(const StructDeviceItem &group);
 
     // The number fields, in the order of the form, and those of them an add
     // needs a value in: the share only while the group records on motion.

@@ -5,6 +5,7 @@
 #include "device/DeviceEditor.h"
 #include "device/DeviceEditorForm.h"
 #include "device/DeviceListModel.h"
+#include "model/GroupLimits.h"
 
 GroupEditingLink::GroupEditingLink(DeviceEditor *editor, DeviceAddPage *groups, CapacityCalculation *panel,
                                    QObject *parent)
@@ -29,8 +30,10 @@ GroupEditingLink::GroupEditingLink(DeviceEditor *editor, DeviceAddPage *groups, 
 
 void GroupEditingLink::duplicateGroup(long long id, StructDeviceItem item)
 {
+    if (m_editor->refuseWhenFull(1))
+        return;
     // The copy is numbered as a new group; its name loses the original's "(n)".
-    item.strChannelName = DeviceEditorForm::typedName(item);
+    item.strChannelName = GroupLimits::typedName(item);
     const QVector<StructDeviceItem> numbered = m_editor->numberedGroups({item});
     m_groups->duplicateGroup(id, numbered.constFirst());
 }

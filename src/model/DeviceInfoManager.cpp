@@ -135,6 +135,11 @@ void DeviceInfoManager::setUsedChannelGroupNumbers(const QList<int> &numbers)
     skipUsedGroupNumbers();
 }
 
+int DeviceInfoManager::channelGroupNumbersInUse() const
+{
+    return m_nextGroupNumber - 1 - int(m_freedGroupNumbers.size()) + int(m_usedGroupNumbers.size());
+}
+
 void DeviceInfoManager::skipUsedGroupNumbers()
 {
     // Kept apart rather than as the free numbers below them, which a plan

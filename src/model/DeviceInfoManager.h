@@ -54,6 +54,8 @@ public:
     // Forgets every number handed out and takes these as the ones in use, as
     // when a plan is opened; numbers below 1 and repeats are ignored.
     void setUsedChannelGroupNumbers(const QList<int> &numbers);
+    // How many numbers are handed out or in use: one per group of the list.
+    int channelGroupNumbersInUse() const;
 
 private:
     void loadResolutions(const QString *encoding);

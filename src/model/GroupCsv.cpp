@@ -1,6 +1,7 @@
 #include "model/GroupCsv.h"
 
 #include "model/DeviceEnums.h"
+#include "model/GroupLimits.h"
 #include "model/LocaleTextFile.h"
 
 #include <QLocale>
@@ -41,8 +42,6 @@ bool isOptional(int column)
 
 const int kContinuousShare = StructDeviceItem::kContinuousShare;
 
-const double kMaxBitrate = 204800;
-
 // One record of the file and the line it starts on.
 struct Record
 {
@@ -50,21 +49,49 @@ struct Record
     QStringList fields;
 };
 
+// What spreadsheets split cells on: a comma, a semicolon where the comma is
+// the decimal separator, or a tab.
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char(',') || c == QLatin1Char(';') || c == QLatin1Char('\t');
+}
+
 QString quoted(const QString &field)
 {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n')) &&
-        !field.contains(QLatin1Char('\r')))
+    bool plain = true;
+    for (const QChar c : field)
+        plain = plain && !isSeparator(c) && c != QLatin1Char('"') && c != QLatin1Char('\n') && c != QLatin1Char('\r');
+    if (plain)
         return field;
     return QLatin1Char('"') + QString(field).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
+bool startsLikeFormula(QStringView text)
+{
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && starts.contains(text.front());
+}
+
 // A spreadsheet runs a cell that starts like a formula; a typed name must stay
-// text. The apostrophe that keeps it so is dropped again on import. A text that
-// starts with an apostrophe itself gets one too, so that it reads back whole.
+// text. That holds for a part after a separator too, for a spreadsheet that
+// splits on another separator than the file's: such a field is quoted as well
+// (see quoted()), and the apostrophe in front keeps the whole cell text. The
+// apostrophe is dropped again on import. A text that starts with an
+// apostrophe itself gets one too, so that it reads back whole.
 bool needsApostrophe(const QString &text)
 {
-    static const QString starts = QStringLiteral("=+-@\t\r'");
-    return !text.isEmpty() && starts.contains(text.front());
+    if (text.startsWith(QLatin1Char('\'')) || startsLikeFormula(text))
+        return true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isSeparator(text.at(i)))
+            continue;
+        qsizetype next = i + 1;
+        while (next < text.size() && text.at(next) == QLatin1Char(' '))
+            ++next;
+        if (startsLikeFormula(QStringView(text).mid(next)))
+            return true;
+    }
+    return false;
 }
 
 QString asText(const QString &field)
@@ -99,16 +126,6 @@ int yesNoOf(const QString &field)
             return 0;
     }
     return -1;
-}
-
-// The "(n)" the plan added is dropped only when n is the group's own, positive
-// number: a typed "Spare(0)" stays as typed.
-QString typedName(const StructDeviceItem &group)
-{
-    if (group.iChannelGroupNumber <= 0)
-        return group.strChannelName;
-    const QString suffix = QLatin1Char('(') + QString::number(group.iChannelGroupNumber) + QLatin1Char(')');
-    return group.strChannelName.endsWith(suffix) ? group.strChannelName.chopped(suffix.size()) : group.strChannelName;
 }
 
 bool isBlank(const QStringList &fields)
@@ -185,7 +202,7 @@ QByteArray GroupCsv::write(const QVector<StructDeviceItem> &groups)
 
     for (const StructDeviceItem &g : groups) {
         QStringList row(kColumnCount);
-        row[Name] = asText(typedName(g));
+        row[Name] = asText(GroupLimits::typedName(g));
         row[Channels] = QString::number(g.iChannelCount);
         row[DeviceTypeColumn] = g.strDeviceType;
         row[Encoding] = asText(g.strEncoding);
@@ -244,8 +261,8 @@ GroupCsv::Reading GroupCsv::read(const QByteArray &bytes)
 
         bool ok = false;
         g.iChannelCount = field(Channels).trimmed().toInt(&ok);
-        if (!ok || g.iChannelCount < 1)
-            return tr("The number of channels must be a whole number of at least 1.");
+        if (!ok)
+            return GroupLimits::faultText(GroupLimits::Channels);
 
         const QString type = field(DeviceTypeColumn).trimmed();
         if (type.compare(QLatin1String("IPC"), Qt::CaseInsensitive) == 0)
@@ -256,8 +273,8 @@ GroupCsv::Reading GroupCsv::read(const QByteArray &bytes)
             return tr("The device type must be IPC or DVR.");
 
         g.dBitrate = field(Bitrate).trimmed().toDouble(&ok);
-        if (!ok || !(g.dBitrate > 0 && g.dBitrate <= kMaxBitrate))
-            return tr("The bitrate must be a number greater than 0 and at most 204800 kbps.");
+        if (!ok)
+            return GroupLimits::faultText(GroupLimits::Bitrate);
 
         g.iViewMode = field(ViewModeColumn).trimmed().toInt(&ok);
         if (!ok || g.iViewMode < LiveView || g.iViewMode > LiveViewAndRecording)
@@ -266,8 +283,8 @@ GroupCsv::Reading GroupCsv::read(const QByteArray &bytes)
         // An empty cell, like a missing column, means a group recorded all the time.
         const QString share = field(RecordingShare).trimmed();
         g.iRecordingShare = share.isEmpty() ? kContinuousShare : share.toInt(&ok);
-        if (!share.isEmpty() && (!ok || g.iRecordingShare < 1 || g.iRecordingShare > kContinuousShare))
-            return tr("The recording share must be a whole number from 1 to 100 (percent).");
+        if (!share.isEmpty() && !ok)
+            return GroupLimits::faultText(GroupLimits::RecordingShare);
 
         // Empty, like missing, is what a group had before it knew its scene:
         // a typed rate for a Medium one.
@@ -285,8 +302,20 @@ GroupCsv::Reading GroupCsv::read(const QByteArray &bytes)
             //: no the values it may hold, all kept in English.
             return tr("The column “%1” must hold yes or no.").arg(QLatin1String(kColumnNames[RateFromTable]));
         g.bRateFromTable = yes == 1;
-        return QString();
+        return GroupLimits::faultText(GroupLimits::check(g));
     };
+
+    // Refused before a single group is built.
+    qsizetype rows = 0;
+    int firstTooMany = 0;
+    for (qsizetype r = 1; r < records.size(); ++r) {
+        if (!isBlank(records.at(r).fields) && ++rows == GroupLimits::kMaxGroups + 1)
+            firstTooMany = records.at(r).line;
+    }
+    if (rows > GroupLimits::kMaxGroups) {
+        reading.fileFault = {firstTooMany, GroupLimits::tooManyGroupsText(rows)};
+        return reading;
+    }
 
     for (qsizetype r = 1; r < records.size(); ++r) {
         const Record &record = records.at(r);

@@ -1,6 +1,7 @@
 #include "model/PlanDocument.h"
 
 #include "host/CFile.h"
+#include "model/GroupLimits.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,8 +19,9 @@
 namespace {
 
 const int kSchemaVersion = 1;
-const double kMaxBitrate = 204800;
 const int kMaxHoursPerDay = 24;
+// As long as a file name may be.
+const int kMaxPlanNameLength = 255;
 
 // The stored names of the int codes, indexed by code.
 const QStringList &standardNames()
@@ -89,12 +91,12 @@ public:
         : m_rest(object), m_prefix(prefix), m_fault(fault)
     {}
 
-    bool text(const char *key, QString &out, bool required = false)
+    bool text(const char *key, QString &out, bool required = false, int maxLength = INT_MAX)
     {
         const QJsonValue value = take(key);
         if (value.isUndefined())
             return !required || fail(key, true);
-        if (!value.isString())
+        if (!value.isString() || value.toString().size() > maxLength)
             return fail(key, false);
         out = value.toString();
         return true;
@@ -201,21 +203,33 @@ bool readCalculator(ObjectReader &r, PlanCalculatorInputs &in)
     return ok;
 }
 
-bool readGroup(ObjectReader &r, StructDeviceItem &g)
+// The group's fields as the editor bounds them; a number missing or 0 is
+// mended afterwards (GroupLimits::renumber), not refused.
+bool readGroup(ObjectReader &r, StructDeviceItem &g, QString &reason)
 {
     int type = -1;
-    const bool ok = r.text("name", g.strChannelName) && r.integer("number", 0, INT_MAX, g.iChannelGroupNumber) &&
-                    r.choice("deviceType", deviceTypeNames(), type, true) && r.text("encoding", g.strEncoding) &&
-                    r.text("resolution", g.strResolution) && r.text("frameRate", g.strFrameRate) &&
-                    r.text("scene", g.strScene) && r.integer("channels", 1, INT_MAX, g.iChannelCount, true) &&
-                    r.number("bitrateKbps", 0, kMaxBitrate, g.dBitrate, true) &&
-                    r.integer("viewMode", LiveView, LiveViewAndRecording, g.iViewMode, true) &&
-                    r.text("extraText", g.strExtraText) && r.boolean("flag", g.bFlag) &&
-                    r.integer("recordingShare", 1, StructDeviceItem::kContinuousShare, g.iRecordingShare) &&
-                    r.integer("complexity", Low, High, g.iComplexity) && r.boolean("rateFromTable", g.bRateFromTable);
-    if (ok)
-        g.strDeviceType = deviceTypeNames().at(type);
-    return ok;
+    const int textLength = GroupLimits::kTextLength;
+    const bool ok =
+        r.text("name", g.strChannelName) && r.integer("number", 0, INT_MAX, g.iChannelGroupNumber) &&
+        r.choice("deviceType", deviceTypeNames(), type, true) && r.text("encoding", g.strEncoding, false, textLength) &&
+        r.text("resolution", g.strResolution, false, textLength) &&
+        r.text("frameRate", g.strFrameRate, false, textLength) && r.text("scene", g.strScene, false, textLength) &&
+        r.integer("channels", 1, INT_MAX, g.iChannelCount, true) &&
+        r.number("bitrateKbps", 0, GroupLimits::kMaxBitrate, g.dBitrate, true) &&
+        r.integer("viewMode", LiveView, LiveViewAndRecording, g.iViewMode, true) &&
+        r.text("extraText", g.strExtraText, false, textLength) && r.boolean("flag", g.bFlag) &&
+        r.integer("recordingShare", 1, StructDeviceItem::kContinuousShare, g.iRecordingShare) &&
+        r.integer("complexity", Low, High, g.iComplexity) && r.boolean("rateFromTable", g.bRateFromTable);
+    if (!ok)
+        return false;
+    g.strDeviceType = deviceTypeNames().at(type);
+    // By GroupLimits::Fault; the texts were bounded as they were read.
+    static const char *const faultFields[] = {"", "channels", "bitrateKbps", "recordingShare", "name", ""};
+    const GroupLimits::Fault fault = GroupLimits::check(g);
+    if (fault == GroupLimits::None)
+        return true;
+    reason = GroupLimits::faultText(fault);
+    return r.fail(faultFields[fault], false);
 }
 
 QJsonObject groupObject(const StructDeviceItem &g, QJsonObject object)
@@ -324,6 +338,12 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
 {
     m_error = None;
     m_errorText.clear();
+    m_noticeText.clear();
+    if (bytes.size() > kMaxFileBytes) {
+        m_error = TooLarge;
+        m_errorText = tooLargeText(bytes.size());
+        return m_error;
+    }
 
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
@@ -352,7 +372,7 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
         return m_error;
     }
 
-    ok = ok && top.text("name", plan.m_name) && top.dateTime("created", plan.m_created) &&
+    ok = ok && top.text("name", plan.m_name, false, kMaxPlanNameLength) && top.dateTime("created", plan.m_created) &&
          top.dateTime("modified", plan.m_modified) && top.text("programVersion", plan.m_programVersion) &&
          top.choice("videoStandard", standardNames(), plan.m_videoStandard);
 
@@ -367,6 +387,13 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
     if (ok && !groups.isUndefined() && !groups.isArray())
         ok = top.fail("groups", false);
     const QJsonArray groupArray = groups.toArray();
+    // Refused before a single group is built.
+    if (groupArray.size() > GroupLimits::kMaxGroups) {
+        m_error = Damaged;
+        m_errorText = GroupLimits::tooManyGroupsText(groupArray.size());
+        return m_error;
+    }
+    QString reason;
     for (qsizetype i = 0; ok && i < groupArray.size(); ++i) {
         const QString prefix = QStringLiteral("groups[%1]").arg(i);
         const QJsonValue value = groupArray.at(i);
@@ -376,7 +403,7 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
             fault.field = prefix;
             ok = false;
         } else {
-            ok = readGroup(r, group);
+            ok = readGroup(r, group, reason);
         }
         plan.m_groups.append(group);
         plan.m_groupExtra.append(r.rest());
@@ -386,9 +413,16 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
         m_error = Damaged;
         m_errorText = fault.missing ? tr("The plan is damaged: the field “%1” is missing.").arg(fault.field)
                                     : tr("The plan is damaged: the field “%1” has an invalid value.").arg(fault.field);
+        if (!reason.isEmpty())
+            m_errorText += QLatin1Char(' ') + reason;
         return m_error;
     }
     plan.m_extra = top.rest();
+    const int renumbered = GroupLimits::renumber(plan.m_groups);
+    if (renumbered > 0)
+        //: Said after a plan was opened whose groups had no number, or numbers used twice.
+        plan.m_noticeText =
+            tr("%n channel group(s) had no number or one used twice, and were numbered anew.", nullptr, renumbered);
     *this = std::move(plan);
     return m_error;
 }
@@ -415,7 +449,28 @@ QByteArray PlanDocument::toJson() const
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-bool PlanDocument::save(const QString &path) const
+QString PlanDocument::tooLargeText(qint64 bytes)
 {
-    return FenwaGUIToolkit::CFile::WriteAll(path, toJson());
+    //: Why a plan file was not read or written: %1 is its size and %2 the largest size read, both in MB.
+    return tr("The plan is too large (%1 MB; at most %2 MB).")
+        .arg(qMax<qint64>(1, bytes / (1024 * 1024)))
+        .arg(kMaxFileBytes / (1024 * 1024));
+}
+
+QString PlanDocument::writeRefusal(const QByteArray &json) const
+{
+    if (m_groups.size() > GroupLimits::kMaxGroups)
+        return GroupLimits::tooManyGroupsText(m_groups.size());
+    if (json.size() > kMaxFileBytes)
+        return tooLargeText(json.size());
+    return QString();
+}
+
+bool PlanDocument::save(const QString &path, QString *refusal) const
+{
+    const QByteArray json = toJson();
+    const QString why = writeRefusal(json);
+    if (refusal)
+        *refusal = why;
+    return why.isEmpty() && FenwaGUIToolkit::CFile::WriteAll(path, json);
 }

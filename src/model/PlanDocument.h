@@ -26,9 +26,15 @@ public:
         NotAPlan,
         // A schema version above schemaVersion().
         NewerVersion,
-        // A field missing, of the wrong type or out of range; errorText() names it.
+        // A field missing, of the wrong type or out of range, or more groups
+        // than a plan holds; errorText() names it.
         Damaged,
+        // Larger than kMaxFileBytes: not read at all.
+        TooLarge,
     };
+
+    // The largest plan file read; save() writes none larger.
+    static constexpr qint64 kMaxFileBytes = qint64(64) * 1024 * 1024;
 
     // "tavo-storage-plan", the value of the "format" field.
     static QString formatName();
@@ -67,10 +73,20 @@ public:
     Error error() const { return m_error; }
     // Translated; empty after a successful load.
     QString errorText() const { return m_errorText; }
+    // Translated: what a successful load mended (groups without a number, or
+    // with one another group had, numbered anew); empty when nothing.
+    QString noticeText() const { return m_noticeText; }
 
     // Replaces the file atomically; false, with any earlier file left intact,
-    // when it cannot be written completely.
-    bool save(const QString &path) const;
+    // when it cannot be written completely, or would be more than a reader
+    // takes (then `refusal`, when given, says why; it stays empty for a
+    // failed write).
+    bool save(const QString &path, QString *refusal = nullptr) const;
+    // Why this plan, written as `json`, would be a file no reader opens;
+    // empty when it is fine.
+    QString writeRefusal(const QByteArray &json) const;
+    // Translated: a plan file of `bytes` is more than a reader takes.
+    static QString tooLargeText(qint64 bytes);
     QByteArray toJson() const;
 
 private:
@@ -90,4 +106,5 @@ private:
 
     Error m_error = None;
     QString m_errorText;
+    QString m_noticeText;
 };

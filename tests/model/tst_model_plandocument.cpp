@@ -1,5 +1,6 @@
 #include "model/DeviceTotals.h"
 #include "model/GroupCsv.h"
+#include "model/GroupLimits.h"
 #include "model/PlanDocument.h"
 #include "support/FileSizeLimit.h"
 
@@ -44,14 +45,42 @@ StructDeviceItem group(const QString &name, int channels, const char *type, doub
 }
 
 // Fixed-rate and scene groups, odd doubles, names a CSV must quote, a group
-// recorded on motion.
+// recorded on motion; the bounds a group may reach.
 Groups mixedGroups()
 {
-    StructDeviceItem onMotion = group(kChinese, 16, "DVR", 0.1 + 0.2, 2, "", "Parking");
+    StructDeviceItem onMotion = group(kChinese, 16, "DVR", 1.1 + 2.2, 2, "", "Parking");
     onMotion.iRecordingShare = 40;
-    return {group(QStringLiteral("Gate, \"north\""), 4, "IPC", 1536.5, 3, "25"), onMotion,
+    return {group(QStringLiteral("Gate, \"north\""), 1024, "IPC", 1, 3, "25"), onMotion,
             group(QStringLiteral("Two\nlines"), 1, "IPC", 204800, 1, "60"),
-            group(QStringLiteral("\"quoted\""), 2, "DVR", 1.0 / 3, 3, "30")};
+            group(QStringLiteral("\"twenty characters!\""), 2, "DVR", 1000.0 / 3, 3, "30")};
+}
+
+// Whether a spreadsheet that splits the lines of the file on `separator`,
+// taking quotes as RFC 4180 has them, sees a cell that starts like a formula.
+bool showsFormula(const QByteArray &csv, QChar separator)
+{
+    const QString text = QString::fromUtf8(csv);
+    const QString formulaStarts = QStringLiteral("=+-@");
+    bool quoted = false;
+    bool cellStart = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted && c == QLatin1Char('"')) {
+            if (text.mid(i + 1, 1) != QLatin1String("\""))
+                quoted = false;
+            else
+                cellStart = false, ++i;
+        } else if (!quoted && cellStart && c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (!quoted && (c == separator || c == QLatin1Char('\n') || c == QLatin1Char('\r'))) {
+            cellStart = true;
+        } else {
+            if (cellStart && formulaStarts.contains(c))
+                return true;
+            cellStart = false;
+        }
+    }
+    return false;
 }
 
 // Whether every CR and LF outside quotes is the CR LF that ends a record: a
@@ -104,8 +133,8 @@ Groups randomPlan(quint32 seed, int count)
         else
             g.strScene = text(3);
         g.iChannelCount = random.bounded(1, 257);
-        // (0, 204800]: the top of the range too.
-        g.dBitrate = 204800.0 - random.bounded(204800.0);
+        // (1, 204800]: the top of the range too.
+        g.dBitrate = 204800.0 - random.bounded(204799.0);
         g.iViewMode = random.bounded(LiveView, LiveViewAndRecording + 1);
         g.iRecordingShare = random.bounded(2) ? StructDeviceItem::kContinuousShare : random.bounded(1, 101);
         g.iComplexity = random.bounded(Low, High + 1);
@@ -177,7 +206,8 @@ private slots:
         inputs.mode = PlanCalculatorInputs::RetentionPage;
         full.setCalculator(inputs);
         Groups groups = mixedGroups();
-        groups[0].iChannelGroupNumber = 3;
+        for (int i = 0; i < groups.size(); ++i)
+            groups[i].iChannelGroupNumber = 4 - i;
         groups[1].bFlag = true;
         groups[1].strExtraText = QStringLiteral("extra, \"text\"");
         groups[1].iComplexity = 2;
@@ -212,7 +242,46 @@ private slots:
         QCOMPARE(plan.videoStandard(), int(PAL));
         QVERIFY(plan.calculator() == PlanCalculatorInputs());
         QVERIFY(!plan.created().isValid());
-        QCOMPARE(plan.groups(), Groups{group(QString(), 2, "IPC", 512, 1, "")});
+        // Without a number it is given one, as the editor would.
+        QCOMPARE(plan.groups(), Groups{group(QStringLiteral("(1)"), 2, "IPC", 512, 1, "", "", 1)});
+    }
+
+    // Groups without a number, or with one another group had first, get the
+    // lowest free one; the others keep theirs.
+    void renumbering_data()
+    {
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("unique numbers kept") << QList<int>{5, 1, 2} << QList<int>{5, 1, 2};
+        QTest::newRow("0 takes the lowest free") << QList<int>{0, 1, 3} << QList<int>{2, 1, 3};
+        QTest::newRow("a repeat loses its number") << QList<int>{2, 2, 0, 2} << QList<int>{2, 1, 3, 4};
+    }
+
+    void renumbering()
+    {
+        QFETCH(QList<int>, numbers);
+        QFETCH(QList<int>, expected);
+        QJsonArray groups;
+        for (const int number : numbers) {
+            groups.append(QJsonObject{{QStringLiteral("name"), QStringLiteral("Cam(%1)").arg(number)},
+                                      {QStringLiteral("number"), number},
+                                      {QStringLiteral("deviceType"), QStringLiteral("IPC")},
+                                      {QStringLiteral("channels"), 1},
+                                      {QStringLiteral("bitrateKbps"), 512},
+                                      {QStringLiteral("viewMode"), 1}});
+        }
+        const QJsonObject root{{QStringLiteral("format"), PlanDocument::formatName()},
+                               {QStringLiteral("schemaVersion"), 1},
+                               {QStringLiteral("groups"), groups}};
+        PlanDocument plan;
+        QCOMPARE(plan.fromJson(QJsonDocument(root).toJson()), PlanDocument::None);
+        QList<int> read;
+        for (const StructDeviceItem &g : plan.groups()) {
+            read.append(g.iChannelGroupNumber);
+            QCOMPARE(g.strChannelName, QStringLiteral("Cam(%1)").arg(g.iChannelGroupNumber));
+        }
+        QCOMPARE(read, expected);
+        QCOMPARE(plan.noticeText().isEmpty(), numbers == expected);
     }
 
     void unknownFieldsKept_data()
@@ -290,6 +359,22 @@ private slots:
         damaged("unknown standard", "\"NTSC\"", "\"SECAM\"", "videoStandard");
         damaged("created not a time", "\"2024-03-01T08:30:00.000Z\"", "\"yesterday\"", "created");
         damaged("group not an object", "\"groups\": [", "\"groups\": [7, ", "groups[0]");
+        // What the editor refuses, a file brings in no more.
+        damaged("channels 1025", "\"channels\": 4", "\"channels\": 1025", "groups[0].channels");
+        damaged("bitrate 1e-300", "\"bitrateKbps\": 3072", "\"bitrateKbps\": 1e-300", "groups[0].bitrateKbps");
+        damaged("name 21 characters", "\"Gate(1)\"", "\"Gate at the north end(1)\"", "groups[0].name");
+        damaged("encoding 65 characters", "\"H.265\"", ("\"" + QByteArray(65, 'H') + "\"").constData(),
+                "groups[0].encoding");
+        damaged("plan name 256 characters", "\"Warehouse\"", ("\"" + QByteArray(256, 'W') + "\"").constData(), "name");
+        QJsonObject tooMany = jsonObject(readFile(kFixture));
+        const QJsonValue one = tooMany.value(QStringLiteral("groups")).toArray().first();
+        QJsonArray groups;
+        for (int i = 0; i <= GroupLimits::kMaxGroups; ++i)
+            groups.append(one);
+        tooMany[QStringLiteral("groups")] = groups;
+        QTest::newRow("one group too many")
+            << QJsonDocument(tooMany).toJson(QJsonDocument::Compact) << int(PlanDocument::Damaged)
+            << QStringList{QString::number(GroupLimits::kMaxGroups + 1)};
     }
 
     void refusals()
@@ -322,27 +407,35 @@ private slots:
     {
         QTest::addColumn<bool>("targetIsFolder");
         QTest::addColumn<int>("sizeLimit"); // 0: none
+        QTest::addColumn<int>("groups");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("room enough") << false << 1000000 << true;
-        QTest::newRow("target is a folder") << true << 0 << false;
-        QTest::newRow("disk full") << false << 200 << false;
+        QTest::newRow("room enough") << false << 1000000 << 4 << true;
+        QTest::newRow("target is a folder") << true << 0 << 4 << false;
+        QTest::newRow("disk full") << false << 200 << 4 << false;
+        // A file no reader would open is not written.
+        QTest::newRow("as many groups as a plan holds") << false << 0 << GroupLimits::kMaxGroups << true;
+        QTest::newRow("one group more") << false << 0 << GroupLimits::kMaxGroups + 1 << false;
     }
 
     void failedSaveKeepsEarlierFile()
     {
         QFETCH(bool, targetIsFolder);
         QFETCH(int, sizeLimit);
+        QFETCH(int, groups);
         QFETCH(bool, saved);
         PlanDocument plan;
-        plan.setGroups(mixedGroups());
+        plan.setGroups(Groups(groups, mixedGroups().first()));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("plan.tavoplan"));
         const QString earlier = targetIsFolder ? path + QStringLiteral("/inside") : path;
         QVERIFY(!targetIsFolder || QDir().mkpath(path));
         QVERIFY(writeFile(earlier, "earlier plan"));
 
-        const auto save = [&] { return plan.save(path); };
+        QString refusal;
+        const auto save = [&] { return plan.save(path, &refusal); };
         QCOMPARE(sizeLimit > 0 ? underFileSizeLimit(rlim_t(sizeLimit), save) : save(), saved);
+        // Only a plan too large is refused in words; a failed write is the caller's to word.
+        QCOMPARE(refusal.isEmpty(), groups <= GroupLimits::kMaxGroups);
         QCOMPARE(readFile(earlier), saved ? plan.toJson() : QByteArray("earlier plan"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
                  QStringList{QStringLiteral("plan.tavoplan")});
@@ -368,9 +461,14 @@ private slots:
                            "Low,%1,1,IPC,H.265,1080P,100,2\n")
                 .arg(kChinese);
 
+        // After a separator too: a sheet may be split on another than the file's.
         const Groups formulas{group(QStringLiteral("=HYPERLINK(\"x\")"), 1, "IPC", 100, 3, "25"),
                               group(QStringLiteral("-cam"), 1, "IPC", 100, 3, "25"),
-                              group(QStringLiteral("'=kept"), 1, "IPC", 100, 3, "25")};
+                              group(QStringLiteral("'=kept"), 1, "IPC", 100, 3, "25"),
+                              group(QStringLiteral("x;=cmd|'/C calc'!A0"), 1, "IPC", 100, 3, "25"),
+                              group(QStringLiteral("a, +b"), 1, "IPC", 100, 3, "25"),
+                              group(QStringLiteral("'x;@y"), 1, "IPC", 100, 3, "25"),
+                              group(QStringLiteral("a\t-b"), 1, "IPC", 100, 3, "25")};
         const Groups carriageReturns{group(QStringLiteral("Gate\rnorth"), 1, "IPC", 100, 3, "25"),
                                      group(QStringLiteral("Gate\r"), 1, "IPC", 100, 3, "25")};
 
@@ -420,8 +518,8 @@ private slots:
         QCOMPARE(read.groups, expected);
         // A spreadsheet never sees a typed name as a formula, nor a row broken.
         const QByteArray written = GroupCsv::write(expected);
-        for (const char *start : {"\n=", ",=", "\"=", "\n-", ",-", "\"-"})
-            QVERIFY2(!written.contains(start), start);
+        for (const char separator : {',', ';', '\t'})
+            QVERIFY2(!showsFormula(written, QLatin1Char(separator)), QByteArray(1, separator).constData());
         QVERIFY(breaksOnlyBetweenRecords(written));
     }
 
@@ -491,8 +589,17 @@ private slots:
         bad("view mode missing", "A,1,IPC,H.265,1080P,25,,1024", "view mode");
         bad("recording share 0", "A,1,IPC,H.265,1080P,25,,1024,3,0", "recording share");
         bad("recording share 101", "A,1,IPC,H.265,1080P,25,,1024,3,101", "recording share");
+        bad("channels 1025", "A,1025,IPC,H.265,1080P,25,,1024,3", "channels");
+        bad("bitrate 0.5", "A,1,IPC,H.265,1080P,25,,0.5,3", "bitrate");
+        bad("name 21 characters", "Gate at the north end,1,IPC,H.265,1080P,25,,1024,3", "name");
         bad("complexity 3", "A,1,IPC,H.265,1080P,25,,1024,3,100,3", "Scene Complexity");
         bad("rate from table 2", "A,1,IPC,H.265,1080P,25,,1024,3,100,High,2", "Rate From Table");
+        QByteArray tooMany = GroupCsv::write({});
+        for (int i = 0; i <= GroupLimits::kMaxGroups; ++i)
+            tooMany += "A,1,IPC,H.265,1080P,25,,1024,3\r\n\r\n";
+        // Blank lines are no groups: the first too many is on line 2 + 2 x 10000.
+        QTest::newRow("one group too many") << tooMany << 2 + 2 * GroupLimits::kMaxGroups << QList<int>()
+                                            << QString::number(GroupLimits::kMaxGroups + 1) << 0;
         QTest::newRow("bad rows between good ones")
             << good + "A,0,IPC,H.265,1080P,25,,1024,3\r\n" + goodRow + "A,1,IPC,H.265,1080P,25,,1024,5\r\n" + goodRow
             << 0 << QList<int>{4, 7} << QString() << 3;
