@@ -2,6 +2,7 @@
 
 #include "aptui/InputTip.h"
 #include "model/ConfigureManager.h"
+#include "model/GroupLimits.h"
 #include "support/SignalRecorder.h"
 
 #include <QLabel>
@@ -23,6 +24,8 @@ private slots:
     void groupNumbersAreReused();
     void numbersAfterAnOpenedPlan_data();
     void numbersAfterAnOpenedPlan();
+    void fullPlanRefusesAnAdd_data();
+    void fullPlanRefusesAnAdd();
     void appStartOnlyOnFirstAdd();
     void addRefusals_data();
     void addRefusals();
@@ -129,6 +132,33 @@ void TestDeviceEditorAdd::numbersAfterAnOpenedPlan()
     for (int i = 0; i < added.size(); ++i)
         numbers.append(addOnce(editor).iChannelGroupNumber);
     QCOMPARE(numbers, added);
+}
+
+void TestDeviceEditorAdd::fullPlanRefusesAnAdd_data()
+{
+    QTest::addColumn<int>("groups");
+    QTest::newRow("room for one more") << GroupLimits::kMaxGroups - 1;
+    QTest::newRow("full") << GroupLimits::kMaxGroups;
+}
+
+void TestDeviceEditorAdd::fullPlanRefusesAnAdd()
+{
+    QFETCH(int, groups);
+    EditorDataDir dir;
+    QVERIFY(dir.isReady());
+    DeviceEditor editor;
+    editor.show();
+    QList<int> used;
+    for (int number = 1; number <= groups; ++number)
+        used.append(number);
+    editor.setUsedChannelGroupNumbers(used);
+    QSignalSpy added(&editor, &DeviceEditor::signalAddDevice);
+    QTest::mouseClick(part<QPushButton>(editor, "m_btnAddDevice"), Qt::LeftButton);
+    const bool full = groups == GroupLimits::kMaxGroups;
+    QCOMPARE(added.count(), full ? 0 : 1);
+    const aptui::InputTip *tip = aptui::InputTip::of(edit(editor, "m_lineEditChannelCounts"));
+    QCOMPARE(tip->isShowing(), full);
+    QCOMPARE(tip->text().contains(QString::number(GroupLimits::kMaxGroups + 1)), full);
 }
 
 void TestDeviceEditorAdd::appStartOnlyOnFirstAdd()
