@@ -1182,24 +1182,12 @@ Usable: %2 TB (%3 TiB)</translation>
         <translation>The column “%1” is missing.</translation>
     </message>
     <message>
-        <source>The number of channels must be a whole number of at least 1.</source>
-        <translation>The number of channels must be a whole number of at least 1.</translation>
-    </message>
-    <message>
         <source>The device type must be IPC or DVR.</source>
         <translation>The device type must be IPC or DVR.</translation>
     </message>
     <message>
-        <source>The bitrate must be a number greater than 0 and at most 204800 kbps.</source>
-        <translation>The bitrate must be a number greater than 0 and at most 204800 kbps.</translation>
-    </message>
-    <message>
         <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
         <translation>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</translation>
-    </message>
-    <message>
-        <source>The recording share must be a whole number from 1 to 100 (percent).</source>
-        <translation>The recording share must be a whole number from 1 to 100 (percent).</translation>
     </message>
     <message>
         <source>The column “%1” must hold Low, Medium or High.</source>
@@ -1210,6 +1198,48 @@ Usable: %2 TB (%3 TiB)</translation>
         <source>The column “%1” must hold yes or no.</source>
         <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and yes and no the values it may hold, all kept in English.</extracomment>
         <translation>The column “%1” must hold yes or no.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupLimits</name>
+    <message>
+        <source>A group has from %1 to %2 channels.</source>
+        <extracomment>Why a channel group read from a file was refused.</extracomment>
+        <translation>A group has from %1 to %2 channels.</translation>
+    </message>
+    <message>
+        <source>A bitrate is from %1 to %2 kbps.</source>
+        <extracomment>Why a channel group read from a file was refused; the bitrate is per channel.</extracomment>
+        <translation>A bitrate is from %1 to %2 kbps per channel.</translation>
+    </message>
+    <message>
+        <source>A recording share is from %1 to %2 %.</source>
+        <extracomment>Why a channel group read from a file was refused: the share of the time a group records.</extracomment>
+        <translation>A recording share is from %1 to %2 %.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A name has at most %n character(s).</source>
+        <extracomment>Why a channel group read from a file was refused.</extracomment>
+        <translation>
+            <numerusform>A name has at most %n character.</numerusform>
+            <numerusform>A name has at most %n characters.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A text of the group is longer than %n character(s).</source>
+        <extracomment>Why a channel group read from a file was refused: its encoding, resolution, frame rate, scene or extra text is far longer than any the program knows.</extracomment>
+        <translation>
+            <numerusform>A text of the group is longer than %n character.</numerusform>
+            <numerusform>A text of the group is longer than %n characters.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A plan holds at most %n channel group(s); this one would have %1.</source>
+        <extracomment>Why a plan or a CSV file was refused as a whole: %1 is how many channel groups it would have.</extracomment>
+        <translation>
+            <numerusform>A plan holds at most %n channel group; this one would have %1.</numerusform>
+            <numerusform>A plan holds at most %n channel groups; this one would have %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1431,19 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <source>The plan is damaged: the field “%1” has an invalid value.</source>
         <translation>The plan is damaged: the field “%1” has an invalid value.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel group(s) had no number or one used twice, and were numbered anew.</source>
+        <extracomment>Said after a plan was opened whose groups had no number, or numbers used twice.</extracomment>
+        <translation>
+            <numerusform>%n channel group had no number, or one another group used, and was numbered anew.</numerusform>
+            <numerusform>%n channel groups had no number, or one another group used, and were numbered anew.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The plan is too large (%1 MB; at most %2 MB).</source>
+        <extracomment>Why a plan file was not read or written: %1 is its size and %2 the largest size read, both in MB.</extracomment>
+        <translation>The plan is too large (%1 MB; at most %2 MB).</translation>
+    </message>
 </context>
 <context>
     <name>PlanMenu</name>
@@ -1457,6 +1500,14 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
     <message>
         <source>Redo</source>
         <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReader</name>
+    <message>
+        <source>Opening %1 …</source>
+        <extracomment>Shown in the main window while a plan file is still being read; %1 is the file&apos;s name.</extracomment>
+        <translation>Opening %1 …</translation>
     </message>
 </context>
 <context>
@@ -1606,6 +1657,44 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
             <numerusform>and %n more</numerusform>
             <numerusform>and %n more</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be read.</source>
+        <extracomment>%1 is the path of a plan file that does not exist or may not be read.</extracomment>
+        <translation>The plan %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 is a pipe, not a file stored on a disk, and is not read.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 is a socket, not a file stored on a disk, and is not read.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 is a device, not a file stored on a disk, and is not read.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved to %1. %2</source>
+        <extracomment>%1 is the path the plan was to be saved to, %2 why a plan that large is not written.</extracomment>
+        <translation>The plan was not saved to %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryWriteHint</name>
+    <message>
+        <source>Your unsaved changes are not protected against a crash: %1 could not be written. Save the plan to keep them.</source>
+        <extracomment>Said once when the copy that keeps unsaved changes safe against a crash cannot be written; %1 is its file.</extracomment>
+        <translation>Your unsaved changes are not protected against a crash: %1 could not be written. Save the plan to keep them.</translation>
     </message>
 </context>
 <context>
@@ -1849,6 +1938,11 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
             <numerusform>%n scene rows imported; the scenes are used after a restart.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The picture must lie beside the imported file or in a folder below it.</source>
+        <extracomment>Why a scene row was refused: its picture path leaves the folder of the imported file (absolute, &quot;..&quot;, or a link leading elsewhere); pictures are only copied from that folder or its subfolders.</extracomment>
+        <translation>The picture must lie beside the imported file or in a folder below it.</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeTool</name>
@@ -1893,6 +1987,34 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     <message>
         <source>The download page could not be opened: %1</source>
         <translation>The download page could not be opened: %1</translation>
+    </message>
+    <message>
+        <source>Download from %1</source>
+        <extracomment>Under the newer version&apos;s number: the site the &quot;Upgrade&quot; button opens (a host name, e.g. example.com).</extracomment>
+        <translation>Download from %1</translation>
+    </message>
+    <message>
+        <source>The update server named no download page.</source>
+        <extracomment>Under the newer version&apos;s number when the update server named no page to download it from.</extracomment>
+        <translation>The update server named no download page.</translation>
+    </message>
+    <message>
+        <source>Not opened: the download address is not https.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because its address is not https.</extracomment>
+        <translation>Not opened: the download address is not https.</translation>
+    </message>
+    <message>
+        <source>Not opened: the download address holds a user name.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because a user name or password stands before its site in the address (&quot;https://name@site/&quot;), which can disguise the site.</extracomment>
+        <translation>Not opened: the download address holds a user name.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not opened: the download address is over %n characters.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because its address is too long.</extracomment>
+        <translation>
+            <numerusform>Not opened: the download address is over %n character.</numerusform>
+            <numerusform>Not opened: the download address is over %n characters.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

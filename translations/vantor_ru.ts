@@ -1202,24 +1202,12 @@ Usable: %2 TB (%3 TiB)</source>
         <translation>Нет столбца «%1».</translation>
     </message>
     <message>
-        <source>The number of channels must be a whole number of at least 1.</source>
-        <translation>Число каналов должно быть целым, не меньше 1.</translation>
-    </message>
-    <message>
         <source>The device type must be IPC or DVR.</source>
         <translation>Тип устройства должен быть IPC или DVR.</translation>
     </message>
     <message>
-        <source>The bitrate must be a number greater than 0 and at most 204800 kbps.</source>
-        <translation>Битрейт должен быть числом больше 0 и не больше 204800 кбит/с.</translation>
-    </message>
-    <message>
         <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
         <translation>Режим должен быть 1 (просмотр), 2 (запись) или 3 (просмотр и запись).</translation>
-    </message>
-    <message>
-        <source>The recording share must be a whole number from 1 to 100 (percent).</source>
-        <translation>Доля записи должна быть целым числом от 1 до 100 (процентов).</translation>
     </message>
     <message>
         <source>The column “%1” must hold Low, Medium or High.</source>
@@ -1230,6 +1218,51 @@ Usable: %2 TB (%3 TiB)</source>
         <source>The column “%1” must hold yes or no.</source>
         <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and yes and no the values it may hold, all kept in English.</extracomment>
         <translation>В столбце «%1» должно быть yes или no.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupLimits</name>
+    <message>
+        <source>A group has from %1 to %2 channels.</source>
+        <extracomment>Why a channel group read from a file was refused.</extracomment>
+        <translation>В группе может быть от %1 до %2 каналов.</translation>
+    </message>
+    <message>
+        <source>A bitrate is from %1 to %2 kbps.</source>
+        <extracomment>Why a channel group read from a file was refused; the bitrate is per channel.</extracomment>
+        <translation>Битрейт — от %1 до %2 кбит/с на канал.</translation>
+    </message>
+    <message>
+        <source>A recording share is from %1 to %2 %.</source>
+        <extracomment>Why a channel group read from a file was refused: the share of the time a group records.</extracomment>
+        <translation>Доля записи — от %1 до %2 %.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A name has at most %n character(s).</source>
+        <extracomment>Why a channel group read from a file was refused.</extracomment>
+        <translation>
+            <numerusform>Имя содержит не более %n символа.</numerusform>
+            <numerusform>Имя содержит не более %n символов.</numerusform>
+            <numerusform>Имя содержит не более %n символов.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A text of the group is longer than %n character(s).</source>
+        <extracomment>Why a channel group read from a file was refused: its encoding, resolution, frame rate, scene or extra text is far longer than any the program knows.</extracomment>
+        <translation>
+            <numerusform>Текст группы длиннее %n символа.</numerusform>
+            <numerusform>Текст группы длиннее %n символов.</numerusform>
+            <numerusform>Текст группы длиннее %n символов.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A plan holds at most %n channel group(s); this one would have %1.</source>
+        <extracomment>Why a plan or a CSV file was refused as a whole: %1 is how many channel groups it would have.</extracomment>
+        <translation>
+            <numerusform>В плане может быть не более %n группы каналов; здесь их было бы %1.</numerusform>
+            <numerusform>В плане может быть не более %n групп каналов; здесь их было бы %1.</numerusform>
+            <numerusform>В плане может быть не более %n групп каналов; здесь их было бы %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1456,20 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <source>The plan is damaged: the field “%1” has an invalid value.</source>
         <translation>План повреждён: у поля «%1» недопустимое значение.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel group(s) had no number or one used twice, and were numbered anew.</source>
+        <extracomment>Said after a plan was opened whose groups had no number, or numbers used twice.</extracomment>
+        <translation>
+            <numerusform>У %n группы каналов не было номера или он повторялся; она пронумерована заново.</numerusform>
+            <numerusform>У %n групп каналов не было номера или он повторялся; они пронумерованы заново.</numerusform>
+            <numerusform>У %n групп каналов не было номера или он повторялся; они пронумерованы заново.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The plan is too large (%1 MB; at most %2 MB).</source>
+        <extracomment>Why a plan file was not read or written: %1 is its size and %2 the largest size read, both in MB.</extracomment>
+        <translation>План слишком большой (%1 МБ; не более %2 МБ).</translation>
+    </message>
 </context>
 <context>
     <name>PlanMenu</name>
@@ -1479,6 +1526,14 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
     <message>
         <source>Redo</source>
         <translation>Повторить</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReader</name>
+    <message>
+        <source>Opening %1 …</source>
+        <extracomment>Shown in the main window while a plan file is still being read; %1 is the file&apos;s name.</extracomment>
+        <translation>Открытие %1 …</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1688,44 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
             <numerusform>и ещё %n</numerusform>
             <numerusform>и ещё %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be read.</source>
+        <extracomment>%1 is the path of a plan file that does not exist or may not be read.</extracomment>
+        <translation>Не удаётся прочитать план %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 — это папка, а не файл.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 — это канал (pipe), а не файл на диске; он не читается.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 — это сокет, а не файл на диске; он не читается.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 — это устройство, а не файл на диске; оно не читается.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved to %1. %2</source>
+        <extracomment>%1 is the path the plan was to be saved to, %2 why a plan that large is not written.</extracomment>
+        <translation>План не сохранён в %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryWriteHint</name>
+    <message>
+        <source>Your unsaved changes are not protected against a crash: %1 could not be written. Save the plan to keep them.</source>
+        <extracomment>Said once when the copy that keeps unsaved changes safe against a crash cannot be written; %1 is its file.</extracomment>
+        <translation>Несохранённые изменения не защищены от сбоя: не удалось записать %1. Сохраните план, чтобы не потерять их.</translation>
     </message>
 </context>
 <context>
@@ -1878,6 +1971,11 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
             <numerusform>Импортировано %n строк сцен; сцены действуют после перезапуска.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The picture must lie beside the imported file or in a folder below it.</source>
+        <extracomment>Why a scene row was refused: its picture path leaves the folder of the imported file (absolute, &quot;..&quot;, or a link leading elsewhere); pictures are only copied from that folder or its subfolders.</extracomment>
+        <translation>Изображение должно лежать рядом с импортируемым файлом или в папке внутри неё.</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeTool</name>
@@ -1922,6 +2020,35 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     <message>
         <source>The download page could not be opened: %1</source>
         <translation>Не удалось открыть страницу загрузки: %1</translation>
+    </message>
+    <message>
+        <source>Download from %1</source>
+        <extracomment>Under the newer version&apos;s number: the site the &quot;Upgrade&quot; button opens (a host name, e.g. example.com).</extracomment>
+        <translation>Скачать с %1</translation>
+    </message>
+    <message>
+        <source>The update server named no download page.</source>
+        <extracomment>Under the newer version&apos;s number when the update server named no page to download it from.</extracomment>
+        <translation>Сервер обновлений не указал страницу загрузки.</translation>
+    </message>
+    <message>
+        <source>Not opened: the download address is not https.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because its address is not https.</extracomment>
+        <translation>Не открыто: адрес загрузки не https.</translation>
+    </message>
+    <message>
+        <source>Not opened: the download address holds a user name.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because a user name or password stands before its site in the address (&quot;https://name@site/&quot;), which can disguise the site.</extracomment>
+        <translation>Не открыто: в адресе загрузки есть имя пользователя.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not opened: the download address is over %n characters.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because its address is too long.</extracomment>
+        <translation>
+            <numerusform>Не открыто: адрес загрузки длиннее %n символа.</numerusform>
+            <numerusform>Не открыто: адрес загрузки длиннее %n символов.</numerusform>
+            <numerusform>Не открыто: адрес загрузки длиннее %n символов.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

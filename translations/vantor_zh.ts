@@ -1162,24 +1162,12 @@ Usable: %2 TB (%3 TiB)</source>
         <translation>缺少“%1”列。</translation>
     </message>
     <message>
-        <source>The number of channels must be a whole number of at least 1.</source>
-        <translation>通道数必须是不小于 1 的整数。</translation>
-    </message>
-    <message>
         <source>The device type must be IPC or DVR.</source>
         <translation>设备类型必须是 IPC 或 DVR。</translation>
     </message>
     <message>
-        <source>The bitrate must be a number greater than 0 and at most 204800 kbps.</source>
-        <translation>码率必须是大于 0 且不超过 204800 kbps 的数字。</translation>
-    </message>
-    <message>
         <source>The view mode must be 1 (live view), 2 (recording) or 3 (live view and recording).</source>
         <translation>用途必须是 1（预览）、2（录像）或 3（预览和录像）。</translation>
-    </message>
-    <message>
-        <source>The recording share must be a whole number from 1 to 100 (percent).</source>
-        <translation>录像占比必须是 1 到 100 之间的整数（百分比）。</translation>
     </message>
     <message>
         <source>The column “%1” must hold Low, Medium or High.</source>
@@ -1190,6 +1178,45 @@ Usable: %2 TB (%3 TiB)</source>
         <source>The column “%1” must hold yes or no.</source>
         <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and yes and no the values it may hold, all kept in English.</extracomment>
         <translation>列“%1”必须为 yes 或 no。</translation>
+    </message>
+</context>
+<context>
+    <name>GroupLimits</name>
+    <message>
+        <source>A group has from %1 to %2 channels.</source>
+        <extracomment>Why a channel group read from a file was refused.</extracomment>
+        <translation>每组通道数为 %1 到 %2。</translation>
+    </message>
+    <message>
+        <source>A bitrate is from %1 to %2 kbps.</source>
+        <extracomment>Why a channel group read from a file was refused; the bitrate is per channel.</extracomment>
+        <translation>每通道码率为 %1 到 %2 kbps。</translation>
+    </message>
+    <message>
+        <source>A recording share is from %1 to %2 %.</source>
+        <extracomment>Why a channel group read from a file was refused: the share of the time a group records.</extracomment>
+        <translation>录像比例为 %1 到 %2 %。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A name has at most %n character(s).</source>
+        <extracomment>Why a channel group read from a file was refused.</extracomment>
+        <translation>
+            <numerusform>名称最多 %n 个字符。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A text of the group is longer than %n character(s).</source>
+        <extracomment>Why a channel group read from a file was refused: its encoding, resolution, frame rate, scene or extra text is far longer than any the program knows.</extracomment>
+        <translation>
+            <numerusform>该组的某项文字超过 %n 个字符。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A plan holds at most %n channel group(s); this one would have %1.</source>
+        <extracomment>Why a plan or a CSV file was refused as a whole: %1 is how many channel groups it would have.</extracomment>
+        <translation>
+            <numerusform>一个方案最多 %n 个通道组；此处将有 %1 个。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1406,18 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <source>The plan is damaged: the field “%1” has an invalid value.</source>
         <translation>方案已损坏：字段“%1”的值无效。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n channel group(s) had no number or one used twice, and were numbered anew.</source>
+        <extracomment>Said after a plan was opened whose groups had no number, or numbers used twice.</extracomment>
+        <translation>
+            <numerusform>%n 个通道组没有编号或编号重复，已重新编号。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The plan is too large (%1 MB; at most %2 MB).</source>
+        <extracomment>Why a plan file was not read or written: %1 is its size and %2 the largest size read, both in MB.</extracomment>
+        <translation>方案文件过大（%1 MB；最多 %2 MB）。</translation>
+    </message>
 </context>
 <context>
     <name>PlanMenu</name>
@@ -1435,6 +1474,14 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
     <message>
         <source>Redo</source>
         <translation>重做</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReader</name>
+    <message>
+        <source>Opening %1 …</source>
+        <extracomment>Shown in the main window while a plan file is still being read; %1 is the file&apos;s name.</extracomment>
+        <translation>正在打开 %1 …</translation>
     </message>
 </context>
 <context>
@@ -1579,6 +1626,44 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>
             <numerusform>另有 %n 行</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be read.</source>
+        <extracomment>%1 is the path of a plan file that does not exist or may not be read.</extracomment>
+        <translation>无法读取方案 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 是文件夹，不是文件。</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 是管道，不是磁盘上的文件，不予读取。</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 是套接字，不是磁盘上的文件，不予读取。</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 是设备，不是磁盘上的文件，不予读取。</translation>
+    </message>
+    <message>
+        <source>The plan was not saved to %1. %2</source>
+        <extracomment>%1 is the path the plan was to be saved to, %2 why a plan that large is not written.</extracomment>
+        <translation>方案未保存到 %1。%2</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryWriteHint</name>
+    <message>
+        <source>Your unsaved changes are not protected against a crash: %1 could not be written. Save the plan to keep them.</source>
+        <extracomment>Said once when the copy that keeps unsaved changes safe against a crash cannot be written; %1 is its file.</extracomment>
+        <translation>未保存的更改无法防止崩溃丢失：无法写入 %1。请保存方案以保留更改。</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +1905,11 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
             <numerusform>已导入 %n 行场景；场景在重启后生效。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The picture must lie beside the imported file or in a folder below it.</source>
+        <extracomment>Why a scene row was refused: its picture path leaves the folder of the imported file (absolute, &quot;..&quot;, or a link leading elsewhere); pictures are only copied from that folder or its subfolders.</extracomment>
+        <translation>图片必须位于导入文件所在的文件夹或其子文件夹中。</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeTool</name>
@@ -1864,6 +1954,33 @@ Title of the dialog that offers a newer version of the program (a noun).</extrac
     <message>
         <source>The download page could not be opened: %1</source>
         <translation>无法打开下载页面：%1</translation>
+    </message>
+    <message>
+        <source>Download from %1</source>
+        <extracomment>Under the newer version&apos;s number: the site the &quot;Upgrade&quot; button opens (a host name, e.g. example.com).</extracomment>
+        <translation>从 %1 下载</translation>
+    </message>
+    <message>
+        <source>The update server named no download page.</source>
+        <extracomment>Under the newer version&apos;s number when the update server named no page to download it from.</extracomment>
+        <translation>更新服务器未提供下载页面。</translation>
+    </message>
+    <message>
+        <source>Not opened: the download address is not https.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because its address is not https.</extracomment>
+        <translation>未打开：下载地址不是 https。</translation>
+    </message>
+    <message>
+        <source>Not opened: the download address holds a user name.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because a user name or password stands before its site in the address (&quot;https://name@site/&quot;), which can disguise the site.</extracomment>
+        <translation>未打开：下载地址中含有用户名。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not opened: the download address is over %n characters.</source>
+        <extracomment>Under the newer version&apos;s number: the download page is refused because its address is too long.</extracomment>
+        <translation>
+            <numerusform>未打开：下载地址超过 %n 个字符。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

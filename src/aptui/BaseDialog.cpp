@@ -187,6 +187,11 @@ void BaseDialog::addBottomWidget(QWidget *widget)
         m_layoutMyBtns->addWidget(widget);
 }
 
+void BaseDialog::setConfirmEnabled(bool enabled)
+{
+    m_btnConfirm->setEnabled(enabled);
+}
+
 void BaseDialog::addTitleButton(QAbstractButton *button)
 {
     m_title->addCustomButton(button);
@@ -232,7 +237,9 @@ void BaseDialog::setDefaultText(QString text, int fontSize, bool blod)
                                                "font-weight:600;\">%1</span></p></body></html>")
                               : QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" "
                                                "font-size:%2pt;\">%1</span></p></body></html>");
-    m_labelNULL->setText(html.arg(text, QString::number(fontSize)));
+    // The pattern is markup, the text is not: a name in it reads as written.
+    m_labelNULL->setTextFormat(Qt::RichText);
+    m_labelNULL->setText(html.arg(text.toHtmlEscaped(), QString::number(fontSize)));
 }
 
 void BaseDialog::setDefaultText(QString text, int fontSize)
@@ -242,8 +249,10 @@ void BaseDialog::setDefaultText(QString text, int fontSize)
 
 void BaseDialog::setDefaultText(QString text)
 {
-    if (m_labelNULL)
-        m_labelNULL->setText(text);
+    if (!m_labelNULL)
+        return;
+    m_labelNULL->setTextFormat(Qt::PlainText);
+    m_labelNULL->setText(text);
 }
 
 void BaseDialog::setConfirmButtonText(QString text)

@@ -39,6 +39,8 @@ public:
     // runs modally at the given size.
     static void showHint(const QString &text, const QSize &size);
     void addBottomWidget(QWidget *widget);
+    // Off while there is nothing the confirm button could do.
+    void setConfirmEnabled(bool enabled);
     void addTitleButton(QAbstractButton *button);
 
 signals:

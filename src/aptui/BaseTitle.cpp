@@ -1,8 +1,9 @@
 #include "aptui/BaseTitle.h"
 
+#include "aptui/ElidedLabel.h"
+
 #include <QAbstractButton>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 
 namespace aptui {
@@ -24,7 +25,7 @@ BaseTitle::BaseTitle(bool appButtonShown, bool optionButtonShown, bool minButton
     m_btnApp = makeButton(QStringLiteral("btnApp"), tr("Application menu"));
     m_layout->addWidget(m_btnApp);
 
-    m_labelTitle = new QLabel(this);
+    m_labelTitle = new ElidedLabel(this);
     m_labelTitle->setObjectName(QStringLiteral("labelTitle"));
     m_layout->addWidget(m_labelTitle);
 
@@ -98,7 +99,7 @@ void BaseTitle::addCustomButton(QAbstractButton *button)
 
 void BaseTitle::setTitle(QString title)
 {
-    m_labelTitle->setText(title);
+    m_labelTitle->setWholeText(title);
 }
 
 void BaseTitle::setTitleIcon(QIcon icon)

@@ -6,11 +6,12 @@
 
 class QAbstractButton;
 class QHBoxLayout;
-class QLabel;
 class QPushButton;
 class QSpacerItem;
 
 namespace aptui {
+
+class ElidedLabel;
 
 // The title bar of dialogs: application icon, title, room for added buttons,
 // then option, minimise, maximise and close buttons.
@@ -45,7 +46,7 @@ private:
 
     QHBoxLayout *m_layout = nullptr;
     QPushButton *m_btnApp = nullptr;
-    QLabel *m_labelTitle = nullptr;
+    ElidedLabel *m_labelTitle = nullptr;
     QSpacerItem *m_spacer = nullptr;
     QHBoxLayout *m_hlayoutCustomButtons = nullptr;
     QPushButton *m_btnOption = nullptr;

@@ -55,8 +55,8 @@ InputTip::InputTip(QLineEdit *field, const QString &refusalText)
 
 InputTip::~InputTip()
 {
-    if (!m_fieldGone && m_field) {
-        m_field->setProperty(kTipProperty, QVariant());
+    if (QLineEdit *edit = field()) {
+        edit->setProperty(kTipProperty, QVariant());
         if (m_showing)
             announce(m_savedDescription);
     }
@@ -72,7 +72,7 @@ InputTip *InputTip::of(const QWidget *field)
 
 QLineEdit *InputTip::field() const
 {
-    return m_field;
+    return m_fieldGone ? nullptr : qobject_cast<QLineEdit *>(m_field.data());
 }
 
 QString InputTip::wholeNumbersText(qint64 bottom, qint64 top)
@@ -94,13 +94,14 @@ QString InputTip::decimalsText(double bottom, double top, int decimals)
 
 QString InputTip::refusalText() const
 {
-    if (!m_refusalText.isEmpty() || !m_field)
+    const QLineEdit *edit = field();
+    if (!m_refusalText.isEmpty() || !edit)
         return m_refusalText;
     if (const auto *spin = qobject_cast<const QSpinBox *>(anchor()))
         return wholeNumbersText(spin->minimum(), spin->maximum());
-    if (const auto *decimal = qobject_cast<const DecimalValidator *>(m_field->validator()))
+    if (const auto *decimal = qobject_cast<const DecimalValidator *>(edit->validator()))
         return decimalsText(decimal->bottom(), decimal->top(), decimal->decimals());
-    if (const auto *whole = qobject_cast<const QIntValidator *>(m_field->validator()))
+    if (const auto *whole = qobject_cast<const QIntValidator *>(edit->validator()))
         return wholeNumbersText(whole->bottom(), whole->top());
     //: Tip under a field when a key or paste was refused.
     return tr("This input is not accepted here");
@@ -108,7 +109,7 @@ QString InputTip::refusalText() const
 
 void InputTip::showMessage(const QString &text)
 {
-    if (m_fieldGone || m_field.isNull())
+    if (!field())
         return;
     m_refusal = text.isEmpty();
     const QString shownText = m_refusal ? refusalText() : text;
@@ -134,7 +135,7 @@ void InputTip::dismiss()
         return;
     m_showing = false;
     hide();
-    if (!m_fieldGone && !m_field.isNull())
+    if (field())
         announce(m_savedDescription);
 }
 
@@ -151,15 +152,20 @@ bool InputTip::eventFilter(QObject *watched, QEvent *event)
 
 QWidget *InputTip::anchor() const
 {
-    if (auto *spin = qobject_cast<QAbstractSpinBox *>(m_field->parentWidget()))
+    QLineEdit *edit = field();
+    if (!edit)
+        return nullptr;
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(edit->parentWidget()))
         return spin;
-    return m_field;
+    return edit;
 }
 
 void InputTip::place()
 {
     QWidget *field = anchor();
     QWidget *host = parentWidget();
+    if (!field || !host)
+        return;
     // The tip keeps to the column of widgets the field sits in (a form, the
     // calculator column), wrapping its text where it is wider.
     QRect area = host->rect();

@@ -36,6 +36,7 @@ public:
     static QString wholeNumbersText(qint64 bottom, qint64 top);
     static QString decimalsText(double bottom, double top, int decimals);
 
+    // The field; none once it is being destroyed.
     QLineEdit *field() const;
     // What a refusal shows.
     QString refusalText() const;
@@ -52,13 +53,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The widget the user sees as the field: the spin box around a spin box's editor.
+    // The widget the user sees as the field: the spin box around a spin box's
+    // editor; none once the field is being destroyed.
     QWidget *anchor() const;
     void place();
     void announce(const QString &description);
 
-    QPointer<QLineEdit> m_field;
-    // Set once the field announced its end, while the pointer above still holds it.
+    // Kept as a widget: while the field is being destroyed (the tip goes with
+    // it when it is the field's child) it is no line edit any more, and
+    // nothing of the line edit may be touched.
+    QPointer<QWidget> m_field;
+    // Set once the field announced its end: then it is not even a widget.
     bool m_fieldGone = false;
     QString m_refusalText;
     QString m_savedDescription;

@@ -19,6 +19,8 @@ TipDialog::TipDialog(QWidget *parent) : BaseDialog(false, false, false, false, t
     m_labelTip->setObjectName(QStringLiteral("m_labelTip"));
     m_labelTip->setAlignment(Qt::AlignCenter);
     m_labelTip->setWordWrap(true);
+    // Questions name plans and files: shown as written, never as markup.
+    m_labelTip->setTextFormat(Qt::PlainText);
     //: Placeholder of a question dialog's text until its caller sets the question ("Are you sure?").
     m_labelTip->setText(tr("sure"));
     layout->addWidget(m_labelTip);

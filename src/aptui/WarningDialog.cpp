@@ -72,6 +72,8 @@ void WarningDialog::setupForm()
     m_labelWarnText = new QLabel(m_borderWidget);
     m_labelWarnText->setObjectName(QStringLiteral("m_labelWarnText"));
     m_labelWarnText->setWordWrap(true);
+    // Messages name files and repeat what a server said: shown as written.
+    m_labelWarnText->setTextFormat(Qt::PlainText);
     message->addWidget(m_labelWarnText, 1);
     border->addLayout(message);
     border->addStretch();

@@ -1,7 +1,7 @@
 #include "aptui/WindowTitle.h"
 
+#include "aptui/ElidedLabel.h"
 #include "aptui/Repolish.h"
-
 #include "aptui/SystemMenu.h"
 #include "host/CHBoxLayout.h"
 #include "host/CWidgetItem.h"
@@ -9,7 +9,6 @@
 
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -28,7 +27,7 @@ WindowTitle::WindowTitle(QWidget *parent) : CFancyTitle(parent)
     // Double clicks are handled here so that the maximise button's look follows.
     SetOpenDoubleClickEnable(false);
 
-    m_labelTitle = new QLabel(this);
+    m_labelTitle = new ElidedLabel(this);
     m_labelTitle->setObjectName(QStringLiteral("m_labelTitle"));
 
     m_btnIcon = makeButton(QStringLiteral("m_btnIcon"), Qt::NoFocus);
@@ -89,7 +88,7 @@ WindowTitle::WindowTitle(QWidget *parent) : CFancyTitle(parent)
 
 void WindowTitle::setTitle(const QString &text)
 {
-    m_labelTitle->setText(text);
+    m_labelTitle->setWholeText(text);
 }
 
 QWidget *WindowTitle::systemMenuButton() const

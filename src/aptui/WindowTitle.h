@@ -3,12 +3,12 @@
 #include "host/CFancyTitle.h"
 
 class QIcon;
-class QLabel;
 class QPushButton;
 class QToolButton;
 
 namespace aptui {
 
+class ElidedLabel;
 class SystemMenu;
 
 // The main window's title bar: icon, title, system-menu button and the
@@ -42,7 +42,8 @@ private:
     QPushButton *makeButton(const QString &objectName, Qt::FocusPolicy focus);
     void describeMaximizeButton(bool maximized);
 
-    QLabel *m_labelTitle = nullptr;
+    // Shortened to the room the buttons leave; never widens the window.
+    ElidedLabel *m_labelTitle = nullptr;
     QPushButton *m_btnIcon = nullptr;
     QPushButton *m_btnMinimize = nullptr;
     QPushButton *m_btnMaximize = nullptr;

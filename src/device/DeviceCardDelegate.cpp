@@ -300,7 +300,9 @@ bool DeviceCardDelegate::editorEvent(QEvent *event, QAbstractItemModel *, const 
 
 bool DeviceCardDelegate::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_viewport)
+    // While the view is being destroyed its viewport may still send events;
+    // the view is no item view any more then and may not be asked anything.
+    if (watched != m_viewport || !qobject_cast<QAbstractItemView *>(m_viewport->parentWidget()))
         return false;
     switch (event->type()) {
     case QEvent::LanguageChange:

@@ -1,6 +1,7 @@
 #include "device/DeviceItemWidget.h"
 
 #include "aptui/Label.h"
+#include "aptui/PlainToolTip.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -104,7 +105,7 @@ void DeviceItemWidget::setHeader(const QString &deviceType, const QString &chann
     m_hlayout1->setSpacing(isDvr ? kHeaderSpacing + 1 : kHeaderSpacing);
 
     m_labelChannelGroupName->setText(m_channelName);
-    m_labelChannelGroupName->setToolTip(m_channelName);
+    m_labelChannelGroupName->setToolTip(aptui::plainToolTip(m_channelName));
 }
 
 QList<aptui::Label *> DeviceItemWidget::valueLabels() const
@@ -243,7 +244,8 @@ void DeviceItemWidget::refreshToolTips()
     for (int i = 0; i < labels.size(); ++i) {
         aptui::Label *label = labels.at(i);
         const QString &own = m_values.toolTips.at(i);
-        label->setToolTip(own.isEmpty() && shownValueText(label) != label->text() ? label->text() : own);
+        label->setToolTip(
+            aptui::plainToolTip(own.isEmpty() && shownValueText(label) != label->text() ? label->text() : own));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "aptui/BaseDialog.h"
 #include "aptui/BaseTitle.h"
+#include "aptui/PlainToolTip.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -99,7 +100,7 @@ void ReportHint::exec(ReportOutcome outcome, const QString &fileName)
     // Plain, so a name with markup reads as typed; selectable, so it can be copied.
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setToolTip(path);
+    label->setToolTip(aptui::plainToolTip(path));
     hint.setDefaultText(text(outcome, shown));
     const int height =
         title->sizeHint().height() + bottom->sizeHint().height() + label->heightForWidth(width) + 2 * kTextMargin;

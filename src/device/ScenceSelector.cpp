@@ -1,5 +1,6 @@
 #include "device/ScenceSelector.h"
 
+#include "aptui/PlainToolTip.h"
 #include "aptui/Repolish.h"
 
 #include <QFileInfo>
@@ -132,7 +133,7 @@ void ScenceSelector::addScenceItem(SCENCE_ITEM scenceItem)
 
     auto *row = new QListWidgetItem(m_listWidgetScences);
     auto *button = new ScenceQRaidoButton(m_listWidgetScences, scenceItem.scenceType, scenceItem.strScenceName);
-    button->setToolTip(scenceItem.strScenceName);
+    button->setToolTip(aptui::plainToolTip(scenceItem.strScenceName));
     row->setSizeHint(kRowSize);
     m_listWidgetScences->setItemWidget(row, button);
 

@@ -119,10 +119,10 @@ bool QtSingleApplication::becomePrimary()
         qCWarning(lcHost) << "The user has no private runtime folder -" << kCannotTell;
         return true;
     }
+    // A lock where another user can reach it could be taken or faked: none is better.
     const QString folder = QFileInfo(lockPath).absolutePath();
-    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-        qCWarning(lcHost).noquote() << "Cannot create the folder" << QDir::toNativeSeparators(folder)
-                                    << "for the instance lock -" << kCannotTell;
+    if (!FenwaGUIToolkit::MakePrivateFolder(folder)) {
+        qCWarning(lcHost).noquote() << "No private folder for the instance lock, running without it -" << kCannotTell;
         return true;
     }
     if (!m_lockFile) {

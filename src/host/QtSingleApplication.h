@@ -13,11 +13,12 @@ namespace SharedTools {
 
 // An application object that knows whether another live instance with the same
 // application id runs for this user. The first instance holds a lock file and
-// listens on a local socket, both in the user's private runtime folder; a
+// listens on a local socket, both in the user's private runtime folder
+// (FenwaGUIToolkit::GetRuntimePath(), which only this user may enter); a
 // later one sees the lock and confirms through the socket that its owner is
 // alive, so a lock left by a crash never blocks a start. Neither does anything
-// else at the lock's path, nor a lock that cannot be made: the program then
-// starts and says on the terminal that it cannot tell. A later start may hand
+// else at the lock's path, nor a lock that cannot be made, nor a folder open
+// to others: the program then starts and says on the terminal that it cannot tell. A later start may hand
 // the running instance a message through the same socket.
 class QtSingleApplication : public QApplication
 {

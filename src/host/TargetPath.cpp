@@ -8,6 +8,11 @@
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QStandardPaths>
+#include <QSysInfo>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 // Set by the build from the install directories; the defaults are GNU's.
 #ifndef TAVO_PROGRAM_FOLDER
@@ -174,10 +179,51 @@ void SetUserDataPath(const QString &path)
 
 QString GetRuntimePath()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && IsPrivateFolder(runtime, CurrentUserId()))
+        return withSeparator(withSeparator(runtime) + ProgramFolderName());
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
         return QString();
-    return withSeparator(withSeparator(runtime) + ProgramFolderName());
+    // The host's name keeps apart the programs of a home shared by several machines.
+    return withSeparator(withSeparator(cache) + ProgramFolderName() + QStringLiteral("/runtime-") +
+                         QSysInfo::machineHostName());
+}
+
+bool IsPrivateFolder(const QString &path, uint userId)
+{
+    const QFileInfo folder(QDir::cleanPath(path));
+    if (folder.isSymLink() || !folder.isDir() || folder.ownerId() != userId)
+        return false;
+    const QFile::Permissions kinds = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                     QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                                     QFile::ExeOther;
+    return (folder.permissions() & kinds) == (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+uint CurrentUserId()
+{
+#ifdef Q_OS_UNIX
+    return uint(::geteuid());
+#else
+    // Only one user's files to tell apart.
+    return QFileInfo(QDir::homePath()).ownerId();
+#endif
+}
+
+bool MakePrivateFolder(const QString &path)
+{
+    const QString folder = QDir::cleanPath(path);
+    const QFileInfo info(folder);
+    if (!info.exists() && !info.isSymLink()) {
+        QDir().mkpath(info.absolutePath());
+        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    if (IsPrivateFolder(folder, CurrentUserId()))
+        return true;
+    qCWarning(lcHost).noquote() << "The folder" << QDir::toNativeSeparators(folder)
+                                << "is missing, or another user's, or open to others: it is not used";
+    return false;
 }
 
 } // namespace FenwaGUIToolkit

@@ -64,8 +64,21 @@ QString GetDataFile(const QString &name);
 void SetUserDataPath(const QString &path);
 
 // The user's private runtime folder for the program (lock files, local
-// sockets), ending in a separator and not created here; empty when the user
-// has no private runtime folder.
+// sockets), ending in a separator and not created here (MakePrivateFolder()
+// does). It lies in XDG_RUNTIME_DIR when that is private to the user, else in
+// the user's cache folder, never in the shared temporary folder, where another
+// user could make it first. Empty when the user has neither.
 QString GetRuntimePath();
+
+// Whether the folder is private to the user of that id: a folder, not a link
+// to one, owned by that user, who alone may read, write and enter it (0700).
+bool IsPrivateFolder(const QString &path, uint userId);
+// The id of the user running the program (IsPrivateFolder()).
+uint CurrentUserId();
+
+// Makes the folder unless it exists (its missing parents as usual, itself
+// owner-only) and answers whether it is private to the user running the
+// program; a folder that is not is left alone and reported on the terminal.
+bool MakePrivateFolder(const QString &path);
 
 } // namespace FenwaGUIToolkit

@@ -205,7 +205,7 @@ void Upgrade::finish(Status status, const QUrl &page)
 bool Upgrade::dowmloadPackage()
 {
     const QUrl page = downloadPage();
-    return !page.isEmpty() && QDesktopServices::openUrl(page);
+    return checkPage(page) == PageFault::None && QDesktopServices::openUrl(page);
 }
 
 void Upgrade::cancel()
@@ -251,6 +251,19 @@ bool Upgrade::parseAnswer(const QByteArray &body, QString &version, QUrl &downlo
     version = plain;
     downloadPage = page;
     return true;
+}
+
+Upgrade::PageFault Upgrade::checkPage(const QUrl &page)
+{
+    if (!page.isValid() || page.host().isEmpty())
+        return PageFault::Missing;
+    if (page.toEncoded().size() > MaxPageLength)
+        return PageFault::TooLong;
+    if (page.scheme() != QLatin1String("https"))
+        return PageFault::NotHttps;
+    if (!page.userInfo().isEmpty())
+        return PageFault::UserInfo;
+    return PageFault::None;
 }
 
 } // namespace upgrade

@@ -28,7 +28,13 @@ class Upgrade
 public:
     enum class Status { NotChecked, NewerVersion, UpToDate, NoServer, BadAddress, NotReachable, BadAnswer, Cancelled };
 
+    // Why a download page is not opened. A user name or password before the
+    // host can make any site's address start like the maker's; an address
+    // past MaxPageLength characters is no page a server means to name.
+    enum class PageFault { None, Missing, NotHttps, UserInfo, TooLong };
+
     static constexpr int DefaultTimeoutMs = 10000;
+    static constexpr int MaxPageLength = 2048;
 
     Upgrade();
     ~Upgrade();
@@ -45,7 +51,7 @@ public:
     // and lastStatus() tells why.
     bool checkUpdate(std::string &version, const tagAppProperty &app);
     // Opens the download page named by the last check that found a newer
-    // version. False when there is none or the desktop refuses.
+    // version. False when there is none, it has a fault or the desktop refuses.
     bool dowmloadPackage();
     // Ends a running check soon with Status::Cancelled. Callable from any thread.
     void cancel();
@@ -58,6 +64,9 @@ public:
     // version of dot-separated numbers (an optional leading V or v is dropped)
     // and an absolute http(s) download address.
     static bool parseAnswer(const QByteArray &body, QString &version, QUrl &downloadPage);
+    // Whether the page may be opened: an https address with a host, no user
+    // information and at most MaxPageLength characters when fully encoded.
+    static PageFault checkPage(const QUrl &page);
 
 private:
     Status fetch(const QUrl &address, const tagAppProperty &app, int timeoutMs, QByteArray &body);

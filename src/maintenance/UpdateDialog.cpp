@@ -62,6 +62,8 @@ void UpdateDialog::setupForm()
     m_labelIntro = new QLabel(form);
     m_labelIntro->setObjectName(QStringLiteral("m_labelIntro"));
     m_labelIntro->setWordWrap(true);
+    // It names the user's data folder: shown as written.
+    m_labelIntro->setTextFormat(Qt::PlainText);
     // The import writes to the user's data folder, never beside the program.
     const QString dataFolder =
         QDir::toNativeSeparators(FenwaGUIToolkit::GetUserDataPath(FenwaGUIToolkit::UserFolder::Data));
@@ -104,6 +106,8 @@ void UpdateDialog::setupForm()
     m_tipText = new QLabel(form);
     m_tipText->setObjectName(QStringLiteral("m_tipText"));
     m_tipText->setWordWrap(true);
+    // Outcomes name files and repeat their rows: shown as written.
+    m_tipText->setTextFormat(Qt::PlainText);
     m_tipText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     //: Placeholder of the status line; never shown once the dialog has reported anything.
     m_tipText->setText(tr("tip text"));
@@ -247,6 +251,10 @@ QString faultText(SceneImport::Fault fault)
         return UpdateDialog::tr("The resolution is not one of that encoding's resolutions.");
     case SceneImport::BadBitrate:
         return UpdateDialog::tr("The bitrate must be a whole number from 1 to 204800.");
+    case SceneImport::PictureOutside:
+        //: Why a scene row was refused: its picture path leaves the folder of the imported file (absolute, "..", or a
+        //: link leading elsewhere); pictures are only copied from that folder or its subfolders.
+        return UpdateDialog::tr("The picture must lie beside the imported file or in a folder below it.");
     case SceneImport::NoRows:
         return UpdateDialog::tr("The file holds no scenes.");
     case SceneImport::WriteFailed:

@@ -1,5 +1,6 @@
 #include "maintenance/UpgradeTool.h"
 
+#include "aptui/ElidedLabel.h"
 #include "host/CCheckBox.h"
 #include "host/TargetPath.h"
 #include "model/ConfigureManager.h"
@@ -100,10 +101,18 @@ void UpgradeTool::setupForm()
     versionRow->addWidget(m_label2);
     m_versionLabel = new QLabel(m_frame);
     m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    // The server's words, shown as they came.
+    m_versionLabel->setTextFormat(Qt::PlainText);
     m_versionLabel->setText(QStringLiteral("V1.0.0"));
     versionRow->addWidget(m_versionLabel);
     versionRow->addStretch();
     layout->addLayout(versionRow);
+    m_pageLabel = new QLabel(m_frame);
+    m_pageLabel->setObjectName(QStringLiteral("pageLabel"));
+    m_pageLabel->setTextFormat(Qt::PlainText);
+    m_pageLabel->setAlignment(Qt::AlignCenter);
+    m_pageLabel->setWordWrap(true);
+    layout->addWidget(m_pageLabel);
     layout->addStretch();
 
     auto *promptRow = new QHBoxLayout();
@@ -224,17 +233,51 @@ void UpgradeTool::finishCheck(bool newer, const QString &version)
     }
     m_strNewVersion = QLatin1Char('V') + version;
     m_versionLabel->setText(m_strNewVersion);
+    // The user sees where "Upgrade" leads before choosing it.
+    const QUrl page = m_upgrade->downloadPage();
+    m_pageLabel->setText(pageText(page));
+    setConfirmEnabled(upgrade::Upgrade::checkPage(page) == upgrade::Upgrade::PageFault::None);
     emit signalUpdateCheckOver(true);
+}
+
+QString UpgradeTool::pageText(const QUrl &page)
+{
+    using Fault = upgrade::Upgrade::PageFault;
+    switch (upgrade::Upgrade::checkPage(page)) {
+    case Fault::None:
+        // A host name too long for a line keeps its ends.
+        //: Under the newer version's number: the site the "Upgrade" button opens (a host name, e.g. example.com).
+        return tr("Download from %1").arg(aptui::ElidedLabel::shortened(page.host(), 30));
+    case Fault::Missing:
+        //: Under the newer version's number when the update server named no page to download it from.
+        return tr("The update server named no download page.");
+    case Fault::NotHttps:
+        //: Under the newer version's number: the download page is refused because its address is not https.
+        return tr("Not opened: the download address is not https.");
+    case Fault::UserInfo:
+        //: Under the newer version's number: the download page is refused because a user name or password stands
+        //: before its site in the address ("https://name@site/"), which can disguise the site.
+        return tr("Not opened: the download address holds a user name.");
+    case Fault::TooLong:
+        //: Under the newer version's number: the download page is refused because its address is too long.
+        return tr("Not opened: the download address is over %n characters.", nullptr, upgrade::Upgrade::MaxPageLength);
+    }
+    return QString();
 }
 
 void UpgradeTool::onUpgrade()
 {
+    const QUrl page = m_upgrade->downloadPage();
+    if (upgrade::Upgrade::checkPage(page) != upgrade::Upgrade::PageFault::None) {
+        // Only a caller can get here: the dialog's button is off for such a page.
+        showHint(pageText(page), QSize(350, 220));
+        return;
+    }
     if (m_upgrade->dowmloadPackage())
         return;
     // The page is where the new version comes from; say where it is when the desktop cannot open it.
-    // Fully encoded: no character of the address can be taken for markup.
-    const QString page = QString::fromLatin1(m_upgrade->downloadPage().toEncoded());
-    showHint(tr("The download page could not be opened: %1").arg(page), QSize(350, 220));
+    showHint(tr("The download page could not be opened: %1").arg(QString::fromLatin1(page.toEncoded())),
+             QSize(350, 220));
 }
 
 void UpgradeTool::onCheckBoxStateChange(int state)

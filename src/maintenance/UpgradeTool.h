@@ -39,6 +39,9 @@ public:
     // ("Version 4.0.0.50" gives "4.0.0.50"); the version built as when the
     // text holds none.
     static QString versionFromAboutText(const QString &text);
+    // What the dialog says of a download page before it is opened: the site
+    // it is on, or why it is not opened.
+    static QString pageText(const QUrl &page);
 
 signals:
     void signalUpdateCheckOver(bool isNeedUpdate);
@@ -58,6 +61,7 @@ private:
     QLabel *m_iconLabel = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_versionLabel = nullptr;
+    QLabel *m_pageLabel = nullptr;
     FenwaGUIToolkit::CCheckBox *m_checkBox = nullptr;
 
     std::unique_ptr<upgrade::Upgrade> m_upgrade;

@@ -1,6 +1,7 @@
 #include "mainwindow/PlanMenu.h"
 
 #include "aptui/Menu.h"
+#include "aptui/PlainToolTip.h"
 #include "mainwindow/PlanSession.h"
 
 #include <QAction>
@@ -100,7 +101,7 @@ void PlanMenu::fillRecent()
         text.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction *action = m_recent->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(text));
         action->setObjectName(QStringLiteral("m_actionRecentPlan%1").arg(i + 1));
-        action->setToolTip(QDir::toNativeSeparators(path));
+        action->setToolTip(aptui::plainToolTip(QDir::toNativeSeparators(path)));
         action->setEnabled(QFileInfo(path).isFile());
         // Once the menu is closed: the open rebuilds this list.
         connect(action, &QAction::triggered, m_session, [session = m_session, path] {

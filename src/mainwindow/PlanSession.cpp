@@ -8,28 +8,33 @@
 #include "device/DeviceAddPage.h"
 #include "device/DeviceEditor.h"
 #include "host/CFile.h"
+#include "host/RegularFile.h"
 #include "mainwindow/CalculatorInputsCommand.h"
 #include "mainwindow/ImportGroupsDialog.h"
 #include "mainwindow/SaveChangesDialog.h"
 #include "model/DeviceEnums.h"
+#include "model/GroupLimits.h"
 #include "model/LocaleTextFile.h"
 #include "model/PlanRecovery.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QThread>
 
+#include <memory>
 #include <utility>
+
+using FenwaGUIToolkit::RegularFile;
 
 Q_LOGGING_CATEGORY(lcPlan, "tavo.mainwindow.plan", QtInfoMsg)
 
 namespace {
 
-// Larger files are refused unread: no plan or group list comes near.
-const qint64 kMaxFileSize = 64 * 1024 * 1024;
+// Larger files are refused unread: no plan or group list comes near, and no
+// plan is written larger.
+const qint64 kMaxFileSize = PlanDocument::kMaxFileBytes;
 // A change is copied for recovery once the user paused this long.
 const int kRecoveryDelayMs = 1000;
 const char kCsvExtension[] = ".csv";
@@ -70,6 +75,8 @@ PlanSession::PlanSession(const Pages &pages, QWidget *window) : QObject(window),
     connect(&m_undoStack, &QUndoStack::indexChanged, this, &PlanSession::markModified);
     connect(&m_undoStack, &QUndoStack::cleanChanged, this, &PlanSession::announceTitle);
     connect(m_pages.calculator, &DataCalculatorPage::inputsChanged, this, &PlanSession::onCalculatorInputs);
+    m_reader = new PlanReader(kMaxFileSize, window);
+    connect(m_reader, &PlanReader::finished, this, &PlanSession::onPlanRead);
 }
 
 PlanSession::~PlanSession()
@@ -217,6 +224,10 @@ bool PlanSession::newPlan()
 {
     if (!maybeSave())
         return false;
+    // Asked for later, the new plan wins over one still being read.
+    m_reader->cancel();
+    m_restoring = false;
+    m_openAfterRestore.clear();
     apply(m_blank);
     setState(m_blank, QString(), false);
     dropRecoveryCopy();
@@ -226,58 +237,127 @@ bool PlanSession::newPlan()
 bool PlanSession::open()
 {
     const QString path = aptui::FileChooser::openFileName(m_window, tr("Open Plan"), startFolder(), planFilter());
-    return !path.isEmpty() && openFile(path);
+    if (path.isEmpty())
+        return false;
+    openFile(path);
+    return true;
 }
 
-bool PlanSession::openFile(const QString &path)
+void PlanSession::openFile(const QString &path)
 {
-    PlanDocument plan;
-    if (!readPlan(path, plan) || !maybeSave())
+    if (m_restoring)
+        m_openAfterRestore = path;
+    else
+        m_reader->start(path);
+}
+
+void PlanSession::onPlanRead(const PlanReader::Reading &reading)
+{
+    if (!std::exchange(m_restoring, false)) {
+        emit openFinished(acceptOpened(reading));
+        return;
+    }
+    emit openFinished(acceptRestored(reading));
+    if (!m_openAfterRestore.isEmpty())
+        openFile(std::exchange(m_openAfterRestore, QString()));
+}
+
+bool PlanSession::acceptOpened(const PlanReader::Reading &reading)
+{
+    const QString &path = reading.path;
+    QString refusal = fileRefusal(reading);
+    if (refusal.isEmpty() && reading.plan.error() != PlanDocument::None)
+        refusal = tr("The plan %1 was not opened. %2").arg(native(path), reading.plan.errorText());
+    if (!refusal.isEmpty()) {
+        showHint(refusal);
         return false;
+    }
+    // Another open asked for while the user was answering takes over.
+    if (!maybeSave() || m_reader->isPending())
+        return false;
+    adoptPlan(reading.plan, path, false);
+    return true;
+}
+
+bool PlanSession::acceptRestored(const PlanReader::Reading &reading)
+{
+    QString reason = fileRefusal(reading);
+    if (reason.isEmpty())
+        reason = reading.plan.errorText();
+    if (!reason.isEmpty()) {
+        showHint(tr("The plan could not be restored. %1").arg(reason));
+        PlanRecovery::clear();
+        return false;
+    }
+    adoptPlan(reading.plan, m_restoredPath, true);
+    return true;
+}
+
+void PlanSession::adoptPlan(const PlanDocument &plan, const QString &path, bool restored)
+{
     apply(plan);
-    m_recent.add(path);
-    emit recentPlansChanged();
-    setState(plan, path, false);
-    dropRecoveryCopy();
-    return true;
+    if (restored) {
+        setState(plan, path, true);
+        // From now on the copy is this session's.
+        writeRecovery();
+    } else {
+        m_recent.add(path);
+        emit recentPlansChanged();
+        setState(plan, path, false);
+        dropRecoveryCopy();
+    }
+    if (!plan.noticeText().isEmpty())
+        showHint(plan.noticeText());
 }
 
-bool PlanSession::refuseTooLarge(const QString &path)
+QString PlanSession::fileRefusal(const PlanReader::Reading &reading)
 {
-    // Refused before reading: a wrong file of any size must not freeze the window.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() <= kMaxFileSize)
-        return false;
-    showHint(tr("The file %1 is too large to open (%2 MB; at most %3 MB).")
-                 .arg(native(path))
-                 .arg(info.size() / (1024 * 1024))
-                 .arg(kMaxFileSize / (1024 * 1024)));
-    return true;
+    if (reading.file != RegularFile::Unreadable)
+        return refusalText(reading.path, reading.file, reading.size);
+    //: %1 is the path of a plan file that does not exist or may not be read.
+    return tr("The plan %1 cannot be read.").arg(native(reading.path));
 }
 
-bool PlanSession::readPlan(const QString &path, PlanDocument &plan)
+QString PlanSession::refusalText(const QString &path, RegularFile::Status status, qint64 size)
 {
-    if (refuseTooLarge(path))
-        return false;
-    if (plan.load(path) == PlanDocument::None)
-        return true;
-    showHint(plan.error() == PlanDocument::Unreadable
-                 ? plan.errorText()
-                 : tr("The plan %1 was not opened. %2").arg(native(path), plan.errorText()));
-    return false;
+    const QString name = native(path);
+    switch (status) {
+    case RegularFile::Read:
+        return QString();
+    case RegularFile::Unreadable:
+        return tr("The file %1 cannot be read.").arg(name);
+    case RegularFile::Folder:
+        //: Said when a folder was given where a plan or CSV file was expected; %1 is its path.
+        return tr("%1 is a folder, not a file.").arg(name);
+    case RegularFile::Pipe:
+        //: Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.
+        return tr("%1 is a pipe, not a file stored on a disk, and is not read.").arg(name);
+    case RegularFile::Socket:
+        //: Said when a socket was given where a plan or CSV file was expected; %1 is its path.
+        return tr("%1 is a socket, not a file stored on a disk, and is not read.").arg(name);
+    case RegularFile::Device:
+        //: Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.
+        return tr("%1 is a device, not a file stored on a disk, and is not read.").arg(name);
+    case RegularFile::TooLarge:
+        // Refused before reading: a wrong file of any size must not freeze the window.
+        return tr("The file %1 is too large to open (%2 MB; at most %3 MB).")
+            .arg(name)
+            .arg(size / (1024 * 1024))
+            .arg(kMaxFileSize / (1024 * 1024));
+    }
+    return QString();
 }
 
 bool PlanSession::readFile(const QString &path, QByteArray &bytes)
 {
-    if (refuseTooLarge(path))
-        return false;
-    QFile file(path);
-    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        showHint(tr("The file %1 cannot be read.").arg(native(path)));
+    // A group list is read at once: a pipe or device, which might never answer, is refused unread.
+    RegularFile::Reading reading = RegularFile::read(path, kMaxFileSize);
+    const QString refusal = refusalText(path, reading.status, reading.size);
+    if (!refusal.isEmpty()) {
+        showHint(refusal);
         return false;
     }
+    bytes = std::move(reading.bytes);
     return true;
 }
 
@@ -302,11 +382,17 @@ bool PlanSession::writeTo(const QString &path)
         plan.setCreated(now);
     plan.setModified(now);
     const bool existed = QFileInfo::exists(path);
-    if (!plan.save(path)) {
-        showHint(existed ? tr("The plan could not be saved to %1. The file there is as it was before, and the plan "
-                              "keeps its unsaved changes.")
-                               .arg(native(path))
-                         : tr("The plan could not be saved to %1. It keeps its unsaved changes.").arg(native(path)));
+    QString refusal;
+    if (!plan.save(path, &refusal)) {
+        if (!refusal.isEmpty())
+            //: %1 is the path the plan was to be saved to, %2 why a plan that large is not written.
+            showHint(tr("The plan was not saved to %1. %2").arg(native(path), refusal));
+        else if (existed)
+            showHint(tr("The plan could not be saved to %1. The file there is as it was before, and the plan "
+                        "keeps its unsaved changes.")
+                         .arg(native(path)));
+        else
+            showHint(tr("The plan could not be saved to %1. It keeps its unsaved changes.").arg(native(path)));
         return false;
     }
     m_recent.add(path);
@@ -399,6 +485,11 @@ bool PlanSession::importGroups()
         replace = answer == ImportGroupsDialog::Replace;
     }
     const int count = int(reading.groups.size());
+    if (!replace && held + count > GroupLimits::kMaxGroups) {
+        showHint(tr("No groups were imported from %1.").arg(native(path)) + QLatin1Char(' ') +
+                 GroupLimits::tooManyGroupsText(held + count));
+        return false;
+    }
     if (replace) {
         // Numbered as in a new plan.
         m_pages.editor->setUsedChannelGroupNumbers({});
@@ -453,13 +544,16 @@ void PlanSession::writeRecovery()
     // Taken here, written on a worker: a large plan takes a while to write.
     const PlanDocument plan = capture();
     const QByteArray marker = PlanRecovery::marker(m_filePath);
-    m_recoveryWriter = QThread::create([plan, marker] {
-        if (!PlanRecovery::write(plan, marker))
+    auto written = std::make_shared<bool>(false);
+    m_recoveryWriter = QThread::create([plan, marker, written] {
+        *written = PlanRecovery::write(plan, marker);
+        if (!*written)
             qCWarning(lcPlan).noquote() << "Cannot write the recovery copy" << native(PlanRecovery::copyPath());
     });
-    connect(m_recoveryWriter, &QThread::finished, this, [this] {
+    connect(m_recoveryWriter, &QThread::finished, this, [this, written] {
         m_recoveryWriter->deleteLater();
         m_recoveryWriter = nullptr;
+        m_recoveryHint.report(*written, PlanRecovery::copyPath(), m_window);
         if (std::exchange(m_recoveryPending, false))
             writeRecovery();
     });
@@ -483,7 +577,7 @@ void PlanSession::dropRecoveryCopy()
 bool PlanSession::offerRecovery()
 {
     QString originalPath;
-    if (!PlanRecovery::findAbandoned(&originalPath))
+    if (!PlanRecovery::takeAbandoned(&originalPath))
         return false;
     NM_Vantor::TipDialog question(nullptr);
     question.setObjectName(QStringLiteral("recoveryDialog"));
@@ -495,20 +589,15 @@ bool PlanSession::offerRecovery()
     //: Button: throw the left-behind plan away (a verb).
     question.setCancelButtonText(tr("Discard"));
     centreOnWindow(&question);
-    PlanDocument plan;
     if (question.exec() != QDialog::Accepted) {
         PlanRecovery::clear();
         return false;
     }
-    if (plan.load(PlanRecovery::copyPath()) != PlanDocument::None) {
-        showHint(tr("The plan could not be restored. %1").arg(plan.errorText()));
-        PlanRecovery::clear();
-        return false;
-    }
-    apply(plan);
-    setState(plan, originalPath, true);
-    // From now on the copy is this session's.
-    writeRecovery();
+    // An open of the user's own comes after it.
+    m_openAfterRestore.clear();
+    m_reader->start(PlanRecovery::copyPath());
+    m_restoring = true;
+    m_restoredPath = originalPath;
     return true;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "host/RegularFile.h"
+#include "mainwindow/PlanReader.h"
+#include "mainwindow/RecoveryWriteHint.h"
 #include "model/GroupCsv.h"
 #include "model/PlanCalculatorInputs.h"
 #include "model/PlanDocument.h"
@@ -62,10 +65,12 @@ public slots:
     // Each answers false when the user cancelled or it failed; the plan shown
     // is then untouched (an import or export never replaces it).
     bool newPlan();
-    // Asks for the file.
+    // Asks for the file; true when one was chosen and its reading began.
     bool open();
-    // Asks about unsaved changes once the file proved to be a plan.
-    bool openFile(const QString &path);
+    // Reads the file off the GUI thread, asks about unsaved changes once it
+    // proved to be a plan and shows it; openFinished() tells how it ended. An
+    // open still pending is dropped, a restored plan being read waited for.
+    void openFile(const QString &path);
     bool save();
     bool saveAs();
     // Both say how many groups went; an import also lists the rows it refused.
@@ -79,7 +84,8 @@ public slots:
     bool maybeSave();
 
     // At start-up: offers the plan an earlier session left behind when it did
-    // not end normally; true when it was restored.
+    // not end normally; true when the user chose to restore it. The copy is
+    // read off the GUI thread and shown when it arrives (openFinished()).
     bool offerRecovery();
     // A normal end: nothing is left to recover.
     void endSession();
@@ -87,6 +93,8 @@ public slots:
 signals:
     void titleChanged(const QString &planName, bool modified);
     void recentPlansChanged();
+    // An open or a restore ended: the plan is shown, or it was refused or cancelled.
+    void openFinished(bool opened);
 
 private:
     static QString planFilter();
@@ -100,11 +108,18 @@ private:
     void startHistory(bool modified);
     void announceTitle();
     bool writeTo(const QString &path);
-    // The file's plan, or false after saying why not.
-    bool readPlan(const QString &path, PlanDocument &plan);
+    void onPlanRead(const PlanReader::Reading &reading);
+    // False when the reading holds no plan to show (after saying why) or the
+    // user kept the plan shown.
+    bool acceptOpened(const PlanReader::Reading &reading);
+    bool acceptRestored(const PlanReader::Reading &reading);
+    // The one place a plan read from a file becomes the window's.
+    void adoptPlan(const PlanDocument &plan, const QString &path, bool restored);
     bool readFile(const QString &path, QByteArray &bytes);
-    // True after saying that the file is too large to read.
-    bool refuseTooLarge(const QString &path);
+    // Why a file that is missing, no regular one or too large was not read; empty when it was.
+    static QString refusalText(const QString &path, FenwaGUIToolkit::RegularFile::Status status, qint64 size);
+    // The same for a plan read, which names a file that cannot be read a plan.
+    static QString fileRefusal(const PlanReader::Reading &reading);
     void writeRecovery();
     // Lets a copy being written finish and stops any to come.
     void waitForRecoveryWriter();
@@ -134,5 +149,12 @@ private:
     QTimer m_recoveryTimer;
     QThread *m_recoveryWriter = nullptr;
     bool m_recoveryPending = false;
+    RecoveryWriteHint m_recoveryHint;
+    PlanReader *m_reader = nullptr;
+    // The pending read is the recovery copy; opens asked for meanwhile wait for it.
+    bool m_restoring = false;
+    // The file the recovered plan came from.
+    QString m_restoredPath;
+    QString m_openAfterRestore;
     RecentPlans m_recent;
 };

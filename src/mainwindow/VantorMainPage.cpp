@@ -5,6 +5,7 @@
 #include "aptui/AboutDialog.h"
 #include "aptui/AccessibleNames.h"
 #include "aptui/CoverWidget.h"
+#include "aptui/ElidedLabel.h"
 #include "aptui/Menu.h"
 #include "aptui/TipDialog.h"
 #include "aptui/WarningDialog.h"
@@ -107,7 +108,8 @@ void VantorMainPage::showPlanTitle(const QString &planName, bool modified)
     const QString mark = modified ? QStringLiteral("*") : QString();
     const QString title = tr("%1 — %2", "plan name, program name").arg(planName + mark, tr("TAVO storage calculator"));
     m_pTitle->setTitle(title);
-    setWindowTitle(title);
+    // The window system draws this one itself; it gets no more than any path can be.
+    setWindowTitle(aptui::ElidedLabel::shortened(title));
 }
 
 void VantorMainPage::openHandedOverPlan(const QString &path)

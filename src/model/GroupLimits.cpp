@@ -1,5 +1,6 @@
 #include "model/GroupLimits.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cmath>
@@ -78,10 +79,9 @@ int GroupLimits::renumber(QVector<StructDeviceItem> &groups)
         while (used.contains(next))
             ++next;
         StructDeviceItem &group = groups[i];
-        // Here even a "(0)" is the plan's doing, not the planner's.
-        const QString oldSuffix = QLatin1Char('(') + QString::number(group.iChannelGroupNumber) + QLatin1Char(')');
-        const QString typed = group.strChannelName.endsWith(oldSuffix) ? group.strChannelName.chopped(oldSuffix.size())
-                                                                       : group.strChannelName;
+        // The "(n)" it ends with is the plan's doing, whatever n is.
+        static const QRegularExpression numberSuffix(QStringLiteral("\\(\\d+\\)$"));
+        const QString typed = QString(group.strChannelName).remove(numberSuffix);
         group.iChannelGroupNumber = next;
         group.strChannelName = typed + QLatin1Char('(') + QString::number(next) + QLatin1Char(')');
         used.insert(next);

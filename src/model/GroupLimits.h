@@ -50,7 +50,7 @@ public:
     static QString typedName(const StructDeviceItem &group);
 
     // Gives each group without a positive number, or with one an earlier
-    // group already has, the lowest number nobody uses, its name's "(n)"
-    // following. Answers how many groups were given a new number.
+    // group already has, the lowest number nobody uses; the "(n)" its name
+    // ends with, if any, becomes the new number's. Answers how many groups were given a new number.
     static int renumber(QVector<StructDeviceItem> &groups);
 };

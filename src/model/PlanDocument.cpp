@@ -1,6 +1,7 @@
 #include "model/PlanDocument.h"
 
 #include "host/CFile.h"
+#include "host/RegularFile.h"
 #include "model/GroupLimits.h"
 
 #include <QDir>
@@ -322,16 +323,19 @@ void PlanDocument::setGroups(const QVector<StructDeviceItem> &groups)
 
 PlanDocument::Error PlanDocument::load(const QString &path)
 {
-    QFile file(path);
-    QByteArray bytes;
-    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    // Only a file on a disk: a device or pipe might never answer.
+    FenwaGUIToolkit::RegularFile::Reading reading = FenwaGUIToolkit::RegularFile::read(path, kMaxFileBytes);
+    if (reading.status == FenwaGUIToolkit::RegularFile::TooLarge) {
+        m_error = TooLarge;
+        m_errorText = tooLargeText(reading.size);
+        return m_error;
+    }
+    if (reading.status != FenwaGUIToolkit::RegularFile::Read) {
         m_error = Unreadable;
         m_errorText = tr("The plan %1 cannot be read.").arg(QDir::toNativeSeparators(path));
         return m_error;
     }
-    return fromJson(bytes);
+    return fromJson(reading.bytes);
 }
 
 PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)

@@ -5,34 +5,104 @@
 #include "model/PlanDocument.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <limits>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #endif
 
 using FenwaGUIToolkit::GetUserDataPath;
-using FenwaGUIToolkit::GetWritableFile;
 using FenwaGUIToolkit::UserFolder;
 
 namespace {
-const char kCopyName[] = "recovery.tavoplan";
-const char kMarkerName[] = "session.json";
+// The single pair an older version kept.
+const char kOldCopyName[] = "recovery.tavoplan";
+const char kOldMarkerName[] = "session.json";
+const char kCopyPrefix[] = "recovery-";
+const char kCopySuffix[] = ".tavoplan";
+const char kMarkerPrefix[] = "session-";
+const char kMarkerSuffix[] = ".json";
 // A marker is a few hundred bytes; anything far larger is not one.
 const qint64 kMaxMarkerSize = 64 * 1024;
-} // namespace
 
-QString PlanRecovery::copyPath()
+QString copyName(const QString &instance)
 {
-    return GetUserDataPath(UserFolder::State) + QLatin1String(kCopyName);
+    return instance.isEmpty() ? QLatin1String(kOldCopyName)
+                              : QLatin1String(kCopyPrefix) + instance + QLatin1String(kCopySuffix);
 }
 
-QString PlanRecovery::markerPath()
+QString markerName(const QString &instance)
 {
-    return GetUserDataPath(UserFolder::State) + QLatin1String(kMarkerName);
+    return instance.isEmpty() ? QLatin1String(kOldMarkerName)
+                              : QLatin1String(kMarkerPrefix) + instance + QLatin1String(kMarkerSuffix);
+}
+
+// The process a marker names, 0 for none: only a whole number that can be a
+// process id is one (a marker is a file anyone may have edited).
+qint64 markedPid(const QJsonValue &value)
+{
+    const double pid = value.toDouble();
+    if (!(pid >= 1 && pid <= double(std::numeric_limits<qint32>::max())) || std::trunc(pid) != pid)
+        return 0;
+    return qint64(pid);
+}
+
+// Whether the marker's session is over without having ended normally.
+bool isAbandoned(const QString &instance, const QJsonObject &marker)
+{
+    const qint64 pid = markedPid(marker.value(QStringLiteral("pid")));
+    // This process's number under another name: a process before a restart had it.
+    if (pid == QCoreApplication::applicationPid())
+        return instance != PlanRecovery::instanceName();
+    return !PlanRecovery::isLiveInstance(pid, marker.value(QStringLiteral("program")).toString());
+}
+
+// False for what is no marker: it is left alone, whoever it belongs to.
+bool readMarker(const QString &path, QJsonObject *marker)
+{
+    QFile file(path);
+    if (file.size() > kMaxMarkerSize || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    *marker = document.object();
+    return document.isObject();
+}
+
+// Replaces whatever is at `to`; nothing to do when both are the same file.
+bool moveFile(const QString &from, const QString &to)
+{
+    if (from == to)
+        return true;
+    QFile::remove(to);
+    return QFile::rename(from, to);
+}
+} // namespace
+
+QString PlanRecovery::instanceName()
+{
+    static const QString name = QStringLiteral("%1-%2")
+                                    .arg(QCoreApplication::applicationPid())
+                                    .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
+    return name;
+}
+
+QString PlanRecovery::copyPath(const QString &instance)
+{
+    return GetUserDataPath(UserFolder::State) + copyName(instance);
+}
+
+QString PlanRecovery::markerPath(const QString &instance)
+{
+    return GetUserDataPath(UserFolder::State) + markerName(instance);
 }
 
 QByteArray PlanRecovery::marker(const QString &planPath)
@@ -44,11 +114,15 @@ QByteArray PlanRecovery::marker(const QString &planPath)
     return QJsonDocument(marker).toJson(QJsonDocument::Compact);
 }
 
-bool PlanRecovery::write(const PlanDocument &plan, const QByteArray &marker)
+bool PlanRecovery::write(const PlanDocument &plan, const QByteArray &marker, const QString &instance)
 {
-    // Folders are made on the first write only: a session without changes leaves nothing.
-    const QString markerFile = GetWritableFile(QLatin1String(kMarkerName), UserFolder::State);
-    return FenwaGUIToolkit::CFile::WriteAll(markerFile, marker) && plan.save(copyPath());
+    // Made on the first write only, so that a session without changes leaves
+    // nothing; owner-only, as a plan may be confidential. A folder an older
+    // version made is used as it is.
+    const QString folder = GetUserDataPath(UserFolder::State);
+    if (!QFileInfo::exists(folder))
+        FenwaGUIToolkit::MakePrivateFolder(folder);
+    return FenwaGUIToolkit::CFile::WriteAll(markerPath(instance), marker) && plan.save(copyPath(instance));
 }
 
 void PlanRecovery::removeCopy()
@@ -56,24 +130,52 @@ void PlanRecovery::removeCopy()
     QFile::remove(copyPath());
 }
 
-void PlanRecovery::clear()
+void PlanRecovery::clear(const QString &instance)
 {
-    QFile::remove(copyPath());
-    QFile::remove(markerPath());
+    QFile::remove(copyPath(instance));
+    QFile::remove(markerPath(instance));
 }
 
-bool PlanRecovery::findAbandoned(QString *planPath)
+bool PlanRecovery::takeAbandoned(QString *planPath)
 {
-    QFile file(markerPath());
-    if (!QFileInfo(copyPath()).isFile() || file.size() > kMaxMarkerSize || !file.open(QIODevice::ReadOnly))
+    const QDir folder(GetUserDataPath(UserFolder::State));
+    const QString prefix = QLatin1String(kMarkerPrefix);
+    const QString suffix = QLatin1String(kMarkerSuffix);
+    QStringList instances{QString()};
+    for (const QString &name : folder.entryList({prefix + QLatin1Char('*') + suffix}, QDir::Files))
+        instances.append(name.mid(prefix.size(), name.size() - prefix.size() - suffix.size()));
+
+    QString newest;
+    QDateTime newestTime;
+    QString newestPlan;
+    for (const QString &instance : std::as_const(instances)) {
+        QJsonObject marker;
+        if (!readMarker(markerPath(instance), &marker) || !isAbandoned(instance, marker))
+            continue;
+        const QFileInfo copy(copyPath(instance));
+        if (!copy.isFile()) {
+            // Its plan was saved before that session ended: nothing to recover.
+            QFile::remove(markerPath(instance));
+            continue;
+        }
+        if (!newestTime.isValid() || copy.lastModified() > newestTime) {
+            newest = instance;
+            newestTime = copy.lastModified();
+            newestPlan = marker.value(QStringLiteral("plan")).toString();
+        }
+    }
+    if (!newestTime.isValid())
         return false;
-    const QJsonObject marker = QJsonDocument::fromJson(file.readAll()).object();
-    const qint64 pid = qint64(marker.value(QStringLiteral("pid")).toDouble());
-    if (pid == QCoreApplication::applicationPid() ||
-        isLiveInstance(pid, marker.value(QStringLiteral("program")).toString()))
+    // Moved, not copied: the copy stays on disk until this session writes its
+    // own, and a second program starting at the same moment finds it gone.
+    if (!moveFile(copyPath(newest), copyPath()))
         return false;
+    // Marked as this process's at once, so that no other program takes it meanwhile.
+    FenwaGUIToolkit::CFile::WriteAll(markerPath(), marker(newestPlan));
+    if (newest != instanceName())
+        QFile::remove(markerPath(newest));
     if (planPath)
-        *planPath = marker.value(QStringLiteral("plan")).toString();
+        *planPath = newestPlan;
     return true;
 }
 

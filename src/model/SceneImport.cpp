@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -47,6 +48,24 @@ bool isBitrate(const QString &field)
     bool ok = false;
     const int kbps = isDigits(field) ? field.toInt(&ok) : 0;
     return ok && BitrateRow::isUsable(kbps);
+}
+
+// The picture field with forward slashes only.
+QString slashed(const QString &pictureField)
+{
+    return QString(pictureField).replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+// A path written with a drive letter comes from another machine: only its name is looked for.
+bool isForeignPath(const QString &path)
+{
+    return path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter();
+}
+
+// Neither absolute nor climbing: a path that may name a file below the imported file's folder.
+bool staysBelow(const QString &path)
+{
+    return !QDir::isAbsolutePath(path) && !path.split(QLatin1Char('/')).contains(QLatin1String(".."));
 }
 
 bool isSafeFileName(const QString &name)
@@ -117,7 +136,42 @@ SceneImport::Fault SceneImport::checkRow(const QStringList &fields) const
         return UnknownResolution;
     if (!isBitrate(fields.at(SceneBitrate)))
         return BadBitrate;
+    if (fields.size() > ScenePicture && !pictureMayBeTaken(fields.at(ScenePicture)))
+        return PictureOutside;
     return NoFault;
+}
+
+bool SceneImport::isInsideCsvFolder(const QString &path) const
+{
+    const QString real = QFileInfo(path).canonicalFilePath();
+    // The folder itself counts as inside: it is no file to be copied anyway.
+    return !m_csvFolder.isEmpty() && !real.isEmpty() && (real + QLatin1Char('/')).startsWith(m_csvFolder);
+}
+
+QStringList SceneImport::pictureCandidates(const QString &pictureField) const
+{
+    const QString path = slashed(pictureField);
+    if (!staysBelow(path))
+        return {};
+    const QDir folder(m_csvFolder);
+    QStringList candidates;
+    if (!isForeignPath(path))
+        candidates << folder.filePath(path);
+    // Paths from another machine ("D:\scenes\a.png") still find the picture beside the file.
+    candidates << folder.filePath(LocaleTextFile::fileNamePart(pictureField));
+    return candidates;
+}
+
+bool SceneImport::pictureMayBeTaken(const QString &pictureField) const
+{
+    if (pictureField.isEmpty())
+        return true;
+    // A picture that is there must really lie there, not behind a link leading out.
+    const QStringList candidates = pictureCandidates(pictureField);
+    return !candidates.isEmpty() &&
+           std::all_of(candidates.cbegin(), candidates.cend(), [this](const QString &candidate) {
+               return !QFileInfo::exists(candidate) || isInsideCsvFolder(candidate);
+           });
 }
 
 bool SceneImport::read(const QString &csvPath)
@@ -126,7 +180,9 @@ bool SceneImport::read(const QString &csvPath)
     m_faultLine = 0;
     m_header.clear();
     m_rows.clear();
-    m_csvFolder = QFileInfo(csvPath).absolutePath();
+    m_csvFolder = QDir(QFileInfo(csvPath).absolutePath()).canonicalPath();
+    if (!m_csvFolder.isEmpty() && !m_csvFolder.endsWith(QLatin1Char('/')))
+        m_csvFolder += QLatin1Char('/');
 
     QFile file(csvPath);
     if (csvPath.isEmpty() || !QFileInfo(csvPath).isFile() || !file.open(QIODevice::ReadOnly))
@@ -178,17 +234,10 @@ QByteArray SceneImport::sceneFileContent() const
 
 QString SceneImport::pictureSource(const QString &pictureField) const
 {
-    QStringList candidates;
-    const QString path = QString(pictureField).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QDir::isAbsolutePath(path)) {
-        candidates << path;
-    } else {
-        candidates << QDir(m_csvFolder).filePath(path) << QDir::current().filePath(path);
-    }
-    // Paths from another machine ("D:\scenes\a.png") still find the picture beside the file.
-    candidates << QDir(m_csvFolder).filePath(LocaleTextFile::fileNamePart(pictureField));
-    for (const QString &candidate : std::as_const(candidates)) {
-        if (QFileInfo(candidate).isFile())
+    const QStringList candidates = pictureCandidates(pictureField);
+    for (const QString &candidate : candidates) {
+        // Checked again: the folder may have changed since the file was read.
+        if (QFileInfo(candidate).isFile() && isInsideCsvFolder(candidate))
             return candidate;
     }
     return QString();

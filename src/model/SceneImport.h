@@ -22,6 +22,9 @@ public:
         UnknownEncoding,
         UnknownResolution,
         BadBitrate,
+        // The picture path is absolute, climbs with "..", or leads out of the
+        // file's folder through a symbolic link.
+        PictureOutside,
         NoRows,
         WriteFailed
     };
@@ -45,7 +48,8 @@ public:
 
     // Writes the rows read as the new scene file, UTF-8 with a byte-order mark,
     // and copies the pictures they name into the folder, each replacing any of
-    // its name. A picture that cannot be copied is skipped. False, with
+    // its name. Pictures are only taken from the imported file's folder or
+    // below it. A picture that cannot be copied is skipped. False, with
     // WriteFailed, when the scene file cannot be written: then it is left as it
     // was, and so is the folder. False at once unless the last read() succeeded.
     bool install(const QString &sceneCsvPath, const QString &pictureFolder);
@@ -57,11 +61,19 @@ private:
     bool fail(Fault fault, int line);
     bool writeFailed();
     Fault checkRow(const QStringList &fields) const;
+    // Whether the file really lies in the imported file's folder or below it.
+    bool isInsideCsvFolder(const QString &path) const;
+    // Where the picture may be, beside the imported file or below it; none for
+    // a path that is absolute or climbs.
+    QStringList pictureCandidates(const QString &pictureField) const;
+    bool pictureMayBeTaken(const QString &pictureField) const;
     QByteArray sceneFileContent() const;
     void copyPictures(const QString &pictureFolder);
     QString pictureSource(const QString &pictureField) const;
 
     QHash<QString, QSet<QString>> m_resolutions;
+    // Canonical and ending in a separator, so that a picture's real place can
+    // be compared with it.
     QString m_csvFolder;
     QByteArray m_legacyCodec;
     QString m_header;

@@ -2,7 +2,9 @@
 // program as installed. Once the main window has painted and the event loop
 // is idle, prints what the window took from the installed files, triggers the
 // action named by TAVO_RUN_HOOK_ACTION when there is one (answering any
-// question it asks with its cancel button), and quits.
+// question it asks with its cancel button), and quits. Given TAVO_RUN_HOOK_TITLE,
+// it first waits for the window to take that title: a plan given to the program
+// is read off the GUI thread and shown when it has arrived.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -42,6 +44,17 @@ protected:
 private:
     void report(QMainWindow *window)
     {
+        const QString awaited = qEnvironmentVariable("TAVO_RUN_HOOK_TITLE");
+        if (!awaited.isEmpty() && window->windowTitle() != awaited) {
+            connect(window, &QWidget::windowTitleChanged, this, [this, window, awaited](const QString &title) {
+                if (title != awaited)
+                    return;
+                disconnect(window, &QWidget::windowTitleChanged, this, nullptr);
+                // Out of the title's own change.
+                QTimer::singleShot(0, this, [this, window] { report(window); });
+            });
+            return;
+        }
         print("title", window->windowTitle());
         const auto *encodings = window->findChild<QComboBox *>(QStringLiteral("m_comboxEncodingType"));
         print("encodings", QString::number(encodings ? encodings->count() : -1));

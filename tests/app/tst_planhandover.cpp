@@ -22,7 +22,8 @@ QString savePlan(const QTemporaryDir &dir)
     QFile plan(file);
     const bool saved =
         plan.open(QIODevice::WriteOnly) && plan.write(R"({"format": "tavo-storage-plan", "schemaVersion": 1, "groups": [
-                           {"deviceType": "IPC", "channels": 4, "bitrateKbps": 2048, "viewMode": 3}]})") > 0;
+                           {"number": 1, "deviceType": "IPC", "channels": 4, "bitrateKbps": 2048, "viewMode": 3}]})") >
+                                               0;
     return saved ? file : QString();
 }
 
@@ -49,13 +50,15 @@ private slots:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screen);
         environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(TAVO_RUN_HOOK));
+        const QString title = QStringLiteral("site — TAVO storage calculator");
+        environment.insert(QStringLiteral("TAVO_RUN_HOOK_TITLE"), title);
         QProcess first;
         first.setProcessEnvironment(environment);
         first.setWorkingDirectory(dir.path());
         first.start(QStringLiteral(TAVO_PROGRAM), {QStringLiteral("site.tavoplan")});
         QVERIFY(first.waitForFinished(60000));
         const QByteArray report = first.readAllStandardOutput();
-        QVERIFY2(report.contains("title=site — TAVO storage calculator"), report.constData());
+        QVERIFY2(report.contains("title=" + title.toUtf8()), report.constData());
     }
 
     void secondStartHandsThePlanOver_data()

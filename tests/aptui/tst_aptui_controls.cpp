@@ -46,6 +46,7 @@ private slots:
     void decimalValidatorRules();
     void inputTip_data();
     void inputTip();
+    void tipGoesWithAFieldThatIsAWindow();
 
     void switchOffAnnouncesInOrderOnce();
     void switchPropertyWrite_data();
@@ -283,6 +284,20 @@ void TestAptuiControls::inputTip()
     field->hide();
     QVERIFY(!tip->isShowing());
 
+    delete field;
+    QVERIFY(tip.isNull());
+}
+
+void TestAptuiControls::tipGoesWithAFieldThatIsAWindow()
+{
+    // The tip is the field's own child then: it goes while the field is half
+    // destroyed, no line edit any more (the sanitizer build tells).
+    auto *field = new QLineEdit;
+    field->setAccessibleDescription(QStringLiteral("Disk size"));
+    QPointer<aptui::InputTip> tip = new aptui::InputTip(field, QStringLiteral("Whole numbers"));
+    QCOMPARE(tip->parentWidget(), field);
+    tip->showMessage();
+    QCOMPARE(field->accessibleDescription(), QStringLiteral("Whole numbers"));
     delete field;
     QVERIFY(tip.isNull());
 }

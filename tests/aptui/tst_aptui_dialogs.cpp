@@ -12,7 +12,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QWindow>
+
+#include <memory>
 
 namespace {
 
@@ -38,6 +41,8 @@ private slots:
     void defaultTextTemplates_data();
     void defaultTextTemplates();
     void defaultTextAfterContentWidget();
+    void markupShowsAsWritten_data();
+    void markupShowsAsWritten();
     void contentWidgetReplacesPrevious();
     void fixedSizeSizesBody_data();
     void fixedSizeSizesBody();
@@ -199,6 +204,47 @@ void TestAptuiDialogs::defaultTextTemplates()
         break;
     }
     QCOMPARE(defaultLabel(&dialog)->text(), expected);
+}
+
+void TestAptuiDialogs::markupShowsAsWritten_data()
+{
+    QTest::addColumn<int>("place");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("question") << 0 << QStringLiteral("m_labelTip");
+    QTest::newRow("message box") << 1 << QStringLiteral("m_labelWarnText");
+    QTest::newRow("hint") << 2 << QStringLiteral("m_labelNULL");
+    QTest::newRow("formatted hint") << 3 << QStringLiteral("m_labelNULL");
+    QTest::newRow("dialog title") << 4 << QStringLiteral("labelTitle");
+}
+
+void TestAptuiDialogs::markupShowsAsWritten()
+{
+    QFETCH(int, place);
+    QFETCH(QString, label);
+    const QString name = QStringLiteral("<h1>BIG</h1><font color=red>x.tavoplan");
+    std::unique_ptr<QDialog> dialog;
+    if (place == 0) {
+        auto *question = new NM_Vantor::TipDialog;
+        question->setText(name);
+        dialog.reset(question);
+    } else if (place == 1) {
+        dialog = std::make_unique<NM_Vantor::WarningDialog>(1, name);
+    } else {
+        auto *hint = new aptui::BaseDialog(false, false, false, false, true, true, true);
+        if (place == 2)
+            hint->setDefaultText(name);
+        else if (place == 3)
+            hint->setDefaultText(name, 14, true);
+        else
+            hint->setTitle(name);
+        dialog.reset(hint);
+    }
+    const QLabel *shown = dialog->findChild<QLabel *>(label);
+    QVERIFY(shown);
+    // What the label draws: its text, read as markup when the label takes it for markup.
+    const bool rich = shown->textFormat() == Qt::RichText ||
+                      (shown->textFormat() == Qt::AutoText && Qt::mightBeRichText(shown->text()));
+    QCOMPARE(rich ? QTextDocumentFragment::fromHtml(shown->text()).toPlainText() : shown->text(), name);
 }
 
 void TestAptuiDialogs::defaultTextAfterContentWidget()

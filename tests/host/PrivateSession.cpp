@@ -12,11 +12,9 @@ PrivateSession::PrivateSession() : m_root(QDir::tempPath() + QLatin1String(kRoot
 {
     if (!m_root.isValid())
         return;
-    const std::pair<const char *, const char *> variables[] = {{"TMPDIR", "tmp"},
-                                                               {"XDG_RUNTIME_DIR", "runtime"},
-                                                               {"XDG_CONFIG_HOME", "config"},
-                                                               {"XDG_DATA_HOME", "data"},
-                                                               {"XDG_STATE_HOME", "state"}};
+    const std::pair<const char *, const char *> variables[] = {
+        {"TMPDIR", "tmp"},         {"XDG_RUNTIME_DIR", "runtime"}, {"XDG_CONFIG_HOME", "config"},
+        {"XDG_DATA_HOME", "data"}, {"XDG_STATE_HOME", "state"},    {"XDG_CACHE_HOME", "cache"}};
     m_valid = true;
     for (const auto &[variable, name] : variables) {
         const QString path = folder(QLatin1String(name));

@@ -5,7 +5,7 @@
 
 // Gives the test process folders of its own before its application object
 // exists: the temporary folder, the runtime folder and the per-user config,
-// data and state folders all lie in one temporary folder, so that parallel
+// data, state and cache folders all lie in one temporary folder, so that parallel
 // runs never meet and the real user's files are never read or written. Child
 // processes inherit them.
 class PrivateSession
@@ -14,7 +14,7 @@ public:
     PrivateSession();
 
     bool isValid() const { return m_valid; }
-    // A folder of the session: "tmp", "runtime", "config", "data" or "state".
+    // A folder of the session: "tmp", "runtime", "config", "data", "state" or "cache".
     QString folder(const QString &name) const;
 
 private:

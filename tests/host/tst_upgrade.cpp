@@ -201,6 +201,12 @@ private slots:
         recorder.clear();
         QVERIFY(!upgrade.dowmloadPackage());
         QVERIFY(recorder.urls().isEmpty());
+
+        // A page that fails its check is not opened, whoever asks.
+        m_server.setResponse(200, "application/json", answer("4.1", "https://example.org@127.0.0.1/get"));
+        QVERIFY(upgrade.checkUpdate(version, running()));
+        QVERIFY(!upgrade.dowmloadPackage());
+        QVERIFY(recorder.urls().isEmpty());
     }
 };
 

@@ -25,6 +25,13 @@ private:
         qputenv(name, QFile::encodeName(value));
     }
 
+    // Permissions written as an octal mode ("755").
+    static QFile::Permissions mode(const QString &octal)
+    {
+        const uint bits = octal.toUInt(nullptr, 8);
+        return QFile::Permissions(int(((bits & 0700) << 6) | ((bits & 070) << 1) | (bits & 07)));
+    }
+
     static bool writeFile(const QString &path, const QByteArray &content)
     {
         QFile file(path);
@@ -107,6 +114,72 @@ private slots:
                                : expected == QLatin1String("user") ? user.path()
                                                                    : home.filePath(ProgramFolderName());
         QCOMPARE(GetWritableFile(QStringLiteral("Scene.csv")), folder + QStringLiteral("/Scene.csv"));
+    }
+
+    // Lock files and sockets go where only the user may reach them: the
+    // runtime folder when it is private, else the user's cache folder, which
+    // is made owner-only; a folder others may enter or another user owns is refused.
+    void privateFolders_data()
+    {
+        QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: "none", or the mode it is made with
+        QTest::addColumn<QString>("found");   // at the folder GetRuntimePath() gives: "nothing" or a mode
+        QTest::addColumn<bool>("otherOwner"); // whether the folder is checked for another user
+        QTest::addColumn<bool>("inRuntime");  // false: in the cache folder
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("private runtime folder") << "700"
+                                                << "nothing" << false << true << true;
+        QTest::newRow("no runtime folder") << "none"
+                                           << "nothing" << false << false << true;
+        QTest::newRow("runtime folder open to others") << "755"
+                                                       << "nothing" << false << false << true;
+        QTest::newRow("runtime folder open to the group") << "770"
+                                                          << "nothing" << false << false << true;
+        QTest::newRow("runtime folder closed to its owner") << "500"
+                                                            << "nothing" << false << false << true;
+        QTest::newRow("folder made earlier") << "none"
+                                             << "700" << false << false << true;
+        QTest::newRow("folder open to others") << "none"
+                                               << "755" << false << false << false;
+        QTest::newRow("folder others may enter") << "none"
+                                                 << "701" << false << false << false;
+        QTest::newRow("folder of another user") << "none"
+                                                << "700" << true << false << false;
+    }
+
+    void privateFolders()
+    {
+        QFETCH(QString, runtime);
+        QFETCH(QString, found);
+        QFETCH(bool, otherOwner);
+        QFETCH(bool, inRuntime);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        const QString runtimeDir = dir.filePath(QStringLiteral("runtime"));
+        if (runtime != QLatin1String("none")) {
+            QVERIFY(QDir().mkdir(runtimeDir));
+            QVERIFY(QFile::setPermissions(runtimeDir, mode(runtime)));
+        }
+        setVariable("XDG_RUNTIME_DIR", runtime == QLatin1String("none") ? QString() : runtimeDir);
+        setVariable("XDG_CACHE_HOME", dir.filePath(QStringLiteral("cache")));
+        const QString folder = GetRuntimePath();
+        QVERIFY(folder.startsWith(inRuntime ? runtimeDir : dir.filePath(QStringLiteral("cache"))));
+        if (found != QLatin1String("nothing")) {
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(QFile::setPermissions(folder, mode(found)));
+        }
+
+        if (otherOwner) {
+            QVERIFY(MakePrivateFolder(folder));
+            QVERIFY(!IsPrivateFolder(folder, CurrentUserId() + 1));
+            return;
+        }
+        if (!accepted)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^The folder .* is not used$")));
+        QCOMPARE(MakePrivateFolder(folder), accepted);
+        // A folder refused is left as it was.
+        QCOMPARE(QFileInfo(folder).permissions() & mode(QStringLiteral("777")),
+                 mode(accepted ? QStringLiteral("700") : found));
+        QFile::setPermissions(runtimeDir, mode(QStringLiteral("700")));
     }
 
     // A folder that cannot be made is named on the terminal, and the write fails.

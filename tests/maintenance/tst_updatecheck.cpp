@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -193,6 +194,68 @@ private slots:
             QVERIFY2(QRegularExpression(QStringLiteral("^\\d+(\\.\\d+)+$")).match(found).hasMatch(), qPrintable(found));
         else
             QCOMPARE(found, version);
+    }
+
+    // Only an https page with no user information before its host and of a
+    // sane length is opened; the dialog names its site, or says why not.
+    void downloadPageIsChecked_data()
+    {
+        using Fault = upgrade::Upgrade::PageFault;
+        QTest::addColumn<QUrl>("page");
+        QTest::addColumn<int>("fault");
+        const QString start = QStringLiteral("https://example.org/");
+        const QString longest = start + QString(upgrade::Upgrade::MaxPageLength - start.size(), QLatin1Char('a'));
+        QTest::newRow("fine") << QUrl(QStringLiteral("https://update.example.com/tavo/4.1")) << int(Fault::None);
+        QTest::newRow("user information")
+            << QUrl(QStringLiteral("https://update.example@127.0.0.1/phish")) << int(Fault::UserInfo);
+        QTest::newRow("http") << QUrl(QStringLiteral("http://update.example.com/tavo")) << int(Fault::NotHttps);
+        QTest::newRow("longest") << QUrl(longest) << int(Fault::None);
+        QTest::newRow("a character longer") << QUrl(longest + QLatin1Char('a')) << int(Fault::TooLong);
+        QTest::newRow("none") << QUrl() << int(Fault::Missing);
+    }
+
+    void downloadPageIsChecked()
+    {
+        QFETCH(QUrl, page);
+        QFETCH(int, fault);
+        QCOMPARE(int(upgrade::Upgrade::checkPage(page)), fault);
+        const QString said = UpgradeTool::pageText(page);
+        QVERIFY(!said.isEmpty());
+        QCOMPARE(!page.host().isEmpty() && said.contains(page.host()), fault == int(upgrade::Upgrade::PageFault::None));
+    }
+
+    void upgradeOpensOnlyACheckedPage_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("fine") << QStringLiteral("https://example.org/tavo") << true;
+        QTest::newRow("user information") << QStringLiteral("https://update.example@127.0.0.1/phish") << false;
+    }
+
+    void upgradeOpensOnlyACheckedPage()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, opens);
+        m_server->setResponse(200, "application/json",
+                              QStringLiteral("{\"version\": \"4.1.0.2\", \"download\": \"%1\"}").arg(page).toUtf8());
+        QVERIFY(m_data->write(QStringLiteral("Setup.xml"), setupXml(0, 0)));
+        QVERIFY(m_data->write(QStringLiteral("Upgrade.xml"),
+                              upgradeXml(m_server->url().toString(), {}, QStringLiteral("1"))));
+        DesktopOpenRecorder desktop({QStringLiteral("http"), QStringLiteral("https")});
+        UpgradeTool tool({});
+        QSignalSpy over(&tool, &UpgradeTool::signalUpdateCheckOver);
+        tool.checkUpdate();
+        QVERIFY(over.wait(10000));
+        QCOMPARE(over.first().first().toBool(), true);
+
+        QCOMPARE(tool.findChild<QLabel *>(QStringLiteral("pageLabel"))->text().contains(QUrl(page).host()), opens);
+        QCOMPARE(tool.findChild<QPushButton *>(QStringLiteral("btnConfirm"))->isEnabled(), opens);
+        // Asked without the button, the tool still opens nothing and says why.
+        auto hint = DialogAnswerer::answerNext(DialogAnswerer::closing());
+        tool.onUpgrade();
+        hint->stop();
+        QCOMPARE(hint->answered(), !opens);
+        QCOMPARE(desktop.urls(), opens ? QList<QUrl>{QUrl(page)} : QList<QUrl>());
     }
 
     void outcomeOfACheck_data()

@@ -51,6 +51,7 @@
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -713,7 +714,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QVERIFY(window->planSession()->openFile(start));
+        QSignalSpy opened(window->planSession(), &PlanSession::openFinished);
+        window->planSession()->openFile(start);
+        QVERIFY(opened.wait() && opened.first().first().toBool());
         QCOMPARE(window->findChild<DeviceAddPage *>()->model()->rowCount(), 6);
 
         QString failure;

@@ -12,14 +12,17 @@
 #include "mainwindow/VantorMainPage.h"
 #include "model/GroupCsv.h"
 #include "model/ModelMetaTypes.h"
+#include "model/PlanDocument.h"
 #include "support/DialogAnswerer.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -173,6 +176,31 @@ private slots:
 
         if (change == QLatin1String("add")) {
             add(QStringLiteral("Dock"), 3);
+        } else if (change == QLatin1String("mended")) {
+            QVector<StructDeviceItem> saved = page()->groups();
+            saved[0].iChannelGroupNumber = 0;
+            saved[2].iChannelGroupNumber = 2;
+            PlanDocument plan;
+            plan.setGroups(saved);
+            const QString file = m_files->filePath(QStringLiteral("mended.tavoplan"));
+            QVERIFY(plan.save(file));
+            QString hint;
+            auto answer = DialogAnswerer::answerNext([&hint](QWidget *dialog) {
+                for (const QLabel *label : dialog->findChildren<QLabel *>())
+                    hint += label->text();
+                DialogAnswerer::close(dialog);
+            });
+            QSignalSpy finished(m_window->planSession(), &PlanSession::openFinished);
+            m_window->planSession()->openFile(file);
+            QVERIFY(finished.wait());
+            QVERIFY(answer->waitUntilAnswered());
+            QVERIFY2(hint.contains(QLatin1String("numbered anew")), qPrintable(hint));
+            QCOMPARE(page()->model()->groupAt(2).strChannelName, QStringLiteral("Yard(3)"));
+            // The hint handed the activation back, as a window system does.
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            keysOnRow(0, QKeySequence(Qt::Key_Delete));
+            QVERIFY(list()->isVisible());
         } else if (change == QLatin1String("edit")) {
             keysOnRow(1, QKeySequence(Qt::Key_F2));
             part<QLineEdit>("m_lineEditChannelCounts")->setText(QStringLiteral("11"));
@@ -247,6 +275,9 @@ private slots:
         QTest::newRow("duplicate goes right below with the next number")
             << "duplicate" << QList<int>{1, 4, 2, 3} << QList<int>{1, 2, 3} << 4;
         QTest::newRow("edit keeps number and place") << "edit" << QList<int>{1, 2, 3} << QList<int>{1, 2, 3} << 4;
+        // Numbered 0, 2, 2 in the file: 0 would stand for the whole list.
+        QTest::newRow("a plan's missing and repeated numbers mended, its first deleted")
+            << "mended" << QList<int>{2, 3} << QList<int>{1, 2, 3} << 4;
     }
 
     void undoneGroupsKeepTheirNumbers()
@@ -275,6 +306,31 @@ private slots:
             copy.iChannelGroupNumber = numberAt(0);
             QCOMPARE(copy, page()->model()->groupAt(0));
             QCOMPARE(list()->currentIndex().row(), 1);
+        } else if (change == QLatin1String("mended")) {
+            QVector<StructDeviceItem> saved = page()->groups();
+            saved[0].iChannelGroupNumber = 0;
+            saved[2].iChannelGroupNumber = 2;
+            PlanDocument plan;
+            plan.setGroups(saved);
+            const QString file = m_files->filePath(QStringLiteral("mended.tavoplan"));
+            QVERIFY(plan.save(file));
+            QString hint;
+            auto answer = DialogAnswerer::answerNext([&hint](QWidget *dialog) {
+                for (const QLabel *label : dialog->findChildren<QLabel *>())
+                    hint += label->text();
+                DialogAnswerer::close(dialog);
+            });
+            QSignalSpy finished(m_window->planSession(), &PlanSession::openFinished);
+            m_window->planSession()->openFile(file);
+            QVERIFY(finished.wait());
+            QVERIFY(answer->waitUntilAnswered());
+            QVERIFY2(hint.contains(QLatin1String("numbered anew")), qPrintable(hint));
+            QCOMPARE(page()->model()->groupAt(2).strChannelName, QStringLiteral("Yard(3)"));
+            // The hint handed the activation back, as a window system does.
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            keysOnRow(0, QKeySequence(Qt::Key_Delete));
+            QVERIFY(list()->isVisible());
         } else if (change == QLatin1String("edit")) {
             // A double click on the card's text edits it too.
             const QRect card = list()->visualRect(page()->model()->index(1));

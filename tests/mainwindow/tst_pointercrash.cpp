@@ -33,6 +33,7 @@
 #include <QAbstractItemView>
 #include <QCursor>
 #include <QLoggingCategory>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,7 +80,11 @@ private:
         PlanDocument plan;
         plan.setGroups(groups);
         const QString file = m_files->filePath(QStringLiteral("four.tavoplan"));
-        return plan.save(file) && m_window->planSession()->openFile(file);
+        if (!plan.save(file))
+            return false;
+        QSignalSpy finished(m_window->planSession(), &PlanSession::openFinished);
+        m_window->planSession()->openFile(file);
+        return finished.wait() && finished.first().first().toBool();
     }
 
     // The pointer goes to the point, as a hand moves it.

@@ -1,8 +1,10 @@
 #include "aptui/AboutDialog.h"
 #include "aptui/CoverWidget.h"
+#include "aptui/ElidedLabel.h"
 #include "aptui/FileChooser.h"
 #include "aptui/Menu.h"
 #include "aptui/WindowTitle.h"
+#include "mainwindow/RecoveryWriteHint.h"
 #include "mainwindow/VantorMainPage.h"
 #include "support/DesktopOpenRecorder.h"
 #include "support/DialogAnswerer.h"
@@ -20,6 +22,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 class TestVantorMainPage : public QObject
 {
@@ -273,6 +276,80 @@ private slots:
         QVERIFY(!window.isMaximized());
         QCOMPARE(maximise->objectName(), QStringLiteral("m_btnMaximize"));
         QCOMPARE(window.geometry(), normal);
+    }
+
+    // A plan's name of any length, markup or not, is shown as written: shortened
+    // to the room the buttons leave, whole in the tool tip, and the window's
+    // minimum width does not follow it.
+    void titleShowsAnyNameAsWritten_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("drawnWhole");
+        QTest::addColumn<bool>("tipWhole");
+        QTest::newRow("markup") << QStringLiteral("<h1>BIG</h1><font color=red>x") << true << true;
+        QTest::newRow("400 characters") << QString(400, QLatin1Char('W')) << false << true;
+        QTest::newRow("1 MB") << QString(1 << 20, QLatin1Char('W')) << false << false;
+    }
+
+    void titleShowsAnyNameAsWritten()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, drawnWhole);
+        QFETCH(bool, tipWhole);
+        VantorMainPage window;
+        showWindow(window);
+        const int minimumWidth = window.minimumSizeHint().width();
+        window.showPlanTitle(name, false);
+        QCoreApplication::processEvents();
+        const QString title = name + QStringLiteral(" — TAVO storage calculator");
+
+        QCOMPARE(window.minimumSizeHint().width(), minimumWidth);
+        const QWidget *close = window.titleBar()->findChild<QWidget *>(QStringLiteral("m_btnClose"));
+        QVERIFY(close->mapTo(&window, QPoint(close->width(), 0)).x() <= window.width());
+
+        const auto *label = window.titleBar()->findChild<aptui::ElidedLabel *>(QStringLiteral("m_labelTitle"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->shownText()) <= label->contentsRect().width());
+        // A tool tip that looks like markup is read as markup.
+        const QString tip = label->toolTip();
+        const QString tipShown = Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+        // Shortened in the middle: its start and its end are the title's.
+        const auto agrees = [&title](const QString &shown, bool whole) {
+            return whole ? shown == title
+                         : shown.size() < title.size() && title.startsWith(shown.left(8)) &&
+                               title.endsWith(shown.right(8));
+        };
+        QVERIFY(agrees(label->shownText(), drawnWhole));
+        QVERIFY(agrees(tipShown, tipWhole));
+    }
+
+    // A recovery copy that cannot be written is said in the window once, not
+    // at every change, and said again once a copy was written in between.
+    void recoveryWriteFailureIsSaidOnce_data()
+    {
+        QTest::addColumn<QString>("writes"); // one a write: "+" written, "-" failed
+        QTest::addColumn<int>("hints");
+        QTest::newRow("written") << "+" << 0;
+        QTest::newRow("failed") << "-" << 1;
+        QTest::newRow("failed again and again") << "---" << 1;
+        QTest::newRow("failed, written, failed") << "-+-" << 2;
+    }
+
+    void recoveryWriteFailureIsSaidOnce()
+    {
+        QFETCH(QString, writes);
+        QFETCH(int, hints);
+        QWidget window;
+        RecoveryWriteHint hint;
+        for (const QChar write : std::as_const(writes))
+            hint.report(write == QLatin1Char('+'), QStringLiteral("/state/recovery-1.tavoplan"), &window);
+        const QList<QWidget *> shown = window.findChildren<QWidget *>(QStringLiteral("recoveryWriteHint"));
+        QCOMPARE(shown.size(), hints);
+        for (QWidget *dialog : shown) {
+            // The user goes on working and saves.
+            QVERIFY(dialog->isVisible() && !dialog->isModal());
+            QVERIFY(!labelTextIn(dialog, QStringLiteral("recovery-1.tavoplan")).isEmpty());
+        }
     }
 };
 

@@ -73,15 +73,22 @@ private slots:
         QTest::addColumn<bool>("shippedTables");
         QTest::addColumn<int>("fault");
         QTest::addColumn<int>("line");
+        // A symbolic link of that name beside the file, to that path in a folder beside the file's folder.
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("linkTarget");
         const QByteArray good = QByteArray(kHeader) + "Office,H.264,720P,1024,\n\n";
-        const auto bad = [&](const char *name, const char *row, SceneImport::Fault fault) {
-            QTest::newRow(name) << good + row + "\nLobby,H.264,720P,512,\n" << false << int(fault) << 4;
+        const auto bad = [&](const char *name, const char *row, SceneImport::Fault fault,
+                             const QString &link = QString(), const QString &target = QString()) {
+            QTest::newRow(name) << good + row + "\nLobby,H.264,720P,512,\n"
+                                << false << int(fault) << 4 << link << target;
         };
-        QTest::newRow("no file") << QByteArray() << false << int(SceneImport::Unreadable) << 0;
-        QTest::newRow("empty") << QByteArray("") << false << int(SceneImport::NoHeader) << 1;
-        QTest::newRow("header only") << QByteArray(kHeader) << false << int(SceneImport::NoRows) << 1;
+        QTest::newRow("no file") << QByteArray() << false << int(SceneImport::Unreadable) << 0 << QString()
+                                 << QString();
+        QTest::newRow("empty") << QByteArray("") << false << int(SceneImport::NoHeader) << 1 << QString() << QString();
+        QTest::newRow("header only") << QByteArray(kHeader) << false << int(SceneImport::NoRows) << 1 << QString()
+                                     << QString();
         QTest::newRow("data row first") << QByteArray("Office,H.264,720P,1024,a.png\nLobby,H.264,720P,512,\n") << false
-                                        << int(SceneImport::NoHeader) << 1;
+                                        << int(SceneImport::NoHeader) << 1 << QString() << QString();
         bad("three fields", "Office,H.264,720P", SceneImport::TooFewFields);
         bad("blank scene", " ,H.264,720P,1024,", SceneImport::EmptyScene);
         bad("unknown encoding", "Office, H.264,720P,1024,", SceneImport::UnknownEncoding);
@@ -91,9 +98,19 @@ private slots:
         bad("bitrate 12.5", "Office,H.264,720P,12.5,", SceneImport::BadBitrate);
         bad("bitrate 12a", "Office,H.264,720P,12a,", SceneImport::BadBitrate);
         bad("bitrate with a space", "Office,H.264,720P, 12,", SceneImport::BadBitrate);
+        // Pictures come from the file's folder and below only.
+        bad("absolute picture path", "Office,H.264,720P,1024,/etc/hostname", SceneImport::PictureOutside);
+        bad("network picture path", "Office,H.264,720P,1024,\\\\server\\a.png", SceneImport::PictureOutside);
+        bad("picture path climbing out", "Office,H.264,720P,1024,../in-other/a.png", SceneImport::PictureOutside);
+        bad("picture path climbing back", "Office,H.264,720P,1024,pics\\..\\a.png", SceneImport::PictureOutside);
+        bad("picture linked out", "Office,H.264,720P,1024,out.png", SceneImport::PictureOutside,
+            QStringLiteral("out.png"), QStringLiteral("a.png"));
+        bad("picture in a folder linked out", "Office,H.264,720P,1024,pics/a.png", SceneImport::PictureOutside,
+            QStringLiteral("pics"), QString());
         // The fixture tables know 720P for H.264 only.
-        QTest::newRow("resolution of another table") << good + "Office,H.265,720P,1024,\n"
-                                                     << true << int(SceneImport::UnknownResolution) << 4;
+        QTest::newRow("resolution of another table")
+            << good + "Office,H.265,720P,1024,\n"
+            << true << int(SceneImport::UnknownResolution) << 4 << QString() << QString();
     }
 
     void badFileChangesNothing()
@@ -102,12 +119,18 @@ private slots:
         QFETCH(bool, shippedTables);
         QFETCH(int, fault);
         QFETCH(int, line);
+        QFETCH(QString, link);
+        QFETCH(QString, linkTarget);
         ModelDataDir data;
         QVERIFY(data.isValid());
         QVERIFY(data.write(QStringLiteral("ScenePicture/office.png"), "picture"));
+        // The file's folder and one beside it whose name begins alike.
         QTemporaryDir source;
-        const QString csvPath = source.filePath(QStringLiteral("import.csv"));
+        const QString csvPath = source.filePath(QStringLiteral("in/import.csv"));
         QVERIFY(csv.isNull() || writeFile(csvPath, csv));
+        QVERIFY(writeFile(source.filePath(QStringLiteral("in-other/a.png")), "elsewhere"));
+        QVERIFY(link.isEmpty() || QFile::link(source.filePath(QStringLiteral("in-other/") + linkTarget),
+                                              source.filePath(QStringLiteral("in/")) + link));
         const QMap<QString, QByteArray> before = snapshot(data.path());
 
         SceneImport import(shippedTables
@@ -217,8 +240,9 @@ private slots:
                                   << QStringList{picsA} << none;
         QTest::newRow("relative with backslash") << QStringList{QStringLiteral("pics\\a.png")} << QStringList{picsA}
                                                  << false << qint64(0) << QStringList{picsA} << none;
+        // Only the file's own folder is looked in.
         QTest::newRow("relative to the current folder")
-            << QStringList{picsA} << QStringList{picsA} << true << qint64(0) << QStringList{picsA} << none;
+            << QStringList{picsA} << QStringList{picsA} << true << qint64(0) << none << QStringList{a};
         QTest::newRow("Windows path, by name") << QStringList{QStringLiteral("D:\\x\\a.png")} << QStringList{a} << false
                                                << qint64(0) << QStringList{a} << none;
         QTest::newRow("missing, listed once")
@@ -226,8 +250,8 @@ private slots:
             << qint64(0) << QStringList{a} << QStringList{QStringLiteral("gone.png")};
         QTest::newRow("a folder") << QStringList{QStringLiteral("pics")} << QStringList{picsA} << false << qint64(0)
                                   << none << QStringList{QStringLiteral("pics")};
-        QTest::newRow("parent folder") << QStringList{QStringLiteral("pics/..")} << QStringList{picsA} << false
-                                       << qint64(0) << none << QStringList{QStringLiteral("..")};
+        QTest::newRow("a linked folder inside") << QStringList{QStringLiteral("linked/a.png")} << QStringList{picsA}
+                                                << false << qint64(0) << QStringList{picsA} << none;
         QTest::newRow("over 32 MiB") << QStringList{a} << QStringList{a} << false << qint64(32 * 1024 * 1024 + 1)
                                      << none << QStringList{a};
     }
@@ -251,6 +275,7 @@ private slots:
             QVERIFY(writeFile(sourceRoot.filePath(name), name.toUtf8()));
             QVERIFY(sourceSize == 0 || QFile::resize(sourceRoot.filePath(name), sourceSize));
         }
+        QVERIFY(QFile::link(QStringLiteral("pics"), csvFolder.filePath(QStringLiteral("linked"))));
         QByteArray csv = kHeader;
         for (const QString &field : std::as_const(fields))
             csv += "Office,H.264,720P,1024," + field.toUtf8() + '\n';
