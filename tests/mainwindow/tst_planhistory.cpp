@@ -176,31 +176,6 @@ private slots:
 
         if (change == QLatin1String("add")) {
             add(QStringLiteral("Dock"), 3);
-        } else if (change == QLatin1String("mended")) {
-            QVector<StructDeviceItem> saved = page()->groups();
-            saved[0].iChannelGroupNumber = 0;
-            saved[2].iChannelGroupNumber = 2;
-            PlanDocument plan;
-            plan.setGroups(saved);
-            const QString file = m_files->filePath(QStringLiteral("mended.tavoplan"));
-            QVERIFY(plan.save(file));
-            QString hint;
-            auto answer = DialogAnswerer::answerNext([&hint](QWidget *dialog) {
-                for (const QLabel *label : dialog->findChildren<QLabel *>())
-                    hint += label->text();
-                DialogAnswerer::close(dialog);
-            });
-            QSignalSpy finished(m_window->planSession(), &PlanSession::openFinished);
-            m_window->planSession()->openFile(file);
-            QVERIFY(finished.wait());
-            QVERIFY(answer->waitUntilAnswered());
-            QVERIFY2(hint.contains(QLatin1String("numbered anew")), qPrintable(hint));
-            QCOMPARE(page()->model()->groupAt(2).strChannelName, QStringLiteral("Yard(3)"));
-            // The hint handed the activation back, as a window system does.
-            m_window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-            keysOnRow(0, QKeySequence(Qt::Key_Delete));
-            QVERIFY(list()->isVisible());
         } else if (change == QLatin1String("edit")) {
             keysOnRow(1, QKeySequence(Qt::Key_F2));
             part<QLineEdit>("m_lineEditChannelCounts")->setText(QStringLiteral("11"));
