@@ -1171,6 +1171,37 @@ Usable: %2 TB (%3 TiB)</translation>
     </message>
 </context>
 <context>
+    <name>FileRefusal</name>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 is a pipe, not a file stored on a disk, and is not read.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 is a socket, not a file stored on a disk, and is not read.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 is a device, not a file stored on a disk, and is not read.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
+        <translation>The file %1 is too large to open (%2 MB; at most %3 MB).</translation>
+    </message>
+</context>
+<context>
     <name>GroupCsv</name>
     <message>
         <source>A quoted field is not closed.</source>
@@ -1530,16 +1561,8 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>Open plan</translation>
     </message>
     <message>
-        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
-        <translation>The file %1 is too large to open (%2 MB; at most %3 MB).</translation>
-    </message>
-    <message>
         <source>The plan %1 was not opened. %2</source>
         <translation>The plan %1 was not opened. %2</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>The file %1 cannot be read.</translation>
     </message>
     <message>
         <source>Save Plan As</source>
@@ -1662,26 +1685,6 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <source>The plan %1 cannot be read.</source>
         <extracomment>%1 is the path of a plan file that does not exist or may not be read.</extracomment>
         <translation>The plan %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>%1 is a folder, not a file.</source>
-        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 is a folder, not a file.</translation>
-    </message>
-    <message>
-        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 is a pipe, not a file stored on a disk, and is not read.</translation>
-    </message>
-    <message>
-        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 is a socket, not a file stored on a disk, and is not read.</translation>
-    </message>
-    <message>
-        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 is a device, not a file stored on a disk, and is not read.</translation>
     </message>
     <message>
         <source>The plan was not saved to %1. %2</source>

@@ -1191,6 +1191,37 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
 </context>
 <context>
+    <name>FileRefusal</name>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Не удаётся прочитать файл %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 — это папка, а не файл.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 — это канал (pipe), а не файл на диске; он не читается.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 — это сокет, а не файл на диске; он не читается.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 — это устройство, а не файл на диске; оно не читается.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
+        <translation>Файл %1 слишком велик (%2 МБ; не больше %3 МБ).</translation>
+    </message>
+</context>
+<context>
     <name>GroupCsv</name>
     <message>
         <source>A quoted field is not closed.</source>
@@ -1556,16 +1587,8 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>Открыть план</translation>
     </message>
     <message>
-        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
-        <translation>Файл %1 слишком велик (%2 МБ; не больше %3 МБ).</translation>
-    </message>
-    <message>
         <source>The plan %1 was not opened. %2</source>
         <translation>План %1 не открыт. %2</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>Не удаётся прочитать файл %1.</translation>
     </message>
     <message>
         <source>Save Plan As</source>
@@ -1693,26 +1716,6 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <source>The plan %1 cannot be read.</source>
         <extracomment>%1 is the path of a plan file that does not exist or may not be read.</extracomment>
         <translation>Не удаётся прочитать план %1.</translation>
-    </message>
-    <message>
-        <source>%1 is a folder, not a file.</source>
-        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 — это папка, а не файл.</translation>
-    </message>
-    <message>
-        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 — это канал (pipe), а не файл на диске; он не читается.</translation>
-    </message>
-    <message>
-        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 — это сокет, а не файл на диске; он не читается.</translation>
-    </message>
-    <message>
-        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 — это устройство, а не файл на диске; оно не читается.</translation>
     </message>
     <message>
         <source>The plan was not saved to %1. %2</source>

@@ -1151,6 +1151,37 @@ Usable: %2 TB (%3 TiB)</source>
     </message>
 </context>
 <context>
+    <name>FileRefusal</name>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 是文件夹，不是文件。</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 是管道，不是磁盘上的文件，不予读取。</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 是套接字，不是磁盘上的文件，不予读取。</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
+        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
+        <translation>%1 是设备，不是磁盘上的文件，不予读取。</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
+        <translation>文件 %1 太大，无法打开（%2 MB；最大 %3 MB）。</translation>
+    </message>
+</context>
+<context>
     <name>GroupCsv</name>
     <message>
         <source>A quoted field is not closed.</source>
@@ -1504,16 +1535,8 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <translation>打开方案</translation>
     </message>
     <message>
-        <source>The file %1 is too large to open (%2 MB; at most %3 MB).</source>
-        <translation>文件 %1 太大，无法打开（%2 MB；最大 %3 MB）。</translation>
-    </message>
-    <message>
         <source>The plan %1 was not opened. %2</source>
         <translation>未打开方案 %1。%2</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>无法读取文件 %1。</translation>
     </message>
     <message>
         <source>Save Plan As</source>
@@ -1631,26 +1654,6 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <source>The plan %1 cannot be read.</source>
         <extracomment>%1 is the path of a plan file that does not exist or may not be read.</extracomment>
         <translation>无法读取方案 %1。</translation>
-    </message>
-    <message>
-        <source>%1 is a folder, not a file.</source>
-        <extracomment>Said when a folder was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 是文件夹，不是文件。</translation>
-    </message>
-    <message>
-        <source>%1 is a pipe, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 是管道，不是磁盘上的文件，不予读取。</translation>
-    </message>
-    <message>
-        <source>%1 is a socket, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a socket was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 是套接字，不是磁盘上的文件，不予读取。</translation>
-    </message>
-    <message>
-        <source>%1 is a device, not a file stored on a disk, and is not read.</source>
-        <extracomment>Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.</extracomment>
-        <translation>%1 是设备，不是磁盘上的文件，不予读取。</translation>
     </message>
     <message>
         <source>The plan was not saved to %1. %2</source>

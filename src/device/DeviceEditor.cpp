@@ -1,6 +1,5 @@
 #include "device/DeviceEditor.h"
 
-#include "aptui/InputTip.h"
 #include "aptui/Switch.h"
 #include "device/DeviceEditorForm.h"
 #include "device/ScenceSelector.h"
@@ -13,7 +12,6 @@
 #include "model/BitrateTable.h"
 #include "model/DeviceEnums.h"
 #include "model/DeviceInfoManager.h"
-#include "model/GroupLimits.h"
 #include "model/LanaguageManager.h"
 #include "model/ScenceItem.h"
 
@@ -219,11 +217,7 @@ QVector<StructDeviceItem> DeviceEditor::numberedGroups(QVector<StructDeviceItem>
 
 bool DeviceEditor::refuseWhenFull(int adding)
 {
-    const qsizetype total = qsizetype(m_pDeviceInfo->channelGroupNumbersInUse()) + adding;
-    if (total <= GroupLimits::kMaxGroups)
-        return false;
-    aptui::InputTip::of(m_ui->m_lineEditChannelCounts)->showMessage(GroupLimits::tooManyGroupsText(total));
-    return true;
+    return m_ui->refuseGroupCount(qsizetype(m_pDeviceInfo->channelGroupNumbersInUse()) + adding);
 }
 
 // ---- Fixed-rate mode -------------------------------------------------------

@@ -467,6 +467,14 @@ bool DeviceEditorForm::checkRequiredFields()
     return false;
 }
 
+bool DeviceEditorForm::refuseGroupCount(qsizetype groups)
+{
+    if (groups <= GroupLimits::kMaxGroups)
+        return false;
+    aptui::InputTip::of(m_lineEditChannelCounts)->showMessage(GroupLimits::tooManyGroupsText(groups));
+    return true;
+}
+
 double DeviceEditorForm::frameRate() const
 {
     // Read by what it says, "25" or "1/4": a frame list with a line more or

@@ -87,6 +87,9 @@ public:
     // Marks each required field without a value, says what the first one
     // misses and gives it the focus; true when none misses anything.
     bool checkRequiredFields();
+    // Whether a plan of `groups` would hold more than a plan may; if so it
+    // says so at the channel count.
+    bool refuseGroupCount(qsizetype groups);
     // Frames per second of the frame-rate choice; 0 for none.
     double frameRate() const;
     // The frame-rate row for fixed-rate mode, the scenes for scene mode.

@@ -10,6 +10,7 @@
 #include "host/CFile.h"
 #include "host/RegularFile.h"
 #include "mainwindow/CalculatorInputsCommand.h"
+#include "mainwindow/FileRefusal.h"
 #include "mainwindow/ImportGroupsDialog.h"
 #include "mainwindow/SaveChangesDialog.h"
 #include "model/DeviceEnums.h"
@@ -313,46 +314,16 @@ void PlanSession::adoptPlan(const PlanDocument &plan, const QString &path, bool 
 QString PlanSession::fileRefusal(const PlanReader::Reading &reading)
 {
     if (reading.file != RegularFile::Unreadable)
-        return refusalText(reading.path, reading.file, reading.size);
+        return FileRefusal::text(reading.path, reading.file, reading.size, kMaxFileSize);
     //: %1 is the path of a plan file that does not exist or may not be read.
     return tr("The plan %1 cannot be read.").arg(native(reading.path));
-}
-
-QString PlanSession::refusalText(const QString &path, RegularFile::Status status, qint64 size)
-{
-    const QString name = native(path);
-    switch (status) {
-    case RegularFile::Read:
-        return QString();
-    case RegularFile::Unreadable:
-        return tr("The file %1 cannot be read.").arg(name);
-    case RegularFile::Folder:
-        //: Said when a folder was given where a plan or CSV file was expected; %1 is its path.
-        return tr("%1 is a folder, not a file.").arg(name);
-    case RegularFile::Pipe:
-        //: Said when a named pipe (FIFO) was given where a plan or CSV file was expected; %1 is its path.
-        return tr("%1 is a pipe, not a file stored on a disk, and is not read.").arg(name);
-    case RegularFile::Socket:
-        //: Said when a socket was given where a plan or CSV file was expected; %1 is its path.
-        return tr("%1 is a socket, not a file stored on a disk, and is not read.").arg(name);
-    case RegularFile::Device:
-        //: Said when a device (such as /dev/zero) was given where a plan or CSV file was expected; %1 is its path.
-        return tr("%1 is a device, not a file stored on a disk, and is not read.").arg(name);
-    case RegularFile::TooLarge:
-        // Refused before reading: a wrong file of any size must not freeze the window.
-        return tr("The file %1 is too large to open (%2 MB; at most %3 MB).")
-            .arg(name)
-            .arg(size / (1024 * 1024))
-            .arg(kMaxFileSize / (1024 * 1024));
-    }
-    return QString();
 }
 
 bool PlanSession::readFile(const QString &path, QByteArray &bytes)
 {
     // A group list is read at once: a pipe or device, which might never answer, is refused unread.
     RegularFile::Reading reading = RegularFile::read(path, kMaxFileSize);
-    const QString refusal = refusalText(path, reading.status, reading.size);
+    const QString refusal = FileRefusal::text(path, reading.status, reading.size, kMaxFileSize);
     if (!refusal.isEmpty()) {
         showHint(refusal);
         return false;

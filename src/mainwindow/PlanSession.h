@@ -116,9 +116,7 @@ private:
     // The one place a plan read from a file becomes the window's.
     void adoptPlan(const PlanDocument &plan, const QString &path, bool restored);
     bool readFile(const QString &path, QByteArray &bytes);
-    // Why a file that is missing, no regular one or too large was not read; empty when it was.
-    static QString refusalText(const QString &path, FenwaGUIToolkit::RegularFile::Status status, qint64 size);
-    // The same for a plan read, which names a file that cannot be read a plan.
+    // Why a plan was not read (FileRefusal), naming a file that cannot be read a plan.
     static QString fileRefusal(const PlanReader::Reading &reading);
     void writeRecovery();
     // Lets a copy being written finish and stops any to come.

@@ -148,7 +148,7 @@ private slots:
         QFETCH(int, running);
         QFETCH(bool, warned);
         // A runtime folder of the row's own, which the probes inherit.
-        QTemporaryDir runtime(QDir::tempPath() + QStringLiteral("/rt-XXXXXX"));
+        QTemporaryDir runtime(QDir::tempPath() + QStringLiteral("/rt-"));
         QVERIFY(runtime.isValid());
         m_savedRuntimeDir = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
@@ -209,7 +209,8 @@ private slots:
         QFETCH(int, depth);
         QFETCH(int, runtimeMode);
         const int ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-        QTemporaryDir root(QDir::tempPath() + QStringLiteral("/rt-XXXXXX"));
+        // QTemporaryDir appends the random part.
+        QTemporaryDir root(QDir::tempPath() + QStringLiteral("/rt-"));
         QVERIFY(root.isValid());
         const QString runtime = depth > 0 ? root.filePath(QString(depth, QLatin1Char('d'))) : root.path();
         QVERIFY(QFileInfo(runtime).isDir() || QDir().mkdir(runtime));
