@@ -7,6 +7,7 @@
 
 namespace {
 
+// `goal` as printed: "(goal ...)", or empty for information.
 void printLine(const QString &name, const QString &value, const QString &reference, const QString &ratio,
                const QString &goal, const QString &verdict)
 {
@@ -15,7 +16,7 @@ void printLine(const QString &name, const QString &value, const QString &referen
                              .arg(value, -12)
                              .arg(reference, -24)
                              .arg(ratio, -8)
-                             .arg(QStringLiteral("(goal %1)").arg(goal), -30)
+                             .arg(goal, -30)
                              .arg(verdict);
     // Flushed at once: the watchdog may end the process right after.
     std::fputs(line.toUtf8().constData(), stdout);
@@ -58,10 +59,17 @@ QString BenchReport::ratio(double value)
 void BenchReport::figure(const QString &name, const QString &value, const QString &reference, const QString &ratio,
                          const QString &goal, bool met)
 {
-    printLine(name, value, reference, ratio, goal, met ? QStringLiteral("met") : QStringLiteral("not met"));
+    printLine(name, value, reference, ratio, QStringLiteral("(goal %1)").arg(goal),
+              met ? QStringLiteral("met") : QStringLiteral("not met"));
 }
 
 void BenchReport::missing(const QString &name, const QString &reason, const QString &goal)
 {
-    printLine(name, reason, QString(), QString(), goal, QStringLiteral("not measured"));
+    printLine(name, reason, QString(), QString(), QStringLiteral("(goal %1)").arg(goal),
+              QStringLiteral("not measured"));
+}
+
+void BenchReport::note(const QString &name, const QString &value, const QString &reference, const QString &ratio)
+{
+    printLine(name, value, reference, ratio, QString(), QStringLiteral("information"));
 }

@@ -22,4 +22,6 @@ public:
                        const QString &goal, bool met);
     // A figure that could not be measured: the reason instead of a verdict.
     static void missing(const QString &name, const QString &reason, const QString &goal);
+    // A figure shown for information only: no goal, no verdict.
+    static void note(const QString &name, const QString &value, const QString &reference, const QString &ratio);
 };

@@ -15,6 +15,7 @@ namespace {
 
 const char kProgram[] = "tavo_bench_start";
 const char kBare[] = "tavo_bench_bare";
+const char kStyled[] = "tavo_bench_styled";
 
 long long monotonicNs()
 {
@@ -79,46 +80,74 @@ StartBench::Sample StartBench::startOnce(const QString &program) const
 void StartBench::run(int runs)
 {
     const QString startName = QStringLiteral("start to idle window");
-    const QString memoryName = QStringLiteral("peak memory at start");
     const QString startGoal = QStringLiteral("<= 1.5x");
-    const QString memoryGoal = QStringLiteral("<= 1.3x");
 
-    const BenchEnvironment copy(m_runtimeDir, {QString::fromLatin1(kProgram), QString::fromLatin1(kBare)});
+    const QStringList names{QString::fromLatin1(kProgram), QString::fromLatin1(kBare), QString::fromLatin1(kStyled)};
+    const BenchEnvironment copy(m_runtimeDir, names);
     if (!copy.isValid()) {
         BenchReport::missing(startName, QStringLiteral("no runtime copy"), startGoal);
         return;
     }
-    const QString program = copy.filePath(QString::fromLatin1(kProgram));
-    const QString bare = copy.filePath(QString::fromLatin1(kBare));
+    QStringList programs;
+    for (const QString &name : names)
+        programs.append(copy.filePath(name));
 
     m_watchdog.arm(startName, startGoal);
     // One untimed start each loads the libraries into the page cache.
-    startOnce(program);
-    startOnce(bare);
-    QList<double> programTimes, bareTimes, programPeaks, barePeaks;
+    for (const QString &program : programs)
+        startOnce(program);
+    QList<QList<double>> times(programs.size());
+    QList<QList<double>> peaks(programs.size());
     for (int i = 0; i < runs; ++i) {
-        // Alternating, so that a slow phase of the machine hits both alike.
-        for (const bool real : {true, false}) {
-            const Sample sample = startOnce(real ? program : bare);
+        // Alternating, so that a slow phase of the machine hits all alike.
+        for (int p = 0; p < programs.size(); ++p) {
+            const Sample sample = startOnce(programs.at(p));
             if (!sample.ok) {
                 m_watchdog.disarm();
                 BenchReport::missing(startName, sample.error, startGoal);
                 return;
             }
-            (real ? programTimes : bareTimes).append(sample.seconds);
-            (real ? programPeaks : barePeaks).append(sample.peakKb);
+            times[p].append(sample.seconds);
+            peaks[p].append(sample.peakKb);
         }
     }
     m_watchdog.disarm();
 
-    const double time = BenchReport::median(programTimes);
-    const double bareTime = BenchReport::median(bareTimes);
-    const double peak = BenchReport::median(programPeaks);
-    const double barePeak = BenchReport::median(barePeaks);
-    BenchReport::figure(startName, BenchReport::duration(time),
-                        QStringLiteral("bare ") + BenchReport::duration(bareTime), BenchReport::ratio(time / bareTime),
-                        startGoal, time <= 1.5 * bareTime);
-    BenchReport::figure(memoryName, BenchReport::megabytes(peak),
-                        QStringLiteral("bare ") + BenchReport::megabytes(barePeak), BenchReport::ratio(peak / barePeak),
-                        memoryGoal, peak <= 1.3 * barePeak);
+    QList<Medians> medians;
+    for (int p = 0; p < programs.size(); ++p)
+        medians.append({BenchReport::median(times.at(p)), BenchReport::median(peaks.at(p))});
+    const Medians &program = medians.at(0);
+    const Medians &bare = medians.at(1);
+    const Medians &styled = medians.at(2);
+    compare(startName, QStringLiteral("peak memory at start"), program, QStringLiteral("bare"), bare, 1.5, 1.3);
+    compare(QStringLiteral("start vs styled window"), QStringLiteral("peak memory vs styled window"), program,
+            QStringLiteral("styled"), styled, 1.3, 1.15);
+    note(QStringLiteral("styled window start"), QStringLiteral("styled window peak memory"), styled,
+         QStringLiteral("bare"), bare);
+}
+
+void StartBench::compare(const QString &timeName, const QString &memoryName, const Medians &measured,
+                         const QString &referenceName, const Medians &reference, double timeGoal, double memoryGoal)
+{
+    const QString prefix = referenceName + QLatin1Char(' ');
+    BenchReport::figure(timeName, BenchReport::duration(measured.seconds),
+                        prefix + BenchReport::duration(reference.seconds),
+                        BenchReport::ratio(measured.seconds / reference.seconds),
+                        QStringLiteral("<= %1x").arg(timeGoal), measured.seconds <= timeGoal * reference.seconds);
+    BenchReport::figure(memoryName, BenchReport::megabytes(measured.peakKb),
+                        prefix + BenchReport::megabytes(reference.peakKb),
+                        BenchReport::ratio(measured.peakKb / reference.peakKb),
+                        QStringLiteral("<= %1x").arg(memoryGoal), measured.peakKb <= memoryGoal * reference.peakKb);
+}
+
+void StartBench::note(const QString &timeName, const QString &memoryName, const Medians &measured,
+                      const QString &referenceName, const Medians &reference)
+{
+    const QString prefix = referenceName + QLatin1Char(' ');
+    BenchReport::note(timeName, BenchReport::duration(measured.seconds),
+                      prefix + BenchReport::duration(reference.seconds),
+                      BenchReport::ratio(measured.seconds / reference.seconds));
+    BenchReport::note(memoryName, BenchReport::megabytes(measured.peakKb),
+                      prefix + BenchReport::megabytes(reference.peakKb),
+                      BenchReport::ratio(measured.peakKb / reference.peakKb));
 }

@@ -1,6 +1,7 @@
 #include "calc/BandWidthPage.h"
 
 #include "calc/FigureHolder.h"
+#include "calc/FigureLabel.h"
 #include "model/FigureFormat.h"
 
 #include <QHBoxLayout>
@@ -21,12 +22,28 @@ QString countTemplate(const QLatin1String &colour)
 // inside it; the labels only draw text.
 const QMargins kCardMargins(9, 15, 9, 15);
 
-QLabel *makeLabel(const QString &objectName, QWidget *parent)
+const char kChannelColour[] = "#5e6fec";
+const char kIpcColour[] = "#00c8ec";
+const char kDvrColour[] = "#a2e4c4";
+
+// The runs the templates below style, drawn without laying the markup out.
+const QString kFamily = QStringLiteral("Arial");
+const QColor kCaptionColour(0x95, 0x95, 0x95);
+
+FigureLabel::Run run(const QString &text, qreal pixels, bool bold, const QColor &colour)
 {
-    auto *label = new QLabel(parent);
+    return FigureLabel::Run{text, pixels, pixels > 0, bold, colour, kFamily};
+}
+
+QList<FigureLabel::Line> countLines(const QString &count, const QString &caption, const QColor &colour)
+{
+    return {{run(count, 30, true, colour)}, {run(caption, 14, false, kCaptionColour)}};
+}
+
+FigureLabel *makeLabel(const QString &objectName, QWidget *parent)
+{
+    auto *label = new FigureLabel(parent);
     label->setObjectName(objectName);
-    label->setTextFormat(Qt::RichText);
-    label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
@@ -62,7 +79,8 @@ BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
     m_bandWidthLabel = makeLabel(QStringLiteral("bandWidthLabel"), this);
     layout->addWidget(makeCard(m_bandWidthLabel, QStringLiteral("m_widgetBandWidthBack"), this));
 
-    m_picLabel = makeLabel(QStringLiteral("picLabel"), this);
+    m_picLabel = new QLabel(this);
+    m_picLabel->setObjectName(QStringLiteral("picLabel"));
     layout->addWidget(m_picLabel);
     layout->addStretch(1);
 
@@ -79,17 +97,17 @@ BandWidthPage::BandWidthPage(QWidget *parent) : QWidget(parent)
 
 QString BandWidthPage::channelTemplate()
 {
-    return countTemplate(QLatin1String("#5e6fec"));
+    return countTemplate(QLatin1String(kChannelColour));
 }
 
 QString BandWidthPage::ipcTemplate()
 {
-    return countTemplate(QLatin1String("#00c8ec"));
+    return countTemplate(QLatin1String(kIpcColour));
 }
 
 QString BandWidthPage::dvrTemplate()
 {
-    return countTemplate(QLatin1String("#a2e4c4"));
+    return countTemplate(QLatin1String(kDvrColour));
 }
 
 QString BandWidthPage::bandWidthTemplate()
@@ -105,23 +123,34 @@ void BandWidthPage::onSetAllCount(QString channelCount, QString IPCCount, QStrin
 {
     setChannelCount(channelCount);
     //: Caption under the number of network-camera (IPC) channels.
-    m_IPCLabel->setText(ipcTemplate().arg(IPCCount, tr("IPC Counts")));
+    const QString ipcCaption = tr("IPC Counts");
+    m_IPCLabel->setFigure(ipcTemplate().arg(IPCCount, ipcCaption),
+                          countLines(IPCCount, ipcCaption, QColor(kIpcColour)));
     //: Caption under the number of recorder (DVR) channels.
-    m_DVRLabel->setText(dvrTemplate().arg(DVRCount, tr("DVR Counts")));
+    const QString dvrCaption = tr("DVR Counts");
+    m_DVRLabel->setFigure(dvrTemplate().arg(DVRCount, dvrCaption),
+                          countLines(DVRCount, dvrCaption, QColor(kDvrColour)));
     setBandWidthCount(bandWidth, unit);
 }
 
 void BandWidthPage::setChannelCount(QString value)
 {
     //: Caption under the number of channels watched live.
-    m_channelLabel->setText(channelTemplate().arg(value, tr("Channel Counts")));
+    const QString caption = tr("Channel Counts");
+    m_channelLabel->setFigure(channelTemplate().arg(value, caption),
+                              countLines(value, caption, QColor(kChannelColour)));
 }
 
 void BandWidthPage::setBandWidthCount(QString value, QString unit)
 {
     //: Caption under the big bandwidth figure; %1 is its unit (Kbps, Mbps or Gbps).
     // A figure past the largest shown starts with ">": text, not markup.
-    m_bandWidthLabel->setText(bandWidthTemplate().arg(value.toHtmlEscaped(), tr("Total Band Width(%1)").arg(unit)));
+    const QString caption = tr("Total Band Width(%1)").arg(unit);
+    m_bandWidthLabel->setFigure(bandWidthTemplate().arg(value.toHtmlEscaped(), caption),
+                                {{run(value, 72, true, QColor(0x00, 0x98, 0xf8))},
+                                 {run(QStringLiteral("----"), 0, false, QColor(0xde, 0xde, 0xde))},
+                                 {},
+                                 {run(caption, 14, false, kCaptionColour)}});
 }
 
 void BandWidthPage::setIPCCount(QString value)

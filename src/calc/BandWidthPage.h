@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+class FigureLabel;
 class QLabel;
 
 // Shows the channel count and the total bandwidth. Passive: the calculator
@@ -28,9 +29,9 @@ public slots:
     void setDVRCount(QString value);
 
 private:
-    QLabel *m_channelLabel = nullptr;
-    QLabel *m_IPCLabel = nullptr;
-    QLabel *m_DVRLabel = nullptr;
-    QLabel *m_bandWidthLabel = nullptr;
+    FigureLabel *m_channelLabel = nullptr;
+    FigureLabel *m_IPCLabel = nullptr;
+    FigureLabel *m_DVRLabel = nullptr;
+    FigureLabel *m_bandWidthLabel = nullptr;
     QLabel *m_picLabel = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "calc/DataDisplayPage.h"
 
 #include "calc/FigureHolder.h"
+#include "calc/FigureLabel.h"
 #include "model/FigureFormat.h"
 
 #include <QFrame>
@@ -11,6 +12,22 @@
 namespace {
 
 const int kMethodWidth = 64;
+// The figures' points and colour, as their templates below style them.
+const qreal kDayPoints = 60;
+const qreal kWeekMonthPoints = 36;
+const char kFigureColour[] = "#467dd3";
+
+QList<FigureLabel::Line> figureLines(const QString &figure, qreal points)
+{
+    return {{FigureLabel::Run{figure, points, false, false, QColor(kFigureColour), QString()}}};
+}
+
+FigureLabel *makeFigure(const QString &objectName, QWidget *parent)
+{
+    auto *label = new FigureLabel(parent);
+    label->setObjectName(objectName);
+    return label;
+}
 const int kMethodSpacing = 6;
 // The exact figures wrap to a second line in a narrow column.
 const int kExactLines = 2;
@@ -52,9 +69,9 @@ QString DataDisplayPage::weekMonthTemplate()
 
 void DataDisplayPage::displayTime(const QString &day, const QString &week, const QString &month)
 {
-    m_labelByDay->setText(dayTemplate().arg(day));
-    m_labelByWeek->setText(weekMonthTemplate().arg(week));
-    m_labelByMonth->setText(weekMonthTemplate().arg(month));
+    m_labelByDay->setFigure(dayTemplate().arg(day), figureLines(day, kDayPoints));
+    m_labelByWeek->setFigure(weekMonthTemplate().arg(week), figureLines(week, kWeekMonthPoints));
+    m_labelByMonth->setFigure(weekMonthTemplate().arg(month), figureLines(month, kWeekMonthPoints));
     showUnits(day, week, month);
 }
 
@@ -94,7 +111,7 @@ void DataDisplayPage::setupForm()
     //: Short caption left of the figure: the retention counted in days (about 64 px wide).
     m_labelDiskplayDayMethod =
         makeLabel(QStringLiteral("m_labelDiskplayDayMethod"), tr("By Day"), m_widgetDiskplayByDay);
-    m_labelByDay = makeLabel(QStringLiteral("m_labelByDay"), dayTemplate().arg(0), m_widgetDiskplayByDay);
+    m_labelByDay = makeFigure(QStringLiteral("m_labelByDay"), m_widgetDiskplayByDay);
     m_labelDiskplayDayTip = makeLabel(QStringLiteral("m_labelDiskplayDayTip"), QString(), this);
     m_diskplayLine2 = makeLine(QStringLiteral("diskplayLine2"), this);
     addBlock(QStringLiteral("m_widgetDiskplayByDay"), m_widgetDiskplayByDay, m_labelDiskplayDayMethod, m_labelByDay,
@@ -104,7 +121,7 @@ void DataDisplayPage::setupForm()
     //: Short caption left of the figure: the retention counted in weeks (about 64 px wide).
     m_labelDiskplayWeekTipMethod =
         makeLabel(QStringLiteral("m_labelDiskplayWeekTipMethod"), tr("By Week"), m_widgetDiskplayByWeek);
-    m_labelByWeek = makeLabel(QStringLiteral("m_labelByWeek"), weekMonthTemplate().arg(0), m_widgetDiskplayByWeek);
+    m_labelByWeek = makeFigure(QStringLiteral("m_labelByWeek"), m_widgetDiskplayByWeek);
     m_labelDiskplayWeekTip = makeLabel(QStringLiteral("m_labelDiskplayWeekTip"), QString(), this);
     m_diskplayLine3 = makeLine(QStringLiteral("diskplayLine3"), this);
     addBlock(QStringLiteral("m_widgetDiskplayByWeek"), m_widgetDiskplayByWeek, m_labelDiskplayWeekTipMethod,
@@ -114,7 +131,7 @@ void DataDisplayPage::setupForm()
     //: Short caption left of the figure: the retention counted in months (about 64 px wide).
     m_labelDiskplayMonthMethod =
         makeLabel(QStringLiteral("m_labelDiskplayMonthMethod"), tr("By Month"), m_widgetDiskplayByMonth);
-    m_labelByMonth = makeLabel(QStringLiteral("m_labelByMonth"), weekMonthTemplate().arg(0), m_widgetDiskplayByMonth);
+    m_labelByMonth = makeFigure(QStringLiteral("m_labelByMonth"), m_widgetDiskplayByMonth);
     m_labelDiskplayMonthTip = makeLabel(QStringLiteral("m_labelDiskplayMonthTip"), QString(), this);
     m_diskplayLine1 = makeLine(QStringLiteral("diskplayLine1"), this);
     addBlock(QStringLiteral("m_widgetDiskplayByMonth"), m_widgetDiskplayByMonth, m_labelDiskplayMonthMethod,
@@ -125,11 +142,11 @@ void DataDisplayPage::setupForm()
 
     layout->addStretch(1);
     const QString zero = QStringLiteral("0");
-    showUnits(zero, zero, zero);
+    displayTime(zero, zero, zero);
 }
 
-void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel *method, QLabel *number, QLabel *tip,
-                               QFrame *line)
+void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel *method, FigureLabel *number,
+                               QLabel *tip, QFrame *line)
 {
     block->setObjectName(widgetName);
     auto *row = new QHBoxLayout(block);
@@ -137,7 +154,6 @@ void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel
     row->setSpacing(kMethodSpacing);
     method->setFixedWidth(kMethodWidth);
     method->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    number->setTextFormat(Qt::RichText);
     row->addWidget(method);
     row->addWidget(new FigureHolder(number, block), 1);
 

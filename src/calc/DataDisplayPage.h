@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QFrame;
+class FigureLabel;
 class QLabel;
 
 // Shows how long the disk keeps video, by day, week and month, each figure
@@ -31,22 +32,22 @@ private:
     void setupForm();
     // The unit under each figure, in the plural that figure takes.
     void showUnits(const QString &day, const QString &week, const QString &month);
-    void addBlock(const QString &widgetName, QWidget *block, QLabel *method, QLabel *number, QLabel *tip, QFrame *line);
+    void addBlock(const QString &widgetName, QWidget *block, QLabel *method, FigureLabel *number, QLabel *tip, QFrame *line);
 
     QLabel *m_labelDiskplayTimeNeed = nullptr;
     QWidget *m_widgetDiskplayByDay = nullptr;
     QLabel *m_labelDiskplayDayMethod = nullptr;
-    QLabel *m_labelByDay = nullptr;
+    FigureLabel *m_labelByDay = nullptr;
     QLabel *m_labelDiskplayDayTip = nullptr;
     QFrame *m_diskplayLine2 = nullptr;
     QWidget *m_widgetDiskplayByWeek = nullptr;
     QLabel *m_labelDiskplayWeekTipMethod = nullptr;
-    QLabel *m_labelByWeek = nullptr;
+    FigureLabel *m_labelByWeek = nullptr;
     QLabel *m_labelDiskplayWeekTip = nullptr;
     QFrame *m_diskplayLine3 = nullptr;
     QWidget *m_widgetDiskplayByMonth = nullptr;
     QLabel *m_labelDiskplayMonthMethod = nullptr;
-    QLabel *m_labelByMonth = nullptr;
+    FigureLabel *m_labelByMonth = nullptr;
     QLabel *m_labelDiskplayMonthTip = nullptr;
     QFrame *m_diskplayLine1 = nullptr;
     QLabel *m_labelExactTime = nullptr;

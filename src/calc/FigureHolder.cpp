@@ -1,5 +1,7 @@
 #include "calc/FigureHolder.h"
 
+#include "calc/FigureLabel.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBoxLayout>
 #include <QEvent>
@@ -86,6 +88,9 @@ bool FigureHolder::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_label || event->type() != QEvent::Paint)
         return QWidget::eventFilter(watched, event);
+    // A figure label fits its figure to its room itself.
+    if (qobject_cast<FigureLabel *>(m_label))
+        return false;
     const int margin = m_label->margin();
     const QRect room = m_label->contentsRect().adjusted(margin, margin, -margin, -margin);
     const qreal scale = fitScale(room);

@@ -1,6 +1,7 @@
 #include "calc/SizeDisplayPage.h"
 
 #include "calc/FigureHolder.h"
+#include "calc/FigureLabel.h"
 #include "model/FigureFormat.h"
 
 #include <QLabel>
@@ -19,10 +20,9 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
     m_labelDisplaySizeTitle->setWordWrap(true);
     layout->addWidget(m_labelDisplaySizeTitle);
 
-    m_labelDisplaySize = new QLabel(this);
+    m_labelDisplaySize = new FigureLabel(this);
     m_labelDisplaySize->setObjectName(QStringLiteral("m_labelDisplaySize"));
     m_labelDisplaySize->setStyleSheet(QStringLiteral("font-size:30px;"));
-    m_labelDisplaySize->setTextFormat(Qt::RichText);
     //: Unit beside the figure of the disk space needed before anything is computed: gigabytes.
     displaySize(QStringLiteral("0"), tr("GB"));
 
@@ -51,7 +51,14 @@ QString SizeDisplayPage::sizeTemplate()
 
 void SizeDisplayPage::displaySize(const QString &size, const QString &unit)
 {
-    m_labelDisplaySize->setText(sizeTemplate().arg(size).arg(unit));
+    // Drawn in the order the template gives the figure and its unit.
+    const QString pattern = sizeTemplate();
+    const QColor colour(0x46, 0x7d, 0xd3);
+    FigureLabel::Line line{FigureLabel::Run{size, 48, false, false, colour, QString()},
+                           FigureLabel::Run{unit, 20, false, false, colour, QString()}};
+    if (pattern.indexOf(QLatin1String("%2")) < pattern.indexOf(QLatin1String("%1")))
+        std::swap(line[0], line[1]);
+    m_labelDisplaySize->setFigure(pattern.arg(size).arg(unit), {line});
 }
 
 void SizeDisplayPage::displayExactSize(double gigabytes)

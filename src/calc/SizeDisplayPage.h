@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+class FigureLabel;
 class QLabel;
 
 // Shows the disk capacity a retention needs. Passive: the calculator page
@@ -28,7 +29,7 @@ public slots:
 private:
     QLabel *m_labelDisplaySizeTitle = nullptr;
     QWidget *m_WidgetSizeBack = nullptr;
-    QLabel *m_labelDisplaySize = nullptr;
+    FigureLabel *m_labelDisplaySize = nullptr;
     QLabel *m_labelExactSize = nullptr;
     QLabel *m_labelSizeRange = nullptr;
 };

@@ -29,6 +29,8 @@ private slots:
     void figuresFitTheirLabels();
     void newFiguresLayNothingOut_data();
     void newFiguresLayNothingOut();
+    void figuresReadAsWords_data();
+    void figuresReadAsWords();
 
 private:
     static QString text(const QWidget &page, const char *name);
@@ -387,6 +389,31 @@ void TestCalcDisplays::newFiguresLayNothingOut()
     displays.show(Figure(figure), value);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCOMPARE(requests.count, 0);
+}
+
+void TestCalcDisplays::figuresReadAsWords_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("words");
+
+    QTest::newRow("days") << int(Days) << "88"
+                          << "88";
+    QTest::newRow("disk size with its unit") << int(DiskSize) << "46"
+                                             << "46 TB";
+    QTest::newRow("channels with their caption") << int(Channels) << "7"
+                                                 << "7 Channel Counts";
+    QTest::newRow("bandwidth, a figure past the largest") << int(BandWidth) << ">999.9"
+                                                          << ">999.9 Total Band Width(Mpbs)";
+}
+
+// A screen reader gets the figure as words, not the markup the label answers.
+void TestCalcDisplays::figuresReadAsWords()
+{
+    QFETCH(int, figure);
+    QFETCH(QString, value);
+    Displays displays(300);
+    QTEST(displays.show(Figure(figure), value)->accessibleName(), "words");
 }
 
 QTEST_MAIN(TestCalcDisplays)
