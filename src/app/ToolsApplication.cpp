@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QPixmap>
 #include <QPluginLoader>
 #include <QProcess>
 #include <QScreen>
@@ -36,6 +37,7 @@ const char kStyleName[] = "CommonStyle";
 const char kToolkitStyleFolder[] = ":/Fenwasuite/Qss/Qss/FenwaGUIToolkit/";
 const char kExcludedStyleSheet[] = "MacSpecial.qss";
 const char kProgramStyleSheet[] = ":/Fenwasuite/Qss/Qss/Vantor/Vantor.qss";
+// One size only: read as a pixmap, it needs no icon engine looked up among the plugins.
 const char kWindowIcon[] = ":/aptui/complex/Images/System/Complex/calculate.png";
 const char kOpenPlanPrefix[] = "open-plan:";
 // How long a later start waits for the running one to take its plan.
@@ -98,13 +100,13 @@ bool ToolsApplication::initApplication()
         return false;
     }
     if (checkScreen()) {
-        setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+        setWindowIcon(QIcon(QPixmap(QString::fromLatin1(kWindowIcon))));
         return true;
     }
     if (!askSmallScreen())
         return false;
     // The user insisted: the window still deserves its icon.
-    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+    setWindowIcon(QIcon(QPixmap(QString::fromLatin1(kWindowIcon))));
     return true;
 }
 

@@ -11,9 +11,12 @@ namespace aptui {
 QString AccessibleNames::captionName(const QString &caption)
 {
     QString name = Qt::mightBeRichText(caption) ? QTextDocumentFragment::fromHtml(caption).toPlainText() : caption;
-    name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    // Compiled once: a window names dozens of fields.
+    static const QRegularExpression mnemonic(QStringLiteral("&(?!&)"));
     // A colon at the end, in either width, and the blanks around it.
-    name.remove(QRegularExpression(QStringLiteral("\\s*[:：]\\s*$")));
+    static const QRegularExpression trailingColon(QStringLiteral("\\s*[:：]\\s*$"));
+    name.remove(mnemonic);
+    name.remove(trailingColon);
     return name.trimmed();
 }
 

@@ -87,15 +87,18 @@ void DataCalculatorForm::setupUi(QWidget *owner)
     layout->addLayout(modeRow);
 
     m_tabWidgetSections = named(new QStackedWidget(owner), QStringLiteral("m_tabWidgetSections"));
-    m_tabWidgetSections->addWidget(buildTimePage(owner));
-    m_tabWidgetSections->addWidget(buildDiskPage(owner));
-
+    // The bandwidth page, the one in front at first, goes in first: a stack
+    // shows the first page it gets, and showing a page polishes and lays out
+    // all of it. The others are then put in before and after it, so that each
+    // is styled only when it is first chosen.
     auto *bandWidthHolder = named(new QWidget(m_tabWidgetSections), QStringLiteral("m_pageCalBandWith"));
     auto *bandWidthLayout = new QVBoxLayout(bandWidthHolder);
     bandWidthLayout->setContentsMargins(0, 0, 0, 0);
     m_bandWidthPage = named(new BandWidthPage(bandWidthHolder), QStringLiteral("widget"));
     bandWidthLayout->addWidget(m_bandWidthPage);
     m_tabWidgetSections->addWidget(bandWidthHolder);
+    m_tabWidgetSections->insertWidget(0, buildTimePage(owner));
+    m_tabWidgetSections->insertWidget(1, buildDiskPage(owner));
     m_diskArrayPage = new DiskArrayPage(m_tabWidgetSections);
     m_tabWidgetSections->addWidget(m_diskArrayPage);
     layout->addWidget(m_tabWidgetSections, 1);

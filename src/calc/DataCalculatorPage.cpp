@@ -53,8 +53,7 @@ int hoursOrDefault(int hours, int fallback)
 
 } // namespace
 
-DataCalculatorPage::DataCalculatorPage(QWidget *parent)
-    : QWidget(parent), m_calculator(std::make_unique<BitrateCalculator>()), m_ui(std::make_unique<DataCalculatorForm>())
+DataCalculatorPage::DataCalculatorPage(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<DataCalculatorForm>())
 {
     m_ui->setupUi(this);
 

@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class BitrateCalculator;
 class DataCalculatorForm;
 class QPushButton;
 
@@ -95,8 +94,6 @@ private:
     double m_calmBitrate = 0.0;
     double m_busyBitrate = 0.0;
     Result m_result;
-    // The page's own bitrate service, built with it like those of the other pages.
-    std::unique_ptr<BitrateCalculator> m_calculator;
 
     QPushButton *m_selectedModeButton = nullptr;
     std::unique_ptr<DataCalculatorForm> m_ui;

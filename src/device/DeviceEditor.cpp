@@ -32,10 +32,10 @@ const int kOnMotion = DeviceEditorForm::kOnMotion;
 
 DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
 {
-    m_pDeviceInfo = new DeviceInfoManager(this);
+    // First: building the calculator converts a recorder bitrate source, which
+    // every table read after it then sees.
     m_pBitrateCalculator = std::make_unique<BitrateCalculator>();
-    m_pBitrateTable = std::make_unique<BitrateTable>();
-    m_pBitrateConfig = std::make_unique<BitrateConfigData>();
+    m_pDeviceInfo = new DeviceInfoManager(this);
     m_ui = std::make_unique<DeviceEditorForm>();
     m_ui->setupUi(this);
 
@@ -239,7 +239,7 @@ void DeviceEditor::refreshFixedRate()
 QStringList DeviceEditor::offeredEncodings() const
 {
     QStringList encodings;
-    m_pBitrateConfig->getEncodeTypes(encodings);
+    m_pDeviceInfo->bitrateConfig().getEncodeTypes(encodings);
     encodings.sort(Qt::CaseSensitive);
     // Each language knows the smart codec under one name only.
     if (apt::LanaguageManager::instance()->language() == 0)
@@ -256,12 +256,13 @@ void DeviceEditor::calculateFixedRate()
 
     const QString resolution = m_ui->m_comboBoxResolution->currentText();
     const double frameRate = m_ui->frameRate();
-    m_pBitrateTable->setEncodeType(m_ui->m_comboxEncodingType->currentText());
-    m_pBitrateTable->setFrameStandard(m_bPal ? PAL : NTSC);
+    m_pBitrateCalculator->table().setEncodeType(m_ui->m_comboxEncodingType->currentText());
+    m_pBitrateCalculator->table().setFrameStandard(m_bPal ? PAL : NTSC);
 
     const int complexity = m_ui->m_comboxSceneComplexity->currentIndex();
     // 0 or less: the table has no recommendation, and the field stays empty.
-    const int bitrate = m_pBitrateTable->recommendedBitrate(resolution, currentDeviceType(), frameRate, complexity);
+    const int bitrate =
+        m_pBitrateCalculator->table().recommendedBitrate(resolution, currentDeviceType(), frameRate, complexity);
     // Before the complexities are filled in, the table value stands unscaled.
     recommend(bitrate > 0 ? QString::number(bitrate) : QString(),
               complexity == Low || complexity == High ? complexity : Medium);
@@ -369,7 +370,6 @@ void DeviceEditor::OnEncodingTypeChanged(int index)
     }
 
     const QString encoding = m_ui->m_comboxEncodingType->currentText();
-    m_pBitrateCalculator->setEncodeType(encoding);
     const QStringList resolutions = m_pDeviceInfo->getResolutionsByEncode(currentDeviceType(), encoding);
     const QString kept = m_ui->m_comboBoxResolution->currentText();
     refillResolutions(resolutions);
@@ -428,7 +428,7 @@ void DeviceEditor::OnScenceChanged(int scenceType)
     m_iCurrentScence = scenceType;
     const QString scence = m_pDeviceInfo->getScenceName(scenceType);
     QStringList resolutions;
-    (void)m_pBitrateConfig->getScenceResolutions(scence, resolutions);
+    (void)m_pDeviceInfo->bitrateConfig().getScenceResolutions(scence, resolutions);
     refillResolutions(resolutions);
     refreshScenceEncodings();
 }
@@ -437,7 +437,8 @@ void DeviceEditor::refreshScenceEncodings()
 {
     const QString scence = m_pDeviceInfo->getScenceName(m_iCurrentScence);
     QStringList encodings;
-    (void)m_pBitrateConfig->getScenceEncodings(scence, m_ui->m_comboBoxResolution->currentText(), encodings);
+    (void)m_pDeviceInfo->bitrateConfig().getScenceEncodings(scence, m_ui->m_comboBoxResolution->currentText(),
+                                                            encodings);
     refillEncodings(encodings);
     refreshScenceRate();
 }

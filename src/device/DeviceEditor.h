@@ -13,8 +13,6 @@
 #include <memory>
 
 class BitrateCalculator;
-class BitrateConfigData;
-class BitrateTable;
 class DeviceInfoManager;
 class QComboBox;
 class QKeyEvent;
@@ -147,8 +145,6 @@ private:
     // Owned services; each reads the data files when it is built.
     DeviceInfoManager *m_pDeviceInfo = nullptr;
     std::unique_ptr<BitrateCalculator> m_pBitrateCalculator;
-    std::unique_ptr<BitrateTable> m_pBitrateTable;
-    std::unique_ptr<BitrateConfigData> m_pBitrateConfig;
 
     int m_iCurrentScence = 0;
     bool m_bAppStarted = false;

@@ -7,9 +7,19 @@ namespace FenwaGUIToolkit {
 
 CComboBox::CComboBox(QWidget *parent) : QComboBox(parent)
 {
-    setView(new QListView(this));
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+}
+
+void CComboBox::showPopup()
+{
+    if (!m_popupViewSet) {
+        // A plain list view draws its rows with the styled delegate, which
+        // follows the style sheet's item rules.
+        setView(new QListView(this));
+        m_popupViewSet = true;
+    }
+    QComboBox::showPopup();
 }
 
 void CComboBox::wheelEvent(QWheelEvent *event)

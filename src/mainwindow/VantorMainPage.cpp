@@ -23,6 +23,7 @@
 #include "mainwindow/GroupEditingLink.h"
 #include "mainwindow/PlanMenu.h"
 #include "mainwindow/PlanSession.h"
+#include "mainwindow/WindowTabOrder.h"
 #include "model/ConfigureManager.h"
 #include "model/XmlNode.h"
 
@@ -36,6 +37,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
@@ -76,7 +78,7 @@ VantorMainPage::VantorMainPage(QWidget *parent) : QMainWindow(parent), ui(new Ui
     m_pBoardHLayout->addWidget(m_pCapacityCalculation);
     ui->m_boardLayout->addLayout(m_pBoardHLayout);
 
-    m_pTitle->setIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+    m_pTitle->setIcon(QIcon(QPixmap(QString::fromLatin1(kWindowIcon))));
 
     connect(m_pAboutDialog, &AboutDialog::siganlBtn1Clicked, this, &VantorMainPage::OnMenuHelpClicked);
 
@@ -143,55 +145,7 @@ void VantorMainPage::setupKeyboardAndNames()
     aptui::AccessibleNames::nameFieldsByTheirCaptions(this);
     // The board scrolls only when the window is very small; its frame needs no focus.
     ui->scrollArea->setFocusPolicy(Qt::NoFocus);
-    // Editor, then the list, the panel's buttons, the calculator's modes and its inputs.
-    static const char *const order[] = {"m_btnON",
-                                        "m_btnOFF",
-                                        "m_lineEditChannelName",
-                                        "m_comboBoxResolution",
-                                        "m_comboxFrameRate",
-                                        "m_comboxEncodingType",
-                                        "m_comboxSceneComplexity",
-                                        "m_lineEditScenceRecommandRate",
-                                        "m_lineEditChannelCounts",
-                                        "m_comboxRecordingMode",
-                                        "m_lineEditRecordingShare",
-                                        "m_btnCancelEdit",
-                                        "m_btnAddDevice",
-                                        "m_listWidgetDiskData",
-                                        "m_btnClear",
-                                        "exportBtn",
-                                        "calTimeBtn",
-                                        "calDiskBtn",
-                                        "calBandWithBtn",
-                                        "calArrayBtn",
-                                        "m_lineEditGT",
-                                        "m_radioBtnTB",
-                                        "m_radioBtnGB",
-                                        "m_horizontalSliderTime",
-                                        "m_spinBoxTime",
-                                        "m_lineEditSaveTime",
-                                        "m_radioBtnDay",
-                                        "m_radioBtnWeek",
-                                        "m_radioMonth",
-                                        "m_hSliderDailyTime",
-                                        "m_spinBoxDailyTime",
-                                        "m_lineEditDriveSize",
-                                        "m_lineEditDriveCount",
-                                        "m_comboRaidLevel",
-                                        "m_lineEditSpares",
-                                        "m_btnSystemMenu",
-                                        "m_btnMinimize",
-                                        "m_btnMaximize",
-                                        "m_btnClose"};
-    QWidget *previous = nullptr;
-    for (const char *name : order) {
-        auto *widget = findChild<QWidget *>(QLatin1String(name));
-        if (!widget)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
+    WindowTabOrder::apply(this);
 }
 
 void VantorMainPage::setupMaintenanceMenu()
@@ -284,16 +238,24 @@ void VantorMainPage::setupUpdateCheck()
     if (versionType != 0)
         return;
 
-    upgrade::tagAppProperty appProperty;
-    appProperty.nReserved = 0;
-    appProperty.nVersionType = versionType;
-    appProperty.strProductName = "Mirelda";
-    appProperty.strVersion = UpgradeTool::versionFromAboutText(m_pAboutDialog->version()).toStdString();
-
-    m_pUpgradeTool = new UpgradeTool(appProperty, nullptr);
-    connect(m_pUpgradeTool, &UpgradeTool::signalUpdateCheckOver, this, &VantorMainPage::onUpdateCheckOver);
+    m_bUpdateChecks = true;
     connect(m_pAboutDialog, &AboutDialog::siganlBtn2Clicked, this, &VantorMainPage::onCheckUpdate);
     m_pActionCheckUpdate->setVisible(true);
+}
+
+UpgradeTool *VantorMainPage::upgradeTool()
+{
+    // Built for the first check rather than with the window, which does not need it to appear.
+    if (m_pUpgradeTool || !m_bUpdateChecks)
+        return m_pUpgradeTool;
+    upgrade::tagAppProperty appProperty;
+    appProperty.nReserved = 0;
+    appProperty.nVersionType = 0;
+    appProperty.strProductName = "Mirelda";
+    appProperty.strVersion = UpgradeTool::versionFromAboutText(m_pAboutDialog->version()).toStdString();
+    m_pUpgradeTool = new UpgradeTool(appProperty, nullptr);
+    connect(m_pUpgradeTool, &UpgradeTool::signalUpdateCheckOver, this, &VantorMainPage::onUpdateCheckOver);
+    return m_pUpgradeTool;
 }
 
 VantorMainPage::~VantorMainPage()
@@ -446,8 +408,12 @@ void VantorMainPage::showEvent(QShowEvent *event)
 {
     if (!m_bAutoCheckStarted) {
         m_bManualCheck = false;
-        if (m_pUpgradeTool)
-            QTimer::singleShot(1000, m_pUpgradeTool, &UpgradeTool::checkUpdate);
+        if (m_bUpdateChecks) {
+            QTimer::singleShot(1000, this, [this] {
+                if (UpgradeTool *tool = upgradeTool())
+                    tool->checkUpdate();
+            });
+        }
         m_bAutoCheckStarted = true;
     }
     QMainWindow::showEvent(event);
@@ -455,7 +421,7 @@ void VantorMainPage::showEvent(QShowEvent *event)
 
 void VantorMainPage::onCheckUpdate()
 {
-    if (!m_pUpgradeTool)
+    if (!upgradeTool())
         return;
     m_bManualCheck = true;
     m_pUpgradeTool->setPrompt(true);

@@ -44,7 +44,7 @@ public:
     AboutDialog *aboutPanel() const { return m_pAboutDialog; }
     aptui::CoverWidget *cover() const { return m_pCover; }
     // Null when the setup switches update checks off.
-    UpgradeTool *upgradeTool() const { return m_pUpgradeTool; }
+    UpgradeTool *upgradeTool();
     QAction *updateDataAction() const { return m_pActionUpdateData; }
     QAction *checkUpdateAction() const { return m_pActionCheckUpdate; }
     // The system menu's language choices; each action's data is its "Translator" number.
@@ -123,6 +123,7 @@ private:
     // Modal windows open over the window, each dimming it while shown.
     int m_modalWindows = 0;
     UpgradeTool *m_pUpgradeTool = nullptr;
+    bool m_bUpdateChecks = false;
     bool m_bAutoCheckStarted = false;
     bool m_bManualCheck = false;
     bool m_bBusyCursor = false;

@@ -46,6 +46,8 @@ public:
     void reloadScences();
 
     void getFrameRates(QStringList &out, int ntsc) const;
+    // The scene and encoding files this manager reads, for lookups it does not wrap.
+    const BitrateConfigData &bitrateConfig() const { return *m_config; }
     void setFrameStandard(int standard);
 
     int allocChannelGroupNumber();
