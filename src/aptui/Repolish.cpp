@@ -8,6 +8,9 @@ namespace aptui {
 
 void repolish(QWidget *widget)
 {
+    // One not styled yet takes its properties as they are when it first is.
+    if (!widget->testAttribute(Qt::WA_WState_Polished))
+        return;
     widget->style()->unpolish(widget);
     widget->style()->polish(widget);
     widget->update();

@@ -87,20 +87,21 @@ void DataCalculatorForm::setupUi(QWidget *owner)
     layout->addLayout(modeRow);
 
     m_tabWidgetSections = named(new QStackedWidget(owner), QStringLiteral("m_tabWidgetSections"));
-    // The bandwidth page, the one in front at first, goes in first: a stack
-    // shows the first page it gets, and showing a page polishes and lays out
-    // all of it. The others are then put in before and after it, so that each
-    // is styled only when it is first chosen.
+    // A stack shows the first page it gets at once, and showing a page styles
+    // and lays out all of it, hidden window or not. An empty page takes that
+    // place until the calculator is first on screen; the pages go in before it.
+    m_pagePending = new QWidget(m_tabWidgetSections);
+    m_tabWidgetSections->addWidget(m_pagePending);
+    m_tabWidgetSections->insertWidget(0, buildTimePage(owner));
+    m_tabWidgetSections->insertWidget(1, buildDiskPage(owner));
     auto *bandWidthHolder = named(new QWidget(m_tabWidgetSections), QStringLiteral("m_pageCalBandWith"));
     auto *bandWidthLayout = new QVBoxLayout(bandWidthHolder);
     bandWidthLayout->setContentsMargins(0, 0, 0, 0);
     m_bandWidthPage = named(new BandWidthPage(bandWidthHolder), QStringLiteral("widget"));
     bandWidthLayout->addWidget(m_bandWidthPage);
-    m_tabWidgetSections->addWidget(bandWidthHolder);
-    m_tabWidgetSections->insertWidget(0, buildTimePage(owner));
-    m_tabWidgetSections->insertWidget(1, buildDiskPage(owner));
+    m_tabWidgetSections->insertWidget(2, bandWidthHolder);
     m_diskArrayPage = new DiskArrayPage(m_tabWidgetSections);
-    m_tabWidgetSections->addWidget(m_diskArrayPage);
+    m_tabWidgetSections->insertWidget(3, m_diskArrayPage);
     layout->addWidget(m_tabWidgetSections, 1);
 
     m_btnAssumptions = named(new QPushButton(FigureAssumptions::title(), owner), QStringLiteral("m_btnAssumptions"));

@@ -39,6 +39,8 @@ public:
     QPushButton *m_calBandWithBtn = nullptr;
     QPushButton *m_calArrayBtn = nullptr;
     QStackedWidget *m_tabWidgetSections = nullptr;
+    // The stack's page until the calculator is first shown (see setupUi).
+    QWidget *m_pagePending = nullptr;
     // Under the pages: what the figures take for granted, as a tip.
     QPushButton *m_btnAssumptions = nullptr;
 

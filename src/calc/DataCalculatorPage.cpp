@@ -25,6 +25,7 @@ Q_LOGGING_CATEGORY(lcCalc, "tavo.calc", QtInfoMsg)
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -57,7 +58,7 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent) : QWidget(parent), m_ui(
 {
     m_ui->setupUi(this);
 
-    m_ui->m_tabWidgetSections->setCurrentIndex(BandWidthPageIndex);
+    m_page = BandWidthPageIndex;
     selectModeButton(m_ui->m_calBandWithBtn);
     m_ui->m_lineEditGT->setText(QStringLiteral("4"));
     m_ui->m_radioBtnTB->setChecked(true);
@@ -79,7 +80,7 @@ void DataCalculatorPage::fillResult(Result &result) const
 {
     result = m_result;
     // The array belongs to the record once the planner has looked at it.
-    result.arrayShown = m_ui->m_tabWidgetSections->currentIndex() == ArrayPage || !inputs().arrayAtDefaults();
+    result.arrayShown = m_page == ArrayPage || !inputs().arrayAtDefaults();
     if (result.arrayShown)
         m_ui->m_diskArrayPage->fillResult(result);
 }
@@ -95,7 +96,7 @@ PlanCalculatorInputs DataCalculatorPage::inputs() const
                        : m_ui->m_radioMonth->isChecked() ? PlanCalculatorInputs::Months
                                                          : PlanCalculatorInputs::Days;
     in.diskPageHoursPerDay = m_ui->m_spinBoxDailyTime->value();
-    in.mode = m_ui->m_tabWidgetSections->currentIndex();
+    in.mode = m_page;
     m_ui->m_diskArrayPage->writeInputs(in);
     return in;
 }
@@ -127,7 +128,9 @@ void DataCalculatorPage::setInputs(const PlanCalculatorInputs &in)
         const int dailyHours = hoursOrDefault(in.diskPageHoursPerDay, defaults.diskPageHoursPerDay);
         m_ui->m_spinBoxDailyTime->setValue(dailyHours);
         m_ui->m_hSliderDailyTime->setValue(dailyHours);
-        m_ui->m_tabWidgetSections->setCurrentIndex(page);
+        m_page = page;
+        if (m_pagesShown)
+            m_ui->m_tabWidgetSections->setCurrentIndex(page);
     }
     m_ui->m_diskArrayPage->setInputs(in);
     // Shown as they are: nothing to announce.
@@ -170,7 +173,7 @@ void DataCalculatorPage::OnDeviceChanged(double dTotalBitrate)
 {
     m_totalBitrate = dTotalBitrate;
     recompute();
-    const int page = m_ui->m_tabWidgetSections->currentIndex();
+    const int page = m_page;
     if (page == DiskPage)
         showDiskSpace();
     else if (page == TimePage)
@@ -229,9 +232,39 @@ void DataCalculatorPage::onDeviceChangedToBandWidth(QString &channelCount, QStri
     m_ui->m_bandWidthPage->onSetAllCount(channelCount, IPCCount, DVRCount, bandWidth, unit);
 }
 
+void DataCalculatorPage::choosePage(int page)
+{
+    if (m_pagesShown) {
+        m_ui->m_tabWidgetSections->setCurrentIndex(page);
+        return;
+    }
+    if (page != m_page)
+        onPageChanged(page);
+}
+
+void DataCalculatorPage::onPageChanged(int page)
+{
+    m_page = page;
+    OnCalculateTypeSelectedChanged(page);
+}
+
+void DataCalculatorPage::showEvent(QShowEvent *event)
+{
+    if (!m_pagesShown) {
+        m_pagesShown = true;
+        {
+            const QSignalBlocker quiet(m_ui->m_tabWidgetSections);
+            m_ui->m_tabWidgetSections->setCurrentIndex(m_page);
+        }
+        m_ui->m_tabWidgetSections->removeWidget(m_ui->m_pagePending);
+        delete std::exchange(m_ui->m_pagePending, nullptr);
+    }
+    QWidget::showEvent(event);
+}
+
 void DataCalculatorPage::OnSwitchBarChanged(bool state)
 {
-    m_ui->m_tabWidgetSections->setCurrentIndex(state ? TimePage : DiskPage);
+    choosePage(state ? TimePage : DiskPage);
 }
 
 void DataCalculatorPage::onSwitchBtnChanged()
@@ -239,16 +272,16 @@ void DataCalculatorPage::onSwitchBtnChanged()
     QObject *button = sender();
     if (button == m_ui->m_calTimeBtn) {
         selectModeButton(m_ui->m_calTimeBtn);
-        m_ui->m_tabWidgetSections->setCurrentIndex(TimePage);
+        choosePage(TimePage);
     } else if (button == m_ui->m_calDiskBtn) {
         selectModeButton(m_ui->m_calDiskBtn);
-        m_ui->m_tabWidgetSections->setCurrentIndex(DiskPage);
+        choosePage(DiskPage);
     } else if (button == m_ui->m_calArrayBtn) {
         selectModeButton(m_ui->m_calArrayBtn);
-        m_ui->m_tabWidgetSections->setCurrentIndex(ArrayPage);
+        choosePage(ArrayPage);
     } else {
         selectModeButton(m_ui->m_calBandWithBtn);
-        m_ui->m_tabWidgetSections->setCurrentIndex(BandWidthPageIndex);
+        choosePage(BandWidthPageIndex);
     }
 }
 
@@ -267,7 +300,7 @@ void DataCalculatorPage::OnCalculateTypeSelectedChanged(int index)
 
 void DataCalculatorPage::OnCalculateTimeDataChanged()
 {
-    m_ui->m_tabWidgetSections->setCurrentIndex(TimePage);
+    choosePage(TimePage);
     selectModeButton(m_ui->m_calTimeBtn);
     m_ui->m_lineEditGT->setToolTip(m_ui->m_lineEditGT->text());
     m_ui->m_spinBoxTime->setToolTip(m_ui->m_spinBoxTime->text());
@@ -424,8 +457,7 @@ void DataCalculatorPage::recompute()
 
 void DataCalculatorPage::connectInputs()
 {
-    connect(m_ui->m_tabWidgetSections, &QStackedWidget::currentChanged, this,
-            &DataCalculatorPage::OnCalculateTypeSelectedChanged);
+    connect(m_ui->m_tabWidgetSections, &QStackedWidget::currentChanged, this, &DataCalculatorPage::onPageChanged);
 
     connect(m_ui->m_horizontalSliderTime, &QSlider::valueChanged, m_ui->m_spinBoxTime, &QSpinBox::setValue);
     connect(m_ui->m_spinBoxTime, &QSpinBox::valueChanged, m_ui->m_horizontalSliderTime, &QSlider::setValue);

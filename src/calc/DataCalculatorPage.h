@@ -38,6 +38,9 @@ public:
     QObject *getDataDisplayPageSize() const;
     QObject *getDataDisplayPageTime() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 signals:
     void setDiskSize(const QString &size, const QString &unit);
     void setTime(const QString &day, const QString &week, const QString &month);
@@ -82,6 +85,10 @@ private:
     void noteInputs();
 
     void selectModeButton(QPushButton *selected);
+    // Brings that page to the front; before the calculator is first shown
+    // only the choice is kept, with the same effects.
+    void choosePage(int page);
+    void onPageChanged(int page);
     static QString gigabyteUnit();
     static QString terabyteUnit();
     // The disk size as it counts: "12." as 12, an empty field as 0.
@@ -95,6 +102,9 @@ private:
     double m_busyBitrate = 0.0;
     Result m_result;
 
+    // The page in front, also while the stack still holds its place.
+    int m_page = 0;
+    bool m_pagesShown = false;
     QPushButton *m_selectedModeButton = nullptr;
     std::unique_ptr<DataCalculatorForm> m_ui;
 

@@ -42,6 +42,8 @@ struct Rig
                          Qt::DirectConnection);
         QObject::connect(&page, &DataCalculatorPage::setDiskSize, sizeDisplay(), &SizeDisplayPage::displaySize,
                          Qt::DirectConnection);
+        // On screen, as in the window: the stack holds its pages once shown.
+        page.show();
     }
     DataDisplayPage *timeDisplay() { return qobject_cast<DataDisplayPage *>(page.getDataDisplayPageTime()); }
     SizeDisplayPage *sizeDisplay() { return qobject_cast<SizeDisplayPage *>(page.getDataDisplayPageSize()); }

@@ -20,6 +20,8 @@ private slots:
     void zeroTotal_data();
     void zeroTotal();
     void modeButtons();
+    void pageChosenBeforeShown_data();
+    void pageChosenBeforeShown();
     void switchingToBandWidthKeepsRecordAndDisplays();
     void bandWidthCounts();
 
@@ -30,7 +32,7 @@ private:
 void TestCalcCalculatorPage::initTestCase()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    // The page's bitrate service reads the data directory: give it an empty one.
+    // Nothing here may read the user's data directory: give it an empty one.
     QVERIFY(m_dataDir.isValid());
     FenwaGUIToolkit::SetTargetPath(m_dataDir.path());
 }
@@ -444,6 +446,45 @@ void TestCalcCalculatorPage::bandWidthCounts()
     // The arguments reach the display unchanged.
     QCOMPARE(unit, QStringLiteral("Mpbs"));
     QCOMPARE(channels, QStringLiteral("4"));
+}
+
+void TestCalcCalculatorPage::pageChosenBeforeShown_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("announced");
+
+    QTest::newRow("a plan's page") << "plan" << 1 << 0;
+    QTest::newRow("a mode button") << "button" << 3 << 1;
+    QTest::newRow("a disk size typed") << "typed" << 0 << 1;
+}
+
+// A page chosen while the calculator is not yet on screen is the one in front
+// once it is, and counts as chosen meanwhile.
+void TestCalcCalculatorPage::pageChosenBeforeShown()
+{
+    QFETCH(QString, how);
+    QFETCH(int, page);
+    DataCalculatorPage calculator;
+    QSignalSpy announced(&calculator, &DataCalculatorPage::inputsChanged);
+    if (how == QLatin1String("plan")) {
+        PlanCalculatorInputs in;
+        in.mode = page;
+        calculator.setInputs(in);
+    } else if (how == QLatin1String("button")) {
+        calculator.findChild<QPushButton *>(QStringLiteral("calArrayBtn"))->click();
+    } else {
+        calculator.findChild<QLineEdit *>(QStringLiteral("m_lineEditGT"))->setText(QStringLiteral("8"));
+    }
+    QCOMPARE(calculator.inputs().mode, page);
+    QTEST(int(announced.size()), "announced");
+
+    calculator.show();
+    auto *stack = calculator.findChild<QStackedWidget *>(QStringLiteral("m_tabWidgetSections"));
+    QCOMPARE(stack->count(), 4);
+    QCOMPARE(stack->currentIndex(), page);
+    QCOMPARE(calculator.inputs().mode, page);
+    QTEST(int(announced.size()), "announced");
 }
 
 QTEST_MAIN(TestCalcCalculatorPage)
