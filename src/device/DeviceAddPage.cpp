@@ -426,7 +426,6 @@ void DeviceAddPage::convertStandard(int toStandard)
     for (int row = 0; row < m_model->rowCount(); ++row) {
         const DeviceListModel::Row before = m_model->rowAt(row);
         StructDeviceItem item = before.item;
-        m_bitrateCalculator.setEncodeType(item.strEncoding);
         m_bitrateTable.setEncodeType(item.strEncoding);
 
         double oldRate = 0.0;

@@ -2,7 +2,6 @@
 
 #include "device/GroupListChange.h"
 #include "device/ReportOutcome.h"
-#include "model/BitrateCalculator.h"
 #include "model/BitrateTable.h"
 #include "model/DeviceTotals.h"
 #include "model/Result.h"
@@ -140,7 +139,6 @@ private:
     ReportExport *m_reportExport = nullptr;
     QString m_reportTitle;
 
-    BitrateCalculator m_bitrateCalculator;
     BitrateTable m_bitrateTable;
     QUndoStack *m_undoStack = nullptr;
     // Set while a change is undone or redone: the standard switch it makes
