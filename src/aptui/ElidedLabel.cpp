@@ -77,9 +77,18 @@ QSize ElidedLabel::minimumSizeHint() const
 
 void ElidedLabel::elide()
 {
-    const int room = contentsRect().width() - 2 * margin();
-    m_shownText = fontMetrics().elidedText(m_drawnText, Qt::ElideMiddle, qMax(0, room));
+    m_shownCurrent = false;
     update();
+}
+
+QString ElidedLabel::shownText() const
+{
+    if (!m_shownCurrent) {
+        const int room = contentsRect().width() - 2 * margin();
+        m_shownText = fontMetrics().elidedText(m_drawnText, Qt::ElideMiddle, qMax(0, room));
+        m_shownCurrent = true;
+    }
+    return m_shownText;
 }
 
 void ElidedLabel::paintEvent(QPaintEvent *event)
@@ -88,7 +97,7 @@ void ElidedLabel::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(), m_shownText, foregroundRole());
+    style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(), shownText(), foregroundRole());
 }
 
 void ElidedLabel::resizeEvent(QResizeEvent *event)

@@ -24,7 +24,7 @@ public:
 
     void setWholeText(const QString &text);
     // The text as drawn at the label's current width.
-    QString shownText() const { return m_shownText; }
+    QString shownText() const;
 
     // Wide enough for the whole name, so that a label given room shows it all.
     QSize sizeHint() const override;
@@ -42,11 +42,14 @@ protected:
 
 private:
     QSize hintFor(int textWidth) const;
+    // The shortened line is worked out again when it is next drawn or asked
+    // for: a style sheet, a font and a size arrive one by one at start.
     void elide();
 
     // The ends of the name on one line: all that is ever measured.
     QString m_drawnText;
-    QString m_shownText;
+    mutable QString m_shownText;
+    mutable bool m_shownCurrent = false;
 };
 
 } // namespace aptui
