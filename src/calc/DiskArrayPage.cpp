@@ -46,6 +46,16 @@ double daysKept(double kbps, double usableTB, int hoursPerDay)
     return std::isfinite(days) && days > 0.0 ? days : 0.0;
 }
 
+// Shows a widget only if it was hidden: showing one, even in a page not on
+// screen, styles and lays it out at once, which the page does when it is shown.
+void showWhen(QWidget *widget, bool shown)
+{
+    if (!shown)
+        widget->hide();
+    else if (widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && widget->isHidden())
+        widget->show();
+}
+
 } // namespace
 
 DiskArrayPage::DiskArrayPage(QWidget *parent) : QWidget(parent)
@@ -246,8 +256,8 @@ void DiskArrayPage::showFigures()
 {
     const Result &f = m_figures;
     m_labelArrayFault->setText(f.arrayFault);
-    m_labelArrayFault->setVisible(!f.arrayFault.isEmpty());
-    m_widgetArrayFigures->setVisible(f.arrayFault.isEmpty());
+    showWhen(m_labelArrayFault, !f.arrayFault.isEmpty());
+    showWhen(m_widgetArrayFigures, f.arrayFault.isEmpty());
     if (!f.arrayFault.isEmpty())
         return;
 
@@ -278,7 +288,7 @@ void DiskArrayPage::showFigures()
         m_labelArrayNeedRange->setText(FigureFormat::driveCountRange(f.arrayDrivesNeededCalm, f.arrayDrivesNeededBusy));
     }
     for (QLabel *label : {m_labelArrayDaysRange, m_labelArrayNeed, m_labelArrayNeedRange})
-        label->setVisible(!label->text().isEmpty());
+        showWhen(label, !label->text().isEmpty());
 }
 
 void DiskArrayPage::markFaultField(int fault)
