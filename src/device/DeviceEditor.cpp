@@ -467,7 +467,7 @@ void DeviceEditor::OnBtnAddDeviceClicked()
 
     if (m_llEditedId != 0) {
         const long long id = m_llEditedId;
-        emit signalEditDevice(id, itemFromFields(m_iEditedNumber));
+        emit signalEditDevice(id, itemFromFields(m_iEditedNumber, m_editedPolicy));
         // Unless a receiver has moved on to another group or ended the edit.
         if (m_llEditedId == id)
             cancelEdit();
@@ -484,9 +484,10 @@ void DeviceEditor::OnBtnAddDeviceClicked()
     emit signalAddDevice(item);
 }
 
-StructDeviceItem DeviceEditor::itemFromFields(int channelGroupNumber) const
+StructDeviceItem DeviceEditor::itemFromFields(int channelGroupNumber, const RetentionPolicy &policy) const
 {
     StructDeviceItem item = m_ui->describedItem();
+    item.policy = policy;
     item.iChannelGroupNumber = channelGroupNumber;
     item.strChannelName = DeviceEditorForm::numberedName(m_ui->m_lineEditChannelName->text(), channelGroupNumber);
     if (!isFixedRateMode()) {
@@ -516,6 +517,7 @@ void DeviceEditor::editGroup(long long id, const StructDeviceItem &item)
     }
     m_llEditedId = id;
     m_iEditedNumber = item.iChannelGroupNumber;
+    m_editedPolicy = item.policy;
 
     const DeviceEditorForm::Entries entries = m_ui->entriesOf(item);
     // A scene this editor does not know is shown as fixed-rate as far as it goes.

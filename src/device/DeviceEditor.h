@@ -116,8 +116,9 @@ private:
     // caller's to set.
     void applyEntries(const DeviceEditorForm::Entries &entries, bool fixedRate, int scence);
     void restoreDraft();
-    // The group as the fields describe it; the caller has checked them.
-    StructDeviceItem itemFromFields(int channelGroupNumber) const;
+    // The group as the fields describe it, with the retention they have no
+    // field for; the caller has checked them.
+    StructDeviceItem itemFromFields(int channelGroupNumber, const RetentionPolicy &policy = {}) const;
 
     // Shows a recommendation of the tables (empty for none) worked out for
     // the complexity, and remembers it as such.
@@ -156,6 +157,7 @@ private:
     bool m_bPal = true;
     long long m_llEditedId = 0;
     int m_iEditedNumber = 0;
+    RetentionPolicy m_editedPolicy;
     Draft m_draft;
 
     std::unique_ptr<DeviceEditorForm> m_ui;

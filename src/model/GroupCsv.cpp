@@ -3,6 +3,7 @@
 #include "model/DeviceEnums.h"
 #include "model/GroupLimits.h"
 #include "model/LocaleTextFile.h"
+#include "model/RetentionPolicyCsv.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -198,6 +199,7 @@ QByteArray GroupCsv::write(const QVector<StructDeviceItem> &groups)
     QStringList header;
     for (const char *name : kColumnNames)
         header.append(QString::fromLatin1(name));
+    header += RetentionPolicyCsv::columnNames();
     out += header.join(QLatin1Char(',')).toUtf8() + "\r\n";
 
     for (const StructDeviceItem &g : groups) {
@@ -216,6 +218,8 @@ QByteArray GroupCsv::write(const QVector<StructDeviceItem> &groups)
         // Out of range, the totals count a complexity as the nearest one.
         row[Complexity] = QString::fromLatin1(kComplexityNames[qBound(int(Low), g.iComplexity, int(High))]);
         row[RateFromTable] = QLatin1String(g.bRateFromTable ? "yes" : "no");
+        for (const QString &cell : RetentionPolicyCsv::cells(g.policy))
+            row.append(asText(cell));
         for (QString &field : row)
             field = quoted(field);
         out += row.join(QLatin1Char(',')).toUtf8() + "\r\n";
@@ -250,8 +254,19 @@ GroupCsv::Reading GroupCsv::read(const QByteArray &bytes)
         }
     }
 
+    // The retention's columns, all optional.
+    QList<int> policyColumn;
+    for (const QString &name : RetentionPolicyCsv::columnNames()) {
+        qsizetype found = -1;
+        for (qsizetype i = 0; i < header.size() && found < 0; ++i) {
+            if (header.at(i).trimmed().compare(name, Qt::CaseInsensitive) == 0)
+                found = i;
+        }
+        policyColumn.append(int(found));
+    }
+
     // The row as a group, or why it is refused.
-    const auto readRow = [&column](const Record &record, StructDeviceItem &g) -> QString {
+    const auto readRow = [&column, &policyColumn](const Record &record, StructDeviceItem &g) -> QString {
         const auto field = [&](int c) { return column[c] < 0 ? QString() : record.fields.value(column[c]); };
         g.strChannelName = fromText(field(Name));
         g.strEncoding = fromText(field(Encoding));
@@ -302,7 +317,13 @@ GroupCsv::Reading GroupCsv::read(const QByteArray &bytes)
             //: no the values it may hold, all kept in English.
             return tr("The column “%1” must hold yes or no.").arg(QLatin1String(kColumnNames[RateFromTable]));
         g.bRateFromTable = yes == 1;
-        return GroupLimits::faultText(GroupLimits::check(g));
+        const QString limits = GroupLimits::faultText(GroupLimits::check(g));
+        if (!limits.isEmpty())
+            return limits;
+        QStringList policyCells;
+        for (const int c : policyColumn)
+            policyCells.append(c < 0 ? QString() : fromText(record.fields.value(c)));
+        return RetentionPolicyCsv::read(policyCells, g);
     };
 
     // Refused before a single group is built.

@@ -13,7 +13,8 @@
 // 2 recording, 3 both), Recording Share (%) (100 records all the time, less
 // on motion), Scene Complexity (Low, Medium, High: the scene the bitrate was
 // worked out for) and Rate From Table (yes when the bitrate is the tables'
-// recommendation, no when it was typed). Fields are quoted as RFC 4180 has it.
+// recommendation, no when it was typed), then the columns of a group's own
+// retention (RetentionPolicyCsv). Fields are quoted as RFC 4180 has it.
 class GroupCsv
 {
     Q_DECLARE_TR_FUNCTIONS(GroupCsv)

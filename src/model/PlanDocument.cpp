@@ -3,6 +3,8 @@
 #include "host/CFile.h"
 #include "host/RegularFile.h"
 #include "model/GroupLimits.h"
+#include "model/JsonFieldReader.h"
+#include "model/RetentionPolicyJson.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,13 +15,17 @@
 #include <QPair>
 #include <QStringList>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <utility>
 
 namespace {
 
-const int kSchemaVersion = 1;
+// Version 2 added each group's own retention; a plan that keeps none is
+// still written as version 1, which older versions of the program read.
+const int kSchemaVersion = 2;
+const int kFirstSchemaVersion = 1;
 const int kMaxHoursPerDay = 24;
 // As long as a file name may be.
 const int kMaxPlanNameLength = 255;
@@ -69,127 +75,7 @@ QString nameOf(const QStringList &names, int code)
     return names.value(code, names.first());
 }
 
-bool isWholeNumber(const QJsonValue &value)
-{
-    const double d = value.toDouble();
-    return value.isDouble() && std::isfinite(d) && std::floor(d) == d;
-}
-
-// The first field that spoiled a load.
-struct Fault
-{
-    QString field;
-    bool missing = false;
-};
-
-// Takes the fields of one JSON object; each reader answers false, noting the
-// field, when it is invalid or required and missing, and leaves `out` alone
-// when an optional field is absent. What was never asked for is rest().
-class ObjectReader
-{
-public:
-    ObjectReader(const QJsonObject &object, const QString &prefix, Fault &fault)
-        : m_rest(object), m_prefix(prefix), m_fault(fault)
-    {}
-
-    bool text(const char *key, QString &out, bool required = false, int maxLength = INT_MAX)
-    {
-        const QJsonValue value = take(key);
-        if (value.isUndefined())
-            return !required || fail(key, true);
-        if (!value.isString() || value.toString().size() > maxLength)
-            return fail(key, false);
-        out = value.toString();
-        return true;
-    }
-
-    bool boolean(const char *key, bool &out)
-    {
-        const QJsonValue value = take(key);
-        if (value.isUndefined())
-            return true;
-        if (!value.isBool())
-            return fail(key, false);
-        out = value.toBool();
-        return true;
-    }
-
-    bool integer(const char *key, int min, int max, int &out, bool required = false)
-    {
-        const QJsonValue value = take(key);
-        if (value.isUndefined())
-            return !required || fail(key, true);
-        if (!isWholeNumber(value) || value.toDouble() < min || value.toDouble() > max)
-            return fail(key, false);
-        out = int(value.toDouble());
-        return true;
-    }
-
-    // A number above `above` and at most `atMost`.
-    bool number(const char *key, double above, double atMost, double &out, bool required = false)
-    {
-        const QJsonValue value = take(key);
-        if (value.isUndefined())
-            return !required || fail(key, true);
-        const double d = value.toDouble();
-        if (!value.isDouble() || !(d > above && d <= atMost))
-            return fail(key, false);
-        out = d;
-        return true;
-    }
-
-    // One of the names, answered as its index.
-    bool choice(const char *key, const QStringList &names, int &out, bool required = false)
-    {
-        const QJsonValue value = take(key);
-        if (value.isUndefined())
-            return !required || fail(key, true);
-        const int index = value.isString() ? int(names.indexOf(value.toString())) : -1;
-        if (index < 0)
-            return fail(key, false);
-        out = index;
-        return true;
-    }
-
-    bool dateTime(const char *key, QDateTime &out)
-    {
-        QString text;
-        if (!this->text(key, text))
-            return false;
-        if (text.isNull())
-            return true;
-        const QDateTime parsed = QDateTime::fromString(text, Qt::ISODateWithMs);
-        if (!parsed.isValid())
-            return fail(key, false);
-        out = parsed.toUTC();
-        return true;
-    }
-
-    QJsonValue take(const char *key)
-    {
-        const QString name = QString::fromLatin1(key);
-        const QJsonValue value = m_rest.value(name);
-        m_rest.remove(name);
-        return value;
-    }
-
-    QString path(const char *key) const { return m_prefix + QString::fromLatin1(key); }
-    bool fail(const char *key, bool missing)
-    {
-        m_fault.field = path(key);
-        m_fault.missing = missing;
-        return false;
-    }
-
-    QJsonObject rest() const { return m_rest; }
-
-private:
-    QJsonObject m_rest;
-    QString m_prefix;
-    Fault &m_fault;
-};
-
-bool readCalculator(ObjectReader &r, PlanCalculatorInputs &in)
+bool readCalculator(JsonFieldReader &r, PlanCalculatorInputs &in)
 {
     int terabytes = in.diskInTerabytes ? 1 : 0;
     const bool ok = r.choice("mode", modeNames(), in.mode) && r.text("diskSize", in.diskSize) &&
@@ -206,7 +92,7 @@ bool readCalculator(ObjectReader &r, PlanCalculatorInputs &in)
 
 // The group's fields as the editor bounds them; a number missing or 0 is
 // mended afterwards (GroupLimits::renumber), not refused.
-bool readGroup(ObjectReader &r, StructDeviceItem &g, QString &reason)
+bool readGroup(JsonFieldReader &r, StructDeviceItem &g, QString &reason)
 {
     int type = -1;
     const int textLength = GroupLimits::kTextLength;
@@ -227,10 +113,13 @@ bool readGroup(ObjectReader &r, StructDeviceItem &g, QString &reason)
     // By GroupLimits::Fault; the texts were bounded as they were read.
     static const char *const faultFields[] = {"", "channels", "bitrateKbps", "recordingShare", "name", ""};
     const GroupLimits::Fault fault = GroupLimits::check(g);
-    if (fault == GroupLimits::None)
-        return true;
-    reason = GroupLimits::faultText(fault);
-    return r.fail(faultFields[fault], false);
+    if (fault != GroupLimits::None) {
+        reason = GroupLimits::faultText(fault);
+        return r.fail(faultFields[fault], false);
+    }
+    // After the rates and share it is checked against.
+    const QJsonValue policy = r.take("retention");
+    return policy.isUndefined() || RetentionPolicyJson::read(policy, r, g, reason);
 }
 
 QJsonObject groupObject(const StructDeviceItem &g, QJsonObject object)
@@ -256,6 +145,10 @@ QJsonObject groupObject(const StructDeviceItem &g, QJsonObject object)
         object.insert(QStringLiteral("complexity"), g.iComplexity);
     if (g.bRateFromTable != absent.bRateFromTable)
         object.insert(QStringLiteral("rateFromTable"), g.bRateFromTable);
+    // Fields of a retention the program did not know stay with it while the group keeps its own.
+    const QJsonObject policyExtra = object.take(QStringLiteral("retention")).toObject();
+    if (g.policy.own)
+        object.insert(QStringLiteral("retention"), RetentionPolicyJson::object(g.policy, policyExtra));
     return object;
 }
 
@@ -359,13 +252,13 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
         return m_error;
     }
 
-    Fault fault;
+    JsonFieldReader::Fault fault;
     PlanDocument plan;
-    ObjectReader top(root, QString(), fault);
+    JsonFieldReader top(root, QString(), fault);
     top.take("format");
     const QJsonValue version = top.take("schemaVersion");
     bool ok = true;
-    if (version.isUndefined() || !isWholeNumber(version) || version.toDouble() < 1) {
+    if (version.isUndefined() || !JsonFieldReader::isWholeNumber(version) || version.toDouble() < 1) {
         ok = top.fail("schemaVersion", version.isUndefined());
     } else if (version.toDouble() > kSchemaVersion) {
         m_error = NewerVersion;
@@ -382,7 +275,7 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
 
     const QJsonValue calculator = top.take("calculator");
     if (ok && !calculator.isUndefined()) {
-        ObjectReader r(calculator.toObject(), QStringLiteral("calculator."), fault);
+        JsonFieldReader r(calculator.toObject(), QStringLiteral("calculator."), fault);
         ok = calculator.isObject() ? readCalculator(r, plan.m_calculator) : top.fail("calculator", false);
         plan.m_calculatorExtra = r.rest();
     }
@@ -401,7 +294,7 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
     for (qsizetype i = 0; ok && i < groupArray.size(); ++i) {
         const QString prefix = QStringLiteral("groups[%1]").arg(i);
         const QJsonValue value = groupArray.at(i);
-        ObjectReader r(value.toObject(), prefix + QLatin1Char('.'), fault);
+        JsonFieldReader r(value.toObject(), prefix + QLatin1Char('.'), fault);
         StructDeviceItem group;
         if (!value.isObject()) {
             fault.field = prefix;
@@ -435,7 +328,9 @@ QByteArray PlanDocument::toJson() const
 {
     QJsonObject root = m_extra;
     root.insert(QStringLiteral("format"), formatName());
-    root.insert(QStringLiteral("schemaVersion"), kSchemaVersion);
+    const bool policies =
+        std::any_of(m_groups.cbegin(), m_groups.cend(), [](const StructDeviceItem &group) { return group.policy.own; });
+    root.insert(QStringLiteral("schemaVersion"), policies ? kSchemaVersion : kFirstSchemaVersion);
     root.insert(QStringLiteral("name"), m_name);
     // Stored as UTC, so a plan reads the same in every time zone.
     if (m_created.isValid())

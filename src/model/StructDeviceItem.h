@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/RetentionPolicy.h"
+
 #include <QMetaType>
 #include <QString>
 
@@ -33,6 +35,8 @@ struct StructDeviceItem
     // case of busier or calmer scenes start from.
     int iComplexity = 1;
     bool bRateFromTable = false;
+    // How long the group keeps its video; by default as the plan keeps all.
+    RetentionPolicy policy;
 
     friend bool operator==(const StructDeviceItem &a, const StructDeviceItem &b)
     {
@@ -42,7 +46,7 @@ struct StructDeviceItem
                a.strResolution == b.strResolution && a.strFrameRate == b.strFrameRate && a.dBitrate == b.dBitrate &&
                a.iChannelGroupNumber == b.iChannelGroupNumber && a.iViewMode == b.iViewMode &&
                a.iRecordingShare == b.iRecordingShare && a.iComplexity == b.iComplexity &&
-               a.bRateFromTable == b.bRateFromTable;
+               a.bRateFromTable == b.bRateFromTable && a.policy == b.policy;
     }
     friend bool operator!=(const StructDeviceItem &a, const StructDeviceItem &b) { return !(a == b); }
 };

@@ -3,6 +3,8 @@ tavo_add_test(tst_devicecard_widgets SOURCES tst_devicecard_widgets.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
 tavo_add_test(tst_devicelist_page SOURCES tst_devicelist_page.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
+tavo_add_test(tst_devicelist_standard SOURCES tst_devicelist_standard.cpp
+    LIBS tavo_device tavo_test_support tavo_model_testsupport)
 tavo_add_test(tst_report_content SOURCES tst_report_content.cpp
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
 tavo_add_test(tst_report_figures SOURCES tst_report_figures.cpp

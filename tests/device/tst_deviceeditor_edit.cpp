@@ -26,6 +26,8 @@ struct Recipe
     int viewChoice = 0;
     QString name = QStringLiteral("Gate");
     QString count = QStringLiteral("16");
+    // A retention of the group's own, which the editor has no field for.
+    RetentionPolicy policy;
 };
 Q_DECLARE_METATYPE(Recipe)
 
@@ -46,7 +48,8 @@ char *toString(const StructDeviceItem &item)
                                      QString::number(item.iComplexity),
                                      item.bRateFromTable ? QStringLiteral("table") : QStringLiteral("typed"),
                                      item.strExtraText,
-                                     item.bFlag ? QStringLiteral("flag") : QString()}
+                                     item.bFlag ? QStringLiteral("flag") : QString(),
+                                     item.policy.own ? QStringLiteral("own retention") : QString()}
                              .join(QLatin1Char('|'));
     return qstrdup(text.toUtf8().constData());
 }
@@ -200,6 +203,11 @@ void TestDeviceEditorEdit::unchangedSaveGivesTheGroupBack_data()
     scence.resolution = QStringLiteral("4MP");
     scence.complexity = High;
     QTest::newRow("scene") << scence << true;
+    Recipe kept = gate();
+    kept.policy.own = true;
+    kept.policy.retention = 90;
+    kept.policy.audio = RetentionPolicy::G711;
+    QTest::newRow("own retention") << kept << true;
 }
 
 void TestDeviceEditorEdit::unchangedSaveGivesTheGroupBack()
@@ -215,6 +223,7 @@ void TestDeviceEditorEdit::unchangedSaveGivesTheGroupBack()
     if (!fromTable && recipe.rate.isNull())
         group.bRateFromTable = false;
     QCOMPARE(group.bRateFromTable, fromTable);
+    group.policy = recipe.policy;
 
     // Other fields prepared for the next add, in the other rate mode.
     DeviceEditor editor;
