@@ -1724,6 +1724,81 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
     </message>
 </context>
 <context>
+    <name>RetentionPolicy</name>
+    <message>
+        <source>A group keeps its video from 1 to %1 days.</source>
+        <extracomment>A group&apos;s own retention refused: %1 the longest a tier may be kept, in days.</extracomment>
+        <translation>A group keeps its video for 1 to %1 days.</translation>
+    </message>
+    <message>
+        <source>A day has from 0 to %1 recording hours.</source>
+        <extracomment>A group&apos;s recording schedule refused: %1 the hours of a whole day.</extracomment>
+        <translation>A day has 0 to %1 recording hours.</translation>
+    </message>
+    <message>
+        <source>The group records no hours at all.</source>
+        <translation>The group records no hours at all.</translation>
+    </message>
+    <message>
+        <source>Events are kept from 0 to %1 days more.</source>
+        <extracomment>The days motion events are kept after continuous video, refused: %1 the longest.</extracomment>
+        <translation>Events are kept for 0 to %1 more days.</translation>
+    </message>
+    <message>
+        <source>Motion takes from 1 to 99 % of the time.</source>
+        <translation>Motion takes 1 to 99 % of the time.</translation>
+    </message>
+    <message>
+        <source>Say how much of the time has motion, so that the events kept can be counted.</source>
+        <translation>Enter how much of the time has motion, so that the events kept can be counted.</translation>
+    </message>
+    <message>
+        <source>A group recorded on motion keeps its events as long as its retention says.</source>
+        <translation>A group recorded on motion keeps its events for as long as its retention says.</translation>
+    </message>
+    <message>
+        <source>The sub-stream is kept from 0 to %1 days more.</source>
+        <extracomment>The days the sub-stream is kept after the main stream, refused: %1 the longest.</extracomment>
+        <translation>The sub-stream is kept for 0 to %1 more days.</translation>
+    </message>
+    <message>
+        <source>The sub-stream needs a rate of at least 1 kbps.</source>
+        <translation>The sub-stream needs a rate of at least 1 kbps.</translation>
+    </message>
+    <message>
+        <source>The sub-stream&apos;s rate cannot pass the main stream&apos;s.</source>
+        <translation>The sub-stream&apos;s rate cannot exceed the main stream&apos;s.</translation>
+    </message>
+    <message>
+        <source>AAC audio takes from %1 to %2 kbps.</source>
+        <extracomment>The rate of AAC audio refused: %1 and %2 the lowest and highest rate in kbps.</extracomment>
+        <translation>AAC audio takes %1 to %2 kbps.</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionPolicyCsv</name>
+    <message>
+        <source>The column “%1” must hold a number.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file, kept in English.</extracomment>
+        <translation>The column “%1” must hold a number.</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold yes or no.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and yes and no the values it may hold, all kept in English.</extracomment>
+        <translation>The column “%1” must hold yes or no.</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold days, weeks or months.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and days, weeks and months the values it may hold, all kept in English.</extracomment>
+        <translation>The column “%1” must hold days, weeks or months.</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold none, G.711, G.726-16, G.726-32 or AAC.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and the audio names after it the values it may hold, all kept in English.</extracomment>
+        <translation>The column “%1” must hold none, G.711, G.726-16, G.726-32 or AAC.</translation>
+    </message>
+</context>
+<context>
     <name>SaveChangesDialog</name>
     <message>
         <source>Save Changes</source>

@@ -1755,6 +1755,81 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
     </message>
 </context>
 <context>
+    <name>RetentionPolicy</name>
+    <message>
+        <source>A group keeps its video from 1 to %1 days.</source>
+        <extracomment>A group&apos;s own retention refused: %1 the longest a tier may be kept, in days.</extracomment>
+        <translation>Группа хранит видео от 1 до %1 дней.</translation>
+    </message>
+    <message>
+        <source>A day has from 0 to %1 recording hours.</source>
+        <extracomment>A group&apos;s recording schedule refused: %1 the hours of a whole day.</extracomment>
+        <translation>В сутках от 0 до %1 часов записи.</translation>
+    </message>
+    <message>
+        <source>The group records no hours at all.</source>
+        <translation>Группа не записывает ни одного часа.</translation>
+    </message>
+    <message>
+        <source>Events are kept from 0 to %1 days more.</source>
+        <extracomment>The days motion events are kept after continuous video, refused: %1 the longest.</extracomment>
+        <translation>События хранятся ещё от 0 до %1 дней.</translation>
+    </message>
+    <message>
+        <source>Motion takes from 1 to 99 % of the time.</source>
+        <translation>Движение занимает от 1 до 99 % времени.</translation>
+    </message>
+    <message>
+        <source>Say how much of the time has motion, so that the events kept can be counted.</source>
+        <translation>Укажите, какую долю времени есть движение, чтобы учесть хранимые события.</translation>
+    </message>
+    <message>
+        <source>A group recorded on motion keeps its events as long as its retention says.</source>
+        <translation>Группа с записью по движению хранит события столько, сколько задан срок хранения.</translation>
+    </message>
+    <message>
+        <source>The sub-stream is kept from 0 to %1 days more.</source>
+        <extracomment>The days the sub-stream is kept after the main stream, refused: %1 the longest.</extracomment>
+        <translation>Дополнительный поток хранится ещё от 0 до %1 дней.</translation>
+    </message>
+    <message>
+        <source>The sub-stream needs a rate of at least 1 kbps.</source>
+        <translation>Битрейт дополнительного потока — не меньше 1 кбит/с.</translation>
+    </message>
+    <message>
+        <source>The sub-stream&apos;s rate cannot pass the main stream&apos;s.</source>
+        <translation>Битрейт дополнительного потока не может превышать битрейт основного.</translation>
+    </message>
+    <message>
+        <source>AAC audio takes from %1 to %2 kbps.</source>
+        <extracomment>The rate of AAC audio refused: %1 and %2 the lowest and highest rate in kbps.</extracomment>
+        <translation>Звук AAC — от %1 до %2 кбит/с.</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionPolicyCsv</name>
+    <message>
+        <source>The column “%1” must hold a number.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file, kept in English.</extracomment>
+        <translation>В столбце «%1» должно быть число.</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold yes or no.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and yes and no the values it may hold, all kept in English.</extracomment>
+        <translation>В столбце «%1» должно быть yes или no.</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold days, weeks or months.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and days, weeks and months the values it may hold, all kept in English.</extracomment>
+        <translation>В столбце «%1» должно быть days, weeks или months.</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold none, G.711, G.726-16, G.726-32 or AAC.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and the audio names after it the values it may hold, all kept in English.</extracomment>
+        <translation>В столбце «%1» должно быть none, G.711, G.726-16, G.726-32 или AAC.</translation>
+    </message>
+</context>
+<context>
     <name>SaveChangesDialog</name>
     <message>
         <source>Save Changes</source>

@@ -1693,6 +1693,81 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
     </message>
 </context>
 <context>
+    <name>RetentionPolicy</name>
+    <message>
+        <source>A group keeps its video from 1 to %1 days.</source>
+        <extracomment>A group&apos;s own retention refused: %1 the longest a tier may be kept, in days.</extracomment>
+        <translation>通道组的录像保存时间为 1 到 %1 天。</translation>
+    </message>
+    <message>
+        <source>A day has from 0 to %1 recording hours.</source>
+        <extracomment>A group&apos;s recording schedule refused: %1 the hours of a whole day.</extracomment>
+        <translation>每天录像时长为 0 到 %1 小时。</translation>
+    </message>
+    <message>
+        <source>The group records no hours at all.</source>
+        <translation>该通道组没有任何录像时间。</translation>
+    </message>
+    <message>
+        <source>Events are kept from 0 to %1 days more.</source>
+        <extracomment>The days motion events are kept after continuous video, refused: %1 the longest.</extracomment>
+        <translation>事件录像可再保存 0 到 %1 天。</translation>
+    </message>
+    <message>
+        <source>Motion takes from 1 to 99 % of the time.</source>
+        <translation>移动侦测占用时间为 1 到 99 %。</translation>
+    </message>
+    <message>
+        <source>Say how much of the time has motion, so that the events kept can be counted.</source>
+        <translation>请填写有移动的时间比例，以便计算保存的事件录像。</translation>
+    </message>
+    <message>
+        <source>A group recorded on motion keeps its events as long as its retention says.</source>
+        <translation>移动侦测录像的通道组按其保存时间保存事件录像。</translation>
+    </message>
+    <message>
+        <source>The sub-stream is kept from 0 to %1 days more.</source>
+        <extracomment>The days the sub-stream is kept after the main stream, refused: %1 the longest.</extracomment>
+        <translation>子码流可再保存 0 到 %1 天。</translation>
+    </message>
+    <message>
+        <source>The sub-stream needs a rate of at least 1 kbps.</source>
+        <translation>子码流码率至少为 1 kbps。</translation>
+    </message>
+    <message>
+        <source>The sub-stream&apos;s rate cannot pass the main stream&apos;s.</source>
+        <translation>子码流码率不能超过主码流码率。</translation>
+    </message>
+    <message>
+        <source>AAC audio takes from %1 to %2 kbps.</source>
+        <extracomment>The rate of AAC audio refused: %1 and %2 the lowest and highest rate in kbps.</extracomment>
+        <translation>AAC 音频码率为 %1 到 %2 kbps。</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionPolicyCsv</name>
+    <message>
+        <source>The column “%1” must hold a number.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file, kept in English.</extracomment>
+        <translation>列“%1”必须为数字。</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold yes or no.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and yes and no the values it may hold, all kept in English.</extracomment>
+        <translation>列“%1”必须为 yes 或 no。</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold days, weeks or months.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and days, weeks and months the values it may hold, all kept in English.</extracomment>
+        <translation>列“%1”必须为 days、weeks 或 months。</translation>
+    </message>
+    <message>
+        <source>The column “%1” must hold none, G.711, G.726-16, G.726-32 or AAC.</source>
+        <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and the audio names after it the values it may hold, all kept in English.</extracomment>
+        <translation>列“%1”必须为 none、G.711、G.726-16、G.726-32 或 AAC。</translation>
+    </message>
+</context>
+<context>
     <name>SaveChangesDialog</name>
     <message>
         <source>Save Changes</source>
