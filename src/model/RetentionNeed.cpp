@@ -2,6 +2,7 @@
 
 #include "model/DeviceTotals.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -55,6 +56,34 @@ double RetentionNeed::gigabytes(const StructDeviceItem &group, const RetentionPo
     for (const Tier &tier : tiers(group, policy, plan))
         sum += gigabytes(tier);
     return sum;
+}
+
+double RetentionNeed::gigabytes(const QVector<StructDeviceItem> &groups, const PlanWide &plan)
+{
+    double sum = 0.0;
+    for (const StructDeviceItem &group : groups)
+        sum += gigabytes(group, group.policy, plan);
+    return sum;
+}
+
+QList<std::pair<int, double>> RetentionNeed::largest(const QVector<StructDeviceItem> &groups, const PlanWide &plan,
+                                                     int count)
+{
+    QList<std::pair<int, double>> needs;
+    needs.reserve(groups.size());
+    for (qsizetype i = 0; i < groups.size(); ++i)
+        needs.append({int(i), gigabytes(groups.at(i), groups.at(i).policy, plan)});
+    // Equal needs keep the list's order.
+    std::stable_sort(needs.begin(), needs.end(), [](const std::pair<int, double> &a, const std::pair<int, double> &b) {
+        return a.second > b.second;
+    });
+    needs.resize(qBound(qsizetype(0), qsizetype(count), needs.size()));
+    return needs;
+}
+
+bool RetentionNeed::anyOwn(const QVector<StructDeviceItem> &groups)
+{
+    return std::any_of(groups.cbegin(), groups.cend(), [](const StructDeviceItem &group) { return group.policy.own; });
 }
 
 double RetentionNeed::channelBandwidthKbps(const StructDeviceItem &group, const RetentionPolicy &policy)

@@ -4,6 +4,9 @@
 #include "model/StructDeviceItem.h"
 
 #include <QList>
+#include <QVector>
+
+#include <utility>
 
 // What a group puts on disk when it keeps its video as its policy says: the
 // sum over its tiers of storage rate × recording hours × days, with the
@@ -38,6 +41,16 @@ public:
     static QList<Tier> tiers(const StructDeviceItem &group, const RetentionPolicy &policy, const PlanWide &plan);
     static double gigabytes(const Tier &tier);
     static double gigabytes(const StructDeviceItem &group, const RetentionPolicy &policy, const PlanWide &plan);
+
+    // Every group together, in the list's order.
+    static double gigabytes(const QVector<StructDeviceItem> &groups, const PlanWide &plan);
+    // The groups that need the most, largest first, at most `count` of them:
+    // their place in `groups` and what they need.
+    static QList<std::pair<int, double>> largest(const QVector<StructDeviceItem> &groups, const PlanWide &plan,
+                                                 int count);
+    // Whether any group keeps its own policy; with none, the calculator's
+    // figures are the plan-wide ones as they have always been.
+    static bool anyOwn(const QVector<StructDeviceItem> &groups);
 
     // What one channel of the group sends over the network, in kbps: its
     // stream and audio, and a sub-stream with its audio when one is kept.

@@ -37,6 +37,7 @@ class TestModelRetention : public QObject
 private slots:
     void gigabytes_data();
     void gigabytes();
+    void plan();
     void diskAnswer_data();
     void diskAnswer();
     void refusals_data();
@@ -96,6 +97,38 @@ void TestModelRetention::gigabytes()
     const RetentionNeed::PlanWide plan{30, 24.0};
     QCOMPARE(policy.check(item.dBitrate, item.iRecordingShare), RetentionPolicy::NoFault);
     QCOMPARE(RetentionNeed::gigabytes(item, policy, plan), gigabytes);
+}
+
+// A site as planners describe it: 16 cameras kept 30 days, 4 plate cameras
+// kept 90 days, the events of all kept a year, audio on 2 of the 16.
+void TestModelRetention::plan()
+{
+    RetentionPolicy cameras = own(30);
+    cameras.eventDays = 335;
+    cameras.eventShare = 20;
+    RetentionPolicy withAudio = cameras;
+    withAudio.audio = RetentionPolicy::G711;
+    RetentionPolicy plates = own(90);
+    plates.eventDays = 275;
+    plates.eventShare = 20;
+    QVector<StructDeviceItem> groups{group(14, 2048), group(2, 2048), group(4, 4096)};
+    groups[0].policy = cameras;
+    groups[1].policy = withAudio;
+    groups[2].policy = plates;
+    const RetentionNeed::PlanWide planWide{7, 24.0};
+
+    // 14 × 2048 = 28672 kbps for 720 h, then 20 % of it for 335 × 24 h: 30850.22 GB.
+    // 2 × (2048 + 64) = 4224 kbps likewise: 4544.90 GB.
+    // 4 × 4096 = 16384 kbps for 90 × 24 h, then 20 % for 275 × 24 h: 26352.18 GB.
+    QCOMPARE(RetentionNeed::gigabytes(groups, planWide), 61747.29613480442);
+    const QList<std::pair<int, double>> largest = RetentionNeed::largest(groups, planWide, 2);
+    QCOMPARE(largest.size(), 2);
+    QCOMPARE(largest.at(0).first, 0);
+    QCOMPARE(largest.at(1).first, 2);
+    QVERIFY(RetentionNeed::anyOwn(groups));
+    for (StructDeviceItem &item : groups)
+        item.policy = RetentionPolicy();
+    QVERIFY(!RetentionNeed::anyOwn(groups));
 }
 
 void TestModelRetention::diskAnswer_data()
