@@ -106,6 +106,24 @@ QFont FigureLabel::runFont(const Run &run) const
     return font;
 }
 
+FigureLabel::LineBox FigureLabel::measure(const Line &line) const
+{
+    LineBox box;
+    // An empty line is as high as a line of the label's own font.
+    if (line.isEmpty()) {
+        const QFontMetricsF metrics(font());
+        box.ascent = metrics.ascent();
+        box.descent = metrics.descent();
+    }
+    for (const Run &run : line) {
+        const QFontMetricsF metrics(runFont(run));
+        box.width += metrics.horizontalAdvance(run.text);
+        box.ascent = qMax(box.ascent, metrics.ascent());
+        box.descent = qMax(box.descent, metrics.descent());
+    }
+    return box;
+}
+
 QSize FigureLabel::naturalSize() const
 {
     if (m_natural.isValid())
@@ -113,22 +131,9 @@ QSize FigureLabel::naturalSize() const
     qreal width = 0;
     qreal height = 0;
     for (const Line &line : m_lines) {
-        qreal lineWidth = 0;
-        qreal ascent = 0;
-        qreal descent = 0;
-        if (line.isEmpty()) {
-            const QFontMetricsF metrics(font());
-            ascent = metrics.ascent();
-            descent = metrics.descent();
-        }
-        for (const Run &run : line) {
-            const QFontMetricsF metrics(runFont(run));
-            lineWidth += metrics.horizontalAdvance(run.text);
-            ascent = qMax(ascent, metrics.ascent());
-            descent = qMax(descent, metrics.descent());
-        }
-        width = qMax(width, lineWidth);
-        height += ascent + descent;
+        const LineBox box = measure(line);
+        width = qMax(width, box.width);
+        height += box.ascent + box.descent;
     }
     m_natural = QSize(int(std::ceil(width)), int(std::ceil(height)));
     return m_natural;
@@ -177,36 +182,24 @@ void FigureLabel::paintEvent(QPaintEvent *)
 
     qreal y = 0;
     for (const Line &line : m_lines) {
-        qreal lineWidth = 0;
-        qreal ascent = 0;
-        qreal descent = 0;
-        if (line.isEmpty()) {
-            const QFontMetricsF metrics(font());
-            ascent = metrics.ascent();
-            descent = metrics.descent();
-        }
-        for (const Run &run : line) {
-            const QFontMetricsF metrics(runFont(run));
-            lineWidth += metrics.horizontalAdvance(run.text);
-            ascent = qMax(ascent, metrics.ascent());
-            descent = qMax(descent, metrics.descent());
-        }
+        const LineBox box = measure(line);
+        const qreal baseline = y + box.ascent;
         qreal x = 0;
         if (alignment() & Qt::AlignHCenter)
-            x = (width - lineWidth) / 2;
+            x = (width - box.width) / 2;
         else if (alignment() & Qt::AlignRight)
-            x = width - lineWidth;
+            x = width - box.width;
         for (const Run &run : line) {
             const QFont font = runFont(run);
             painter.setFont(font);
             const QColor colour = run.colour.isValid() ? run.colour : defaultColour;
-            if (!drawFromImages(painter, QPointF(x, y + ascent), run.text, font, colour)) {
+            if (!drawFromImages(painter, QPointF(x, baseline), run.text, font, colour)) {
                 painter.setPen(colour);
-                painter.drawText(QPointF(x, y + ascent), run.text);
+                painter.drawText(QPointF(x, baseline), run.text);
             }
             x += QFontMetricsF(font).horizontalAdvance(run.text);
         }
-        y += ascent + descent;
+        y += box.ascent + box.descent;
     }
 }
 

@@ -39,7 +39,15 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    struct LineBox
+    {
+        qreal width = 0;
+        qreal ascent = 0;
+        qreal descent = 0;
+    };
+
     QFont runFont(const Run &run) const;
+    LineBox measure(const Line &line) const;
     // The lines' natural size, without frame and margins.
     QSize naturalSize() const;
 

@@ -256,13 +256,12 @@ void DeviceEditor::calculateFixedRate()
 
     const QString resolution = m_ui->m_comboBoxResolution->currentText();
     const double frameRate = m_ui->frameRate();
-    m_pBitrateCalculator->table().setEncodeType(m_ui->m_comboxEncodingType->currentText());
-    m_pBitrateCalculator->table().setFrameStandard(m_bPal ? PAL : NTSC);
-
+    BitrateTable &table = m_pBitrateCalculator->table();
+    table.setEncodeType(m_ui->m_comboxEncodingType->currentText());
+    table.setFrameStandard(m_bPal ? PAL : NTSC);
     const int complexity = m_ui->m_comboxSceneComplexity->currentIndex();
     // 0 or less: the table has no recommendation, and the field stays empty.
-    const int bitrate =
-        m_pBitrateCalculator->table().recommendedBitrate(resolution, currentDeviceType(), frameRate, complexity);
+    const int bitrate = table.recommendedBitrate(resolution, currentDeviceType(), frameRate, complexity);
     // Before the complexities are filled in, the table value stands unscaled.
     recommend(bitrate > 0 ? QString::number(bitrate) : QString(),
               complexity == Low || complexity == High ? complexity : Medium);

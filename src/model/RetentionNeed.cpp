@@ -86,15 +86,6 @@ bool RetentionNeed::anyOwn(const QVector<StructDeviceItem> &groups)
     return std::any_of(groups.cbegin(), groups.cend(), [](const StructDeviceItem &group) { return group.policy.own; });
 }
 
-double RetentionNeed::channelBandwidthKbps(const StructDeviceItem &group, const RetentionPolicy &policy)
-{
-    if (!policy.own)
-        return group.dBitrate;
-    const double audio = policy.audioKbps();
-    const double sub = policy.subStreamDays > 0 ? policy.subStreamKbps + audio : 0.0;
-    return group.dBitrate + audio + sub;
-}
-
 RetentionNeed::DiskAnswer RetentionNeed::answer(double diskGB, double needGB)
 {
     DiskAnswer out;

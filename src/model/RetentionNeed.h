@@ -52,13 +52,10 @@ public:
     // figures are the plan-wide ones as they have always been.
     static bool anyOwn(const QVector<StructDeviceItem> &groups);
 
-    // What one channel of the group sends over the network, in kbps: its
-    // stream and audio, and a sub-stream with its audio when one is kept.
-    static double channelBandwidthKbps(const StructDeviceItem &group, const RetentionPolicy &policy);
-
     // Whether a disk holds a need, and by how much: the share to spare (0.23
     // for 23 %, negative when short), what it falls short by, and the scale
-    // every retention could take and still fit.
+    // every retention could take and still fit. Nothing needed has no
+    // answer: every field stays as it starts.
     struct DiskAnswer
     {
         bool holds = false;
