@@ -188,15 +188,26 @@ void DataCalculatorPage::onStorageRange(double calmKbps, double busyKbps)
     m_busyBitrate = busyKbps;
 }
 
+void DataCalculatorPage::onRetention(const RetentionProfile &retention)
+{
+    m_retention = retention;
+}
+
 void DataCalculatorPage::emitRanges()
 {
     emit setTimeRange(m_result.busyDays, m_result.calmDays);
     emit setDiskSizeRange(m_result.calmDiskGB, m_result.busyDiskGB);
+    emit setTimeNote(m_result.retentionAnswer);
+    emit setDiskSizeNote(m_result.largestNeeds);
 }
 
 void DataCalculatorPage::showTime()
 {
-    const FigureFormat::Kept figures = FigureFormat::kept(m_result.exactDays);
+    FigureFormat::Kept figures = FigureFormat::kept(m_result.exactDays);
+    // Every group keeps its own retention: the days are none of the disk's
+    // to give, and the note says whether it holds them.
+    if (m_retention.anyOwn() && !m_retention.anyFollowing())
+        figures = {FigureFormat::none(), FigureFormat::none(), FigureFormat::none()};
     emit setTime(figures.days, figures.weeks, figures.months);
     emit setExactTime(m_result.exactDays);
 }
@@ -216,7 +227,13 @@ void DataCalculatorPage::updateArray()
     load.busyKbps = m_busyBitrate;
     load.hoursPerDay = m_ui->m_spinBoxDailyTime->value();
     load.retentionHours = retentionHours();
-    load.retentionText = m_result.saveTime;
+    load.retentionText = m_retention.anyOwn()
+                             //: The retention the drives of "For %1: %n drive(s)" are for when some groups keep
+                             //: their own: %1 the plan's wanted retention ("30 days").
+                             ? tr("%1 and each group's own retention").arg(m_result.saveTime)
+                             : m_result.saveTime;
+    load.retention = m_retention;
+    load.retentionDays = retentionDays();
     m_ui->m_diskArrayPage->setLoad(load);
 }
 
@@ -374,17 +391,27 @@ double DataCalculatorPage::diskSizeInGB() const
     return m_ui->m_radioBtnTB->isChecked() ? size * 1000 : size;
 }
 
-int DataCalculatorPage::retentionHours() const
+namespace {
+
+// Only text set past the validator can leave the int range.
+int toInt(qint64 value)
 {
-    const qint64 count = m_ui->m_lineEditSaveTime->text().toInt();
-    const qint64 hoursPerDay = m_ui->m_spinBoxDailyTime->value();
-    const qint64 days = m_ui->m_radioBtnDay->isChecked()    ? count
-                        : m_ui->m_radioBtnWeek->isChecked() ? count * 7
-                                                            : count * 30;
-    // Only text set past the validator can leave the int range.
     const qint64 lowest = std::numeric_limits<int>::min();
     const qint64 highest = std::numeric_limits<int>::max();
-    return static_cast<int>(qBound(lowest, days * hoursPerDay, highest));
+    return static_cast<int>(qBound(lowest, value, highest));
+}
+
+} // namespace
+
+int DataCalculatorPage::retentionDays() const
+{
+    const qint64 count = m_ui->m_lineEditSaveTime->text().toInt();
+    return toInt(m_ui->m_radioBtnDay->isChecked() ? count : m_ui->m_radioBtnWeek->isChecked() ? count * 7 : count * 30);
+}
+
+int DataCalculatorPage::retentionHours() const
+{
+    return toInt(qint64(retentionDays()) * m_ui->m_spinBoxDailyTime->value());
 }
 
 void DataCalculatorPage::recompute()
@@ -415,19 +442,37 @@ void DataCalculatorPage::recompute()
         r.saveTime = tr("%n month(s)", nullptr, shownCount);
     }
 
-    // How long the disk keeps video, at the total and for calm and busy scenes.
+    // How long the disk keeps video and the disk the wanted retention needs,
+    // at the total and for calm and busy scenes.
     const double diskGB = diskSizeInGB();
     const int hoursPerDay = m_ui->m_spinBoxTime->value();
     r.recordHoursPerDay = hoursPerDay;
-    const auto daysAt = [&](double kbps) {
-        if (isZeroBitrate(kbps) || hoursPerDay == 0)
-            return 0.0;
-        const double days = BitrateCalculator::hoursForDiskSize(kbps, diskGB) / hoursPerDay;
-        return std::isfinite(days) && days > 0.0 ? days : 0.0;
-    };
-    r.exactDays = daysAt(m_totalBitrate);
-    r.calmDays = r.exactDays > 0.0 ? daysAt(m_calmBitrate) : 0.0;
-    r.busyDays = r.exactDays > 0.0 ? daysAt(m_busyBitrate) : 0.0;
+    r.dailyRecordHours = m_ui->m_spinBoxDailyTime->value();
+    if (m_retention.anyOwn()) {
+        recomputeOwn(diskGB);
+    } else {
+        const auto daysAt = [&](double kbps) {
+            if (isZeroBitrate(kbps) || hoursPerDay == 0)
+                return 0.0;
+            const double days = BitrateCalculator::hoursForDiskSize(kbps, diskGB) / hoursPerDay;
+            return std::isfinite(days) && days > 0.0 ? days : 0.0;
+        };
+        r.exactDays = daysAt(m_totalBitrate);
+        r.calmDays = r.exactDays > 0.0 ? daysAt(m_calmBitrate) : 0.0;
+        r.busyDays = r.exactDays > 0.0 ? daysAt(m_busyBitrate) : 0.0;
+        const int hours = retentionHours();
+        const auto diskAt = [&](double kbps) {
+            if (isZeroBitrate(kbps))
+                return 0.0;
+            const double gigabytes = BitrateCalculator::diskSizeForHours(kbps, hours);
+            return std::isfinite(gigabytes) && gigabytes > 0.0 ? gigabytes : 0.0;
+        };
+        r.exactDiskGB = diskAt(m_totalBitrate);
+        r.calmDiskGB = diskAt(m_calmBitrate);
+        r.busyDiskGB = diskAt(m_busyBitrate);
+        r.retentionAnswer.clear();
+    }
+
     const FigureFormat::Kept kept = FigureFormat::kept(r.exactDays);
     // Each figure picks its plural form by the number it shows.
     //: How long the disk keeps video, in the report: %1 is a whole number of days as the calculator shows it
@@ -438,21 +483,37 @@ void DataCalculatorPage::recompute()
     //: How long the disk keeps video, in the report: %1 is a whole number of 30-day months; the plural follows it.
     r.savedMonths = tr("%1 month(s)", nullptr, FigureFormat::pluralCount(kept.months)).arg(kept.months);
 
-    // The disk the wanted retention needs, likewise.
-    const int hours = retentionHours();
-    r.dailyRecordHours = m_ui->m_spinBoxDailyTime->value();
-    const auto diskAt = [&](double kbps) {
-        if (isZeroBitrate(kbps))
-            return 0.0;
-        const double gigabytes = BitrateCalculator::diskSizeForHours(kbps, hours);
-        return std::isfinite(gigabytes) && gigabytes > 0.0 ? gigabytes : 0.0;
-    };
-    r.exactDiskGB = diskAt(m_totalBitrate);
-    r.calmDiskGB = diskAt(m_calmBitrate);
-    r.busyDiskGB = diskAt(m_busyBitrate);
+    const RetentionNeed::PlanWide plan{retentionDays(), double(r.dailyRecordHours)};
+    r.largestNeeds = FigureFormat::largestShares(m_retention.largest(plan), m_retention.groups(),
+                                                 m_retention.gigabytes(plan, RetentionNeed::AsPlanned));
     const FigureFormat::Needed need = FigureFormat::needed(r.exactDiskGB);
     r.requiredDiskSpace = (need.terabytes ? terabytesText : gigabytesText).arg(need.figure);
     qCDebug(lcCalc) << "days" << r.exactDays << "GB" << r.exactDiskGB;
+}
+
+void DataCalculatorPage::recomputeOwn(double diskGB)
+{
+    Result &r = m_result;
+    // The groups that follow the plan keep what the others leave of the disk,
+    // and count at the wanted retention in whether it holds them all.
+    const double hoursPerDay = r.recordHoursPerDay;
+    r.exactDays = m_retention.followingDays(diskGB, hoursPerDay, RetentionNeed::AsPlanned);
+    r.calmDays = r.exactDays > 0.0 ? m_retention.followingDays(diskGB, hoursPerDay, RetentionNeed::Calm) : 0.0;
+    r.busyDays = r.exactDays > 0.0 ? m_retention.followingDays(diskGB, hoursPerDay, RetentionNeed::Busy) : 0.0;
+    const double needGB = m_retention.gigabytes({retentionDays(), hoursPerDay}, RetentionNeed::AsPlanned);
+    const QString answer = FigureFormat::diskAnswer(RetentionNeed::answer(diskGB, needGB));
+    r.retentionAnswer = m_retention.anyFollowing() && !answer.isEmpty()
+                            //: Under the days a disk keeps when some groups keep their own retention: %1 whether the
+                            //: disk holds every retention, %2 the plan's wanted retention ("30 days").
+                            ? tr("%1 The days above are what the groups that follow the plan keep; the answer "
+                                 "counts them at %2.")
+                                  .arg(answer, r.saveTime)
+                            : answer;
+
+    const RetentionNeed::PlanWide plan{retentionDays(), double(r.dailyRecordHours)};
+    r.exactDiskGB = m_retention.gigabytes(plan, RetentionNeed::AsPlanned);
+    r.calmDiskGB = m_retention.gigabytes(plan, RetentionNeed::Calm);
+    r.busyDiskGB = m_retention.gigabytes(plan, RetentionNeed::Busy);
 }
 
 void DataCalculatorPage::connectInputs()

@@ -2,6 +2,7 @@
 
 #include "model/PlanCalculatorInputs.h"
 #include "model/Result.h"
+#include "model/RetentionProfile.h"
 
 #include <QString>
 #include <QWidget>
@@ -52,6 +53,11 @@ signals:
     // where there is none.
     void setTimeRange(double busyDays, double calmDays);
     void setDiskSizeRange(double calmGB, double busyGB);
+    // Right after those: what the groups that keep their own retention make
+    // of each figure, in words (whether the disk holds every retention; the
+    // groups that need the most); empty clears the line.
+    void setTimeNote(const QString &note);
+    void setDiskSizeNote(const QString &note);
     // The user changed an input or the page in front.
     void inputsChanged();
 
@@ -60,6 +66,8 @@ public slots:
     // The storage bitrate should every scene turn out calm or busy; comes
     // right before OnDeviceChanged, which works the figures out with it.
     void onStorageRange(double calmKbps, double busyKbps);
+    // How the groups keep their video; comes before onStorageRange.
+    void onRetention(const RetentionProfile &retention);
     void onDeviceChangedToBandWidth(QString &channelCount, QString &IPCCount, QString &DVRCount, QString &bandWidth,
                                     QString &unit);
     void OnSwitchBarChanged(bool state);
@@ -94,12 +102,16 @@ private:
     // The disk size as it counts: "12." as 12, an empty field as 0.
     QString diskText() const;
     double diskSizeInGB() const;
-    // The wanted retention in recording hours.
+    // The wanted retention in recording hours, and in days.
     int retentionHours() const;
+    int retentionDays() const;
+    // Works out the days and the disk when some group keeps its own retention.
+    void recomputeOwn(double diskGB);
 
     double m_totalBitrate = 0.0;
     double m_calmBitrate = 0.0;
     double m_busyBitrate = 0.0;
+    RetentionProfile m_retention;
     Result m_result;
 
     // The page in front, also while the stack still holds its place.

@@ -139,6 +139,9 @@ void DataDisplayPage::setupForm()
 
     m_labelExactTime = FigureHolder::addNote(layout, QStringLiteral("m_labelExactTime"), kExactLines, this);
     m_labelTimeRange = FigureHolder::addNote(layout, QStringLiteral("m_labelTimeRange"), kExactLines, this);
+    // Only while some group keeps its own retention; hidden, it keeps no room.
+    m_labelTimeNote = FigureHolder::addNote(layout, QStringLiteral("m_labelTimeNote"), 4, this);
+    m_labelTimeNote->parentWidget()->hide();
 
     layout->addStretch(1);
     const QString zero = QStringLiteral("0");
@@ -167,4 +170,13 @@ void DataDisplayPage::addBlock(const QString &widgetName, QWidget *block, QLabel
     outer->addWidget(block);
     outer->addWidget(tipHolder);
     outer->addWidget(line);
+}
+
+void DataDisplayPage::displayTimeNote(const QString &note)
+{
+    m_labelTimeNote->setText(note);
+    // The holder takes its lines of room only while there is a note.
+    QWidget *holder = m_labelTimeNote->parentWidget();
+    if (holder->isHidden() != note.isEmpty())
+        holder->setVisible(!note.isEmpty());
 }

@@ -28,11 +28,16 @@ public slots:
     // clears the line.
     void displayTimeRange(double busyDays, double calmDays);
 
+    // What the groups that keep their own retention make of the figure, in
+    // words; empty clears the line.
+    void displayTimeNote(const QString &note);
+
 private:
     void setupForm();
     // The unit under each figure, in the plural that figure takes.
     void showUnits(const QString &day, const QString &week, const QString &month);
-    void addBlock(const QString &widgetName, QWidget *block, QLabel *method, FigureLabel *number, QLabel *tip, QFrame *line);
+    void addBlock(const QString &widgetName, QWidget *block, QLabel *method, FigureLabel *number, QLabel *tip,
+                  QFrame *line);
 
     QLabel *m_labelDiskplayTimeNeed = nullptr;
     QWidget *m_widgetDiskplayByDay = nullptr;
@@ -52,4 +57,5 @@ private:
     QFrame *m_diskplayLine1 = nullptr;
     QLabel *m_labelExactTime = nullptr;
     QLabel *m_labelTimeRange = nullptr;
+    QLabel *m_labelTimeNote = nullptr;
 };

@@ -128,12 +128,14 @@ void DiskArrayPage::setupForm()
     m_labelArrayCapacity = makeFigure(QStringLiteral("m_labelArrayCapacity"), m_widgetArrayFigures);
     m_labelArrayDays = makeFigure(QStringLiteral("m_labelArrayDays"), m_widgetArrayFigures);
     m_labelArrayDaysRange = makeFigure(QStringLiteral("m_labelArrayDaysRange"), m_widgetArrayFigures);
+    m_labelArrayAnswer = makeFigure(QStringLiteral("m_labelArrayAnswer"), m_widgetArrayFigures);
     m_labelArrayNeed = makeFigure(QStringLiteral("m_labelArrayNeed"), m_widgetArrayFigures);
     m_labelArrayNeedRange = makeFigure(QStringLiteral("m_labelArrayNeedRange"), m_widgetArrayFigures);
     figures->addWidget(m_labelArrayCapacity);
     figures->addSpacing(6);
     figures->addWidget(m_labelArrayDays);
     figures->addWidget(m_labelArrayDaysRange);
+    figures->addWidget(m_labelArrayAnswer);
     figures->addSpacing(6);
     figures->addWidget(m_labelArrayNeed);
     figures->addWidget(m_labelArrayNeedRange);
@@ -202,6 +204,7 @@ void DiskArrayPage::fillResult(Result &result) const
     result.arrayDrivesNeededCalm = m_figures.arrayDrivesNeededCalm;
     result.arrayDrivesNeededBusy = m_figures.arrayDrivesNeededBusy;
     result.arrayNeedFault = m_figures.arrayNeedFault;
+    result.arrayAnswer = m_figures.arrayAnswer;
 }
 
 void DiskArrayPage::recompute()
@@ -214,6 +217,11 @@ void DiskArrayPage::recompute()
     const DiskArray array(driveTB, drives, level, spares);
     const DiskArray::Fault fault = array.check();
 
+    // With groups of their own retention the need is theirs and the plan's together.
+    const bool own = m_load.retention.anyOwn();
+    const auto neededGB = [this](RetentionNeed::Scene scene) {
+        return m_load.retention.gigabytes({m_load.retentionDays, double(m_load.hoursPerDay)}, scene);
+    };
     Result &f = m_figures;
     f = Result();
     f.arrayDriveTB = driveTB;
@@ -226,16 +234,27 @@ void DiskArrayPage::recompute()
         f.arrayRawTB = array.rawTB();
         f.arrayUsableTB = array.usableTB();
         f.arrayUsableTiB = DiskArray::toTiB(f.arrayUsableTB);
-        f.arrayDays = daysKept(m_load.kbps, f.arrayUsableTB, m_load.hoursPerDay);
-        f.arrayCalmDays = daysKept(m_load.calmKbps, f.arrayUsableTB, m_load.hoursPerDay);
-        f.arrayBusyDays = daysKept(m_load.busyKbps, f.arrayUsableTB, m_load.hoursPerDay);
+        if (own) {
+            // The groups that follow the plan keep what the others leave.
+            const double usableGB = f.arrayUsableTB * 1000.0;
+            f.arrayDays = m_load.retention.followingDays(usableGB, m_load.hoursPerDay, RetentionNeed::AsPlanned);
+            f.arrayCalmDays = m_load.retention.followingDays(usableGB, m_load.hoursPerDay, RetentionNeed::Calm);
+            f.arrayBusyDays = m_load.retention.followingDays(usableGB, m_load.hoursPerDay, RetentionNeed::Busy);
+            f.arrayAnswer =
+                FigureFormat::diskAnswer(RetentionNeed::answer(usableGB, neededGB(RetentionNeed::AsPlanned)));
+        } else {
+            f.arrayDays = daysKept(m_load.kbps, f.arrayUsableTB, m_load.hoursPerDay);
+            f.arrayCalmDays = daysKept(m_load.calmKbps, f.arrayUsableTB, m_load.hoursPerDay);
+            f.arrayBusyDays = daysKept(m_load.busyKbps, f.arrayUsableTB, m_load.hoursPerDay);
+        }
     }
 
     // The drives the retention needs; a drive size out of range has no answer.
-    if (m_load.kbps > 0.0 && m_load.retentionHours > 0) {
-        const auto need = [&](double kbps, QString *why) {
+    if (m_load.kbps > 0.0 && (own || m_load.retentionHours > 0)) {
+        const auto need = [&](double kbps, RetentionNeed::Scene scene, QString *why) {
             DiskArray::Fault needFault = DiskArray::NoFault;
-            const double gigabytes = BitrateCalculator::diskSizeForHours(kbps, m_load.retentionHours);
+            const double gigabytes =
+                own ? neededGB(scene) : BitrateCalculator::diskSizeForHours(kbps, m_load.retentionHours);
             const int count = DiskArray::drivesNeeded(gigabytes, driveTB, level, spares, needFault);
             if (why)
                 *why = DiskArray::faultText(needFault, level);
@@ -245,9 +264,9 @@ void DiskArrayPage::recompute()
                 return DiskArray::kMaxDrives + 1;
             return count;
         };
-        f.arrayDrivesNeeded = need(m_load.kbps, &f.arrayNeedFault);
-        f.arrayDrivesNeededCalm = need(m_load.calmKbps, nullptr);
-        f.arrayDrivesNeededBusy = need(m_load.busyKbps, nullptr);
+        f.arrayDrivesNeeded = need(m_load.kbps, RetentionNeed::AsPlanned, &f.arrayNeedFault);
+        f.arrayDrivesNeededCalm = need(m_load.calmKbps, RetentionNeed::Calm, nullptr);
+        f.arrayDrivesNeededBusy = need(m_load.busyKbps, RetentionNeed::Busy, nullptr);
     }
     showFigures();
 }
@@ -270,6 +289,7 @@ void DiskArrayPage::showFigures()
     if (!(m_load.kbps > 0.0)) {
         m_labelArrayDays->setText(tr("Add a device to see how long the array keeps video."));
         m_labelArrayDaysRange->clear();
+        m_labelArrayAnswer->clear();
         m_labelArrayNeed->clear();
         m_labelArrayNeedRange->clear();
     } else {
@@ -280,14 +300,18 @@ void DiskArrayPage::showFigures()
                 ? tr("Keeps %1 at %2 h a day").arg(FigureFormat::days(f.arrayDays)).arg(m_load.hoursPerDay)
                 //: Said instead of the days the array keeps when 0 hours are recorded a day.
                 : tr("Records no hours a day."));
+        if (m_load.retention.anyOwn() && !m_load.retention.anyFollowing())
+            m_labelArrayDays->clear();
         m_labelArrayDaysRange->setText(FigureFormat::retentionRange(f.arrayBusyDays, f.arrayCalmDays));
+        m_labelArrayAnswer->setText(f.arrayAnswer);
         m_labelArrayNeed->setText(
             //: The drives the wanted retention needs: %1 that retention ("30 days", "1 week"), %n the drives.
             f.arrayDrivesNeeded > 0 ? tr("For %1: %n drive(s)", nullptr, f.arrayDrivesNeeded).arg(m_load.retentionText)
                                     : f.arrayNeedFault);
         m_labelArrayNeedRange->setText(FigureFormat::driveCountRange(f.arrayDrivesNeededCalm, f.arrayDrivesNeededBusy));
     }
-    for (QLabel *label : {m_labelArrayDaysRange, m_labelArrayNeed, m_labelArrayNeedRange})
+    for (QLabel *label :
+         {m_labelArrayDays, m_labelArrayDaysRange, m_labelArrayAnswer, m_labelArrayNeed, m_labelArrayNeedRange})
         showWhen(label, !label->text().isEmpty());
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/PlanCalculatorInputs.h"
 #include "model/Result.h"
+#include "model/RetentionProfile.h"
 
 #include <QWidget>
 
@@ -35,7 +36,10 @@ public:
 
     // The storage bitrate now and for calm and busy scenes (kbps), the hours
     // recorded a day, and the wanted retention in hours with its text
-    // ("30 days"). Recomputes the figures.
+    // ("30 days"). When some group keeps its own retention, the figures
+    // come from how every group keeps its video instead, the groups that
+    // follow the plan keeping the wanted retention in days. Recomputes the
+    // figures.
     struct Load
     {
         double kbps = 0.0;
@@ -44,6 +48,8 @@ public:
         int hoursPerDay = 24;
         int retentionHours = 24;
         QString retentionText;
+        RetentionProfile retention;
+        int retentionDays = 1;
     };
     void setLoad(const Load &load);
 
@@ -75,6 +81,7 @@ private:
     QLabel *m_labelArrayCapacity = nullptr;
     QLabel *m_labelArrayDays = nullptr;
     QLabel *m_labelArrayDaysRange = nullptr;
+    QLabel *m_labelArrayAnswer = nullptr;
     QLabel *m_labelArrayNeed = nullptr;
     QLabel *m_labelArrayNeedRange = nullptr;
 };

@@ -37,6 +37,9 @@ SizeDisplayPage::SizeDisplayPage(QWidget *parent) : QWidget(parent)
     // after the range may wrap in a narrow column.
     m_labelExactSize = FigureHolder::addNote(layout, QStringLiteral("m_labelExactSize"), 1, this);
     m_labelSizeRange = FigureHolder::addNote(layout, QStringLiteral("m_labelSizeRange"), 2, this);
+    // Only while some group keeps its own retention; hidden, it keeps no room.
+    m_labelSizeNote = FigureHolder::addNote(layout, QStringLiteral("m_labelSizeNote"), 2, this);
+    m_labelSizeNote->parentWidget()->hide();
     layout->addStretch(1);
 }
 
@@ -69,4 +72,13 @@ void SizeDisplayPage::displayExactSize(double gigabytes)
 void SizeDisplayPage::displaySizeRange(double calmGB, double busyGB)
 {
     m_labelSizeRange->setText(FigureFormat::diskSizeRange(calmGB, busyGB));
+}
+
+void SizeDisplayPage::displaySizeNote(const QString &note)
+{
+    m_labelSizeNote->setText(note);
+    // The holder takes its lines of room only while there is a note.
+    QWidget *holder = m_labelSizeNote->parentWidget();
+    if (holder->isHidden() != note.isEmpty())
+        holder->setVisible(!note.isEmpty());
 }

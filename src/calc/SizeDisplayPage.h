@@ -26,10 +26,15 @@ public slots:
     // clears the line.
     void displaySizeRange(double calmGB, double busyGB);
 
+    // What the groups that keep their own retention make of the figure, in
+    // words; empty clears the line.
+    void displaySizeNote(const QString &note);
+
 private:
     QLabel *m_labelDisplaySizeTitle = nullptr;
     QWidget *m_WidgetSizeBack = nullptr;
     FigureLabel *m_labelDisplaySize = nullptr;
     QLabel *m_labelExactSize = nullptr;
     QLabel *m_labelSizeRange = nullptr;
+    QLabel *m_labelSizeNote = nullptr;
 };

@@ -482,7 +482,9 @@ void DeviceAddPage::convertStandard(int toStandard)
 
 void DeviceAddPage::announceTotals()
 {
-    // The bounds first, so that the calculator works out every figure once.
+    // The retention and the bounds first, so that the calculator works out
+    // every figure once.
+    emit signalRetention(m_totals.retention());
     emit signalStorageRange(m_totals.storageBitrateLow(), m_totals.storageBitrateHigh());
     emit SignalDeviceChanged(m_totals.storageBitrate());
 

@@ -69,6 +69,8 @@ signals:
     // The storage bitrate, in kbps, should every scene turn out calm or busy
     // (DeviceTotals::storageBitrateLow and High); right before SignalDeviceChanged.
     void signalStorageRange(double lowKbps, double highKbps);
+    // How the groups keep their video; before signalStorageRange.
+    void signalRetention(const RetentionProfile &retention);
     void SianalDeviceDelete(int iChannelGroupNumber);
     void SignalFramerateStandard(int index);
     void signalCover();

@@ -308,6 +308,10 @@ void VantorMainPage::connectSignals()
     connect(m_pDeviceAddPage, &DeviceAddPage::signalStorageRange, calculator, &DataCalculatorPage::onStorageRange);
     connect(calculator, &DataCalculatorPage::setTimeRange, timeDisplay, &DataDisplayPage::displayTimeRange);
     connect(calculator, &DataCalculatorPage::setDiskSizeRange, sizeDisplay, &SizeDisplayPage::displaySizeRange);
+    // And what the groups with a retention of their own make of them.
+    connect(m_pDeviceAddPage, &DeviceAddPage::signalRetention, calculator, &DataCalculatorPage::onRetention);
+    connect(calculator, &DataCalculatorPage::setTimeNote, timeDisplay, &DataDisplayPage::displayTimeNote);
+    connect(calculator, &DataCalculatorPage::setDiskSizeNote, sizeDisplay, &SizeDisplayPage::displaySizeNote);
     connect(m_pDeviceEditor, &DeviceEditor::signalCurrentFrameStandard, m_pDeviceAddPage,
             &DeviceAddPage::OnFrametareStandardChanged);
     connect(m_pCapacityCalculation, &CapacityCalculation::signalClear, m_pDeviceAddPage,

@@ -36,16 +36,24 @@ double DeviceTotals::storageRate(const StructDeviceItem &item)
 
 void DeviceTotals::add(const StructDeviceItem &item)
 {
-    const double groupRate = item.iChannelCount * item.dBitrate;
-    const double stored = storageRate(item);
-    m_storageBitrate += stored;
-    // Each step of complexity halves or doubles a recommendation.
-    const int complexity = qBound(int(Low), item.iComplexity, int(High));
-    m_storageLow += item.bRateFromTable ? stored * std::ldexp(1.0, Low - complexity) : stored;
-    m_storageHigh += item.bRateFromTable ? stored * std::ldexp(1.0, High - complexity) : stored;
+    m_retention.add(item);
+    if (item.policy.own) {
+        // Sub-stream and audio ride along; the rule for calm and busy scenes is
+        // the retention's, which leaves typed rates and audio as they are.
+        m_storageBitrate += RetentionNeed::storageKbps(item);
+        m_storageLow += RetentionNeed::storageKbps(item, RetentionNeed::Calm);
+        m_storageHigh += RetentionNeed::storageKbps(item, RetentionNeed::Busy);
+    } else {
+        const double stored = storageRate(item);
+        m_storageBitrate += stored;
+        // Each step of complexity halves or doubles a recommendation.
+        const int complexity = qBound(int(Low), item.iComplexity, int(High));
+        m_storageLow += item.bRateFromTable ? stored * std::ldexp(1.0, Low - complexity) : stored;
+        m_storageHigh += item.bRateFromTable ? stored * std::ldexp(1.0, High - complexity) : stored;
+    }
     if (!isWatchedLive(item.iViewMode))
         return;
-    m_bandwidthSum += groupRate;
+    m_bandwidthSum += item.policy.own ? RetentionNeed::networkKbps(item) : item.iChannelCount * item.dBitrate;
     m_channelCount += item.iChannelCount;
     if (item.strDeviceType == QLatin1String("IPC"))
         m_ipcCount += item.iChannelCount;

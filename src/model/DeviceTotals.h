@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/RetentionProfile.h"
 #include "model/StructDeviceItem.h"
 
 #include <QMap>
@@ -18,7 +19,8 @@ public:
     void add(const StructDeviceItem &item);
 
     // kbps over the groups recorded to disk (view modes 2 and 3), each at its
-    // recording share, not rounded.
+    // recording share, not rounded; a group with its own policy counts its
+    // sub-stream and audio too.
     double storageBitrate() const { return m_storageBitrate; }
     // The same if every group's scene turned out calm (Low complexity) or busy
     // (High); groups whose rate was typed keep it.
@@ -26,6 +28,9 @@ public:
     double storageBitrateHigh() const { return m_storageHigh; }
     // kbps over the groups watched live (view modes 1 and 3).
     double bandwidthSum() const { return m_bandwidthSum; }
+
+    // The retention the groups keep, for the calculator.
+    const RetentionProfile &retention() const { return m_retention; }
 
     // Channels of the live-view groups, in decimal, in total and by type.
     QString channelCount() const { return QString::number(m_channelCount); }
@@ -50,4 +55,5 @@ private:
     qint64 m_channelCount = 0;
     qint64 m_ipcCount = 0;
     qint64 m_dvrCount = 0;
+    RetentionProfile m_retention;
 };

@@ -4,6 +4,7 @@
 #include "model/SaturatingCast.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <cmath>
 #include <limits>
@@ -206,6 +207,45 @@ QString FigureFormat::diskSize(double gigabytes)
     }
     //: A disk size in gigabytes with one decimal.
     return tr("%1 GB").arg(tenth(gigabytes, Rounding::Up));
+}
+
+QString FigureFormat::diskAnswer(const RetentionNeed::DiskAnswer &answer)
+{
+    if (!(answer.scale > 0.0))
+        return QString();
+    // Rounded down, so that "× 1.23" and "23 %" hold; 1.23 - 1 is a hair
+    // under 0.23 in binary and still reads 23 %.
+    // A disk short by less reads × 0.99, never × 1.00.
+    const double hair = 1e-12;
+    const double hundredths = std::floor(answer.scale * 100.0 + hair);
+    const QString scale = number((answer.holds ? hundredths : qMin(hundredths, 99.0)) / 100.0, 'f', 2);
+    if (answer.holds) {
+        const int percent = int(std::floor(answer.spare * 100.0 + hair));
+        //: Whether a disk holds every group's retention: %1 the whole per cent of the disk left over, %2 the
+        //: factor every retention could be multiplied by and still fit ("1.23").
+        return tr("Holds every retention with %1 % to spare; all retentions × %2 would still fit.")
+            .arg(percent)
+            .arg(scale);
+    }
+    //: A disk too small for every group's retention: %1 what is missing with its unit ("4.1 TB"), %2 the factor
+    //: every retention would have to be multiplied by to fit ("0.87").
+    return tr("Falls short by %1; all retentions × %2 would fit.").arg(diskSize(answer.shortGB), scale);
+}
+
+QString FigureFormat::largestShares(const QList<RetentionProfile::Share> &largest, int groups, double totalGB)
+{
+    if (groups < 2 || !isFigure(totalGB) || largest.isEmpty())
+        return QString();
+    QStringList parts;
+    for (const RetentionProfile::Share &share : largest)
+        //: One group in the list of those that need the most disk: %1 its name, %2 its whole per cent of the
+        //: disk the plan needs.
+        parts.append(tr("%1 %2 %").arg(share.name).arg(qRound(share.gigabytes / totalGB * 100.0)));
+    //: Separator between the groups of "Largest: %1".
+    const QString separator = tr(", ");
+    //: The groups that need the most disk and their shares of the whole: %1 the list ("Plates (4) 38 %, Lobby
+    //: (1) 21 %").
+    return tr("Largest: %1").arg(parts.join(separator));
 }
 
 QString FigureFormat::days(double days)

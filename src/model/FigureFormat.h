@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/RetentionNeed.h"
+#include "model/RetentionProfile.h"
+
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 
 // How every figure of the plan is written, on the screen and in the report
@@ -71,6 +75,17 @@ public:
     // "3–5 drives depending on scene activity"; a bound past the largest
     // array (DiskArray::kMaxDrives) reads "more than" that.
     static QString driveCountRange(int fewest, int most);
+
+    // Whether a disk holds what every group's retention needs: "Holds every
+    // retention with 23 % to spare; all retentions × 1.23 would still fit."
+    // or "Falls short by 4.1 TB; all retentions × 0.87 would fit.". The
+    // share and the scale round down, the shortfall up, so that each holds
+    // its promise. Empty when nothing is needed.
+    static QString diskAnswer(const RetentionNeed::DiskAnswer &answer);
+    // The groups that need the most and their share of the whole need,
+    // rounded to the nearest per cent: "Largest: Plates (4) 38 %, Lobby (1)
+    // 21 %". Empty for fewer than two groups or no need.
+    static QString largestShares(const QList<RetentionProfile::Share> &largest, int groups, double totalGB);
 
     // A cell with a range: the range, else the one figure there is, else none().
     static QString daysRange(double fewestDays, double mostDays);

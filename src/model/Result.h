@@ -45,6 +45,14 @@ struct Result
     double calmDiskGB = 0.0;
     double busyDiskGB = 0.0;
 
+    // When any group keeps its own retention: whether the disk holds every
+    // group's retention, with the groups that follow the plan at the wanted
+    // retention (saveTime) and recordHoursPerDay, in words; empty otherwise.
+    QString retentionAnswer;
+    // The groups that need the most of the disk for the retention and their
+    // shares, in words; empty for fewer than two groups.
+    QString largestNeeds;
+
     // The disk array, for the report's section on it: shown once the planner
     // has set one up or has its page in front.
     bool arrayShown = false;
@@ -63,12 +71,15 @@ struct Result
     double arrayCalmDays = 0.0;
     double arrayBusyDays = 0.0;
     // Drives of that size, level and spares the wanted retention (saveTime)
-    // needs; 0 with arrayNeedFault saying why when no such array exists. A
+    // needs; 0 with arrayNeedFault saying why when no such array exists.
+    // With groups of their own retention, arrayAnswer says whether the array
+    // holds every one. A
     // calm or busy bound past the largest array reads DiskArray::kMaxDrives + 1.
     int arrayDrivesNeeded = 0;
     int arrayDrivesNeededCalm = 0;
     int arrayDrivesNeededBusy = 0;
     QString arrayNeedFault;
+    QString arrayAnswer;
 
     friend bool operator==(const Result &a, const Result &b)
     {
@@ -78,13 +89,15 @@ struct Result
                a.channelCount == b.channelCount && a.ipcCount == b.ipcCount && a.dvrCount == b.dvrCount &&
                a.bandWidth == b.bandWidth && a.exactDays == b.exactDays && a.exactDiskGB == b.exactDiskGB &&
                a.calmDays == b.calmDays && a.busyDays == b.busyDays && a.calmDiskGB == b.calmDiskGB &&
-               a.busyDiskGB == b.busyDiskGB && a.arrayShown == b.arrayShown && a.arrayDriveTB == b.arrayDriveTB &&
+               a.busyDiskGB == b.busyDiskGB && a.retentionAnswer == b.retentionAnswer &&
+               a.largestNeeds == b.largestNeeds && a.arrayShown == b.arrayShown && a.arrayDriveTB == b.arrayDriveTB &&
                a.arrayDrives == b.arrayDrives && a.arrayLevel == b.arrayLevel && a.arraySpares == b.arraySpares &&
                a.arrayFault == b.arrayFault && a.arrayRawTB == b.arrayRawTB && a.arrayUsableTB == b.arrayUsableTB &&
                a.arrayUsableTiB == b.arrayUsableTiB && a.arrayDays == b.arrayDays &&
                a.arrayCalmDays == b.arrayCalmDays && a.arrayBusyDays == b.arrayBusyDays &&
                a.arrayDrivesNeeded == b.arrayDrivesNeeded && a.arrayDrivesNeededCalm == b.arrayDrivesNeededCalm &&
-               a.arrayDrivesNeededBusy == b.arrayDrivesNeededBusy && a.arrayNeedFault == b.arrayNeedFault;
+               a.arrayDrivesNeededBusy == b.arrayDrivesNeededBusy && a.arrayNeedFault == b.arrayNeedFault &&
+               a.arrayAnswer == b.arrayAnswer;
     }
     friend bool operator!=(const Result &a, const Result &b) { return !(a == b); }
 };

@@ -1,5 +1,6 @@
 #include "model/RetentionNeed.h"
 
+#include "model/DeviceEnums.h"
 #include "model/DeviceTotals.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@ namespace {
 
 // The group at another rate per channel and recording share, so that the
 // storage rate follows the device list's own rule for recorded groups.
-double storageKbps(const StructDeviceItem &group, double channelKbps, int share)
+double recordedKbps(const StructDeviceItem &group, double channelKbps, int share)
 {
     StructDeviceItem tier = group;
     tier.dBitrate = channelKbps;
@@ -17,29 +18,75 @@ double storageKbps(const StructDeviceItem &group, double channelKbps, int share)
     return DeviceTotals::storageRate(tier);
 }
 
+// What a scene makes of a rate the tables recommended at `complexity`: each
+// step halves or doubles it, as the device list's ranges count it.
+double sceneFactor(RetentionNeed::Scene scene, int complexity)
+{
+    const int from = qBound(int(Low), complexity, int(High));
+    if (scene == RetentionNeed::Calm)
+        return std::ldexp(1.0, Low - from);
+    if (scene == RetentionNeed::Busy)
+        return std::ldexp(1.0, High - from);
+    return 1.0;
+}
+
+double mainChannelKbps(const StructDeviceItem &group, RetentionNeed::Scene scene)
+{
+    return group.bRateFromTable ? group.dBitrate * sceneFactor(scene, group.iComplexity) : group.dBitrate;
+}
+
+double subChannelKbps(const StructDeviceItem &group, RetentionNeed::Scene scene)
+{
+    const RetentionPolicy &policy = group.policy;
+    return policy.subStreamRateTyped ? policy.subStreamKbps
+                                     : policy.subStreamKbps * sceneFactor(scene, group.iComplexity);
+}
+
 } // namespace
 
 QList<RetentionNeed::Tier> RetentionNeed::tiers(const StructDeviceItem &group, const RetentionPolicy &policy,
-                                                const PlanWide &plan)
+                                                const PlanWide &plan, Scene scene)
 {
     const bool own = policy.own;
     const double audio = own ? policy.audioKbps() : 0.0;
     const double hours = own ? policy.averageHoursPerDay() : plan.hoursPerDay;
     const int days = own ? policy.retentionDays() : plan.days;
+    StructDeviceItem sized = group;
+    sized.policy = policy;
+    const double video = mainChannelKbps(sized, scene);
     QList<Tier> out;
-    const double mainKbps = storageKbps(group, group.dBitrate + audio, group.iRecordingShare);
+    const double mainKbps = recordedKbps(group, video + audio, group.iRecordingShare);
     if (!(mainKbps > 0.0))
         return out;
     out.append({Tier::Main, mainKbps, hours, days});
     if (!own)
         return out;
     if (policy.eventDays > 0 && group.iRecordingShare >= StructDeviceItem::kContinuousShare)
-        out.append(
-            {Tier::Events, storageKbps(group, group.dBitrate + audio, policy.eventShare), hours, policy.eventDays});
+        out.append({Tier::Events, recordedKbps(group, video + audio, policy.eventShare), hours, policy.eventDays});
     if (policy.subStreamDays > 0)
-        out.append({Tier::SubStream, storageKbps(group, policy.subStreamKbps + audio, group.iRecordingShare), hours,
-                    days + policy.subStreamDays});
+        out.append({Tier::SubStream, recordedKbps(group, subChannelKbps(sized, scene) + audio, group.iRecordingShare),
+                    hours, days + policy.subStreamDays});
     return out;
+}
+
+double RetentionNeed::storageKbps(const StructDeviceItem &group, Scene scene)
+{
+    const RetentionPolicy &policy = group.policy;
+    const double audio = policy.own ? policy.audioKbps() : 0.0;
+    double channel = mainChannelKbps(group, scene) + audio;
+    if (policy.own && policy.subStreamDays > 0)
+        channel += subChannelKbps(group, scene) + audio;
+    return recordedKbps(group, channel, group.iRecordingShare);
+}
+
+double RetentionNeed::networkKbps(const StructDeviceItem &group)
+{
+    const RetentionPolicy &policy = group.policy;
+    const double audio = policy.own ? policy.audioKbps() : 0.0;
+    double channel = group.dBitrate + audio;
+    if (policy.own && policy.subStreamDays > 0)
+        channel += policy.subStreamKbps + audio;
+    return group.iChannelCount * channel;
 }
 
 double RetentionNeed::gigabytes(const Tier &tier)
@@ -50,35 +97,13 @@ double RetentionNeed::gigabytes(const Tier &tier)
     return hours * (tier.kbps * 3600) * 1.0030090270812437 / 8000000 * 1.024;
 }
 
-double RetentionNeed::gigabytes(const StructDeviceItem &group, const RetentionPolicy &policy, const PlanWide &plan)
+double RetentionNeed::gigabytes(const StructDeviceItem &group, const RetentionPolicy &policy, const PlanWide &plan,
+                                Scene scene)
 {
     double sum = 0.0;
-    for (const Tier &tier : tiers(group, policy, plan))
+    for (const Tier &tier : tiers(group, policy, plan, scene))
         sum += gigabytes(tier);
     return sum;
-}
-
-double RetentionNeed::gigabytes(const QVector<StructDeviceItem> &groups, const PlanWide &plan)
-{
-    double sum = 0.0;
-    for (const StructDeviceItem &group : groups)
-        sum += gigabytes(group, group.policy, plan);
-    return sum;
-}
-
-QList<std::pair<int, double>> RetentionNeed::largest(const QVector<StructDeviceItem> &groups, const PlanWide &plan,
-                                                     int count)
-{
-    QList<std::pair<int, double>> needs;
-    needs.reserve(groups.size());
-    for (qsizetype i = 0; i < groups.size(); ++i)
-        needs.append({int(i), gigabytes(groups.at(i), groups.at(i).policy, plan)});
-    // Equal needs keep the list's order.
-    std::stable_sort(needs.begin(), needs.end(), [](const std::pair<int, double> &a, const std::pair<int, double> &b) {
-        return a.second > b.second;
-    });
-    needs.resize(qBound(qsizetype(0), qsizetype(count), needs.size()));
-    return needs;
 }
 
 bool RetentionNeed::anyOwn(const QVector<StructDeviceItem> &groups)

@@ -6,8 +6,6 @@
 #include <QList>
 #include <QVector>
 
-#include <utility>
-
 // What a group puts on disk when it keeps its video as its policy says: the
 // sum over its tiers of storage rate × recording hours × days, with the
 // overhead of the calculator's capacity formulas. A group without a policy
@@ -22,6 +20,11 @@ public:
         int days = 1;
         double hoursPerDay = 24.0;
     };
+
+    // The rates as planned, or should every scene turn out calm or busy:
+    // rates recommended by the tables halve or double per step of
+    // complexity, typed rates and audio stay.
+    enum Scene { AsPlanned = 0, Calm = 1, Busy = 2 };
 
     // One kind of recording and how long it is kept: kbps over all the
     // group's channels at the share of the time they record.
@@ -38,16 +41,17 @@ public:
     // for the days after it; the sub-stream, recorded beside the main stream
     // from the start, for the retention and the days after it. Audio rides in
     // each stream.
-    static QList<Tier> tiers(const StructDeviceItem &group, const RetentionPolicy &policy, const PlanWide &plan);
+    static QList<Tier> tiers(const StructDeviceItem &group, const RetentionPolicy &policy, const PlanWide &plan,
+                             Scene scene = AsPlanned);
     static double gigabytes(const Tier &tier);
-    static double gigabytes(const StructDeviceItem &group, const RetentionPolicy &policy, const PlanWide &plan);
+    static double gigabytes(const StructDeviceItem &group, const RetentionPolicy &policy, const PlanWide &plan,
+                            Scene scene = AsPlanned);
+    // kbps a group with its own policy records and sends while it records:
+    // its main stream and sub-stream, each with its audio. Storage counts
+    // the recording share, the network the whole time.
+    static double storageKbps(const StructDeviceItem &group, Scene scene = AsPlanned);
+    static double networkKbps(const StructDeviceItem &group);
 
-    // Every group together, in the list's order.
-    static double gigabytes(const QVector<StructDeviceItem> &groups, const PlanWide &plan);
-    // The groups that need the most, largest first, at most `count` of them:
-    // their place in `groups` and what they need.
-    static QList<std::pair<int, double>> largest(const QVector<StructDeviceItem> &groups, const PlanWide &plan,
-                                                 int count);
     // Whether any group keeps its own policy; with none, the calculator's
     // figures are the plan-wide ones as they have always been.
     static bool anyOwn(const QVector<StructDeviceItem> &groups);

@@ -194,6 +194,59 @@ private slots:
         QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("m_widgetArrayFigures"))->isVisible());
     }
 
+    // Worked by hand: a lobby of 8 × 1024 kbps follows the plan's 30 days at
+    // 24 h (2726.09 GB); 4 plate cameras of 4096 kbps with G.711 (64 kbps)
+    // keep 90 days: 4 × 4160 = 16640 kbps for 2160 h, 16612.09 GB; together
+    // 19338.18 GB. 20 TB holds them with 3.4 % to spare (× 1.03), and leaves
+    // the lobby 37.28 days. Four 8 TB drives in RAID 5 (24 TB) hold them
+    // with 24.1 % to spare; 19338 GB need 3 data drives, 4 in RAID 5. Both are watched
+    // live: 8192 + 16640 kbps = 24.25 Mbps, shown rounded up.
+    void groupsKeepingTheirOwnRetention()
+    {
+        StructDeviceItem lobby;
+        lobby.strDeviceType = QStringLiteral("IPC");
+        lobby.strChannelName = QStringLiteral("Lobby(1)");
+        lobby.iChannelGroupNumber = 1;
+        lobby.iChannelCount = 8;
+        lobby.dBitrate = 1024;
+        lobby.iViewMode = 3;
+        StructDeviceItem plates = lobby;
+        plates.strChannelName = QStringLiteral("Plates(2)");
+        plates.iChannelGroupNumber = 2;
+        plates.iChannelCount = 4;
+        plates.dBitrate = 4096;
+        plates.policy.own = true;
+        plates.policy.retention = 90;
+        plates.policy.audio = RetentionPolicy::G711;
+        page()->setGroups({lobby, plates});
+
+        CapacityCalculation *panel = m_window->getCapacityCalculation();
+        panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditSaveTime"))->setText(QStringLiteral("30"));
+        panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditGT"))->setText(QStringLiteral("20"));
+        Result r = result();
+        QVERIFY2(qAbs(r.exactDiskGB - 19338.18) < 0.01, qPrintable(QString::number(r.exactDiskGB)));
+        QVERIFY2(qAbs(r.exactDays - 37.28) < 0.01, qPrintable(QString::number(r.exactDays)));
+        QVERIFY2(r.retentionAnswer.contains(QStringLiteral("3 %")) &&
+                     r.retentionAnswer.contains(QStringLiteral("1.03")),
+                 qPrintable(r.retentionAnswer));
+        QVERIFY2(r.largestNeeds.contains(QStringLiteral("Plates(2) 86 %")), qPrintable(r.largestNeeds));
+        QCOMPARE(r.bandWidth, QStringLiteral("24.3 Mpbs"));
+        QCOMPARE(labelText(panel, "m_labelTimeNote"), r.retentionAnswer);
+
+        panel->findChild<QAbstractButton *>(QStringLiteral("calArrayBtn"))->click();
+        panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditDriveSize"))->setText(QStringLiteral("8"));
+        panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditDriveCount"))->setText(QStringLiteral("4"));
+        r = result();
+        QCOMPARE(r.arrayDrivesNeeded, 4);
+        QVERIFY2(r.arrayAnswer.contains(QStringLiteral("24 %")), qPrintable(r.arrayAnswer));
+
+        // Without a group of its own retention, the notes go.
+        plates.policy = RetentionPolicy();
+        page()->setGroups({lobby, plates});
+        QCOMPARE(result().retentionAnswer, QString());
+        QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("m_labelTimeNote"))->parentWidget()->isVisibleTo(panel));
+    }
+
     void deletingTheOnlyGroupLeavesZerosAndFreesItsNumber()
     {
         add();

@@ -15,6 +15,8 @@ private slots:
     void diskSize();
     void ranges_data();
     void ranges();
+    void diskAnswer_data();
+    void diskAnswer();
     void exactNeverContradictsWhole_data();
     void exactNeverContradictsWhole();
 };
@@ -92,6 +94,44 @@ void TestFigureFormat::ranges()
 
 // The unrounded line under a whole figure starts with that figure: what a
 // disk keeps rounds down in both, what a retention needs up in both.
+void TestFigureFormat::diskAnswer_data()
+{
+    QTest::addColumn<double>("diskGB");
+    QTest::addColumn<double>("needGB");
+    // What the answer must name: the per cent to spare or the shortfall, and
+    // the scale; both round towards what the disk surely holds.
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<QString>("scale");
+
+    // 1230 / 1000 - 1 is a hair under 0.23 in binary: still 23 %.
+    QTest::newRow("23 % to spare") << 1230.0 << 1000.0 << QStringLiteral("23 %") << QStringLiteral("1.23");
+    // 23.6 % reads 23 %, × 1.236 reads 1.23.
+    QTest::newRow("23.6 % rounds down") << 1236.0 << 1000.0 << QStringLiteral("23 %") << QStringLiteral("1.23");
+    QTest::newRow("exactly fits") << 1000.0 << 1000.0 << QStringLiteral("0 %") << QStringLiteral("1.00");
+    // A byte short: the shortfall rounds up to a tenth of a GB, the scale down.
+    QTest::newRow("one byte short") << 1000.0 - 1e-9 << 1000.0 << QStringLiteral("0.1 GB") << QStringLiteral("0.99");
+    // 10 / 14.1 = 0.709…
+    QTest::newRow("4.1 TB short") << 10000.0 << 14100.0 << QStringLiteral("4.1 TB") << QStringLiteral("0.70");
+    QTest::newRow("nothing needed") << 1000.0 << 0.0 << QString() << QString();
+}
+
+void TestFigureFormat::diskAnswer()
+{
+    QFETCH(double, diskGB);
+    QFETCH(double, needGB);
+    QFETCH(QString, figure);
+    QFETCH(QString, scale);
+    const QString text = FigureFormat::diskAnswer(RetentionNeed::answer(diskGB, needGB));
+    QCOMPARE(text.isEmpty(), figure.isEmpty());
+    if (text.isEmpty())
+        return;
+    QVERIFY2(text.contains(figure) && text.contains(QStringLiteral("× ") + scale), qPrintable(text));
+    // Holding and falling short are told apart in words, not by the figure alone.
+    const bool holds = diskGB >= needGB;
+    const QString other = FigureFormat::diskAnswer(RetentionNeed::answer(holds ? 1.0 : 2.0e9, 1.0e9));
+    QVERIFY(text.section(QLatin1Char(' '), 0, 0) != other.section(QLatin1Char(' '), 0, 0));
+}
+
 void TestFigureFormat::exactNeverContradictsWhole_data()
 {
     QTest::addColumn<double>("value");

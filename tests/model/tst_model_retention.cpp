@@ -2,9 +2,12 @@
 #include "model/PlanDocument.h"
 #include "model/RetentionNeed.h"
 #include "model/RetentionPolicy.h"
+#include "model/RetentionPolicyText.h"
+#include "model/RetentionProfile.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -28,6 +31,16 @@ RetentionPolicy own(int days)
     return policy;
 }
 
+// The whole numbers a text holds, in order; "G.711" holds none.
+QList<int> numbers(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("(?<![.\\d])\\d+"));
+    QList<int> out;
+    for (auto it = number.globalMatch(text); it.hasNext();)
+        out.append(it.next().captured().toInt());
+    return out;
+}
+
 } // namespace
 
 class TestModelRetention : public QObject
@@ -37,7 +50,8 @@ class TestModelRetention : public QObject
 private slots:
     void gigabytes_data();
     void gigabytes();
-    void plan();
+    void profile_data();
+    void profile();
     void diskAnswer_data();
     void diskAnswer();
     void refusals_data();
@@ -46,6 +60,8 @@ private slots:
     void filesKeepPolicies();
     void filesRefusePolicies_data();
     void filesRefusePolicies();
+    void policyInWords_data();
+    void policyInWords();
 };
 
 // Every row: kbps × hours × 3600 / 8e6 × 1/0.997 × 1.024, summed over the tiers.
@@ -99,10 +115,18 @@ void TestModelRetention::gigabytes()
     QCOMPARE(RetentionNeed::gigabytes(item, policy, plan), gigabytes);
 }
 
-// A site as planners describe it: 16 cameras kept 30 days, 4 plate cameras
-// kept 90 days, the events of all kept a year, audio on 2 of the 16.
-void TestModelRetention::plan()
+// What a plan's groups need together, as the calculator asks for it: the
+// groups that follow the plan at its retention, the others at their own.
+void TestModelRetention::profile_data()
 {
+    QTest::addColumn<QVector<StructDeviceItem>>("groups");
+    QTest::addColumn<int>("scene");
+    QTest::addColumn<double>("needGB");
+    QTest::addColumn<double>("daysOn20TB");
+    QTest::addColumn<QString>("largest");
+
+    // A site as planners describe it: 16 cameras kept 30 days, 4 plate cameras
+    // kept 90 days, the events of all kept a year, audio on 2 of the 16.
     RetentionPolicy cameras = own(30);
     cameras.eventDays = 335;
     cameras.eventShare = 20;
@@ -111,24 +135,64 @@ void TestModelRetention::plan()
     RetentionPolicy plates = own(90);
     plates.eventDays = 275;
     plates.eventShare = 20;
-    QVector<StructDeviceItem> groups{group(14, 2048), group(2, 2048), group(4, 4096)};
-    groups[0].policy = cameras;
-    groups[1].policy = withAudio;
-    groups[2].policy = plates;
-    const RetentionNeed::PlanWide planWide{7, 24.0};
-
+    QVector<StructDeviceItem> site{group(14, 2048), group(2, 2048), group(4, 4096)};
+    site[0].policy = cameras;
+    site[1].policy = withAudio;
+    site[2].policy = plates;
+    site[0].strChannelName = QStringLiteral("Cameras (1)");
+    site[2].strChannelName = QStringLiteral("Plates (3)");
     // 14 × 2048 = 28672 kbps for 720 h, then 20 % of it for 335 × 24 h: 30850.22 GB.
     // 2 × (2048 + 64) = 4224 kbps likewise: 4544.90 GB.
     // 4 × 4096 = 16384 kbps for 90 × 24 h, then 20 % for 275 × 24 h: 26352.18 GB.
-    QCOMPARE(RetentionNeed::gigabytes(groups, planWide), 61747.29613480442);
-    const QList<std::pair<int, double>> largest = RetentionNeed::largest(groups, planWide, 2);
-    QCOMPARE(largest.size(), 2);
-    QCOMPARE(largest.at(0).first, 0);
-    QCOMPARE(largest.at(1).first, 2);
-    QVERIFY(RetentionNeed::anyOwn(groups));
-    for (StructDeviceItem &item : groups)
-        item.policy = RetentionPolicy();
-    QVERIFY(!RetentionNeed::anyOwn(groups));
+    // No group follows the plan: no days of its own to give.
+    QTest::newRow("the site, every group its own")
+        << site << int(RetentionNeed::AsPlanned) << 61747.29613480442 << 0.0 << QStringLiteral("Cameras (1)");
+
+    // 8 × 1024 kbps follow the plan's 30 days at 24 h: 8192 × 720 h = 2726.09 GB;
+    // the plates keep 90 days: 16384 × 2160 h = 16356.52 GB. On 20,000 GB the
+    // plan's group keeps (20000 - 16356.52) GB / (8192 kbps as GB an hour) / 24 h.
+    QVector<StructDeviceItem> mixed{group(8, 1024), group(4, 4096)};
+    mixed[0].strChannelName = QStringLiteral("Lobby (1)");
+    mixed[1].policy = own(90);
+    mixed[1].strChannelName = QStringLiteral("Plates (2)");
+    QTest::newRow("one plan-wide, one own") << mixed << int(RetentionNeed::AsPlanned) << 19082.610776328987
+                                            << 40.095669781720204 << QStringLiteral("Plates (2)");
+
+    // 4 channels recommended at medium complexity, 30 days, G.711, a typed
+    // 512 kbps sub-stream kept 10 days more: calm halves the main rate,
+    // busy doubles it; audio and the typed sub-stream stay.
+    // Main 4 × (2048 f + 64) kbps for 720 h; sub 4 × (512 + 64) kbps for 960 h.
+    StructDeviceItem tiered = group(4, 2048);
+    tiered.bRateFromTable = true;
+    tiered.iComplexity = 1;
+    tiered.policy = own(30);
+    tiered.policy.audio = RetentionPolicy::G711;
+    tiered.policy.subStreamDays = 10;
+    tiered.policy.subStreamKbps = 512;
+    tiered.policy.subStreamRateTyped = true;
+    tiered.strChannelName = QStringLiteral("Gate (1)");
+    QTest::newRow("calm scenes") << QVector<StructDeviceItem>{tiered} << int(RetentionNeed::Calm) << 2470.5165737211637
+                                 << 0.0 << QString();
+    QTest::newRow("busy scenes") << QVector<StructDeviceItem>{tiered} << int(RetentionNeed::Busy) << 6559.647454363089
+                                 << 0.0 << QString();
+}
+
+void TestModelRetention::profile()
+{
+    QFETCH(QVector<StructDeviceItem>, groups);
+    QFETCH(int, scene);
+    RetentionProfile profile;
+    for (const StructDeviceItem &item : groups)
+        profile.add(item);
+    const auto at = RetentionNeed::Scene(scene);
+    const RetentionNeed::PlanWide plan{30, 24.0};
+    QTEST(profile.gigabytes(plan, at), "needGB");
+    QTEST(profile.followingDays(20000.0, 24.0, at), "daysOn20TB");
+    QVERIFY(profile.anyOwn());
+    QCOMPARE(profile.groups(), groups.size());
+    // Largest first, and only a list of more than one group is worth naming.
+    const QList<RetentionProfile::Share> largest = profile.largest(plan);
+    QTEST(largest.size() > 1 ? largest.first().name : QString(), "largest");
 }
 
 void TestModelRetention::diskAnswer_data()
@@ -335,6 +399,55 @@ void TestModelRetention::filesRefusePolicies()
     // The same words in both.
     const QString reason = reading.refusedRows.first().reason;
     QVERIFY2(!reason.isEmpty() && plan.errorText().endsWith(reason), qPrintable(reason));
+}
+
+void TestModelRetention::policyInWords_data()
+{
+    QTest::addColumn<RetentionPolicy>("policy");
+    // The number each badge shows, in order; -1 for a badge without one.
+    QTest::addColumn<QList<int>>("badges");
+    // The numbers the spoken words hold, in order, and the codec they end with.
+    QTest::addColumn<QList<int>>("spoken");
+    QTest::addColumn<QString>("codec");
+
+    RetentionPolicy followsPlan = own(90);
+    followsPlan.own = false;
+    followsPlan.eventDays = 275;
+    followsPlan.audio = RetentionPolicy::G711;
+    QTest::newRow("follows the plan") << followsPlan << QList<int>() << QList<int>() << QString();
+    RetentionPolicy weeks = own(2);
+    weeks.retentionUnit = RetentionPolicy::Weeks;
+    QTest::newRow("weeks in days") << weeks << QList<int>{14} << QList<int>{14} << QString();
+    RetentionPolicy everything = own(90);
+    everything.eventDays = 275;
+    everything.eventShare = 20;
+    everything.subStreamDays = 30;
+    everything.subStreamKbps = 512;
+    everything.audio = RetentionPolicy::G711;
+    QTest::newRow("every tier and audio")
+        << everything << QList<int>{90, 275, 30, -1} << QList<int>{90, 275, 30} << QStringLiteral("G.711");
+    RetentionPolicy audioOnly = own(3);
+    audioOnly.audio = RetentionPolicy::G726At16;
+    QTest::newRow("audio without tiers") << audioOnly << QList<int>{3, -1} << QList<int>{3} << QStringLiteral("G.726");
+}
+
+// A card's badges and what a screen reader says for them: every day counted
+// as a day, the tiers in one order.
+void TestModelRetention::policyInWords()
+{
+    QFETCH(RetentionPolicy, policy);
+    QFETCH(QList<int>, badges);
+    QFETCH(QString, codec);
+
+    const QStringList shown = RetentionPolicyText::badges(policy);
+    QCOMPARE(shown.size(), badges.size());
+    for (int i = 0; i < shown.size(); ++i)
+        QCOMPARE(numbers(shown.at(i)), badges.at(i) < 0 ? QList<int>() : QList<int>{badges.at(i)});
+    const QString spoken = RetentionPolicyText::spoken(policy);
+    QTEST(numbers(spoken), "spoken");
+    QCOMPARE(spoken.isEmpty(), badges.isEmpty());
+    if (!codec.isEmpty())
+        QVERIFY2(spoken.endsWith(codec), qPrintable(spoken));
 }
 
 QTEST_APPLESS_MAIN(TestModelRetention)
