@@ -2,6 +2,7 @@
 
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceListModel.h"
+#include "model/RetentionPolicyText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -192,7 +193,9 @@ void DeviceCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
                             .arg(ratio)
                             .arg(index.data(DeviceListModel::RateConvertedRole).toBool())
                             .arg(buttonState(index))
-                            .arg(index.data(Qt::DisplayRole).toString(), item.strDeviceType);
+                            .arg(index.data(Qt::DisplayRole).toString(), item.strDeviceType) +
+                        // The badges are drawn; a policy's other fields are not.
+                        QLatin1Char('/') + RetentionPolicyText::badges(item.policy).join(QLatin1Char('|'));
     if (const QPixmap *image = m_rowImages.object(key)) {
         painter->drawPixmap(option.rect.topLeft(), *image);
         return;

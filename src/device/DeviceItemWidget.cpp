@@ -2,6 +2,7 @@
 
 #include "aptui/Label.h"
 #include "aptui/PlainToolTip.h"
+#include "device/RetentionBadges.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -155,6 +156,8 @@ void DeviceItemWidget::setupForm()
     m_labelRecording->hide();
     // Its outline hugs the text rather than filling the row's height.
     m_hlayout1->addWidget(m_labelRecording, 0, Qt::AlignVCenter);
+    m_badges = new RetentionBadges(this);
+    m_hlayout1->addWidget(m_badges, 0, Qt::AlignVCenter);
     m_hlayout1->addStretch(1);
     m_btnDelete = new QToolButton(this);
     m_btnDelete->setObjectName(QStringLiteral("m_btnDelete"));
@@ -400,6 +403,7 @@ void DeviceItemWidget::showGroup(long long id, const StructDeviceItem &item, boo
     m_labelRecording->setToolTip(
         m_recordingText.isEmpty() ? QString() : tr("Records on motion, %1 % of the time").arg(item.iRecordingShare));
     m_labelRecording->setVisible(!m_recordingText.isEmpty());
+    m_badges->setPolicy(item.policy);
     setDeviceData(item.iChannelCount, item.strResolution, item.strFrameRate, item.dBitrate, id,
                   item.iChannelGroupNumber, item.strEncoding, item.strScene);
     if (rateConverted)
@@ -410,20 +414,24 @@ void DeviceItemWidget::showGroup(long long id, const StructDeviceItem &item, boo
 void DeviceItemWidget::fitHeader(int width)
 {
     const bool isDvr = m_deviceType.toUpper() == QLatin1String("DVR");
-    const auto apply = [this, isDvr](bool iconShown, bool shortShare) {
+    const auto apply = [this, isDvr](bool iconShown, bool shortShare, int badges) {
         m_labelDeviceTypeIconDVR->setVisible(iconShown && isDvr);
         m_labelDeviceTypeIconIPC->setVisible(iconShown && !isDvr);
         // Without the icon the header's gaps close up a little too.
         m_hlayout1->setSpacing(!iconShown ? kHeaderSpacing / 2 : isDvr ? kHeaderSpacing + 1 : kHeaderSpacing);
-        m_recordingShort = shortShare;
-        m_labelRecording->setText(shortShare ? m_recordingShortText : m_recordingText);
+        m_recordingShort = shortShare && !m_recordingText.isEmpty();
+        m_labelRecording->setText(m_recordingShort ? m_recordingShortText : m_recordingText);
+        m_badges->showFirst(badges);
     };
-    apply(true, false);
-    if (m_recordingText.isEmpty() || width <= 0)
+    const int badges = m_badges->count();
+    apply(true, false, badges);
+    if ((m_recordingText.isEmpty() && badges == 0) || width <= 0)
         return;
     // The name comes first: then the share, which can read short, then the
-    // type icon, which the groups of a plan mostly share anyway. Each step is
-    // tried in the header's real layout.
+    // retention badges from the last (each tells the whole policy in its tool
+    // tip), then the type icon, which the groups of a plan mostly share
+    // anyway, and the retention's own badge last of all. Each step is tried
+    // in the header's real layout.
     const int nameWidth = m_labelChannelGroupName->sizeHint().width();
     const auto nameFits = [this, nameWidth] {
         m_vlayout->activate();
@@ -431,10 +439,15 @@ void DeviceItemWidget::fitHeader(int width)
     };
     if (nameFits())
         return;
-    apply(true, true);
-    if (nameFits())
+    for (int shown = badges; shown >= qMin(badges, 1); --shown) {
+        apply(true, true, shown);
+        if (nameFits())
+            return;
+    }
+    apply(false, true, qMin(badges, 1));
+    if (nameFits() || badges == 0)
         return;
-    apply(false, true);
+    apply(false, true, 0);
     m_vlayout->activate();
 }
 

@@ -20,10 +20,12 @@ class Label;
 
 namespace NM_Vantor {
 
+class RetentionBadges;
+
 // The card of one channel group in the device list: type icon, group name,
-// the recording share of a group recorded on motion, delete button and five
-// value labels, laid out on one line from 640 pixels of width and on two
-// lines below.
+// the recording share of a group recorded on motion, the badges of a group
+// keeping its own retention, delete button and five value labels, laid out
+// on one line from 640 pixels of width and on two lines below.
 class DeviceItemWidget : public QWidget
 {
     Q_OBJECT
@@ -154,6 +156,7 @@ private:
     QLabel *m_labelDeviceTypeIconDVR = nullptr;
     aptui::Label *m_labelChannelGroupName = nullptr;
     QLabel *m_labelRecording = nullptr;
+    RetentionBadges *m_badges = nullptr;
     QToolButton *m_btnDelete = nullptr;
     aptui::Label *m_labelDeviceCounts = nullptr;
     QFrame *m_line1 = nullptr;

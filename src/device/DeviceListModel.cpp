@@ -1,6 +1,7 @@
 #include "device/DeviceListModel.h"
 
 #include "device/DeviceItemWidget.h"
+#include "model/RetentionPolicyText.h"
 
 #include <algorithm>
 
@@ -22,13 +23,17 @@ QVariant DeviceListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole: {
         // Read in the order the card shows it: the name, the share of a group
-        // recorded on motion, the values.
+        // recorded on motion, the values, then the group's own retention,
+        // whose badges are too short to be read out.
         QString title = row.item.strChannelName;
         const QString recording = DeviceItemWidget::recordingText(row.item);
         if (!recording.isEmpty())
             title += QStringLiteral(", ") + recording;
-        return title + QStringLiteral(": ") +
-               DeviceItemWidget::valueTexts(row.item, row.rateConverted).join(QStringLiteral(", "));
+        QString sentence = title + QStringLiteral(": ") +
+                           DeviceItemWidget::valueTexts(row.item, row.rateConverted).join(QStringLiteral(", "));
+        if (row.item.policy.own)
+            sentence += QStringLiteral(", ") + RetentionPolicyText::spoken(row.item.policy);
+        return sentence;
     }
     case IdRole:
         return row.id;

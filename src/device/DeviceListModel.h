@@ -42,7 +42,8 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     // Qt::DisplayRole and Qt::AccessibleTextRole read the whole card as one
     // sentence: the group name, its recording share when it records on
-    // motion, and its values.
+    // motion, its values and, for a group keeping its own retention, that
+    // retention in words.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 

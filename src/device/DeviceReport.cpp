@@ -1,6 +1,7 @@
 #include "device/DeviceReport.h"
 
 #include "device/ReportArraySection.h"
+#include "device/ReportPolicySection.h"
 #include "model/DeviceEnums.h"
 #include "model/DeviceTotals.h"
 #include "model/FigureAssumptions.h"
@@ -215,14 +216,20 @@ QList<ReportTable> DeviceReport::tables(const QMap<long long, StructDeviceItem> 
          {{result.diskSize, hoursText(result.recordHoursPerDay), result.savedDays, result.savedWeeks,
            result.savedMonths, FigureFormat::retention(result.exactDays),
            FigureFormat::daysRange(result.busyDays, result.calmDays)}},
-         {}},
+         {},
+         // Whether the disk holds every group's own retention, when any has one.
+         result.retentionAnswer},
         {timeGiven,
          {wanted, hoursPerDay, required, exact, sceneActivity},
          {{result.saveTime, hoursText(result.dailyRecordHours), result.requiredDiskSpace,
            FigureFormat::diskSize(result.exactDiskGB), FigureFormat::diskRange(result.calmDiskGB, result.busyDiskGB)}},
-         {}},
+         {},
+         result.largestNeeds},
         {bandwidth, {channelTotal, bandwidthTotal}, {{result.channelCount, result.bandWidth}}, {}},
     };
+    // Right after the devices, whose rows it names again.
+    if (ReportPolicySection::shown(devices))
+        sections.insert(1, ReportPolicySection::table(devices, result.saveTime));
     if (ReportArraySection::shown(result))
         sections.append(ReportArraySection::table(result, result.saveTime));
     return sections;

@@ -16,9 +16,11 @@
 // The PDF report of the device list on 297 x 210 mm pages: a title block with
 // the plan's name, date, program version and key figures, then four sections
 // ("Devices", "Space Given", "Time Given", "Bandwidth"), each a title over a
-// data table, with the storage chart after the devices, and a fifth on the
-// disk array once the planner has one. The two capacity sections end in the
-// unrounded figures and what calmer or busier scenes would make of them.
+// data table, with the storage chart after the devices, one on the groups
+// keeping their own retention after the devices when there are any, and one
+// on the disk array once the planner has one. The two capacity sections end
+// in the unrounded figures and what calmer or busier scenes would make of
+// them.
 class DeviceReport
 {
     Q_DECLARE_TR_FUNCTIONS(DeviceAddPage)

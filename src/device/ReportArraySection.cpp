@@ -88,6 +88,8 @@ ReportTable ReportArraySection::table(const Result &result, const QString &reten
     table.headers = {drives, tr("RAID Level"), spares, tr("Raw Capacity"), tr("Usable Capacity"), kept, needs};
     table.rows = {{drivesOfSize(result), DiskArray::levelName(result.arrayLevel),
                    QString::number(qMax(0, result.arraySpares)), orNone(raw), orNone(usable), days, needed}};
+    // Whether the array holds every group's own retention, when any has one.
+    table.note = result.arrayAnswer;
     return table;
 }
 

@@ -184,6 +184,12 @@ void ReportPainter::layout(QPainter &painter, const Metrics &metrics)
         }
         if (!table.totals.isEmpty())
             placeRow(Kind::Totals, -1, totalsHeight);
+        if (!table.note.isEmpty()) {
+            const int height = textHeight(painter, table.note, metrics.small, metrics.width) + 2 * metrics.padding;
+            if (y + height > metrics.pageHeight)
+                newPage();
+            place(Kind::Note, height, t);
+        }
         y += metrics.sectionGap;
 
         if (t == 0) {
@@ -257,6 +263,10 @@ void ReportPainter::drawBlock(QPainter &painter, const Block &block, const Metri
         painter.drawLine(band.topLeft(), band.topRight());
         break;
     }
+    case Kind::Note:
+        drawWrapped(painter, band.adjusted(0, metrics.padding, 0, -metrics.padding),
+                    m_document.tables.at(block.table).note, metrics.small, Qt::AlignLeft | Qt::AlignTop, kQuiet);
+        break;
     case Kind::Chart:
         drawChart(painter, band, metrics);
         break;

@@ -12,8 +12,8 @@ class QPainter;
 
 // Draws the report onto the pages of a PDF: the title block on the first page,
 // then each section as a centred title over a bordered table whose caption
-// row is repeated on every page the table runs over, the storage chart after
-// the first section, and a footer with the page number on every page. A title
+// row is repeated on every page the table runs over and any note under it,
+// the storage chart after the first section, and a footer with the page number on every page. A title
 // never ends a page without its caption row and first data row. The pages are
 // laid out before anything is drawn, so each footer knows the page count.
 // Uses no widgets, so it runs on any thread.
@@ -36,7 +36,7 @@ public:
 
 private:
     struct Metrics;
-    enum class Kind { TitleBlock, SectionTitle, Caption, Row, Totals, Chart };
+    enum class Kind { TitleBlock, SectionTitle, Caption, Row, Totals, Note, Chart };
     // Something drawn at a place on a page; for rows, which table and row.
     struct Block
     {

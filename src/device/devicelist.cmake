@@ -10,6 +10,7 @@ list(APPEND TAVO_DEVICE_SOURCES
     GroupListCommand.h GroupListCommand.cpp
     DeviceCardDelegate.h DeviceCardDelegate.cpp
     DeviceItemWidget.h DeviceItemWidget.cpp
+    RetentionBadges.h RetentionBadges.cpp
     WidgetDeviceListBorder.h WidgetDeviceListBorder.cpp
     DeviceReport.h DeviceReport.cpp
 )

@@ -1,11 +1,12 @@
-# The PDF report: its document, tables, disk-array section and
-# chart, the page painter, the worker that writes it, the file name rules and
+# The PDF report: its document, tables, disk-array and retention sections
+# and chart, the page painter, the worker that writes it, the file name rules and
 # the hint that tells where it went (DeviceReport itself is listed with the
 # device list).
 list(APPEND TAVO_DEVICE_SOURCES
     ReportTable.h
     ReportDocument.h
     ReportArraySection.h ReportArraySection.cpp
+    ReportPolicySection.h ReportPolicySection.cpp
     ReportOutcome.h
     ReportPainter.h ReportPainter.cpp
     ReportExport.h ReportExport.cpp

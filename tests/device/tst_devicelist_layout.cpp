@@ -196,6 +196,15 @@ void TestDeviceListLayout::cardsFitTheList()
     DeviceAddPage page;
     StructDeviceItem fixedRate = group(QStringLiteral("IPC"), 8, 2048, 3, QStringLiteral("25"), 1);
     fixedRate.strEncoding = QStringLiteral("H.265+");
+    // Every retention badge and a long name, for the header to find room for.
+    fixedRate.strChannelName = QStringLiteral("Entrance cameras(1)");
+    fixedRate.policy.own = true;
+    fixedRate.policy.retention = 90;
+    fixedRate.policy.eventDays = 275;
+    fixedRate.policy.eventShare = 20;
+    fixedRate.policy.subStreamDays = 30;
+    fixedRate.policy.subStreamKbps = 512;
+    fixedRate.policy.audio = RetentionPolicy::Aac;
     page.addDeviceTypeItem(fixedRate);
     page.addDeviceTypeItem(group(QStringLiteral("DVR"), 2, 1024.5, 3, QString(), 2));
     // Laid out wide first: the cards must follow the list when it narrows.
@@ -221,6 +230,10 @@ void TestDeviceListLayout::cardsFitTheList()
                                                           .arg(button.width())
                                                           .arg(button.height())
                                                           .arg(visible.width())));
+        // The name comes first: the share, badges and icon give way to it.
+        const auto *name = card->findChild<QLabel *>(QStringLiteral("m_labelChannelGroupName"));
+        QVERIFY(name);
+        QVERIFY2(name->width() >= name->sizeHint().width(), qPrintable(name->text()));
         // Texts that do not fit end where the list ends; the encoding shows whole.
         const QString encoding =
             page.model()->index(row).data(DeviceListModel::GroupRole).value<StructDeviceItem>().strEncoding;
@@ -327,6 +340,17 @@ void TestDeviceListLayout::modelRoles_data()
     QTest::newRow("converted") << converted << true << convertedTexts << convertedTexts
                                << "Group(6): Counts : 8, Fixted Rate : 3072 kbps, Frame Rate : 25, "
                                   "Resolution : 1080P, Encode Type : H.264";
+
+    // Its own retention is read out after the values its card shows.
+    StructDeviceItem ownRetention = group(QStringLiteral("IPC"), 8, 2048, 3, QStringLiteral("25"), 7);
+    ownRetention.policy.own = true;
+    ownRetention.policy.retention = 90;
+    ownRetention.policy.eventDays = 275;
+    ownRetention.policy.eventShare = 20;
+    QTest::newRow("own retention") << ownRetention << false << fixedTexts << fixedTexts
+                                   << "Group(7): Counts : 8, Fixted Rate : 2048 kbps, Frame Rate : 25, "
+                                      "Resolution : 1080P, Encode Type : H.264, kept 90 day(s), "
+                                      "events kept 275 more day(s)";
 }
 
 void TestDeviceListLayout::modelRoles()

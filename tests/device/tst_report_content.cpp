@@ -54,6 +54,8 @@ private slots:
     void titleBlockOnTheFirstPage();
     void titlesStayWithTheirTables_data();
     void titlesStayWithTheirTables();
+    void retentionPolicies_data();
+    void retentionPolicies();
 
 private:
     std::unique_ptr<ModelDataDir> m_data;
@@ -448,6 +450,75 @@ void TestReportContent::titlesStayWithTheirTables()
         }
     }
     QCOMPARE(seen, sections.size());
+}
+
+void TestReportContent::retentionPolicies_data()
+{
+    QTest::addColumn<RetentionPolicy>("policy");
+    QTest::addColumn<bool>("listed");
+    // A week of 14 h on weekdays only, 10 h a day on average, with AAC audio.
+    RetentionPolicy week;
+    week.own = true;
+    week.retention = 1;
+    week.retentionUnit = RetentionPolicy::Weeks;
+    week.splitWeek = true;
+    week.weekdayHours = 14;
+    week.weekendHours = 0;
+    week.audio = RetentionPolicy::Aac;
+    week.aacKbps = 96;
+    QTest::newRow("one group keeps its own") << week << true;
+    QTest::newRow("every group follows the plan") << RetentionPolicy() << false;
+}
+
+// The groups keeping their own retention get a section of their own after the
+// devices; the others are only named in its note. A plan without any gets
+// the report it always had.
+void TestReportContent::retentionPolicies()
+{
+    QFETCH(RetentionPolicy, policy);
+    QFETCH(bool, listed);
+    QMap<long long, StructDeviceItem> devices = groups(2);
+    devices[2].policy = policy;
+    const auto numbers = [](const QString &text) {
+        QList<int> out;
+        for (auto it = QRegularExpression(QStringLiteral("\\d+")).globalMatch(text); it.hasNext();)
+            out.append(it.next().captured().toInt());
+        return out;
+    };
+
+    Result result = sampleResult();
+    if (listed) {
+        result.retentionAnswer = QStringLiteral("Holds every retention.");
+        result.largestNeeds = QStringLiteral("Largest: Gate(2).");
+    }
+    const QList<ReportTable> sections = DeviceReport::tables(devices, result);
+    QCOMPARE(sections.size(), listed ? 5 : 4);
+    // The calculator's answers stand under the figures they are about.
+    QCOMPARE(sections.at(listed ? 2 : 1).note, result.retentionAnswer);
+    QCOMPARE(sections.at(listed ? 3 : 2).note, result.largestNeeds);
+    QCOMPARE(sections.at(1).title == QLatin1String("Retention policies"), listed);
+    if (!listed)
+        return;
+    const ReportTable &table = sections.at(1);
+    QCOMPARE(table.rows.size(), 1);
+    const QStringList &row = table.rows.first();
+    QCOMPARE(row.size(), table.headers.size());
+    QCOMPARE(row.at(0), QStringLiteral("Gate(2)"));
+    QCOMPARE(numbers(row.at(1)), QList<int>{7});
+    QCOMPARE(numbers(row.at(2)), (QList<int>{14, 0}));
+    QVERIFY(row.at(5).contains(QLatin1String("AAC")));
+    QCOMPARE(numbers(row.at(5)), QList<int>{96});
+    // 4 × (1024 + 96) kbps for 7 days of 10 h: 144.94 GB, rounded up.
+    QCOMPARE(row.at(6), QStringLiteral("145.0 GB"));
+    QVERIFY2(table.note.contains(sampleResult().saveTime), qPrintable(table.note));
+
+    if (!m_pdfToText)
+        return;
+    const QString fileName = m_out->filePath(QStringLiteral("policies.pdf"));
+    QCOMPARE(DeviceReport::writePdf(DeviceReport::document(devices, sampleResult(), QString(), kDate), fileName),
+             ReportOutcome::Saved);
+    const QString text = pdfPages(fileName).join(QLatin1Char('\n')).simplified();
+    QVERIFY2(text.contains(table.note), qPrintable(text));
 }
 
 QTEST_MAIN(TestReportContent)
