@@ -2,6 +2,7 @@
 
 #include "aptui/Switch.h"
 #include "device/DeviceEditorForm.h"
+#include "device/RetentionSection.h"
 #include "device/ScenceSelector.h"
 #include "host/CComboBox.h"
 #include "host/CLineEdit.h"
@@ -12,7 +13,6 @@
 #include "model/BitrateTable.h"
 #include "model/DeviceEnums.h"
 #include "model/DeviceInfoManager.h"
-#include "model/LanaguageManager.h"
 #include "model/ScenceItem.h"
 
 #include <QCheckBox>
@@ -38,6 +38,18 @@ DeviceEditor::DeviceEditor(QWidget *parent) : QWidget(parent)
     m_pDeviceInfo = new DeviceInfoManager(this);
     m_ui = std::make_unique<DeviceEditorForm>();
     m_ui->setupUi(this);
+    // The sub-stream comes from the tables the group's own stream does.
+    RetentionSection::Advice advice;
+    advice.resolutions = [this] { return m_pDeviceInfo->getResolutions(currentDeviceType()); };
+    advice.frameRates = [this] {
+        QStringList frameRates;
+        m_pDeviceInfo->getFrameRates(frameRates, m_bPal ? PAL : NTSC);
+        return frameRates;
+    };
+    advice.recommendedKbps = [this](const QString &resolution, const QString &frameRate) {
+        return double(tableRate(resolution, DeviceEditorForm::framesPerSecond(frameRate)));
+    };
+    m_ui->m_retentionSection->setAdvice(advice);
 
     // Until the connections are made below, nothing here runs a slot except the
     // resolution refill of the fixed-rate refresh, which connects itself.
@@ -229,42 +241,32 @@ void DeviceEditor::refreshFixedRate()
     m_ui->showScenceRows(false);
     m_ui->m_labelScenceRecommandRate->setText(tr("Recommend Rate :"));
 
-    refillEncodings(offeredEncodings());
+    refillEncodings(m_pDeviceInfo->offeredEncodings());
 
     const QStringList resolutions = m_pDeviceInfo->getResolutions(currentDeviceType());
     clearResolutions();
     m_ui->m_comboBoxResolution->addItems(resolutions);
 }
 
-QStringList DeviceEditor::offeredEncodings() const
-{
-    QStringList encodings;
-    m_pDeviceInfo->bitrateConfig().getEncodeTypes(encodings);
-    encodings.sort(Qt::CaseSensitive);
-    // Each language knows the smart codec under one name only.
-    if (apt::LanaguageManager::instance()->language() == 0)
-        encodings.removeAll(QStringLiteral("Smart H.264"));
-    else
-        encodings.removeAll(QStringLiteral("H.264+"));
-    return encodings;
-}
-
 void DeviceEditor::calculateFixedRate()
 {
     if (!isFixedRateMode())
         return;
+    const int complexity = m_ui->m_comboxSceneComplexity->currentIndex();
+    // 0 or less: the table has no recommendation, and the field stays empty.
+    const int bitrate = tableRate(m_ui->m_comboBoxResolution->currentText(), m_ui->frameRate());
+    // Before the complexities are filled in, the table value stands unscaled.
+    recommend(bitrate > 0 ? QString::number(bitrate) : QString(),
+              complexity == Low || complexity == High ? complexity : Medium);
+}
 
-    const QString resolution = m_ui->m_comboBoxResolution->currentText();
-    const double frameRate = m_ui->frameRate();
+int DeviceEditor::tableRate(const QString &resolution, double frameRate) const
+{
     BitrateTable &table = m_pBitrateCalculator->table();
     table.setEncodeType(m_ui->m_comboxEncodingType->currentText());
     table.setFrameStandard(m_bPal ? PAL : NTSC);
     const int complexity = m_ui->m_comboxSceneComplexity->currentIndex();
-    // 0 or less: the table has no recommendation, and the field stays empty.
-    const int bitrate = table.recommendedBitrate(resolution, currentDeviceType(), frameRate, complexity);
-    // Before the complexities are filled in, the table value stands unscaled.
-    recommend(bitrate > 0 ? QString::number(bitrate) : QString(),
-              complexity == Low || complexity == High ? complexity : Medium);
+    return table.recommendedBitrate(resolution, currentDeviceType(), frameRate, complexity);
 }
 
 void DeviceEditor::recommend(const QString &rate, int complexity)
@@ -459,14 +461,14 @@ void DeviceEditor::refreshScenceRate()
 
 void DeviceEditor::OnBtnAddDeviceClicked()
 {
-    // A group without channels or without a rate is not added, and uses up no
-    // channel-group number.
-    if (!m_ui->checkRequiredFields())
+    // A group without channels or without a rate, or with a retention of its
+    // own it cannot keep, is not added, and uses up no channel-group number.
+    if (!m_ui->checkRequiredFields() || m_ui->refuseRetention())
         return;
 
     if (m_llEditedId != 0) {
         const long long id = m_llEditedId;
-        emit signalEditDevice(id, itemFromFields(m_iEditedNumber, m_editedPolicy));
+        emit signalEditDevice(id, itemFromFields(m_iEditedNumber));
         // Unless a receiver has moved on to another group or ended the edit.
         if (m_llEditedId == id)
             cancelEdit();
@@ -483,10 +485,9 @@ void DeviceEditor::OnBtnAddDeviceClicked()
     emit signalAddDevice(item);
 }
 
-StructDeviceItem DeviceEditor::itemFromFields(int channelGroupNumber, const RetentionPolicy &policy) const
+StructDeviceItem DeviceEditor::itemFromFields(int channelGroupNumber) const
 {
     StructDeviceItem item = m_ui->describedItem();
-    item.policy = policy;
     item.iChannelGroupNumber = channelGroupNumber;
     item.strChannelName = DeviceEditorForm::numberedName(m_ui->m_lineEditChannelName->text(), channelGroupNumber);
     if (!isFixedRateMode()) {
@@ -516,7 +517,6 @@ void DeviceEditor::editGroup(long long id, const StructDeviceItem &item)
     }
     m_llEditedId = id;
     m_iEditedNumber = item.iChannelGroupNumber;
-    m_editedPolicy = item.policy;
 
     const DeviceEditorForm::Entries entries = m_ui->entriesOf(item);
     // A scene this editor does not know is shown as fixed-rate as far as it goes.

@@ -116,9 +116,8 @@ private:
     // caller's to set.
     void applyEntries(const DeviceEditorForm::Entries &entries, bool fixedRate, int scence);
     void restoreDraft();
-    // The group as the fields describe it, with the retention they have no
-    // field for; the caller has checked them.
-    StructDeviceItem itemFromFields(int channelGroupNumber, const RetentionPolicy &policy = {}) const;
+    // The group as the fields describe it; the caller has checked them.
+    StructDeviceItem itemFromFields(int channelGroupNumber) const;
 
     // Shows a recommendation of the tables (empty for none) worked out for
     // the complexity, and remembers it as such.
@@ -129,6 +128,9 @@ private:
 
     void refreshFixedRate();
     void calculateFixedRate();
+    // What the tables recommend at the group's encoding, standard, device
+    // type and complexity; 0 or less for none.
+    int tableRate(const QString &resolution, double frameRate) const;
     void switchFrameStandard(int standard);
     template <typename Slot, typename Refill>
     void quietly(QComboBox *combo, Slot slot, Refill refill);
@@ -141,7 +143,6 @@ private:
     void refreshScenceRate();
 
     int currentDeviceType() const;
-    QStringList offeredEncodings() const;
 
     // Owned services; each reads the data files when it is built.
     DeviceInfoManager *m_pDeviceInfo = nullptr;
@@ -157,7 +158,6 @@ private:
     bool m_bPal = true;
     long long m_llEditedId = 0;
     int m_iEditedNumber = 0;
-    RetentionPolicy m_editedPolicy;
     Draft m_draft;
 
     std::unique_ptr<DeviceEditorForm> m_ui;

@@ -4,6 +4,7 @@
 #include "aptui/InputTip.h"
 #include "aptui/Repolish.h"
 #include "aptui/Switch.h"
+#include "device/RetentionSection.h"
 #include "device/ScenceSelector.h"
 #include "host/CComboBox.h"
 #include "host/CLineEdit.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStandardItemModel>
 #include <QStringList>
 #include <QTextEdit>
@@ -79,19 +81,35 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     separator->setFixedHeight(1);
     border->addWidget(separator);
 
+    // Below the title everything scrolls, for the retention section opened
+    // on a small screen.
+    m_scrollAreaFields = new QScrollArea(m_verticalWidgetAddBorder);
+    m_scrollAreaFields->setObjectName(QStringLiteral("m_scrollAreaFields"));
+    m_scrollAreaFields->setFrameShape(QFrame::NoFrame);
+    m_scrollAreaFields->setFocusPolicy(Qt::NoFocus);
+    m_scrollAreaFields->setWidgetResizable(true);
+    m_scrollAreaFields->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_widgetFields = new QWidget();
+    m_widgetFields->setObjectName(QStringLiteral("m_widgetFields"));
+    auto *fields = new QVBoxLayout(m_widgetFields);
+    fields->setContentsMargins(0, 0, 0, 0);
+    fields->setSpacing(14);
+    m_scrollAreaFields->setWidget(m_widgetFields);
+    border->addWidget(m_scrollAreaFields, 1);
+
     auto *grid = new QGridLayout();
     grid->setObjectName(QStringLiteral("gridLayout"));
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(12);
     grid->setColumnStretch(1, 1);
-    border->addLayout(grid);
+    fields->addLayout(grid);
 
-    m_comboBoxDeviceType = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboBoxDeviceType = new FenwaGUIToolkit::CComboBox(m_widgetFields);
     m_comboBoxDeviceType->setObjectName(QStringLiteral("m_comboBoxDeviceType"));
     m_lableDeviceType = addRow(grid, "m_lableDeviceType", QCoreApplication::translate("DeviceEditor", "Device Type :"),
                                m_comboBoxDeviceType);
 
-    m_lineEditChannelName = new FenwaGUIToolkit::CLineEdit(m_verticalWidgetAddBorder);
+    m_lineEditChannelName = new FenwaGUIToolkit::CLineEdit(m_widgetFields);
     m_lineEditChannelName->setObjectName(QStringLiteral("m_lineEditChannelName"));
     m_labelChannelName = addRow(grid, "m_labelChannelName",
                                 QCoreApplication::translate("DeviceEditor", "Channel Name :"), m_lineEditChannelName);
@@ -100,57 +118,57 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     // both choices are hidden.
     auto *rateModes = new QHBoxLayout();
     rateModes->setObjectName(QStringLiteral("horizontalLayoutRateModes"));
-    m_radioButtonFixedRate = new FenwaGUIToolkit::CRadioButton(m_verticalWidgetAddBorder);
+    m_radioButtonFixedRate = new FenwaGUIToolkit::CRadioButton(m_widgetFields);
     m_radioButtonFixedRate->setObjectName(QStringLiteral("m_radioButtonFixedRate"));
     //: Choice of how the bitrate is given: one fixed rate per channel.
     m_radioButtonFixedRate->setText(QCoreApplication::translate("DeviceEditor", "Fixed Rate"));
     rateModes->addWidget(m_radioButtonFixedRate);
-    m_radioButtonVarRate = new FenwaGUIToolkit::CRadioButton(m_verticalWidgetAddBorder);
+    m_radioButtonVarRate = new FenwaGUIToolkit::CRadioButton(m_widgetFields);
     m_radioButtonVarRate->setObjectName(QStringLiteral("m_radioButtonVarRate"));
     //: Choice of how the bitrate is given: a variable rate taken from a recording scene.
     m_radioButtonVarRate->setText(QCoreApplication::translate("DeviceEditor", "VarRate"));
     rateModes->addWidget(m_radioButtonVarRate);
     rateModes->addStretch();
-    label = new QLabel(QCoreApplication::translate("DeviceEditor", "Encode Section :"), m_verticalWidgetAddBorder);
+    label = new QLabel(QCoreApplication::translate("DeviceEditor", "Encode Section :"), m_widgetFields);
     label->setObjectName(QStringLiteral("label"));
     label->setBuddy(m_radioButtonFixedRate);
     const int rateModesRow = grid->rowCount();
     grid->addWidget(label, rateModesRow, 0);
     grid->addLayout(rateModes, rateModesRow, 1);
 
-    m_scenceSelector = new ScenceSelector(m_verticalWidgetAddBorder);
+    m_scenceSelector = new ScenceSelector(m_widgetFields);
     m_scenceSelector->setObjectName(QStringLiteral("m_scenceSelector"));
     m_scenceSelector->setMinimumHeight(220);
     grid->addWidget(m_scenceSelector, grid->rowCount(), 0, 1, 2);
 
-    m_comboBoxResolution = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboBoxResolution = new FenwaGUIToolkit::CComboBox(m_widgetFields);
     m_comboBoxResolution->setObjectName(QStringLiteral("m_comboBoxResolution"));
     m_lableResolution =
         addRow(grid, "m_lableResolution", QCoreApplication::translate("DeviceEditor", "Device Resolution :"),
                m_comboBoxResolution);
 
-    m_comboxFrameRate = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboxFrameRate = new FenwaGUIToolkit::CComboBox(m_widgetFields);
     m_comboxFrameRate->setObjectName(QStringLiteral("m_comboxFrameRate"));
     m_labelFrameRate = addRow(grid, "m_labelFrameRate", QCoreApplication::translate("DeviceEditor", "Frame Rate :"),
                               m_comboxFrameRate);
 
-    m_comboxEncodingType = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboxEncodingType = new FenwaGUIToolkit::CComboBox(m_widgetFields);
     m_comboxEncodingType->setObjectName(QStringLiteral("m_comboxEncodingType"));
     m_labelEncodeTypeLabel =
         addRow(grid, "m_labelEncodeTypeLabel", QCoreApplication::translate("DeviceEditor", "Encoding Type :"),
                m_comboxEncodingType);
 
-    m_comboxSceneComplexity = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboxSceneComplexity = new FenwaGUIToolkit::CComboBox(m_widgetFields);
     m_comboxSceneComplexity->setObjectName(QStringLiteral("m_comboxSceneComplexity"));
     m_labelSceneComplexityLabel =
         addRow(grid, "m_labelSceneComplexityLabel", QCoreApplication::translate("DeviceEditor", "Scene Complexity :"),
                m_comboxSceneComplexity);
 
-    hintEdit = new QTextEdit(m_verticalWidgetAddBorder);
+    hintEdit = new QTextEdit(m_widgetFields);
     hintEdit->setObjectName(QStringLiteral("hintEdit"));
     grid->addWidget(hintEdit, grid->rowCount(), 0, 1, 2);
 
-    viewOrRecordingCmbx = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    viewOrRecordingCmbx = new FenwaGUIToolkit::CComboBox(m_widgetFields);
     viewOrRecordingCmbx->setObjectName(QStringLiteral("viewOrRecordingCmbx"));
     viewOrRecordingCmbx->addItems({QCoreApplication::translate("DeviceEditor", "Live view & Recording"),
                                    QCoreApplication::translate("DeviceEditor", "Live view"),
@@ -159,19 +177,19 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     viewOrRecordingLabel = addRow(grid, "viewOrRecordingLabel",
                                   QCoreApplication::translate("DeviceEditor", "View/Recording"), viewOrRecordingCmbx);
 
-    m_lineEditScenceRecommandRate = new FenwaGUIToolkit::CLineEdit(m_verticalWidgetAddBorder);
+    m_lineEditScenceRecommandRate = new FenwaGUIToolkit::CLineEdit(m_widgetFields);
     m_lineEditScenceRecommandRate->setObjectName(QStringLiteral("m_lineEditScenceRecommandRate"));
     m_labelScenceRecommandRate =
         addRow(grid, "m_labelScenceRecommandRate", QCoreApplication::translate("DeviceEditor", "Recommend Rate :"),
                m_lineEditScenceRecommandRate);
 
-    m_lineEditChannelCounts = new FenwaGUIToolkit::CLineEdit(m_verticalWidgetAddBorder);
+    m_lineEditChannelCounts = new FenwaGUIToolkit::CLineEdit(m_widgetFields);
     m_lineEditChannelCounts->setObjectName(QStringLiteral("m_lineEditChannelCounts"));
     m_labelChannelCounts =
         addRow(grid, "m_labelChannelCounts", QCoreApplication::translate("DeviceEditor", "Channel Counts :"),
                m_lineEditChannelCounts);
 
-    m_comboxRecordingMode = new FenwaGUIToolkit::CComboBox(m_verticalWidgetAddBorder);
+    m_comboxRecordingMode = new FenwaGUIToolkit::CComboBox(m_widgetFields);
     m_comboxRecordingMode->setObjectName(QStringLiteral("m_comboxRecordingMode"));
     //: How the group records: all the time, or only when something moves.
     m_comboxRecordingMode->addItems({QCoreApplication::translate("DeviceEditor", "Continuous"),
@@ -181,7 +199,7 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     m_labelRecordingMode = addRow(grid, "m_labelRecordingMode",
                                   QCoreApplication::translate("DeviceEditor", "Recording :"), m_comboxRecordingMode);
 
-    m_lineEditRecordingShare = new FenwaGUIToolkit::CLineEdit(m_verticalWidgetAddBorder);
+    m_lineEditRecordingShare = new FenwaGUIToolkit::CLineEdit(m_widgetFields);
     m_lineEditRecordingShare->setObjectName(QStringLiteral("m_lineEditRecordingShare"));
     m_lineEditRecordingShare->setAccessibleName(
         QCoreApplication::translate("DeviceEditor", "Share of recording time in percent"));
@@ -192,14 +210,17 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     m_labelRecordingShare->hide();
     m_lineEditRecordingShare->hide();
 
+    m_retentionSection = new RetentionSection(m_widgetFields);
+    fields->addWidget(m_retentionSection);
+
     auto *actions = new QHBoxLayout();
     actions->setObjectName(QStringLiteral("horizontalLayoutActions"));
-    m_checkBoxSpread = new QCheckBox(m_verticalWidgetAddBorder);
+    m_checkBoxSpread = new QCheckBox(m_widgetFields);
     m_checkBoxSpread->setObjectName(QStringLiteral("m_checkBoxSpread"));
     m_checkBoxSpread->setAccessibleName(QCoreApplication::translate("DeviceEditor", "Collapse panel"));
     actions->addWidget(m_checkBoxSpread);
     actions->addStretch();
-    m_btnCancelEdit = new FenwaGUIToolkit::CPushButton(m_verticalWidgetAddBorder);
+    m_btnCancelEdit = new FenwaGUIToolkit::CPushButton(m_widgetFields);
     m_btnCancelEdit->setObjectName(QStringLiteral("m_btnCancelEdit"));
     //: Button beside "Save changes" while a channel group is edited.
     m_btnCancelEdit->setText(QCoreApplication::translate("DeviceEditor", "Cancel"));
@@ -207,13 +228,29 @@ void DeviceEditorForm::setupUi(QWidget *DeviceEditor)
     m_btnCancelEdit->setToolTip(
         QCoreApplication::translate("DeviceEditor", "Leave the group as it is and go back to adding groups"));
     actions->addWidget(m_btnCancelEdit);
-    m_btnAddDevice = new FenwaGUIToolkit::CPushButton(m_verticalWidgetAddBorder);
+    m_btnAddDevice = new FenwaGUIToolkit::CPushButton(m_widgetFields);
     m_btnAddDevice->setObjectName(QStringLiteral("m_btnAddDevice"));
     actions->addWidget(m_btnAddDevice);
-    border->addSpacing(4);
-    border->addLayout(actions);
-    border->addStretch();
+    fields->addSpacing(4);
+    fields->addLayout(actions);
+    fields->addStretch();
     showEditing(false);
+
+    // The sub-stream is offered and recommended for the group's own stream as
+    // it is chosen; Enter in a retention field adds, as in the fields above.
+    for (QComboBox *choice :
+         {m_comboBoxDeviceType, m_comboBoxResolution, m_comboxFrameRate, m_comboxEncodingType, m_comboxSceneComplexity})
+        QObject::connect(choice, &QComboBox::currentIndexChanged, m_retentionSection, &RetentionSection::refreshAdvice);
+    for (QLineEdit *field : m_retentionSection->findChildren<QLineEdit *>())
+        QObject::connect(field, &QLineEdit::returnPressed, m_btnAddDevice, &QPushButton::click);
+    // The section's fields line up with those above, hidden captions counted,
+    // so that no row shown later moves them.
+    int captions = m_retentionSection->captionWidth();
+    for (const QLabel *caption : m_widgetFields->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        if (caption->buddy())
+            captions = qMax(captions, caption->sizeHint().width());
+    grid->setColumnMinimumWidth(0, captions);
+    m_retentionSection->setCaptionWidth(captions);
 }
 
 void DeviceEditorForm::showEditing(bool editing)
@@ -253,7 +290,7 @@ void DeviceEditorForm::prepareStartUp()
 
 QLabel *DeviceEditorForm::addRow(QGridLayout *grid, const char *labelName, const QString &text, QWidget *field)
 {
-    auto *caption = new QLabel(text, m_verticalWidgetAddBorder);
+    auto *caption = new QLabel(text, m_widgetFields);
     caption->setObjectName(QLatin1String(labelName));
     caption->setBuddy(field);
     const int row = grid->rowCount();
@@ -300,7 +337,7 @@ void DeviceEditorForm::prepareHintEdit()
 
 void DeviceEditorForm::setTextsAsToolTips()
 {
-    QWidget *form = m_verticalWidgetAddBorder;
+    QWidget *form = m_widgetFields;
     for (QLabel *caption : form->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         caption->setToolTip(caption->text());
     for (QComboBox *combo : form->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly)) {
@@ -337,6 +374,7 @@ void DeviceEditorForm::showRecordingShare(bool onMotion)
 {
     m_labelRecordingShare->setVisible(onMotion);
     m_lineEditRecordingShare->setVisible(onMotion);
+    m_retentionSection->setOnMotion(onMotion);
     if (!onMotion)
         clearMissingMark(m_lineEditRecordingShare);
 }
@@ -392,6 +430,7 @@ DeviceEditorForm::Entries DeviceEditorForm::entries() const
     entries.recordingMode = m_comboxRecordingMode->currentIndex();
     entries.share = m_lineEditRecordingShare->text();
     entries.viewChoice = viewOrRecordingCmbx->currentIndex();
+    entries.retention = m_retentionSection->draft();
     return entries;
 }
 
@@ -402,6 +441,7 @@ void DeviceEditorForm::setTypedEntries(const Entries &entries)
     m_lineEditRecordingShare->setText(entries.share);
     m_comboxRecordingMode->setCurrentIndex(entries.recordingMode);
     viewOrRecordingCmbx->setCurrentIndex(entries.viewChoice);
+    m_retentionSection->setPolicy(entries.retention);
 }
 
 DeviceEditorForm::Entries DeviceEditorForm::entriesOf(const StructDeviceItem &group) const
@@ -422,6 +462,7 @@ DeviceEditorForm::Entries DeviceEditorForm::entriesOf(const StructDeviceItem &gr
     if (onMotion)
         shown.share = QString::number(group.iRecordingShare);
     shown.viewChoice = group.iViewMode == LiveView ? 1 : group.iViewMode == Recording ? 2 : 0;
+    shown.retention = group.policy;
     return shown;
 }
 
@@ -440,6 +481,7 @@ StructDeviceItem DeviceEditorForm::describedItem() const
     const int views[] = {LiveViewAndRecording, LiveView, Recording};
     const int choice = viewOrRecordingCmbx->currentIndex();
     item.iViewMode = choice >= 1 && choice <= 2 ? views[choice] : LiveViewAndRecording;
+    item.policy = m_retentionSection->policy();
     return item;
 }
 
@@ -462,24 +504,37 @@ bool DeviceEditorForm::checkRequiredFields()
     else if (firstMissing == m_lineEditRecordingShare)
         message =
             QCoreApplication::translate("DeviceEditor", "Enter the share of time, 1 to %1 %").arg(kContinuousShare);
+    m_scrollAreaFields->ensureWidgetVisible(firstMissing);
     firstMissing->setFocus(Qt::OtherFocusReason);
     aptui::InputTip::of(firstMissing)->showMessage(message);
     return false;
+}
+
+bool DeviceEditorForm::refuseRetention()
+{
+    const StructDeviceItem group = describedItem();
+    return m_retentionSection->refuse(group.dBitrate, group.iRecordingShare);
 }
 
 bool DeviceEditorForm::refuseGroupCount(qsizetype groups)
 {
     if (groups <= GroupLimits::kMaxGroups)
         return false;
+    m_scrollAreaFields->ensureWidgetVisible(m_lineEditChannelCounts);
     aptui::InputTip::of(m_lineEditChannelCounts)->showMessage(GroupLimits::tooManyGroupsText(groups));
     return true;
 }
 
 double DeviceEditorForm::frameRate() const
 {
+    return framesPerSecond(m_comboxFrameRate->currentText());
+}
+
+double DeviceEditorForm::framesPerSecond(const QString &choice)
+{
     // Read by what it says, "25" or "1/4": a frame list with a line more or
     // less must not shift every rate.
-    const QString text = m_comboxFrameRate->currentText().trimmed();
+    const QString text = choice.trimmed();
     const int slash = int(text.indexOf(QLatin1Char('/')));
     bool ok = false;
     if (slash < 0) {

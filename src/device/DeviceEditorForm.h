@@ -10,8 +10,10 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QTextEdit;
 class QWidget;
+class RetentionSection;
 class ScenceSelector;
 namespace aptui {
 class Switch;
@@ -55,6 +57,8 @@ public:
         int recordingMode = 0;
         QString share;
         int viewChoice = 0;
+        // Everything the retention section holds, as its draft.
+        RetentionPolicy retention;
     };
 
     void setupUi(QWidget *DeviceEditor);
@@ -65,7 +69,8 @@ public:
     // new value, typed or recommended, ends a field's mark of a missing one.
     void setInputRules();
     // The share row for a group recorded on motion; a share out of sight
-    // neither stops an add nor keeps a note about it.
+    // neither stops an add nor keeps a note about it. The retention section
+    // follows the recording mode too.
     void showRecordingShare(bool onMotion);
     // The PAL/NTSC switch's size and words, NTSC on.
     void prepareStandardSwitch();
@@ -76,11 +81,13 @@ public:
     // The entries that show the group; a continuous group leaves the share
     // prepared for the next one on motion.
     Entries entriesOf(const StructDeviceItem &group) const;
-    // Name, count, recording mode with its share, and the view choice; the
-    // choices the recommendation depends on are the panel's to set.
+    // Name, count, recording mode with its share, the view choice and the
+    // retention; the choices the recommendation depends on are the panel's
+    // to set.
     void setTypedEntries(const Entries &entries);
     // What the fields say of a group as they read: rate, count, encoding,
-    // resolution, frame rate, device type, recording share and views.
+    // resolution, frame rate, device type, recording share, views and the
+    // retention section's policy.
     StructDeviceItem describedItem() const;
     // Every mark of a missing value and its message go.
     void clearMissingMarks();
@@ -90,8 +97,13 @@ public:
     // Whether a plan of `groups` would hold more than a plan may; if so it
     // says so at the channel count.
     bool refuseGroupCount(qsizetype groups);
+    // Whether the group the fields describe cannot keep the retention
+    // section's policy; if so the section says why.
+    bool refuseRetention();
     // Frames per second of the frame-rate choice; 0 for none.
     double frameRate() const;
+    // The same of a frame-rate choice's text.
+    static double framesPerSecond(const QString &choice);
     // The frame-rate row for fixed-rate mode, the scenes for scene mode.
     void showScenceRows(bool scence);
 
@@ -149,6 +161,10 @@ public:
     // Beside "+ Add" while a group is edited: leaves the group as it was.
     FenwaGUIToolkit::CPushButton *m_btnCancelEdit = nullptr;
     QCheckBox *m_checkBoxSpread = nullptr;
+    // Under the title, the fields and the buttons scroll together.
+    QScrollArea *m_scrollAreaFields = nullptr;
+    QWidget *m_widgetFields = nullptr;
+    RetentionSection *m_retentionSection = nullptr;
 
 private:
     static void clearMissingMark(QLineEdit *field);

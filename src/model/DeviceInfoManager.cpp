@@ -3,6 +3,7 @@
 #include "model/BitrateConfigData.h"
 #include "model/BitrateTable.h"
 #include "model/DeviceEnums.h"
+#include "model/LanaguageManager.h"
 
 DeviceInfoManager::DeviceInfoManager(QObject *parent) : QObject(parent)
 {
@@ -83,6 +84,19 @@ void DeviceInfoManager::reloadScences()
     QStringList names;
     m_config->getScenceInfos(names, m_scenceInfos);
     m_scenceNames = names;
+}
+
+QStringList DeviceInfoManager::offeredEncodings() const
+{
+    QStringList encodings;
+    m_config->getEncodeTypes(encodings);
+    encodings.sort(Qt::CaseSensitive);
+    // Each language knows the smart codec under one name only.
+    if (apt::LanaguageManager::instance()->language() == 0)
+        encodings.removeAll(QStringLiteral("Smart H.264"));
+    else
+        encodings.removeAll(QStringLiteral("H.264+"));
+    return encodings;
 }
 
 void DeviceInfoManager::getFrameRates(QStringList &out, int ntsc) const

@@ -45,6 +45,9 @@ public:
     int getScenceBitrate(const QString &scene, const QString &encoding, const QString &resolution) const;
     void reloadScences();
 
+    // The encodings the editor offers, sorted, with the smart codec under the
+    // one name the program's language knows it by.
+    QStringList offeredEncodings() const;
     void getFrameRates(QStringList &out, int ntsc) const;
     // The scene and encoding files this manager reads, for lookups it does not wrap.
     const BitrateConfigData &bitrateConfig() const { return *m_config; }

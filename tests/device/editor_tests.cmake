@@ -5,7 +5,9 @@ tavo_add_test(tst_deviceeditor SOURCES tst_deviceeditor.cpp tst_editor_fixture.h
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
 tavo_add_test(tst_deviceeditor_add SOURCES tst_deviceeditor_add.cpp tst_editor_fixture.h
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
-tavo_add_test(tst_deviceeditor_edit SOURCES tst_deviceeditor_edit.cpp tst_editor_fixture.h
+tavo_add_test(tst_deviceeditor_edit SOURCES tst_deviceeditor_edit.cpp EditorDriving.h tst_editor_fixture.h
+    LIBS tavo_device tavo_test_support tavo_model_testsupport)
+tavo_add_test(tst_deviceeditor_retention SOURCES tst_deviceeditor_retention.cpp EditorDriving.h tst_editor_fixture.h
     LIBS tavo_device tavo_test_support tavo_model_testsupport)
 
 # The offered smart-codec name depends on the language, which is fixed per

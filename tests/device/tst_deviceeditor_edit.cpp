@@ -1,8 +1,10 @@
-#include "tst_editor_fixture.h"
+#include "EditorDriving.h"
 
+#include "aptui/InputTip.h"
 #include "model/DeviceEnums.h"
 #include "support/SignalRecorder.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QRadioButton>
@@ -10,138 +12,6 @@
 #include <QTest>
 
 using namespace EditorParts;
-
-// What a hand sets in the editor to describe one group.
-struct Recipe
-{
-    int standard = NTSC;
-    int deviceType = 0;
-    int scence = -1; // -1: fixed rate
-    QString encoding;
-    QString resolution;
-    QString frameRate;
-    int complexity = Medium;
-    QString rate; // typed after the choices; null: the recommendation
-    int share = StructDeviceItem::kContinuousShare;
-    int viewChoice = 0;
-    QString name = QStringLiteral("Gate");
-    QString count = QStringLiteral("16");
-    // A retention of the group's own, which the editor has no field for.
-    RetentionPolicy policy;
-};
-Q_DECLARE_METATYPE(Recipe)
-
-// A failed comparison shows the whole group.
-char *toString(const StructDeviceItem &item)
-{
-    const QString text = QStringList{item.strDeviceType,
-                                     item.strChannelName,
-                                     item.strScene,
-                                     item.strEncoding,
-                                     QString::number(item.iChannelCount),
-                                     item.strResolution,
-                                     item.strFrameRate,
-                                     QString::number(item.dBitrate),
-                                     QString::number(item.iChannelGroupNumber),
-                                     QString::number(item.iViewMode),
-                                     QString::number(item.iRecordingShare),
-                                     QString::number(item.iComplexity),
-                                     item.bRateFromTable ? QStringLiteral("table") : QStringLiteral("typed"),
-                                     item.strExtraText,
-                                     item.bFlag ? QStringLiteral("flag") : QString(),
-                                     item.policy.own ? QStringLiteral("own retention") : QString()}
-                             .join(QLatin1Char('|'));
-    return qstrdup(text.toUtf8().constData());
-}
-
-namespace {
-
-void choose(QComboBox *box, const QString &text)
-{
-    box->setCurrentText(text);
-    QCOMPARE(box->currentText(), text);
-}
-
-void describe(DeviceEditor &editor, const Recipe &recipe)
-{
-    editor.setFrameStandard(recipe.standard);
-    // Chosen first, so that a scene's recommendation comes for another complexity.
-    combo(editor, "m_comboxSceneComplexity")->setCurrentIndex(recipe.complexity);
-    if (recipe.scence >= 0) {
-        part<QRadioButton>(editor, "m_radioButtonVarRate")->click();
-        selector(editor)->scenceButton(recipe.scence)->click();
-        choose(combo(editor, "m_comboBoxResolution"), recipe.resolution);
-        choose(combo(editor, "m_comboxEncodingType"), recipe.encoding);
-    } else {
-        part<QRadioButton>(editor, "m_radioButtonFixedRate")->click();
-        combo(editor, "m_comboBoxDeviceType")->setCurrentIndex(recipe.deviceType);
-        choose(combo(editor, "m_comboxEncodingType"), recipe.encoding);
-        choose(combo(editor, "m_comboBoxResolution"), recipe.resolution);
-        choose(combo(editor, "m_comboxFrameRate"), recipe.frameRate);
-    }
-    if (!recipe.rate.isNull())
-        edit(editor, "m_lineEditScenceRecommandRate")->setText(recipe.rate);
-    const bool onMotion = recipe.share < StructDeviceItem::kContinuousShare;
-    combo(editor, "m_comboxRecordingMode")->setCurrentIndex(onMotion ? 1 : 0);
-    if (onMotion)
-        edit(editor, "m_lineEditRecordingShare")->setText(QString::number(recipe.share));
-    combo(editor, "viewOrRecordingCmbx")->setCurrentIndex(recipe.viewChoice);
-    edit(editor, "m_lineEditChannelName")->setText(recipe.name);
-    edit(editor, "m_lineEditChannelCounts")->setText(recipe.count);
-}
-
-// Everything the form shows that an add reads or the next choice depends on.
-QStringList fieldsOf(const DeviceEditor &editor)
-{
-    QStringList fields{editor.isFixedRateMode() ? QStringLiteral("fixed")
-                                                : QStringLiteral("scene %1").arg(editor.currentScenceNumber())};
-    for (const char *name :
-         {"m_comboBoxDeviceType", "m_comboBoxResolution", "m_comboxFrameRate", "m_comboxEncodingType",
-          "m_comboxSceneComplexity", "m_comboxRecordingMode", "viewOrRecordingCmbx"})
-        fields << combo(editor, name)->currentText();
-    for (const char *name : {"m_lineEditScenceRecommandRate", "m_lineEditChannelName", "m_lineEditChannelCounts",
-                             "m_lineEditRecordingShare"})
-        fields << edit(editor, name)->text();
-    fields << (shown(editor, "m_lineEditRecordingShare") ? QStringLiteral("share shown") : QString());
-    return fields;
-}
-
-// The mode as the panel shows it: title, the main button, Cancel.
-QString modeOf(const DeviceEditor &editor)
-{
-    return QStringList{part<QLabel>(editor, "m_label_AddDevice")->text(),
-                       part<QPushButton>(editor, "m_btnAddDevice")->text(),
-                       shown(editor, "m_btnCancelEdit") ? QStringLiteral("Cancel") : QString()}
-        .join(QLatin1Char('|'));
-}
-
-const QString kAdding = QStringLiteral("Add Device|+ Add|");
-const QString kEditing = QStringLiteral("Edit Device|Save changes|Cancel");
-
-Recipe gate()
-{
-    Recipe recipe;
-    recipe.encoding = QStringLiteral("H.264");
-    recipe.resolution = QStringLiteral("720P");
-    recipe.frameRate = QStringLiteral("25");
-    return recipe;
-}
-
-// The third group added from the recipe, "(3)" after its name.
-StructDeviceItem thirdGroup(DeviceEditor &source, const Recipe &recipe)
-{
-    describe(source, recipe);
-    addOnce(source);
-    addOnce(source);
-    return addOnce(source);
-}
-
-void save(DeviceEditor &editor)
-{
-    QTest::mouseClick(part<QPushButton>(editor, "m_btnAddDevice"), Qt::LeftButton);
-}
-
-} // namespace
 
 // Editing a group of the list: loading it into the fields, saving and leaving.
 class TestDeviceEditorEdit : public QObject
@@ -204,10 +74,27 @@ void TestDeviceEditorEdit::unchangedSaveGivesTheGroupBack_data()
     scence.complexity = High;
     QTest::newRow("scene") << scence << true;
     Recipe kept = gate();
-    kept.policy.own = true;
-    kept.policy.retention = 90;
-    kept.policy.audio = RetentionPolicy::G711;
-    QTest::newRow("own retention") << kept << true;
+    kept.policy = keeping(12, RetentionPolicy::Aac, RetentionPolicy::Weeks);
+    kept.policy.aacKbps = 96;
+    kept.policy.splitWeek = true;
+    kept.policy.weekdayHours = 10.5;
+    kept.policy.weekendHours = 0;
+    kept.policy.eventDays = 14;
+    kept.policy.eventShare = 20;
+    kept.policy.subStreamDays = 60;
+    kept.policy.subStreamResolution = QStringLiteral("D1");
+    kept.policy.subStreamFrameRate = QStringLiteral("15");
+    kept.policy.subStreamKbps = 300;
+    kept.policy.subStreamRateTyped = true;
+    QTest::newRow("own retention, every tier") << kept << true;
+    // Recommended when the group was described, not what the tables say now.
+    Recipe recommended = gate();
+    recommended.policy = keeping(90, RetentionPolicy::G711);
+    recommended.policy.subStreamDays = 30;
+    recommended.policy.subStreamResolution = QStringLiteral("720P");
+    recommended.policy.subStreamFrameRate = QStringLiteral("10");
+    recommended.policy.subStreamKbps = 250;
+    QTest::newRow("own retention, sub-stream recommended") << recommended << true;
 }
 
 void TestDeviceEditorEdit::unchangedSaveGivesTheGroupBack()
