@@ -216,6 +216,16 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
         <extracomment>A disk size in the report: %1 whole or decimal terabytes (1 TB = 1000 GB).</extracomment>
         <translation>%1 TB</translation>
     </message>
+    <message>
+        <source>%1 and each group&apos;s own retention</source>
+        <extracomment>The retention the drives of &quot;For %1: %n drive(s)&quot; are for when some groups keep their own: %1 the plan&apos;s wanted retention (&quot;30 days&quot;).</extracomment>
+        <translation>%1 and each group&apos;s own retention</translation>
+    </message>
+    <message>
+        <source>%1 The days above are what the groups that follow the plan keep; the answer counts them at %2.</source>
+        <extracomment>Under the days a disk keeps when some groups keep their own retention: %1 whether the disk holds every retention, %2 the plan&apos;s wanted retention (&quot;30 days&quot;).</extracomment>
+        <translation>%1 The days above are what the groups that follow the plan keep; the answer counts them at %2.</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -705,6 +715,45 @@ The file name offered for a report of a plan without a name (no extension; keep 
         <extracomment>Column caption in the report&apos;s section on what the figures assume: what is taken for granted.</extracomment>
         <translation>Assumption</translation>
     </message>
+    <message>
+        <source>Retention policies</source>
+        <extracomment>Title of the report&apos;s section listing the groups that keep their video their own way.</extracomment>
+        <translation>Retention policies</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <extracomment>Column caption in the report&apos;s retention section: how long a group keeps its video.</extracomment>
+        <translation>Retention</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <extracomment>Column caption in the report&apos;s retention section: the hours a group records.</extracomment>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <extracomment>Column caption in the report&apos;s retention section: the motion events kept after the video.</extracomment>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Sub-stream</source>
+        <extracomment>Column caption in the report&apos;s retention section: the sub-stream kept after the main stream.</extracomment>
+        <translation>Sub-stream</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <extracomment>Column caption in the report&apos;s retention section: the audio recorded with the video.</extracomment>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>The groups not listed keep the plan&apos;s retention.</source>
+        <extracomment>Under the report&apos;s retention section: the groups it does not list.</extracomment>
+        <translation>The groups not listed keep the plan&apos;s retention.</translation>
+    </message>
+    <message>
+        <source>The groups not listed keep the plan&apos;s retention of %1.</source>
+        <translation>The groups not listed keep the plan&apos;s retention of %1.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -1168,6 +1217,31 @@ Usable: %2 TB (%3 TiB)</translation>
             <numerusform>%1–%2 drives depending on scene activity</numerusform>
             <numerusform>%1–%2 drives depending on scene activity</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Holds every retention with %1 % to spare; all retentions × %2 would still fit.</source>
+        <extracomment>Whether a disk holds every group&apos;s retention: %1 the whole per cent of the disk left over, %2 the factor every retention could be multiplied by and still fit (&quot;1.23&quot;).</extracomment>
+        <translation>Holds every retention with %1 % to spare; all retentions × %2 would still fit.</translation>
+    </message>
+    <message>
+        <source>Falls short by %1; all retentions × %2 would fit.</source>
+        <extracomment>A disk too small for every group&apos;s retention: %1 what is missing with its unit (&quot;4.1 TB&quot;), %2 the factor every retention would have to be multiplied by to fit (&quot;0.87&quot;).</extracomment>
+        <translation>Falls short by %1; all retentions × %2 would fit.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %</source>
+        <extracomment>One group in the list of those that need the most disk: %1 its name, %2 its whole per cent of the disk the plan needs.</extracomment>
+        <translation>%1 %2 %</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separator between the groups of &quot;Largest: %1&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Largest: %1</source>
+        <extracomment>The groups that need the most disk and their shares of the whole: %1 the list (&quot;Plates (4) 38 %, Lobby (1) 21 %&quot;).</extracomment>
+        <translation>Largest: %1</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1870,323 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <source>The column “%1” must hold none, G.711, G.726-16, G.726-32 or AAC.</source>
         <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and the audio names after it the values it may hold, all kept in English.</extracomment>
         <translation>The column “%1” must hold none, G.711, G.726-16, G.726-32 or AAC.</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionPolicyText</name>
+    <message numerus="yes">
+        <source>%n d</source>
+        <comment>retention badge</comment>
+        <extracomment>Badge on a group&apos;s card: it keeps its video %n days (&quot;90 d&quot;). Keep it very short.</extracomment>
+        <translation>
+            <numerusform>%n d</numerusform>
+            <numerusform>%n d</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>events %n d</source>
+        <extracomment>Badge on a group&apos;s card: its motion events are kept %n days after its video. Keep it very short.</extracomment>
+        <translation>
+            <numerusform>events %n d</numerusform>
+            <numerusform>events %n d</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sub %n d</source>
+        <extracomment>Badge on a group&apos;s card: its sub-stream is kept %n days after its main stream. Keep it very short.</extracomment>
+        <translation>
+            <numerusform>sub %n d</numerusform>
+            <numerusform>sub %n d</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <comment>badge</comment>
+        <extracomment>Badge on a group&apos;s card: it records audio with its video. Keep it very short.</extracomment>
+        <translation>audio</translation>
+    </message>
+    <message numerus="yes">
+        <source>kept %n day(s)</source>
+        <extracomment>Read out for a group&apos;s card: it keeps its video %n days.</extracomment>
+        <translation>
+            <numerusform>kept %n day</numerusform>
+            <numerusform>kept %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>events kept %n more day(s)</source>
+        <extracomment>Read out for a group&apos;s card: its motion events are kept %n days longer than its video.</extracomment>
+        <translation>
+            <numerusform>events kept %n more day</numerusform>
+            <numerusform>events kept %n more days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sub-stream kept %n more day(s)</source>
+        <extracomment>Read out for a group&apos;s card: its sub-stream is kept %n days longer than its main stream.</extracomment>
+        <translation>
+            <numerusform>sub-stream kept %n more day</numerusform>
+            <numerusform>sub-stream kept %n more days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>audio %1</source>
+        <extracomment>Read out for a group&apos;s card: it records audio with this codec (%1, &quot;G.711&quot;).</extracomment>
+        <translation>audio %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>list separator</comment>
+        <extracomment>Between the phrases of a group&apos;s retention read out for its card.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>retention</comment>
+        <extracomment>A group&apos;s own retention in the report: %n days.</extracomment>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 h a day</source>
+        <extracomment>A group&apos;s recording schedule in the report: %1 hours every day.</extracomment>
+        <translation>%1 h a day</translation>
+    </message>
+    <message>
+        <source>%1 h on weekdays, %2 h at weekends</source>
+        <extracomment>A group&apos;s recording schedule in the report: %1 hours on each weekday, %2 hours on each day of the weekend.</extracomment>
+        <translation>%1 h on weekdays, %2 h at weekends</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more day(s) at %1 % motion</source>
+        <extracomment>A group&apos;s motion events in the report: kept %n days after its video; %1 the percentage of the time with motion.</extracomment>
+        <translation>
+            <numerusform>%n more day at %1 % motion</numerusform>
+            <numerusform>%n more days at %1 % motion</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <comment>sub-stream</comment>
+        <extracomment>A sub-stream&apos;s frame rate in the report: %1 frames per second.</extracomment>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>%1, %2 fps</source>
+        <comment>sub-stream</comment>
+        <extracomment>A sub-stream&apos;s resolution (%1, &quot;720P&quot;) and frame rate (%2 frames per second) in the report.</extracomment>
+        <translation>%1, %2 fps</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more day(s) at %1 kbps</source>
+        <extracomment>A group&apos;s sub-stream in the report: kept %n days after the main stream at %1 kbps per channel.</extracomment>
+        <translation>
+            <numerusform>%n more day at %1 kbps</numerusform>
+            <numerusform>%n more days at %1 kbps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more day(s) at %1 kbps (%2)</source>
+        <extracomment>A group&apos;s sub-stream in the report: kept %n days after the main stream at %1 kbps per channel; %2 its resolution and frame rate (&quot;720P, 15 fps&quot;).</extracomment>
+        <translation>
+            <numerusform>%n more day at %1 kbps (%2)</numerusform>
+            <numerusform>%n more days at %1 kbps (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>audio</comment>
+        <extracomment>A group&apos;s audio in the report: it records none.</extracomment>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>%1, %2 kbps</source>
+        <comment>audio</comment>
+        <extracomment>A group&apos;s audio in the report: %1 the codec (&quot;G.711&quot;), %2 its rate per channel in kbps.</extracomment>
+        <translation>%1, %2 kbps</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionSection</name>
+    <message>
+        <source>Retention</source>
+        <extracomment>Heading of the editor&apos;s section that opens a channel group&apos;s own retention; closed, the plan&apos;s counts.</extracomment>
+        <translation>Retention</translation>
+    </message>
+    <message>
+        <source>Open to give this group a retention of its own; closed, it follows the plan</source>
+        <translation>Open to give this group a retention of its own; closed, it follows the plan</translation>
+    </message>
+    <message numerus="yes">
+        <source>How long the group keeps its video, from 1 to %n day(s) in all</source>
+        <extracomment>Tool tip of a group&apos;s own retention; %n the longest, in days.</extracomment>
+        <translation>
+            <numerusform>How long the group keeps its video, from 1 to %n day in all</numerusform>
+            <numerusform>How long the group keeps its video, from 1 to %n days in all</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>Unit of a group&apos;s own retention, chosen beside its count.</extracomment>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <extracomment>Unit of a group&apos;s own retention, chosen beside its count.</extracomment>
+        <translation>weeks</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <extracomment>Unit of a group&apos;s own retention, chosen beside its count.</extracomment>
+        <translation>months</translation>
+    </message>
+    <message>
+        <source>A week counts 7 days, a month 30</source>
+        <translation>A week counts 7 days, a month 30</translation>
+    </message>
+    <message>
+        <source>Retention unit</source>
+        <translation>Retention unit</translation>
+    </message>
+    <message>
+        <source>Keep video for :</source>
+        <extracomment>Caption of the retention count of a group&apos;s own policy.</extracomment>
+        <translation>Keep video for:</translation>
+    </message>
+    <message>
+        <source>Recording hours a day, from 0 to %1</source>
+        <extracomment>Tool tip of a recording-hours field: %1 the hours of a whole day.</extracomment>
+        <translation>Recording hours a day, from 0 to %1</translation>
+    </message>
+    <message>
+        <source>Hours a day :</source>
+        <translation>Hours a day:</translation>
+    </message>
+    <message>
+        <source>Separate weekday and weekend hours</source>
+        <translation>Separate weekday and weekend hours</translation>
+    </message>
+    <message>
+        <source>Recording hours on each of the five weekdays, from 0 to %1</source>
+        <extracomment>Tool tip: %1 the hours of a whole day.</extracomment>
+        <translation>Recording hours on each of the five weekdays, from 0 to %1</translation>
+    </message>
+    <message>
+        <source>Weekday hours :</source>
+        <translation>Weekday hours:</translation>
+    </message>
+    <message>
+        <source>Recording hours on each day of the weekend, from 0 to %1</source>
+        <extracomment>Tool tip: %1 the hours of a whole day.</extracomment>
+        <translation>Recording hours on each day of the weekend, from 0 to %1</translation>
+    </message>
+    <message>
+        <source>Weekend hours :</source>
+        <translation>Weekend hours:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Days motion events are kept after the video, from 0 to %n; 0 keeps none</source>
+        <extracomment>Tool tip: motion events of a continuous group kept after its video; %n the most days.</extracomment>
+        <translation>
+            <numerusform>Days motion events are kept after the video, from 0 to %n; 0 keeps none</numerusform>
+            <numerusform>Days motion events are kept after the video, from 0 to %n; 0 keeps none</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Events kept (days) :</source>
+        <extracomment>Caption: days motion events are kept after the group&apos;s video.</extracomment>
+        <translation>Events kept (days):</translation>
+    </message>
+    <message>
+        <source>Share of the time with motion, from 1 to 99 %</source>
+        <translation>Share of the time with motion, from 1 to 99 %</translation>
+    </message>
+    <message>
+        <source>Motion share (%) :</source>
+        <extracomment>Caption: the share of a continuous group&apos;s time that has motion, in percent.</extracomment>
+        <translation>Motion share (%):</translation>
+    </message>
+    <message>
+        <source>Recorded on motion: the retention above is how long its events are kept.</source>
+        <translation>Recorded on motion: the retention above is how long its events are kept.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Days the sub-stream is kept after the main stream, from 0 to %n; 0 keeps none</source>
+        <extracomment>Tool tip; %n the most days.</extracomment>
+        <translation>
+            <numerusform>Days the sub-stream is kept after the main stream, from 0 to %n; 0 keeps none</numerusform>
+            <numerusform>Days the sub-stream is kept after the main stream, from 0 to %n; 0 keeps none</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sub-stream kept (days) :</source>
+        <extracomment>Caption: days the sub-stream is kept after the main stream.</extracomment>
+        <translation>Sub-stream kept (days):</translation>
+    </message>
+    <message>
+        <source>Resolution of the sub-stream</source>
+        <translation>Resolution of the sub-stream</translation>
+    </message>
+    <message>
+        <source>Sub-stream resolution :</source>
+        <translation>Sub-stream resolution:</translation>
+    </message>
+    <message>
+        <source>Frames per second of the sub-stream</source>
+        <translation>Frames per second of the sub-stream</translation>
+    </message>
+    <message>
+        <source>Sub-stream frame rate :</source>
+        <translation>Sub-stream frame rate:</translation>
+    </message>
+    <message>
+        <source>Rate of the sub-stream per channel, from 1 kbps up to the main stream&apos;s; recommended from the tables unless typed</source>
+        <translation>Rate of the sub-stream per channel, from 1 kbps up to the main stream&apos;s; recommended from the tables unless typed</translation>
+    </message>
+    <message>
+        <source>Sub-stream rate (kbps) :</source>
+        <translation>Sub-stream rate (kbps):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Audio recorded with a group&apos;s video: no audio at all.</extracomment>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>G.711 (64 kbps)</source>
+        <extracomment>Audio codecs with their rate per channel; names, usually left as they are.</extracomment>
+        <translation>G.711 (64 kbps)</translation>
+    </message>
+    <message>
+        <source>G.726 (16 kbps)</source>
+        <translation>G.726 (16 kbps)</translation>
+    </message>
+    <message>
+        <source>G.726 (32 kbps)</source>
+        <translation>G.726 (32 kbps)</translation>
+    </message>
+    <message>
+        <source>AAC</source>
+        <translation>AAC</translation>
+    </message>
+    <message>
+        <source>Audio recorded with the video</source>
+        <translation>Audio recorded with the video</translation>
+    </message>
+    <message>
+        <source>Audio :</source>
+        <translation>Audio:</translation>
+    </message>
+    <message>
+        <source>Rate of the AAC audio per channel, from %1 to %2 kbps</source>
+        <extracomment>Tool tip: %1 and %2 the lowest and highest rate of AAC audio.</extracomment>
+        <translation>Rate of the AAC audio per channel, from %1 to %2 kbps</translation>
+    </message>
+    <message>
+        <source>AAC rate (kbps) :</source>
+        <translation>AAC rate (kbps):</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,16 @@ What a screen reader says for the slider of the hours recorded each day.</extrac
         <extracomment>A disk size in the report: %1 whole or decimal terabytes (1 TB = 1000 GB).</extracomment>
         <translation>%1 ТБ</translation>
     </message>
+    <message>
+        <source>%1 and each group&apos;s own retention</source>
+        <extracomment>The retention the drives of &quot;For %1: %n drive(s)&quot; are for when some groups keep their own: %1 the plan&apos;s wanted retention (&quot;30 days&quot;).</extracomment>
+        <translation>%1 и собственные сроки групп</translation>
+    </message>
+    <message>
+        <source>%1 The days above are what the groups that follow the plan keep; the answer counts them at %2.</source>
+        <extracomment>Under the days a disk keeps when some groups keep their own retention: %1 whether the disk holds every retention, %2 the plan&apos;s wanted retention (&quot;30 days&quot;).</extracomment>
+        <translation>%1 Дни выше — срок хранения групп, следующих плану; в ответе они учтены со сроком %2.</translation>
+    </message>
 </context>
 <context>
     <name>DataDisplayPage</name>
@@ -718,6 +728,45 @@ The file name offered for a report of a plan without a name (no extension; keep 
         <extracomment>Column caption in the report&apos;s section on what the figures assume: what is taken for granted.</extracomment>
         <translation>Допущение</translation>
     </message>
+    <message>
+        <source>Retention policies</source>
+        <extracomment>Title of the report&apos;s section listing the groups that keep their video their own way.</extracomment>
+        <translation>Правила хранения</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <extracomment>Column caption in the report&apos;s retention section: how long a group keeps its video.</extracomment>
+        <translation>Срок хранения</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <extracomment>Column caption in the report&apos;s retention section: the hours a group records.</extracomment>
+        <translation>Расписание</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <extracomment>Column caption in the report&apos;s retention section: the motion events kept after the video.</extracomment>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Sub-stream</source>
+        <extracomment>Column caption in the report&apos;s retention section: the sub-stream kept after the main stream.</extracomment>
+        <translation>Доп. поток</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <extracomment>Column caption in the report&apos;s retention section: the audio recorded with the video.</extracomment>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>The groups not listed keep the plan&apos;s retention.</source>
+        <extracomment>Under the report&apos;s retention section: the groups it does not list.</extracomment>
+        <translation>Остальные группы хранят видео по сроку плана.</translation>
+    </message>
+    <message>
+        <source>The groups not listed keep the plan&apos;s retention of %1.</source>
+        <translation>Остальные группы хранят видео по сроку плана: %1.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceEditor</name>
@@ -1188,6 +1237,31 @@ Usable: %2 TB (%3 TiB)</source>
             <numerusform>%1–%2 диска в зависимости от активности сцены</numerusform>
             <numerusform>%1–%2 дисков в зависимости от активности сцены</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Holds every retention with %1 % to spare; all retentions × %2 would still fit.</source>
+        <extracomment>Whether a disk holds every group&apos;s retention: %1 the whole per cent of the disk left over, %2 the factor every retention could be multiplied by and still fit (&quot;1.23&quot;).</extracomment>
+        <translation>Вмещает все сроки хранения с запасом %1 %; все сроки × %2 ещё поместятся.</translation>
+    </message>
+    <message>
+        <source>Falls short by %1; all retentions × %2 would fit.</source>
+        <extracomment>A disk too small for every group&apos;s retention: %1 what is missing with its unit (&quot;4.1 TB&quot;), %2 the factor every retention would have to be multiplied by to fit (&quot;0.87&quot;).</extracomment>
+        <translation>Не хватает %1; поместятся все сроки × %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %</source>
+        <extracomment>One group in the list of those that need the most disk: %1 its name, %2 its whole per cent of the disk the plan needs.</extracomment>
+        <translation>%1 %2 %</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separator between the groups of &quot;Largest: %1&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Largest: %1</source>
+        <extracomment>The groups that need the most disk and their shares of the whole: %1 the list (&quot;Plates (4) 38 %, Lobby (1) 21 %&quot;).</extracomment>
+        <translation>Больше всего: %1</translation>
     </message>
 </context>
 <context>
@@ -1827,6 +1901,336 @@ A card&apos;s fixed per-channel bitrate.</extracomment>
         <source>The column “%1” must hold none, G.711, G.726-16, G.726-32 or AAC.</source>
         <extracomment>Why a row of a CSV file of channel groups was refused: %1 is a column name of the file and the audio names after it the values it may hold, all kept in English.</extracomment>
         <translation>В столбце «%1» должно быть none, G.711, G.726-16, G.726-32 или AAC.</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionPolicyText</name>
+    <message numerus="yes">
+        <source>%n d</source>
+        <comment>retention badge</comment>
+        <extracomment>Badge on a group&apos;s card: it keeps its video %n days (&quot;90 d&quot;). Keep it very short.</extracomment>
+        <translation>
+            <numerusform>%n д</numerusform>
+            <numerusform>%n д</numerusform>
+            <numerusform>%n д</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>events %n d</source>
+        <extracomment>Badge on a group&apos;s card: its motion events are kept %n days after its video. Keep it very short.</extracomment>
+        <translation>
+            <numerusform>события %n д</numerusform>
+            <numerusform>события %n д</numerusform>
+            <numerusform>события %n д</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sub %n d</source>
+        <extracomment>Badge on a group&apos;s card: its sub-stream is kept %n days after its main stream. Keep it very short.</extracomment>
+        <translation>
+            <numerusform>доп. %n д</numerusform>
+            <numerusform>доп. %n д</numerusform>
+            <numerusform>доп. %n д</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <comment>badge</comment>
+        <extracomment>Badge on a group&apos;s card: it records audio with its video. Keep it very short.</extracomment>
+        <translation>звук</translation>
+    </message>
+    <message numerus="yes">
+        <source>kept %n day(s)</source>
+        <extracomment>Read out for a group&apos;s card: it keeps its video %n days.</extracomment>
+        <translation>
+            <numerusform>хранится %n день</numerusform>
+            <numerusform>хранится %n дня</numerusform>
+            <numerusform>хранится %n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>events kept %n more day(s)</source>
+        <extracomment>Read out for a group&apos;s card: its motion events are kept %n days longer than its video.</extracomment>
+        <translation>
+            <numerusform>события хранятся ещё %n день</numerusform>
+            <numerusform>события хранятся ещё %n дня</numerusform>
+            <numerusform>события хранятся ещё %n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sub-stream kept %n more day(s)</source>
+        <extracomment>Read out for a group&apos;s card: its sub-stream is kept %n days longer than its main stream.</extracomment>
+        <translation>
+            <numerusform>доп. поток хранится ещё %n день</numerusform>
+            <numerusform>доп. поток хранится ещё %n дня</numerusform>
+            <numerusform>доп. поток хранится ещё %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>audio %1</source>
+        <extracomment>Read out for a group&apos;s card: it records audio with this codec (%1, &quot;G.711&quot;).</extracomment>
+        <translation>звук %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>list separator</comment>
+        <extracomment>Between the phrases of a group&apos;s retention read out for its card.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>retention</comment>
+        <extracomment>A group&apos;s own retention in the report: %n days.</extracomment>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 h a day</source>
+        <extracomment>A group&apos;s recording schedule in the report: %1 hours every day.</extracomment>
+        <translation>%1 ч в сутки</translation>
+    </message>
+    <message>
+        <source>%1 h on weekdays, %2 h at weekends</source>
+        <extracomment>A group&apos;s recording schedule in the report: %1 hours on each weekday, %2 hours on each day of the weekend.</extracomment>
+        <translation>%1 ч в будни, %2 ч в выходные</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more day(s) at %1 % motion</source>
+        <extracomment>A group&apos;s motion events in the report: kept %n days after its video; %1 the percentage of the time with motion.</extracomment>
+        <translation>
+            <numerusform>ещё %n день при движении %1 %</numerusform>
+            <numerusform>ещё %n дня при движении %1 %</numerusform>
+            <numerusform>ещё %n дней при движении %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <comment>sub-stream</comment>
+        <extracomment>A sub-stream&apos;s frame rate in the report: %1 frames per second.</extracomment>
+        <translation>%1 к/с</translation>
+    </message>
+    <message>
+        <source>%1, %2 fps</source>
+        <comment>sub-stream</comment>
+        <extracomment>A sub-stream&apos;s resolution (%1, &quot;720P&quot;) and frame rate (%2 frames per second) in the report.</extracomment>
+        <translation>%1, %2 к/с</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more day(s) at %1 kbps</source>
+        <extracomment>A group&apos;s sub-stream in the report: kept %n days after the main stream at %1 kbps per channel.</extracomment>
+        <translation>
+            <numerusform>ещё %n день при %1 кбит/с</numerusform>
+            <numerusform>ещё %n дня при %1 кбит/с</numerusform>
+            <numerusform>ещё %n дней при %1 кбит/с</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more day(s) at %1 kbps (%2)</source>
+        <extracomment>A group&apos;s sub-stream in the report: kept %n days after the main stream at %1 kbps per channel; %2 its resolution and frame rate (&quot;720P, 15 fps&quot;).</extracomment>
+        <translation>
+            <numerusform>ещё %n день при %1 кбит/с (%2)</numerusform>
+            <numerusform>ещё %n дня при %1 кбит/с (%2)</numerusform>
+            <numerusform>ещё %n дней при %1 кбит/с (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>audio</comment>
+        <extracomment>A group&apos;s audio in the report: it records none.</extracomment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>%1, %2 kbps</source>
+        <comment>audio</comment>
+        <extracomment>A group&apos;s audio in the report: %1 the codec (&quot;G.711&quot;), %2 its rate per channel in kbps.</extracomment>
+        <translation>%1, %2 кбит/с</translation>
+    </message>
+</context>
+<context>
+    <name>RetentionSection</name>
+    <message>
+        <source>Retention</source>
+        <extracomment>Heading of the editor&apos;s section that opens a channel group&apos;s own retention; closed, the plan&apos;s counts.</extracomment>
+        <translation>Срок хранения</translation>
+    </message>
+    <message>
+        <source>Open to give this group a retention of its own; closed, it follows the plan</source>
+        <translation>Раскройте, чтобы задать группе свой срок хранения; свёрнуто — группа следует плану</translation>
+    </message>
+    <message numerus="yes">
+        <source>How long the group keeps its video, from 1 to %n day(s) in all</source>
+        <extracomment>Tool tip of a group&apos;s own retention; %n the longest, in days.</extracomment>
+        <translation>
+            <numerusform>Сколько группа хранит видео: от 1 до %n дня</numerusform>
+            <numerusform>Сколько группа хранит видео: от 1 до %n дней</numerusform>
+            <numerusform>Сколько группа хранит видео: от 1 до %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>Unit of a group&apos;s own retention, chosen beside its count.</extracomment>
+        <translation>дней</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <extracomment>Unit of a group&apos;s own retention, chosen beside its count.</extracomment>
+        <translation>недель</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <extracomment>Unit of a group&apos;s own retention, chosen beside its count.</extracomment>
+        <translation>месяцев</translation>
+    </message>
+    <message>
+        <source>A week counts 7 days, a month 30</source>
+        <translation>Неделя — 7 дней, месяц — 30</translation>
+    </message>
+    <message>
+        <source>Retention unit</source>
+        <translation>Единица срока</translation>
+    </message>
+    <message>
+        <source>Keep video for :</source>
+        <extracomment>Caption of the retention count of a group&apos;s own policy.</extracomment>
+        <translation>Хранить видео:</translation>
+    </message>
+    <message>
+        <source>Recording hours a day, from 0 to %1</source>
+        <extracomment>Tool tip of a recording-hours field: %1 the hours of a whole day.</extracomment>
+        <translation>Часов записи в сутки, от 0 до %1</translation>
+    </message>
+    <message>
+        <source>Hours a day :</source>
+        <translation>Часов в сутки:</translation>
+    </message>
+    <message>
+        <source>Separate weekday and weekend hours</source>
+        <translation>Отдельно для будней и выходных</translation>
+    </message>
+    <message>
+        <source>Recording hours on each of the five weekdays, from 0 to %1</source>
+        <extracomment>Tool tip: %1 the hours of a whole day.</extracomment>
+        <translation>Часов записи в каждый из пяти будних дней, от 0 до %1</translation>
+    </message>
+    <message>
+        <source>Weekday hours :</source>
+        <translation>Часов в будни:</translation>
+    </message>
+    <message>
+        <source>Recording hours on each day of the weekend, from 0 to %1</source>
+        <extracomment>Tool tip: %1 the hours of a whole day.</extracomment>
+        <translation>Часов записи в каждый выходной день, от 0 до %1</translation>
+    </message>
+    <message>
+        <source>Weekend hours :</source>
+        <translation>Часов в выходные:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Days motion events are kept after the video, from 0 to %n; 0 keeps none</source>
+        <extracomment>Tool tip: motion events of a continuous group kept after its video; %n the most days.</extracomment>
+        <translation>
+            <numerusform>Дней хранения событий движения после видео, от 0 до %n; 0 — не хранить</numerusform>
+            <numerusform>Дней хранения событий движения после видео, от 0 до %n; 0 — не хранить</numerusform>
+            <numerusform>Дней хранения событий движения после видео, от 0 до %n; 0 — не хранить</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Events kept (days) :</source>
+        <extracomment>Caption: days motion events are kept after the group&apos;s video.</extracomment>
+        <translation>События (дней):</translation>
+    </message>
+    <message>
+        <source>Share of the time with motion, from 1 to 99 %</source>
+        <translation>Доля времени с движением, от 1 до 99 %</translation>
+    </message>
+    <message>
+        <source>Motion share (%) :</source>
+        <extracomment>Caption: the share of a continuous group&apos;s time that has motion, in percent.</extracomment>
+        <translation>Доля движения (%):</translation>
+    </message>
+    <message>
+        <source>Recorded on motion: the retention above is how long its events are kept.</source>
+        <translation>Запись по движению: срок выше — это срок хранения событий.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Days the sub-stream is kept after the main stream, from 0 to %n; 0 keeps none</source>
+        <extracomment>Tool tip; %n the most days.</extracomment>
+        <translation>
+            <numerusform>Дней хранения доп. потока после основного, от 0 до %n; 0 — не хранить</numerusform>
+            <numerusform>Дней хранения доп. потока после основного, от 0 до %n; 0 — не хранить</numerusform>
+            <numerusform>Дней хранения доп. потока после основного, от 0 до %n; 0 — не хранить</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sub-stream kept (days) :</source>
+        <extracomment>Caption: days the sub-stream is kept after the main stream.</extracomment>
+        <translation>Доп. поток (дней):</translation>
+    </message>
+    <message>
+        <source>Resolution of the sub-stream</source>
+        <translation>Разрешение доп. потока</translation>
+    </message>
+    <message>
+        <source>Sub-stream resolution :</source>
+        <translation>Разрешение доп. потока:</translation>
+    </message>
+    <message>
+        <source>Frames per second of the sub-stream</source>
+        <translation>Кадров в секунду доп. потока</translation>
+    </message>
+    <message>
+        <source>Sub-stream frame rate :</source>
+        <translation>Частота кадров доп. потока:</translation>
+    </message>
+    <message>
+        <source>Rate of the sub-stream per channel, from 1 kbps up to the main stream&apos;s; recommended from the tables unless typed</source>
+        <translation>Битрейт доп. потока на канал, от 1 кбит/с до битрейта основного; по таблицам, если не введён вручную</translation>
+    </message>
+    <message>
+        <source>Sub-stream rate (kbps) :</source>
+        <translation>Битрейт доп. потока (кбит/с):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Audio recorded with a group&apos;s video: no audio at all.</extracomment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>G.711 (64 kbps)</source>
+        <extracomment>Audio codecs with their rate per channel; names, usually left as they are.</extracomment>
+        <translation>G.711 (64 кбит/с)</translation>
+    </message>
+    <message>
+        <source>G.726 (16 kbps)</source>
+        <translation>G.726 (16 кбит/с)</translation>
+    </message>
+    <message>
+        <source>G.726 (32 kbps)</source>
+        <translation>G.726 (32 кбит/с)</translation>
+    </message>
+    <message>
+        <source>AAC</source>
+        <translation>AAC</translation>
+    </message>
+    <message>
+        <source>Audio recorded with the video</source>
+        <translation>Звук, записываемый с видео</translation>
+    </message>
+    <message>
+        <source>Audio :</source>
+        <translation>Звук:</translation>
+    </message>
+    <message>
+        <source>Rate of the AAC audio per channel, from %1 to %2 kbps</source>
+        <extracomment>Tool tip: %1 and %2 the lowest and highest rate of AAC audio.</extracomment>
+        <translation>Битрейт звука AAC на канал, от %1 до %2 кбит/с</translation>
+    </message>
+    <message>
+        <source>AAC rate (kbps) :</source>
+        <translation>Битрейт AAC (кбит/с):</translation>
     </message>
 </context>
 <context>
