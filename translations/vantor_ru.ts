@@ -462,7 +462,6 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Disk for %1</source>
-        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>Диск на %1</translation>
     </message>
     <message>
@@ -766,6 +765,11 @@ The file name offered for a report of a plan without a name (no extension; keep 
     <message>
         <source>The groups not listed keep the plan&apos;s retention of %1.</source>
         <translation>Остальные группы хранят видео по сроку плана: %1.</translation>
+    </message>
+    <message>
+        <source>Disk for every retention</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;). Caption of a key figure in the report&apos;s title block when some groups keep their own retention: the disk every retention needs.</extracomment>
+        <translation>Диск для всех сроков хранения</translation>
     </message>
 </context>
 <context>

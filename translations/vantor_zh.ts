@@ -444,7 +444,6 @@ The file name offered for a report of a plan without a name (no extension; keep 
     </message>
     <message>
         <source>Disk for %1</source>
-        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;).</extracomment>
         <translation>保存 %1 所需硬盘</translation>
     </message>
     <message>
@@ -740,6 +739,11 @@ The file name offered for a report of a plan without a name (no extension; keep 
     <message>
         <source>The groups not listed keep the plan&apos;s retention of %1.</source>
         <translation>未列出的组沿用方案的保存期 %1。</translation>
+    </message>
+    <message>
+        <source>Disk for every retention</source>
+        <extracomment>Caption of a key figure in the report&apos;s title block: the disk the wanted retention needs; %1 is that retention (&quot;30 days&quot;, &quot;1 week&quot;). Caption of a key figure in the report&apos;s title block when some groups keep their own retention: the disk every retention needs.</extracomment>
+        <translation>满足所有保存期的硬盘</translation>
     </message>
 </context>
 <context>

@@ -482,6 +482,9 @@ void DataCalculatorPage::recompute()
     r.savedWeeks = tr("%1 week(s)", nullptr, FigureFormat::pluralCount(kept.weeks)).arg(kept.weeks);
     //: How long the disk keeps video, in the report: %1 is a whole number of 30-day months; the plural follows it.
     r.savedMonths = tr("%1 month(s)", nullptr, FigureFormat::pluralCount(kept.months)).arg(kept.months);
+    // Every group keeps its own retention: no days are the disk's to give.
+    if (m_retention.anyOwn() && !m_retention.anyFollowing())
+        r.savedDays = r.savedWeeks = r.savedMonths = FigureFormat::none();
 
     const RetentionNeed::PlanWide plan{retentionDays(), double(r.dailyRecordHours)};
     r.largestNeeds = FigureFormat::largestShares(m_retention.largest(plan), m_retention.groups(),

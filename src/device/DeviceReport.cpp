@@ -128,7 +128,11 @@ ReportDocument DeviceReport::document(const QMap<long long, StructDeviceItem> &d
     const QString bandwidthCaption = tr("Bandwidth");
     //: Caption of a key figure in the report's title block: the disk the wanted retention needs; %1 is that
     //: retention ("30 days", "1 week").
-    const QString diskCaption = tr("Disk for %1").arg(result.saveTime);
+    const QString diskCaption = totals.retention().anyOwn()
+                                    //: Caption of a key figure in the report's title block when some groups keep
+                                    //: their own retention: the disk every retention needs.
+                                    ? tr("Disk for every retention")
+                                    : tr("Disk for %1").arg(result.saveTime);
     document.summary = {
         {channelsCaption, QString::number(channels)},
         {storageCaption, storage},

@@ -9,6 +9,7 @@
 #include "device/DeviceItemWidget.h"
 #include "device/DeviceListModel.h"
 #include "mainwindow/VantorMainPage.h"
+#include "model/FigureFormat.h"
 #include "model/ModelDataDir.h"
 #include "model/ModelMetaTypes.h"
 #include "support/DialogAnswerer.h"
@@ -239,6 +240,11 @@ private slots:
         r = result();
         QCOMPARE(r.arrayDrivesNeeded, 4);
         QVERIFY2(r.arrayAnswer.contains(QStringLiteral("24 %")), qPrintable(r.arrayAnswer));
+
+        // With no group following the plan, no days are the disk's to give.
+        page()->setGroups({plates});
+        QCOMPARE(result().savedDays, FigureFormat::none());
+        QVERIFY(!result().retentionAnswer.isEmpty());
 
         // Without a group of its own retention, the notes go.
         plates.policy = RetentionPolicy();
