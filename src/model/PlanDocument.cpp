@@ -11,8 +11,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMultiHash>
-#include <QPair>
 #include <QStringList>
 
 #include <algorithm>
@@ -22,10 +20,12 @@
 
 namespace {
 
-// Version 2 added each group's own retention; a plan that keeps none is
-// still written as version 1, which older versions of the program read.
-const int kSchemaVersion = 2;
+// Version 2 added each group's own retention, version 3 the variants; a plan
+// is written in the oldest version that holds it, so that older versions of
+// the program read every plan they can.
+const int kSchemaVersion = 3;
 const int kFirstSchemaVersion = 1;
+const int kRetentionSchemaVersion = 2;
 const int kMaxHoursPerDay = 24;
 // As long as a file name may be.
 const int kMaxPlanNameLength = 255;
@@ -172,6 +172,61 @@ QJsonObject calculatorObject(const PlanCalculatorInputs &in, QJsonObject object)
     return object;
 }
 
+// A variant's standard, calculator and groups from `r`: the plan's own fields
+// for the first variant, an entry of "variants" for the others. False with
+// the fault set (and `reason` for a group's) when a field is wrong.
+bool readVariant(JsonFieldReader &r, const QString &prefix, PlanVariant &variant, JsonFieldReader::Fault &fault,
+                 QString &reason, bool &tooMany)
+{
+    if (!r.choice("videoStandard", standardNames(), variant.videoStandard))
+        return false;
+    const QJsonValue calculator = r.take("calculator");
+    if (!calculator.isUndefined()) {
+        if (!calculator.isObject())
+            return r.fail("calculator", false);
+        JsonFieldReader c(calculator.toObject(), prefix + QStringLiteral("calculator."), fault);
+        if (!readCalculator(c, variant.calculator))
+            return false;
+        variant.calculatorExtra = c.rest();
+    }
+    const QJsonValue groups = r.take("groups");
+    if (!groups.isUndefined() && !groups.isArray())
+        return r.fail("groups", false);
+    const QJsonArray groupArray = groups.toArray();
+    // Refused before a single group is built.
+    if (groupArray.size() > GroupLimits::kMaxGroups) {
+        tooMany = true;
+        reason = GroupLimits::tooManyGroupsText(groupArray.size());
+        return false;
+    }
+    for (qsizetype i = 0; i < groupArray.size(); ++i) {
+        const QString where = prefix + QStringLiteral("groups[%1]").arg(i);
+        const QJsonValue value = groupArray.at(i);
+        JsonFieldReader g(value.toObject(), where + QLatin1Char('.'), fault);
+        StructDeviceItem group;
+        if (!value.isObject()) {
+            fault.field = where;
+            return false;
+        }
+        if (!readGroup(g, group, reason))
+            return false;
+        variant.groups.append(group);
+        variant.groupExtra.append(g.rest());
+    }
+    return true;
+}
+
+QJsonObject variantObject(const PlanVariant &variant, QJsonObject object)
+{
+    object.insert(QStringLiteral("videoStandard"), nameOf(standardNames(), variant.videoStandard));
+    object.insert(QStringLiteral("calculator"), calculatorObject(variant.calculator, variant.calculatorExtra));
+    QJsonArray groups;
+    for (qsizetype i = 0; i < variant.groups.size(); ++i)
+        groups.append(groupObject(variant.groups.at(i), variant.groupExtra.value(i)));
+    object.insert(QStringLiteral("groups"), groups);
+    return object;
+}
+
 } // namespace
 
 QString PlanDocument::formatName()
@@ -189,29 +244,12 @@ QString PlanDocument::fileExtension()
     return QStringLiteral(".tavoplan");
 }
 
-void PlanDocument::setGroups(const QVector<StructDeviceItem> &groups)
+void PlanDocument::setVariants(const QVector<PlanVariant> &variants, int current)
 {
-    // Only groups that came with unknown fields need a match; they are found
-    // by name and number first, so a plan of any size is handed back at once.
-    QMultiHash<QPair<QString, int>, qsizetype> carriers;
-    for (qsizetype j = 0; j < m_groups.size(); ++j) {
-        if (!m_groupExtra.at(j).isEmpty())
-            carriers.insert({m_groups.at(j).strChannelName, m_groups.at(j).iChannelGroupNumber}, j);
-    }
-    QVector<QJsonObject> extra(groups.size());
-    for (qsizetype i = 0; i < groups.size() && !carriers.isEmpty(); ++i) {
-        const StructDeviceItem &group = groups.at(i);
-        auto it = carriers.find({group.strChannelName, group.iChannelGroupNumber});
-        for (; it != carriers.end() && it.key() == qMakePair(group.strChannelName, group.iChannelGroupNumber); ++it) {
-            if (m_groups.at(it.value()) == group) {
-                extra[i] = m_groupExtra.at(it.value());
-                carriers.erase(it);
-                break;
-            }
-        }
-    }
-    m_groups = groups;
-    m_groupExtra = extra;
+    m_variants = variants.mid(0, PlanVariant::kMaxVariants);
+    if (m_variants.isEmpty())
+        m_variants.append(PlanVariant());
+    m_current = current >= 0 && current < m_variants.size() ? int(current) : 0;
 }
 
 PlanDocument::Error PlanDocument::load(const QString &path)
@@ -270,40 +308,38 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
     }
 
     ok = ok && top.text("name", plan.m_name, false, kMaxPlanNameLength) && top.dateTime("created", plan.m_created) &&
-         top.dateTime("modified", plan.m_modified) && top.text("programVersion", plan.m_programVersion) &&
-         top.choice("videoStandard", standardNames(), plan.m_videoStandard);
+         top.dateTime("modified", plan.m_modified) && top.text("programVersion", plan.m_programVersion);
 
-    const QJsonValue calculator = top.take("calculator");
-    if (ok && !calculator.isUndefined()) {
-        JsonFieldReader r(calculator.toObject(), QStringLiteral("calculator."), fault);
-        ok = calculator.isObject() ? readCalculator(r, plan.m_calculator) : top.fail("calculator", false);
-        plan.m_calculatorExtra = r.rest();
-    }
-
-    const QJsonValue groups = top.take("groups");
-    if (ok && !groups.isUndefined() && !groups.isArray())
-        ok = top.fail("groups", false);
-    const QJsonArray groupArray = groups.toArray();
-    // Refused before a single group is built.
-    if (groupArray.size() > GroupLimits::kMaxGroups) {
-        m_error = Damaged;
-        m_errorText = GroupLimits::tooManyGroupsText(groupArray.size());
-        return m_error;
-    }
+    // The plan's own fields are its first variant; "variants" holds the others.
     QString reason;
-    for (qsizetype i = 0; ok && i < groupArray.size(); ++i) {
-        const QString prefix = QStringLiteral("groups[%1]").arg(i);
-        const QJsonValue value = groupArray.at(i);
-        JsonFieldReader r(value.toObject(), prefix + QLatin1Char('.'), fault);
-        StructDeviceItem group;
+    bool tooMany = false;
+    PlanVariant &first = plan.m_variants.first();
+    ok = ok && top.text("variantName", first.name, false, PlanVariant::kMaxNameLength) &&
+         readVariant(top, QString(), first, fault, reason, tooMany);
+    const QJsonValue others = top.take("variants");
+    if (ok && !others.isUndefined() && (!others.isArray() || others.toArray().size() >= PlanVariant::kMaxVariants))
+        ok = top.fail("variants", false);
+    const QJsonArray otherArray = others.toArray();
+    for (qsizetype i = 0; ok && i < otherArray.size(); ++i) {
+        const QString prefix = QStringLiteral("variants[%1].").arg(i);
+        const QJsonValue value = otherArray.at(i);
+        PlanVariant variant;
+        JsonFieldReader r(value.toObject(), prefix, fault);
         if (!value.isObject()) {
-            fault.field = prefix;
+            fault.field = prefix.chopped(1);
             ok = false;
         } else {
-            ok = readGroup(r, group, reason);
+            ok = r.text("name", variant.name, true, PlanVariant::kMaxNameLength) &&
+                 readVariant(r, prefix, variant, fault, reason, tooMany);
         }
-        plan.m_groups.append(group);
-        plan.m_groupExtra.append(r.rest());
+        variant.extra = r.rest();
+        plan.m_variants.append(variant);
+    }
+    ok = ok && top.integer("currentVariant", 0, int(plan.m_variants.size()) - 1, plan.m_current);
+    if (tooMany) {
+        m_error = Damaged;
+        m_errorText = reason;
+        return m_error;
     }
 
     if (!ok) {
@@ -315,7 +351,9 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
         return m_error;
     }
     plan.m_extra = top.rest();
-    const int renumbered = GroupLimits::renumber(plan.m_groups);
+    int renumbered = 0;
+    for (PlanVariant &variant : plan.m_variants)
+        renumbered += GroupLimits::renumber(variant.groups);
     if (renumbered > 0)
         //: Said after a plan was opened whose groups had no number, or numbers used twice.
         plan.m_noticeText =
@@ -326,11 +364,15 @@ PlanDocument::Error PlanDocument::fromJson(const QByteArray &bytes)
 
 QByteArray PlanDocument::toJson() const
 {
-    QJsonObject root = m_extra;
+    const PlanVariant &first = m_variants.first();
+    QJsonObject root = variantObject(first, m_extra);
     root.insert(QStringLiteral("format"), formatName());
-    const bool policies =
-        std::any_of(m_groups.cbegin(), m_groups.cend(), [](const StructDeviceItem &group) { return group.policy.own; });
-    root.insert(QStringLiteral("schemaVersion"), policies ? kSchemaVersion : kFirstSchemaVersion);
+    const bool variants = m_variants.size() > 1;
+    const bool policies = std::any_of(m_variants.cbegin(), m_variants.cend(),
+                                      [](const PlanVariant &variant) { return variant.anyOwnRetention(); });
+    root.insert(QStringLiteral("schemaVersion"), variants   ? kSchemaVersion
+                                                 : policies ? kRetentionSchemaVersion
+                                                            : kFirstSchemaVersion);
     root.insert(QStringLiteral("name"), m_name);
     // Stored as UTC, so a plan reads the same in every time zone.
     if (m_created.isValid())
@@ -338,13 +380,18 @@ QByteArray PlanDocument::toJson() const
     if (m_modified.isValid())
         root.insert(QStringLiteral("modified"), m_modified.toUTC().toString(Qt::ISODateWithMs));
     root.insert(QStringLiteral("programVersion"), m_programVersion);
-    root.insert(QStringLiteral("videoStandard"), nameOf(standardNames(), m_videoStandard));
-    root.insert(QStringLiteral("calculator"), calculatorObject(m_calculator, m_calculatorExtra));
-
-    QJsonArray groups;
-    for (qsizetype i = 0; i < m_groups.size(); ++i)
-        groups.append(groupObject(m_groups.at(i), m_groupExtra.value(i)));
-    root.insert(QStringLiteral("groups"), groups);
+    // A plan of one variant is the file it was before variants.
+    if (variants) {
+        root.insert(QStringLiteral("variantName"), first.name);
+        QJsonArray others;
+        for (qsizetype i = 1; i < m_variants.size(); ++i) {
+            QJsonObject object = variantObject(m_variants.at(i), m_variants.at(i).extra);
+            object.insert(QStringLiteral("name"), m_variants.at(i).name);
+            others.append(object);
+        }
+        root.insert(QStringLiteral("variants"), others);
+        root.insert(QStringLiteral("currentVariant"), m_current);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -358,8 +405,10 @@ QString PlanDocument::tooLargeText(qint64 bytes)
 
 QString PlanDocument::writeRefusal(const QByteArray &json) const
 {
-    if (m_groups.size() > GroupLimits::kMaxGroups)
-        return GroupLimits::tooManyGroupsText(m_groups.size());
+    for (const PlanVariant &variant : m_variants) {
+        if (variant.groups.size() > GroupLimits::kMaxGroups)
+            return GroupLimits::tooManyGroupsText(variant.groups.size());
+    }
     if (json.size() > kMaxFileBytes)
         return tooLargeText(json.size());
     return QString();

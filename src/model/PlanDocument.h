@@ -2,6 +2,7 @@
 
 #include "model/DeviceEnums.h"
 #include "model/PlanCalculatorInputs.h"
+#include "model/PlanVariant.h"
 #include "model/StructDeviceItem.h"
 
 #include <QByteArray>
@@ -12,7 +13,8 @@
 #include <QVector>
 
 // A plan as a file: its channel groups and the calculator's inputs, stored as
-// indented UTF-8 JSON. Fields this version does not know (written by a newer
+// indented UTF-8 JSON, for each variant the plan keeps (one, "A", unless the
+// planner made more). Fields this version does not know (written by a newer
 // one) are kept and written back, so opening and saving a plan loses nothing.
 class PlanDocument
 {
@@ -53,18 +55,26 @@ public:
     // The version of the program that wrote the file, e.g. "4.0.0.50".
     QString programVersion() const { return m_programVersion; }
     void setProgramVersion(const QString &version) { m_programVersion = version; }
-    // FrameStandard: PAL or NTSC.
-    int videoStandard() const { return m_videoStandard; }
-    void setVideoStandard(int standard) { m_videoStandard = standard; }
+    // The variant in front's: FrameStandard, PAL or NTSC.
+    int videoStandard() const { return current().videoStandard; }
+    void setVideoStandard(int standard) { current().videoStandard = standard; }
 
-    // In list order, every field as the device list holds it.
-    const QVector<StructDeviceItem> &groups() const { return m_groups; }
+    // The variant in front's groups, in list order, every field as the
+    // device list holds it.
+    const QVector<StructDeviceItem> &groups() const { return current().groups; }
     // A group equal to one already held keeps that group's unknown fields;
     // any other group has none.
-    void setGroups(const QVector<StructDeviceItem> &groups);
+    void setGroups(const QVector<StructDeviceItem> &groups) { current().setGroups(groups); }
 
-    const PlanCalculatorInputs &calculator() const { return m_calculator; }
-    void setCalculator(const PlanCalculatorInputs &inputs) { m_calculator = inputs; }
+    const PlanCalculatorInputs &calculator() const { return current().calculator; }
+    void setCalculator(const PlanCalculatorInputs &inputs) { current().calculator = inputs; }
+
+    // Every variant, the first the one a plan written before variants holds,
+    // and which is in front. At least one, at most PlanVariant::kMaxVariants.
+    const QVector<PlanVariant> &variants() const { return m_variants; }
+    int currentVariant() const { return m_current; }
+    // Too many are cut to the most kept; an index out of range picks the first.
+    void setVariants(const QVector<PlanVariant> &variants, int current);
 
     // Replaces the whole plan with the file's. On any error the plan stays as
     // it was and error() and errorText() tell why.
@@ -94,15 +104,13 @@ private:
     QDateTime m_created;
     QDateTime m_modified;
     QString m_programVersion;
-    int m_videoStandard = PAL;
-    QVector<StructDeviceItem> m_groups;
-    PlanCalculatorInputs m_calculator;
-
-    // Unknown fields, written back as they were read: of the plan, of the
-    // calculator and of each group (parallel to m_groups).
+    QVector<PlanVariant> m_variants{PlanVariant()};
+    int m_current = 0;
+    // Unknown fields of the plan, written back as they were read.
     QJsonObject m_extra;
-    QJsonObject m_calculatorExtra;
-    QVector<QJsonObject> m_groupExtra;
+
+    const PlanVariant &current() const { return m_variants.at(m_current); }
+    PlanVariant &current() { return m_variants[m_current]; }
 
     Error m_error = None;
     QString m_errorText;

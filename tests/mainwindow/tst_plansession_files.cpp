@@ -99,6 +99,36 @@ private slots:
         QCOMPARE(title(), QStringLiteral("Site A* — TAVO storage calculator"));
     }
 
+    // The window shows the variant in front; saving after an edit changes it
+    // and keeps every other variant as it was.
+    void otherVariantsSurviveAnEdit()
+    {
+        const QByteArray json = R"plan({"format": "tavo-storage-plan", "schemaVersion": 3, "variantName": "A",
+            "groups": [{"name": "Gate(1)", "number": 1, "deviceType": "IPC", "channels": 4, "bitrateKbps": 2048,
+                        "viewMode": 3, "encoding": "H.264", "resolution": "1080P"}],
+            "variants": [{"name": "B: H.265", "videoStandard": "NTSC", "groups": [{"name": "Gate(1)", "number": 1,
+                          "deviceType": "IPC", "channels": 4, "bitrateKbps": 1024, "viewMode": 3,
+                          "encoding": "H.265", "resolution": "1080P"}]}],
+            "currentVariant": 1})plan";
+        m_answer = path(QStringLiteral("Variants.tavoplan"));
+        QVERIFY(makeFile(m_answer, json));
+        QVERIFY(opened([this] { session()->open(); }));
+        QCOMPARE(rows(), 1);
+        QCOMPARE(groups().first().dBitrate, 1024.0);
+        QVERIFY(!m_window->getDeviceEditor()->isPalStandard());
+        add(QStringLiteral("Door"), 2);
+        QVERIFY(session()->save());
+
+        PlanDocument saved;
+        QCOMPARE(saved.load(m_answer), PlanDocument::None);
+        QCOMPARE(saved.variants().size(), 2);
+        QCOMPARE(saved.currentVariant(), 1);
+        QCOMPARE(saved.variants().at(0).groups.size(), 1);
+        QCOMPARE(saved.variants().at(0).groups.first().dBitrate, 2048.0);
+        QCOMPARE(saved.variants().at(1).name, QStringLiteral("B: H.265"));
+        QCOMPARE(saved.variants().at(1).groups.size(), 2);
+    }
+
     void badFileLeavesThePlanUntouched_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -109,7 +139,7 @@ private slots:
         QTest::newRow("binary") << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200") << notAPlan;
         QTest::newRow("text for a number") << planWithChannels("\"four\"") << QStringLiteral("groups[0].channels");
         QTest::newRow("negative count") << planWithChannels("-3") << QStringLiteral("groups[0].channels");
-        QTest::newRow("newer format") << planWithChannels("4", 3) << QStringLiteral("newer version");
+        QTest::newRow("newer format") << planWithChannels("4", 4) << QStringLiteral("newer version");
         QTest::newRow("65 MB") << QByteArray("<65 MB>") << QStringLiteral("too large");
         // Read whole, and then no plan.
         QTest::newRow("64 MB") << QByteArray("<64 MB>") << notAPlan;

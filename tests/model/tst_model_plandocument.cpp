@@ -59,6 +59,7 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<PlanDocument>("plan");
+        QTest::addColumn<int>("version");
         PlanDocument full;
         full.setName(kChinese + QStringLiteral(", \"A\""));
         full.setProgramVersion(QStringLiteral("4.0.0.50"));
@@ -83,8 +84,22 @@ private slots:
         groups[1].bRateFromTable = true;
         full.setGroups(groups);
 
-        QTest::newRow("new plan") << PlanDocument();
-        QTest::newRow("every field set") << full;
+        // Three variants, the last in front: each keeps its own standard,
+        // groups and inputs, and the plan needs the version that has them.
+        PlanDocument variants = full;
+        PlanVariant h265 = variants.variants().first();
+        h265.name = QStringLiteral("B: H.265");
+        h265.videoStandard = PAL;
+        h265.groups.removeLast();
+        PlanVariant longer = h265;
+        longer.name = kChinese;
+        longer.calculator.retention = QStringLiteral("60");
+        longer.groups.clear();
+        variants.setVariants({variants.variants().first(), h265, longer}, 2);
+
+        QTest::newRow("new plan") << PlanDocument() << 1;
+        QTest::newRow("every field set") << full << 1;
+        QTest::newRow("three variants") << variants << 3;
     }
 
     void roundTrip()
@@ -100,6 +115,45 @@ private slots:
         QCOMPARE(read.programVersion(), plan.programVersion());
         QCOMPARE(read.created(), plan.created());
         QCOMPARE(read.modified(), plan.modified());
+        QCOMPARE(read.currentVariant(), plan.currentVariant());
+        QCOMPARE(read.variants().size(), plan.variants().size());
+        for (qsizetype i = 0; i < plan.variants().size(); ++i) {
+            const PlanVariant &was = plan.variants().at(i);
+            const PlanVariant &is = read.variants().at(i);
+            QCOMPARE(is.name, was.name);
+            QCOMPARE(is.videoStandard, was.videoStandard);
+            QCOMPARE(is.groups, was.groups);
+            QVERIFY(is.calculator == was.calculator);
+        }
+        // Older versions of the program read every plan of one variant.
+        QTEST(jsonObject(plan.toJson()).value(QStringLiteral("schemaVersion")).toInt(), "version");
+    }
+
+    // A plan whose variants a reader cannot trust is refused, naming the field.
+    void variantRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("variants");
+        QTest::addColumn<QString>("field");
+        const QByteArray b = R"({"name": "B", "groups": []})";
+        QTest::newRow("six variants") << "[" + b + "," + b + "," + b + "," + b + "," + b + "]"
+                                      << "variants";
+        QTest::newRow("a variant without a name") << QByteArray(R"([{"groups": []}])") << "variants[0].name";
+        QTest::newRow("a damaged group in a variant")
+            << QByteArray(R"([{"name": "B", "groups": [{"deviceType": "IPC", "channels": 0, "bitrateKbps": 512,
+                          "viewMode": 1}]}])")
+            << "variants[0].groups[0].channels";
+        QTest::newRow("in front past the last") << QByteArray("[" + b + "], \"currentVariant\": 2") << "currentVariant";
+    }
+
+    void variantRefusals()
+    {
+        QFETCH(QByteArray, variants);
+        QFETCH(QString, field);
+        PlanDocument plan;
+        const QByteArray json = R"({"format": "tavo-storage-plan", "schemaVersion": 3, "variants": )" + variants + "}";
+        QCOMPARE(plan.fromJson(json), PlanDocument::Damaged);
+        QVERIFY2(plan.errorText().contains(QStringLiteral("“%1”").arg(field)), qPrintable(plan.errorText()));
+        QCOMPARE(plan.variants().size(), 1);
     }
 
     void missingFieldsTakeDefaults()
@@ -207,9 +261,10 @@ private slots:
                                     << int(PlanDocument::NotAPlan) << QStringList();
         QTest::newRow("wrong format name")
             << fixtureWith({{"tavo-storage-plan", "tavo-plan"}}) << int(PlanDocument::NotAPlan) << QStringList();
-        QTest::newRow("schemaVersion 3") << fixtureWith({{"\"schemaVersion\": 1", "\"schemaVersion\": 3"}})
+        // The version after the newest this one reads, and that newest in the reason.
+        QTest::newRow("schemaVersion 4") << fixtureWith({{"\"schemaVersion\": 1", "\"schemaVersion\": 4"}})
                                          << int(PlanDocument::NewerVersion)
-                                         << QStringList{QStringLiteral("version 3"), QStringLiteral("version 2")};
+                                         << QStringList{QStringLiteral("version 4"), QStringLiteral("version 3")};
         damaged("schemaVersion missing", "\"schemaVersion\": 1,", "", "schemaVersion");
         damaged("schemaVersion 0", "\"schemaVersion\": 1", "\"schemaVersion\": 0", "schemaVersion");
         damaged("channels 0", "\"channels\": 4", "\"channels\": 0", "groups[0].channels");
