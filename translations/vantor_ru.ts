@@ -56,6 +56,48 @@
     </message>
 </context>
 <context>
+    <name>BulkChange</name>
+    <message>
+        <source>The %1 camera table has no %2.</source>
+        <extracomment>A group left out of a change: %1 the encoding&apos;s table, %2 the resolution it lacks.</extracomment>
+        <translation>В таблице камер %1 нет %2.</translation>
+    </message>
+    <message>
+        <source>The %1 recorder table has no %2.</source>
+        <extracomment>A group left out of a change: %1 the encoding&apos;s table, %2 the resolution it lacks.</extracomment>
+        <translation>В таблице регистраторов %1 нет %2.</translation>
+    </message>
+    <message>
+        <source>A frame rate is a number of frames per second above 0.</source>
+        <translation>Частота кадров — число кадров в секунду больше 0.</translation>
+    </message>
+    <message>
+        <source>Recording on motion takes from %1 to %2 % of the time.</source>
+        <extracomment>A change to recording on motion refused: %1 and %2 the lowest and highest share of the time, in percent.</extracomment>
+        <translation>Запись по движению занимает от %1 до %2 % времени.</translation>
+    </message>
+    <message>
+        <source>Video is kept from 1 to %1 days.</source>
+        <extracomment>A change of the calculator&apos;s retention refused: %1 the longest it may be, in days.</extracomment>
+        <translation>Видео хранится от 1 до %1 дней.</translation>
+    </message>
+    <message>
+        <source>Its rate comes from the scene &quot;%1&quot;; change it in the editor.</source>
+        <extracomment>A group left out of a change of its video: %1 the scene its rate was set up from.</extracomment>
+        <translation>Его битрейт задан сценой «%1»; измените его в редакторе.</translation>
+    </message>
+    <message>
+        <source>There are no tables for the device type &quot;%1&quot;.</source>
+        <extracomment>A group left out of a change of its video: %1 its device type, which has no tables.</extracomment>
+        <translation>Для типа устройства «%1» нет таблиц.</translation>
+    </message>
+    <message>
+        <source>The %1 table recommends no rate for %2 at %3 fps.</source>
+        <extracomment>A group left out of a change: %1 the encoding, %2 the resolution, %3 the frames per second.</extracomment>
+        <translation>Таблица %1 не даёт битрейта для %2 при %3 к/с.</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>Capacity Calculation :</source>
@@ -1266,6 +1308,20 @@ Usable: %2 TB (%3 TiB)</source>
         <source>Largest: %1</source>
         <extracomment>The groups that need the most disk and their shares of the whole: %1 the list (&quot;Plates (4) 38 %, Lobby (1) 21 %&quot;).</extracomment>
         <translation>Больше всего: %1</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <extracomment>A variant&apos;s figure against the first variant&apos;s: no difference, to the whole per cent.</extracomment>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>+%1 %</source>
+        <translation>+%1 %</translation>
+    </message>
+    <message>
+        <source>−%1 %</source>
+        <extracomment>A variant&apos;s figure against the first variant&apos;s: lower by %1 whole per cent (&quot;−38 %&quot;); the sign is a minus sign (U+2212), not a hyphen.</extracomment>
+        <translation>−%1 %</translation>
     </message>
 </context>
 <context>

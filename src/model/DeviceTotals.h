@@ -32,7 +32,9 @@ public:
     // The retention the groups keep, for the calculator.
     const RetentionProfile &retention() const { return m_retention; }
 
-    // Channels of the live-view groups, in decimal, in total and by type.
+    // Channels of the live-view groups.
+    qint64 channels() const { return m_channelCount; }
+    // The same in decimal, in total and by type.
     QString channelCount() const { return QString::number(m_channelCount); }
     QString ipcCount() const { return QString::number(m_ipcCount); }
     QString dvrCount() const { return QString::number(m_dvrCount); }

@@ -248,6 +248,23 @@ QString FigureFormat::largestShares(const QList<RetentionProfile::Share> &larges
     return tr("Largest: %1").arg(parts.join(separator));
 }
 
+QString FigureFormat::percentChange(double percent)
+{
+    if (!std::isfinite(percent))
+        return QString();
+    const double whole = std::round(percent);
+    if (whole == 0.0)
+        //: A variant's figure against the first variant's: no difference, to the whole per cent.
+        return tr("0 %");
+    const QString figure = number(std::fabs(whole), 'f', 0);
+    return whole > 0.0
+               //: A variant's figure against the first variant's: higher by %1 whole per cent ("+12 %").
+               ? tr("+%1 %").arg(figure)
+               //: A variant's figure against the first variant's: lower by %1 whole per cent ("−38 %"); the sign
+               //: is a minus sign (U+2212), not a hyphen.
+               : tr("−%1 %").arg(figure);
+}
+
 QString FigureFormat::days(double days)
 {
     //: Days a disk or array keeps video: %1 with one decimal. Decimals take no plural of their own: use the

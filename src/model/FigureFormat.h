@@ -87,6 +87,12 @@ public:
     // 21 %". Empty for fewer than two groups or no need.
     static QString largestShares(const QList<RetentionProfile::Share> &largest, int groups, double totalGB);
 
+    // How far a figure lies from the one it is compared with, in whole per
+    // cent rounded to the nearest, a half away from zero: "+12 %", "−38 %"
+    // (a minus sign, not a hyphen), "0 %" for less than a half. Empty for no
+    // number.
+    static QString percentChange(double percent);
+
     // A cell with a range: the range, else the one figure there is, else none().
     static QString daysRange(double fewestDays, double mostDays);
     static QString diskRange(double leastGB, double mostGB);

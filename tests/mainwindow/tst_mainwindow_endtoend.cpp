@@ -12,6 +12,7 @@
 #include "model/FigureFormat.h"
 #include "model/ModelDataDir.h"
 #include "model/ModelMetaTypes.h"
+#include "model/PlanFigures.h"
 #include "support/DialogAnswerer.h"
 #include "support/SkinStyle.h"
 
@@ -22,6 +23,8 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTranslator>
+
+Q_DECLARE_METATYPE(PlanCalculatorInputs)
 
 namespace {
 
@@ -41,6 +44,39 @@ QByteArray frameXml()
                           "8",  "6",  "5",  "4",  "3",  "2",  "1",  "1/2", "1/4", "1/8", "1/16"})
         xml += QByteArray("<F>") + f + "</F>";
     return xml + "</NTSC></Frame>";
+}
+
+StructDeviceItem cameras(const char *name, int count, double kbps, int viewMode = 3)
+{
+    StructDeviceItem group;
+    group.strDeviceType = QStringLiteral("IPC");
+    group.strChannelName = QLatin1String(name);
+    group.iChannelCount = count;
+    group.dBitrate = kbps;
+    group.iViewMode = viewMode;
+    group.bRateFromTable = true;
+    return group;
+}
+
+PlanCalculatorInputs calculatorInputs(const char *disk, bool terabytes, int hours, const char *retention, int unit,
+                                      int dailyHours)
+{
+    PlanCalculatorInputs in;
+    in.diskSize = QLatin1String(disk);
+    in.diskInTerabytes = terabytes;
+    in.retentionPageHoursPerDay = hours;
+    in.retention = QLatin1String(retention);
+    in.retentionUnit = unit;
+    in.diskPageHoursPerDay = dailyHours;
+    // The array belongs to the record with its page in front.
+    in.mode = PlanCalculatorInputs::DiskArrayPage;
+    return in;
+}
+
+// Every bit of a double: QCOMPARE on doubles forgives the last digits.
+QString exact(double value)
+{
+    return QString::number(value, 'g', 17);
 }
 
 QString labelText(const QWidget *root, const char *name)
@@ -251,6 +287,82 @@ private slots:
         page()->setGroups({lobby, plates});
         QCOMPARE(result().retentionAnswer, QString());
         QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("m_labelTimeNote"))->parentWidget()->isVisibleTo(panel));
+    }
+
+    // A plan's figures worked out without the window are the window's own,
+    // to the last bit.
+    void planFiguresAreTheCalculators_data()
+    {
+        QTest::addColumn<QVector<StructDeviceItem>>("groups");
+        QTest::addColumn<PlanCalculatorInputs>("inputs");
+        using In = PlanCalculatorInputs;
+
+        const StructDeviceItem lobby = cameras("Lobby(1)", 8, 1024);
+        StructDeviceItem plates = cameras("Plates(2)", 4, 4096);
+        plates.policy.own = true;
+        plates.policy.retention = 90;
+        plates.policy.audio = RetentionPolicy::G711;
+        StructDeviceItem motion = cameras("Yard(3)", 64, 4096);
+        motion.iRecordingShare = 40;
+        StructDeviceItem typed = cameras("Gate(4)", 3, 3000, 2);
+        typed.bRateFromTable = false;
+        typed.iComplexity = 2;
+
+        QTest::newRow("plain") << QVector<StructDeviceItem>{lobby}
+                               << calculatorInputs("4", true, 24, "30", In::Days, 24);
+        In array = calculatorInputs("12.", true, 10, "2", In::Weeks, 12);
+        array.arrayDrives = QStringLiteral("8");
+        array.arrayLevel = In::Raid6;
+        array.arraySpares = QStringLiteral("1");
+        QTest::newRow("motion share on an array") << QVector<StructDeviceItem>{motion, lobby} << array;
+        // Six months need more 0.1 TB drives than the largest array holds.
+        In small = calculatorInputs("750", false, 24, "6", In::Months, 30);
+        small.arrayDriveTB = QStringLiteral("0.1");
+        small.arrayDrives = QStringLiteral("3");
+        QTest::newRow("typed rate, live only, GB and months")
+            << QVector<StructDeviceItem>{typed, motion, cameras("Hall(5)", 2, 512, 1)} << small;
+        QTest::newRow("own retention") << QVector<StructDeviceItem>{lobby, plates}
+                                       << calculatorInputs("20", true, 20, "30", In::Days, 24);
+        In raid1 = calculatorInputs("20", true, 24, "30", In::Days, 24);
+        raid1.arrayLevel = In::Raid1;
+        raid1.arrayDrives = QStringLiteral("2");
+        raid1.arrayDriveTB = QStringLiteral("4");
+        QTest::newRow("own retention only, RAID 1 too small") << QVector<StructDeviceItem>{plates} << raid1;
+        In faulty = calculatorInputs("500", false, 0, "7", In::Days, 0);
+        faulty.arraySpares = QStringLiteral("4");
+        QTest::newRow("0 hours, array fault") << QVector<StructDeviceItem>{lobby, plates} << faulty;
+        QTest::newRow("0 hours") << QVector<StructDeviceItem>{lobby}
+                                 << calculatorInputs("4", true, 0, "7", In::Days, 0);
+    }
+
+    void planFiguresAreTheCalculators()
+    {
+        QFETCH(QVector<StructDeviceItem>, groups);
+        QFETCH(PlanCalculatorInputs, inputs);
+        page()->setGroups(groups);
+        m_window->getDataCalculatorPage()->setInputs(inputs);
+        const Result r = result();
+        const PlanFigures f = PlanFigures::compute(groups, inputs);
+
+        QCOMPARE(r.channelCount, QString::number(f.channels));
+        QCOMPARE(r.bandWidth, FigureFormat::bitrateText(f.bandwidthKbps));
+        QCOMPARE(exact(f.days), exact(r.exactDays));
+        QCOMPARE(exact(f.calmDays), exact(r.calmDays));
+        QCOMPARE(exact(f.busyDays), exact(r.busyDays));
+        QCOMPARE(exact(f.diskGB), exact(r.exactDiskGB));
+        QCOMPARE(exact(f.calmDiskGB), exact(r.calmDiskGB));
+        QCOMPARE(exact(f.busyDiskGB), exact(r.busyDiskGB));
+        QVERIFY(r.arrayShown);
+        QCOMPARE(DiskArray::faultText(f.arrayFault, r.arrayLevel), r.arrayFault);
+        QCOMPARE(exact(f.arrayRawTB), exact(r.arrayRawTB));
+        QCOMPARE(exact(f.arrayUsableTB), exact(r.arrayUsableTB));
+        QCOMPARE(exact(f.arrayDays), exact(r.arrayDays));
+        QCOMPARE(exact(f.arrayCalmDays), exact(r.arrayCalmDays));
+        QCOMPARE(exact(f.arrayBusyDays), exact(r.arrayBusyDays));
+        QCOMPARE(f.drivesNeeded, r.arrayDrivesNeeded);
+        QCOMPARE(f.drivesNeededCalm, r.arrayDrivesNeededCalm);
+        QCOMPARE(f.drivesNeededBusy, r.arrayDrivesNeededBusy);
+        QCOMPARE(DiskArray::faultText(f.drivesNeededFault, r.arrayLevel), r.arrayNeedFault);
     }
 
     void deletingTheOnlyGroupLeavesZerosAndFreesItsNumber()

@@ -1,4 +1,5 @@
 #include "model/FigureFormat.h"
+#include "model/VariantComparison.h"
 
 #include <QTest>
 
@@ -19,6 +20,8 @@ private slots:
     void diskAnswer();
     void exactNeverContradictsWhole_data();
     void exactNeverContradictsWhole();
+    void variantComparison_data();
+    void variantComparison();
 };
 
 void TestFigureFormat::retention_data()
@@ -174,6 +177,101 @@ void TestFigureFormat::exactNeverContradictsWhole()
         const double wholeGB = whole.figure.toDouble() * (whole.terabytes ? 1000.0 : 1.0);
         QVERIFY2(exactGB >= value && exactGB <= wholeGB, qPrintable(exact + QStringLiteral(" beside ") + whole.figure));
     }
+}
+
+namespace {
+
+// A variant whose figure on `figure` is `value`, every other figure 0.
+PlanFigures figuresWith(int figure, double value)
+{
+    PlanFigures f;
+    switch (figure) {
+    case VariantComparison::Channels:
+        f.channels = qint64(value);
+        break;
+    case VariantComparison::StorageBitrate:
+        f.storageKbps = value;
+        break;
+    case VariantComparison::Bandwidth:
+        f.bandwidthKbps = value;
+        break;
+    case VariantComparison::DiskNeeded:
+        f.diskGB = value;
+        break;
+    case VariantComparison::DaysKept:
+        f.days = value;
+        break;
+    case VariantComparison::DrivesNeeded:
+        f.drivesNeeded = int(value);
+        break;
+    default:
+        f.arrayUsableTB = value;
+    }
+    return f;
+}
+
+} // namespace
+
+void TestFigureFormat::variantComparison_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<QVector<double>>("values");
+    // Per cent against the first variant; "B" marks a variant best on the row.
+    QTest::addColumn<QStringList>("percents");
+    QTest::addColumn<QString>("best");
+    using V = VariantComparison;
+    const QString none;
+    const QString minus = QStringLiteral("\u2212");
+
+    // -37.5 % and +12.5 %: a half rounds away from 0.
+    QTest::newRow("less storage is better, halves round out")
+        << int(V::StorageBitrate) << QVector<double>{200, 125, 225}
+        << QStringList{none, minus + QStringLiteral("38 %"), QStringLiteral("+13 %")} << QStringLiteral("-B-");
+    QTest::newRow("more days are better, under a half is 0 %")
+        << int(V::DaysKept) << QVector<double>{10, 10.04, 9.96}
+        << QStringList{none, QStringLiteral("0 %"), QStringLiteral("0 %")} << QStringLiteral("-B-");
+    QTest::newRow("more usable TB is better")
+        << int(V::ArrayUsableTB) << QVector<double>{24, 16} << QStringList{none, minus + QStringLiteral("33 %")}
+        << QStringLiteral("B-");
+    // No bandwidth is a figure, and the best, but nothing is a per cent of it.
+    QTest::newRow("zero base") << int(V::Bandwidth) << QVector<double>{0, 500} << QStringList{none, none}
+                               << QStringLiteral("B-");
+    // No days is no figure: neither a base nor a candidate.
+    QTest::newRow("no days") << int(V::DaysKept) << QVector<double>{0, 30, 20} << QStringList{none, none, none}
+                             << QStringLiteral("-B-");
+    QTest::newRow("a tie for best marks both")
+        << int(V::DrivesNeeded) << QVector<double>{4, 3, 3}
+        << QStringList{none, minus + QStringLiteral("25 %"), minus + QStringLiteral("25 %")} << QStringLiteral("-BB");
+    QTest::newRow("all equal marks none") << int(V::DiskNeeded) << QVector<double>{500, 500}
+                                          << QStringList{none, QStringLiteral("0 %")} << QStringLiteral("--");
+    QTest::newRow("one figure to choose from")
+        << int(V::DrivesNeeded) << QVector<double>{5, 0} << QStringList{none, none} << QStringLiteral("--");
+    QTest::newRow("channels have no better") << int(V::Channels) << QVector<double>{8, 16}
+                                             << QStringList{none, QStringLiteral("+100 %")} << QStringLiteral("--");
+}
+
+void TestFigureFormat::variantComparison()
+{
+    QFETCH(int, figure);
+    QFETCH(QVector<double>, values);
+    QFETCH(QStringList, percents);
+    QFETCH(QString, best);
+    QVector<VariantComparison::Variant> variants;
+    for (const double value : values)
+        variants.append({QString(QChar(char16_t(u'A' + variants.size()))), figuresWith(figure, value)});
+
+    const VariantComparison comparison(variants);
+    QCOMPARE(comparison.rows().size(), VariantComparison::kFigures);
+    const VariantComparison::Row &row = comparison.rows().at(figure);
+    QCOMPARE(int(row.figure), figure);
+    QStringList shownPercents;
+    QString shownBest;
+    for (const VariantComparison::Cell &cell : row.cells) {
+        shownPercents << cell.percentText;
+        shownBest += cell.best ? QLatin1Char('B') : QLatin1Char('-');
+    }
+    QCOMPARE(shownPercents, percents);
+    QCOMPARE(shownBest, best);
 }
 
 QTEST_APPLESS_MAIN(TestFigureFormat)
