@@ -9,8 +9,8 @@
 #include "host/CLineEdit.h"
 #include "host/CRadioButton.h"
 #include "host/CSlider.h"
-#include "model/BitrateCalculator.h"
 #include "model/FigureFormat.h"
+#include "model/PlanFigures.h"
 
 #include <QLocale>
 #include <QLoggingCategory>
@@ -23,7 +23,6 @@
 // Traces of the recalculation; off unless QT_LOGGING_RULES="tavo.calc.debug=true".
 Q_LOGGING_CATEGORY(lcCalc, "tavo.calc", QtInfoMsg)
 
-#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -32,11 +31,6 @@ namespace {
 enum Page { TimePage = 0, DiskPage = 1, BandWidthPageIndex = 2, ArrayPage = 3 };
 
 const int kMaxHoursPerDay = DataCalculatorForm::kMaxHoursPerDay;
-
-bool isZeroBitrate(double kbps)
-{
-    return kbps > -0.000001 && kbps < 0.000001;
-}
 
 // The text when the field would take it, else the fallback.
 QString acceptedText(const QLineEdit *field, const QString &text, const QString &fallback)
@@ -226,7 +220,6 @@ void DataCalculatorPage::updateArray()
     load.calmKbps = m_calmBitrate;
     load.busyKbps = m_busyBitrate;
     load.hoursPerDay = m_ui->m_spinBoxDailyTime->value();
-    load.retentionHours = retentionHours();
     load.retentionText = m_retention.anyOwn()
                              //: The retention the drives of "For %1: %n drive(s)" are for when some groups keep
                              //: their own: %1 the plan's wanted retention ("30 days").
@@ -409,11 +402,6 @@ int DataCalculatorPage::retentionDays() const
     return toInt(m_ui->m_radioBtnDay->isChecked() ? count : m_ui->m_radioBtnWeek->isChecked() ? count * 7 : count * 30);
 }
 
-int DataCalculatorPage::retentionHours() const
-{
-    return toInt(qint64(retentionDays()) * m_ui->m_spinBoxDailyTime->value());
-}
-
 void DataCalculatorPage::recompute()
 {
     Result &r = m_result;
@@ -448,30 +436,15 @@ void DataCalculatorPage::recompute()
     const int hoursPerDay = m_ui->m_spinBoxTime->value();
     r.recordHoursPerDay = hoursPerDay;
     r.dailyRecordHours = m_ui->m_spinBoxDailyTime->value();
-    if (m_retention.anyOwn()) {
-        recomputeOwn(diskGB);
-    } else {
-        const auto daysAt = [&](double kbps) {
-            if (isZeroBitrate(kbps) || hoursPerDay == 0)
-                return 0.0;
-            const double days = BitrateCalculator::hoursForDiskSize(kbps, diskGB) / hoursPerDay;
-            return std::isfinite(days) && days > 0.0 ? days : 0.0;
-        };
-        r.exactDays = daysAt(m_totalBitrate);
-        r.calmDays = r.exactDays > 0.0 ? daysAt(m_calmBitrate) : 0.0;
-        r.busyDays = r.exactDays > 0.0 ? daysAt(m_busyBitrate) : 0.0;
-        const int hours = retentionHours();
-        const auto diskAt = [&](double kbps) {
-            if (isZeroBitrate(kbps))
-                return 0.0;
-            const double gigabytes = BitrateCalculator::diskSizeForHours(kbps, hours);
-            return std::isfinite(gigabytes) && gigabytes > 0.0 ? gigabytes : 0.0;
-        };
-        r.exactDiskGB = diskAt(m_totalBitrate);
-        r.calmDiskGB = diskAt(m_calmBitrate);
-        r.busyDiskGB = diskAt(m_busyBitrate);
-        r.retentionAnswer.clear();
-    }
+    const PlanFigures figures =
+        PlanFigures::compute({m_totalBitrate, m_calmBitrate, m_busyBitrate, m_retention}, inputs());
+    r.exactDays = figures.days;
+    r.calmDays = figures.calmDays;
+    r.busyDays = figures.busyDays;
+    r.exactDiskGB = figures.diskGB;
+    r.calmDiskGB = figures.calmDiskGB;
+    r.busyDiskGB = figures.busyDiskGB;
+    r.retentionAnswer = m_retention.anyOwn() ? retentionAnswer(diskGB) : QString();
 
     const FigureFormat::Kept kept = FigureFormat::kept(r.exactDays);
     // Each figure picks its plural form by the number it shows.
@@ -494,29 +467,20 @@ void DataCalculatorPage::recompute()
     qCDebug(lcCalc) << "days" << r.exactDays << "GB" << r.exactDiskGB;
 }
 
-void DataCalculatorPage::recomputeOwn(double diskGB)
+QString DataCalculatorPage::retentionAnswer(double diskGB) const
 {
-    Result &r = m_result;
-    // The groups that follow the plan keep what the others leave of the disk,
-    // and count at the wanted retention in whether it holds them all.
-    const double hoursPerDay = r.recordHoursPerDay;
-    r.exactDays = m_retention.followingDays(diskGB, hoursPerDay, RetentionNeed::AsPlanned);
-    r.calmDays = r.exactDays > 0.0 ? m_retention.followingDays(diskGB, hoursPerDay, RetentionNeed::Calm) : 0.0;
-    r.busyDays = r.exactDays > 0.0 ? m_retention.followingDays(diskGB, hoursPerDay, RetentionNeed::Busy) : 0.0;
-    const double needGB = m_retention.gigabytes({retentionDays(), hoursPerDay}, RetentionNeed::AsPlanned);
+    // The groups that follow the plan count at the wanted retention in
+    // whether the disk holds them all.
+    const double needGB =
+        m_retention.gigabytes({retentionDays(), double(m_result.recordHoursPerDay)}, RetentionNeed::AsPlanned);
     const QString answer = FigureFormat::diskAnswer(RetentionNeed::answer(diskGB, needGB));
-    r.retentionAnswer = m_retention.anyFollowing() && !answer.isEmpty()
-                            //: Under the days a disk keeps when some groups keep their own retention: %1 whether the
-                            //: disk holds every retention, %2 the plan's wanted retention ("30 days").
-                            ? tr("%1 The days above are what the groups that follow the plan keep; the answer "
-                                 "counts them at %2.")
-                                  .arg(answer, r.saveTime)
-                            : answer;
-
-    const RetentionNeed::PlanWide plan{retentionDays(), double(r.dailyRecordHours)};
-    r.exactDiskGB = m_retention.gigabytes(plan, RetentionNeed::AsPlanned);
-    r.calmDiskGB = m_retention.gigabytes(plan, RetentionNeed::Calm);
-    r.busyDiskGB = m_retention.gigabytes(plan, RetentionNeed::Busy);
+    return m_retention.anyFollowing() && !answer.isEmpty()
+               //: Under the days a disk keeps when some groups keep their own retention: %1 whether the
+               //: disk holds every retention, %2 the plan's wanted retention ("30 days").
+               ? tr("%1 The days above are what the groups that follow the plan keep; the answer "
+                    "counts them at %2.")
+                     .arg(answer, m_result.saveTime)
+               : answer;
 }
 
 void DataCalculatorPage::connectInputs()

@@ -102,11 +102,10 @@ private:
     // The disk size as it counts: "12." as 12, an empty field as 0.
     QString diskText() const;
     double diskSizeInGB() const;
-    // The wanted retention in recording hours, and in days.
-    int retentionHours() const;
+    // The wanted retention in days.
     int retentionDays() const;
-    // Works out the days and the disk when some group keeps its own retention.
-    void recomputeOwn(double diskGB);
+    // Whether a disk holds every group's own retention, in words.
+    QString retentionAnswer(double diskGB) const;
 
     double m_totalBitrate = 0.0;
     double m_calmBitrate = 0.0;

@@ -6,9 +6,9 @@
 #include "aptui/Repolish.h"
 #include "host/CComboBox.h"
 #include "host/CLineEdit.h"
-#include "model/BitrateCalculator.h"
 #include "model/DiskArray.h"
 #include "model/FigureFormat.h"
+#include "model/PlanFigures.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -36,14 +36,6 @@ QString acceptedText(const QLineEdit *field, const QString &text, const QString 
     QString copy = text;
     int position = 0;
     return field->validator()->validate(copy, position) == QValidator::Acceptable ? text : fallback;
-}
-
-double daysKept(double kbps, double usableTB, int hoursPerDay)
-{
-    if (!(kbps > 0.0) || hoursPerDay <= 0 || !(usableTB > 0.0))
-        return 0.0;
-    const double days = BitrateCalculator::hoursForDiskSize(kbps, usableTB * 1000.0) / hoursPerDay;
-    return std::isfinite(days) && days > 0.0 ? days : 0.0;
 }
 
 // Shows a widget only if it was hidden: showing one, even in a page not on
@@ -209,64 +201,40 @@ void DiskArrayPage::fillResult(Result &result) const
 
 void DiskArrayPage::recompute()
 {
-    // "8." is a decimal on its way and counts as 8; an empty field as 0.
-    const double driveTB = m_lineEditDriveSize->text().toDouble();
-    const int drives = m_lineEditDriveCount->text().toInt();
-    const int level = m_comboRaidLevel->currentIndex();
-    const int spares = m_lineEditSpares->text().toInt();
-    const DiskArray array(driveTB, drives, level, spares);
-    const DiskArray::Fault fault = array.check();
+    // The array as its fields say, with the load's hours and retention; "8."
+    // is a decimal on its way and counts as 8, an empty field as 0.
+    PlanCalculatorInputs in;
+    writeInputs(in);
+    in.diskPageHoursPerDay = m_load.hoursPerDay;
+    in.retention = QString::number(m_load.retentionDays);
+    in.retentionUnit = PlanCalculatorInputs::Days;
+    const PlanFigures figures =
+        PlanFigures::compute(PlanFigures::Load{m_load.kbps, m_load.calmKbps, m_load.busyKbps, m_load.retention}, in);
 
-    // With groups of their own retention the need is theirs and the plan's together.
-    const bool own = m_load.retention.anyOwn();
-    const auto neededGB = [this](RetentionNeed::Scene scene) {
-        return m_load.retention.gigabytes({m_load.retentionDays, double(m_load.hoursPerDay)}, scene);
-    };
     Result &f = m_figures;
     f = Result();
-    f.arrayDriveTB = driveTB;
-    f.arrayDrives = drives;
-    f.arrayLevel = level;
-    f.arraySpares = spares;
-    f.arrayFault = DiskArray::faultText(fault, level);
-    markFaultField(fault);
-    if (fault == DiskArray::NoFault) {
-        f.arrayRawTB = array.rawTB();
-        f.arrayUsableTB = array.usableTB();
-        f.arrayUsableTiB = DiskArray::toTiB(f.arrayUsableTB);
-        if (own) {
-            // The groups that follow the plan keep what the others leave.
-            const double usableGB = f.arrayUsableTB * 1000.0;
-            f.arrayDays = m_load.retention.followingDays(usableGB, m_load.hoursPerDay, RetentionNeed::AsPlanned);
-            f.arrayCalmDays = m_load.retention.followingDays(usableGB, m_load.hoursPerDay, RetentionNeed::Calm);
-            f.arrayBusyDays = m_load.retention.followingDays(usableGB, m_load.hoursPerDay, RetentionNeed::Busy);
-            f.arrayAnswer =
-                FigureFormat::diskAnswer(RetentionNeed::answer(usableGB, neededGB(RetentionNeed::AsPlanned)));
-        } else {
-            f.arrayDays = daysKept(m_load.kbps, f.arrayUsableTB, m_load.hoursPerDay);
-            f.arrayCalmDays = daysKept(m_load.calmKbps, f.arrayUsableTB, m_load.hoursPerDay);
-            f.arrayBusyDays = daysKept(m_load.busyKbps, f.arrayUsableTB, m_load.hoursPerDay);
-        }
-    }
-
-    // The drives the retention needs; a drive size out of range has no answer.
-    if (m_load.kbps > 0.0 && (own || m_load.retentionHours > 0)) {
-        const auto need = [&](double kbps, RetentionNeed::Scene scene, QString *why) {
-            DiskArray::Fault needFault = DiskArray::NoFault;
-            const double gigabytes =
-                own ? neededGB(scene) : BitrateCalculator::diskSizeForHours(kbps, m_load.retentionHours);
-            const int count = DiskArray::drivesNeeded(gigabytes, driveTB, level, spares, needFault);
-            if (why)
-                *why = DiskArray::faultText(needFault, level);
-            // A bound of the range past the largest array still counts: it
-            // reads "more than" that.
-            if (!why && needFault == DiskArray::TooManyDrivesNeeded)
-                return DiskArray::kMaxDrives + 1;
-            return count;
-        };
-        f.arrayDrivesNeeded = need(m_load.kbps, RetentionNeed::AsPlanned, &f.arrayNeedFault);
-        f.arrayDrivesNeededCalm = need(m_load.calmKbps, RetentionNeed::Calm, nullptr);
-        f.arrayDrivesNeededBusy = need(m_load.busyKbps, RetentionNeed::Busy, nullptr);
+    f.arrayDriveTB = in.arrayDriveTB.toDouble();
+    f.arrayDrives = in.arrayDrives.toInt();
+    f.arrayLevel = in.arrayLevel;
+    f.arraySpares = in.arraySpares.toInt();
+    f.arrayFault = DiskArray::faultText(figures.arrayFault, f.arrayLevel);
+    markFaultField(figures.arrayFault);
+    f.arrayRawTB = figures.arrayRawTB;
+    f.arrayUsableTB = figures.arrayUsableTB;
+    f.arrayUsableTiB = figures.arrayFault == DiskArray::NoFault ? DiskArray::toTiB(f.arrayUsableTB) : 0.0;
+    f.arrayDays = figures.arrayDays;
+    f.arrayCalmDays = figures.arrayCalmDays;
+    f.arrayBusyDays = figures.arrayBusyDays;
+    f.arrayDrivesNeeded = figures.drivesNeeded;
+    f.arrayDrivesNeededCalm = figures.drivesNeededCalm;
+    f.arrayDrivesNeededBusy = figures.drivesNeededBusy;
+    f.arrayNeedFault = DiskArray::faultText(figures.drivesNeededFault, f.arrayLevel);
+    // With groups of their own retention: whether the array holds them all,
+    // the groups that follow the plan at the wanted retention.
+    if (m_load.retention.anyOwn() && figures.arrayFault == DiskArray::NoFault) {
+        const double needGB =
+            m_load.retention.gigabytes({m_load.retentionDays, double(m_load.hoursPerDay)}, RetentionNeed::AsPlanned);
+        f.arrayAnswer = FigureFormat::diskAnswer(RetentionNeed::answer(f.arrayUsableTB * 1000.0, needGB));
     }
     showFigures();
 }

@@ -35,10 +35,9 @@ public:
     void writeInputs(PlanCalculatorInputs &in) const;
 
     // The storage bitrate now and for calm and busy scenes (kbps), the hours
-    // recorded a day, and the wanted retention in hours with its text
-    // ("30 days"). When some group keeps its own retention, the figures
-    // come from how every group keeps its video instead, the groups that
-    // follow the plan keeping the wanted retention in days. Recomputes the
+    // recorded a day, the wanted retention in days with its text ("30
+    // days"), and how the groups keep their video: those with a retention
+    // of their own keep it, the others the wanted one. Recomputes the
     // figures.
     struct Load
     {
@@ -46,7 +45,6 @@ public:
         double calmKbps = 0.0;
         double busyKbps = 0.0;
         int hoursPerDay = 24;
-        int retentionHours = 24;
         QString retentionText;
         RetentionProfile retention;
         int retentionDays = 1;

@@ -88,20 +88,28 @@ double arrayDaysKept(double kbps, double usableTB, int hoursPerDay)
 
 PlanFigures PlanFigures::compute(const QVector<StructDeviceItem> &groups, const PlanCalculatorInputs &inputs)
 {
-    const PlanCalculatorInputs defaults;
     // Summed group by group in the list's order, as the device list sums them.
     DeviceTotals totals{QMap<long long, StructDeviceItem>()};
     for (const StructDeviceItem &group : groups)
         totals.add(group);
-    const RetentionProfile &retention = totals.retention();
+    PlanFigures f = compute(
+        Load{totals.storageBitrate(), totals.storageBitrateLow(), totals.storageBitrateHigh(), totals.retention()},
+        inputs);
+    f.channels = totals.channels();
+    f.bandwidthKbps = totals.bandwidthSum();
+    return f;
+}
+
+PlanFigures PlanFigures::compute(const Load &load, const PlanCalculatorInputs &inputs)
+{
+    const PlanCalculatorInputs defaults;
+    const RetentionProfile &retention = load.retention;
     const bool own = retention.anyOwn();
 
     PlanFigures f;
-    f.channels = totals.channels();
-    f.storageKbps = totals.storageBitrate();
-    f.storageKbpsCalm = totals.storageBitrateLow();
-    f.storageKbpsBusy = totals.storageBitrateHigh();
-    f.bandwidthKbps = totals.bandwidthSum();
+    f.storageKbps = load.kbps;
+    f.storageKbpsCalm = load.calmKbps;
+    f.storageKbpsBusy = load.busyKbps;
     const Rates rates{f.storageKbps, f.storageKbpsCalm, f.storageKbpsBusy};
 
     const double diskGB = diskSizeInGB(inputs);

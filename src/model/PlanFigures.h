@@ -2,6 +2,7 @@
 
 #include "model/DiskArray.h"
 #include "model/PlanCalculatorInputs.h"
+#include "model/RetentionProfile.h"
 #include "model/StructDeviceItem.h"
 
 #include <QVector>
@@ -53,4 +54,17 @@ struct PlanFigures
     // hours a day out of range and an unknown RAID level take the defaults
     // a new plan starts with.
     static PlanFigures compute(const QVector<StructDeviceItem> &groups, const PlanCalculatorInputs &inputs);
+
+    // What the device list announces of its groups, all the calculator
+    // needs of them: the storage rate as planned and for calm and busy
+    // scenes, and how the groups keep their video.
+    struct Load
+    {
+        double kbps = 0.0;
+        double calmKbps = 0.0;
+        double busyKbps = 0.0;
+        RetentionProfile retention;
+    };
+    // The same from the announced load; channels and bandwidth stay 0.
+    static PlanFigures compute(const Load &load, const PlanCalculatorInputs &inputs);
 };
