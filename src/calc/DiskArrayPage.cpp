@@ -268,7 +268,9 @@ void DiskArrayPage::showFigures()
                 ? tr("Keeps %1 at %2 h a day").arg(FigureFormat::days(f.arrayDays)).arg(m_load.hoursPerDay)
                 //: Said instead of the days the array keeps when 0 hours are recorded a day.
                 : tr("Records no hours a day."));
-        if (m_load.retention.anyOwn() && !m_load.retention.anyFollowing())
+        // With groups of their own retention, days are only those the others
+        // keep on what is left; the answer line says when nothing is.
+        if (m_load.retention.anyOwn() && !(f.arrayDays > 0.0))
             m_labelArrayDays->clear();
         m_labelArrayDaysRange->setText(FigureFormat::retentionRange(f.arrayBusyDays, f.arrayCalmDays));
         m_labelArrayAnswer->setText(f.arrayAnswer);

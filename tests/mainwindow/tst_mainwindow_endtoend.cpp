@@ -276,6 +276,12 @@ private slots:
         r = result();
         QCOMPARE(r.arrayDrivesNeeded, 4);
         QVERIFY2(r.arrayAnswer.contains(QStringLiteral("24 %")), qPrintable(r.arrayAnswer));
+        QVERIFY(labelText(panel, "m_labelArrayDays").contains(QStringLiteral("days")));
+        // Three drives (16 TB) do not hold the plates' 16.6 TB: no days are
+        // left for the lobby, and the array says so instead of a day count.
+        panel->findChild<QLineEdit *>(QStringLiteral("m_lineEditDriveCount"))->setText(QStringLiteral("3"));
+        QCOMPARE(labelText(panel, "m_labelArrayDays"), QString());
+        QVERIFY(result().arrayAnswer.contains(QStringLiteral("short")));
 
         // With no group following the plan, no days are the disk's to give.
         page()->setGroups({plates});
