@@ -471,9 +471,8 @@ QString DataCalculatorPage::retentionAnswer(double diskGB) const
 {
     // The groups that follow the plan count at the wanted retention in
     // whether the disk holds them all.
-    const double needGB =
-        m_retention.gigabytes({retentionDays(), double(m_result.recordHoursPerDay)}, RetentionNeed::AsPlanned);
-    const QString answer = FigureFormat::diskAnswer(RetentionNeed::answer(diskGB, needGB));
+    const QString answer =
+        FigureFormat::diskAnswer(m_retention.answer(diskGB, {retentionDays(), double(m_result.recordHoursPerDay)}));
     return m_retention.anyFollowing() && !answer.isEmpty()
                //: Under the days a disk keeps when some groups keep their own retention: %1 whether the
                //: disk holds every retention, %2 the plan's wanted retention ("30 days").

@@ -232,9 +232,8 @@ void DiskArrayPage::recompute()
     // With groups of their own retention: whether the array holds them all,
     // the groups that follow the plan at the wanted retention.
     if (m_load.retention.anyOwn() && figures.arrayFault == DiskArray::NoFault) {
-        const double needGB =
-            m_load.retention.gigabytes({m_load.retentionDays, double(m_load.hoursPerDay)}, RetentionNeed::AsPlanned);
-        f.arrayAnswer = FigureFormat::diskAnswer(RetentionNeed::answer(f.arrayUsableTB * 1000.0, needGB));
+        f.arrayAnswer = FigureFormat::diskAnswer(
+            m_load.retention.answer(f.arrayUsableTB * 1000.0, {m_load.retentionDays, double(m_load.hoursPerDay)}));
     }
     showFigures();
 }

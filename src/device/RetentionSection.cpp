@@ -36,11 +36,6 @@ QString numberText(double value)
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
-bool hoursInRange(double hours)
-{
-    return hours >= 0.0 && hours <= Policy::kMaxHoursPerDay;
-}
-
 // Chooses `text` where the list offers it, else the entry at `fallback`.
 void choose(QComboBox *combo, const QString &text, int fallback)
 {
@@ -449,7 +444,7 @@ QLineEdit *RetentionSection::fieldAtFault(RetentionPolicy::Fault fault, const Re
 {
     switch (fault) {
     case Policy::HoursOutOfRange:
-        if (policy.splitWeek && hoursInRange(policy.weekdayHours))
+        if (policy.splitWeek && Policy::hoursInRange(policy.weekdayHours))
             return m_lineEditWeekendHours;
         return policy.splitWeek ? m_lineEditWeekdayHours : m_lineEditHoursPerDay;
     case Policy::NoHours:

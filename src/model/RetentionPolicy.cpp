@@ -8,13 +8,13 @@ constexpr int kWeekdays = 5;
 constexpr int kWeekendDays = 2;
 constexpr int kContinuousShare = 100;
 
-// Written so that NaN fails too.
-bool hoursInRange(double hours)
-{
-    return hours >= 0.0 && hours <= RetentionPolicy::kMaxHoursPerDay;
-}
-
 } // namespace
+
+bool RetentionPolicy::hoursInRange(double hours)
+{
+    // Written so that NaN fails too.
+    return hours >= 0.0 && hours <= kMaxHoursPerDay;
+}
 
 int RetentionPolicy::retentionDays() const
 {

@@ -70,6 +70,9 @@ public:
     // Only for AAC, whose rate the planner chooses.
     int aacKbps = 64;
 
+    // Whether a day may be recorded that many hours; NaN may not.
+    static bool hoursInRange(double hours);
+
     // The retention in days; 0 for a unit that is none of the three.
     int retentionDays() const;
     // The hours recorded on an average day of the week.

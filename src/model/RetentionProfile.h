@@ -39,6 +39,13 @@ public:
     // 0 when nothing is left or none follows the plan.
     double followingDays(double diskGB, double hoursPerDay, Scene scene) const;
 
+    // Whether a disk holds every group's retention as planned, the groups
+    // that follow the plan keeping `plan`.
+    RetentionNeed::DiskAnswer answer(double diskGB, const RetentionNeed::PlanWide &plan) const
+    {
+        return RetentionNeed::answer(diskGB, gigabytes(plan, RetentionNeed::AsPlanned));
+    }
+
     // A group and what it needs, as planned.
     struct Share
     {
